@@ -1,0 +1,36 @@
+#pragma once
+// The library's class registry: program identifiers ("ZQVRTpvs.frmclsTpvs")
+// mapped to the factories of the entry classes whose screens are built.
+#include <QObject>
+#include <QStringList>
+#include <functional>
+
+namespace zqvr::component {
+
+class ClassRegistry {
+public:
+    using Factory = std::function<QObject*()>;
+    static ClassRegistry& instance();
+
+    // Program identifiers of every registered class, in registration order.
+    QStringList programIds() const;
+    bool contains(const QString& progId) const;
+    // A new entry object, or nullptr for an unknown identifier (any case).
+    QObject* create(const QString& progId) const;
+    // Entry objects alive now (DllCanUnloadNow answers from it).
+    int liveObjects() const { return m_live; }
+
+private:
+    ClassRegistry();
+    void add(const QString& className, Factory f);
+    QList<QPair<QString, Factory>> m_classes;
+    mutable int m_live = 0;
+};
+
+// The per-user component registry file hosts read to find the library
+// ("<config>/Brevanto/components.ini"): one group per program identifier with the library path.
+QString componentRegistryPath();
+bool registerServer(const QString& libraryPath);
+bool unregisterServer();
+
+} // namespace zqvr::component

@@ -1,0 +1,11 @@
+#include "component/EntryClasses.h"
+
+namespace zqvr::component {
+
+void registerEntryClasses(const std::function<void(const QString&, std::function<QObject*()>)>& add)
+{
+    // One line per entry class whose screen is built, in the library's order.
+    Q_UNUSED(add);
+}
+
+} // namespace zqvr::component

@@ -1,0 +1,102 @@
+#pragma once
+// The grid every list of the component uses, in the vocabulary the screens
+// speak: row 0 is the header row (rows 0 and 1 with two fixed rows) and data
+// rows follow; rows are added from tab-separated text; widths are in twips.
+// Model-based, so that tens of thousands of rows fill in a fraction of a second.
+#include <QColor>
+#include <QTableView>
+
+namespace zqvr::controls {
+
+class GridModel;
+
+class Grid : public QTableView {
+    Q_OBJECT
+public:
+    enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2, AlignGeneral = 3 };
+    enum DataType { TypeText = 0, TypeNumber = 1, TypeDate = 2, TypeBoolean = 3 };
+
+    explicit Grid(QWidget* parent = nullptr);
+    ~Grid() override;
+
+    // Size. Rows() counts the fixed rows too; setRows(FixedRows()) empties the data.
+    int Rows() const;
+    void setRows(int rows);
+    int Cols() const;
+    void setCols(int cols);
+    int FixedRows() const;
+    void setFixedRows(int rows); // 1 or 2 header rows
+
+    // Cells.
+    QString TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+    // Appends a row (or inserts it before `row`) from tab-separated text.
+    void AddItem(const QString& tabSeparated, int row = -1);
+    void RemoveItem(int row);
+    // Removes every data row, keeping the header rows and the columns.
+    void ClearData();
+
+    // Current and top row (-1 when there is no data row).
+    int Row() const;
+    void setRow(int row);
+    int TopRow() const;
+    void setTopRow(int row);
+    int Col() const;
+
+    // Columns.
+    int ColWidth(int col) const; // twips
+    void setColWidth(int col, int twips);
+    Alignment ColAlignment(int col) const;
+    void setColAlignment(int col, Alignment a);
+    bool ColHidden(int col) const;
+    void setColHidden(int col, bool hidden);
+    DataType ColDataType(int col) const;
+    void setColDataType(int col, DataType t);
+
+    // Cell look.
+    void setCellBackColor(int row, int col, const QColor& c);
+    QColor CellBackColor(int row, int col) const;
+    void setCellForeColor(int row, int col, const QColor& c);
+    QColor CellForeColor(int row, int col) const;
+    void setCellFontBold(int row, int col, bool bold);
+    bool CellFontBold(int row, int col) const;
+    // Whole-row helpers.
+    void setRowBackColor(int row, const QColor& c);
+    void setRowFontBold(int row, bool bold);
+
+    // Merged cells: in a row marked for merging, neighbouring cells with the
+    // same text are drawn as one cell (totals rows).
+    void setMergeRow(int row, bool merge);
+    bool MergeRow(int row) const;
+    // Span of the merged block that holds (row, col): number of columns, 1 when not merged.
+    int mergedSpan(int row, int col) const;
+
+    // Redraw off while filling, on to repaint once.
+    bool Redraw() const;
+    void setRedraw(bool on);
+
+    GridModel* gridModel() const { return m_model; }
+
+Q_SIGNALS:
+    // keyCode is a Qt::Key; set it to 0 to consume the key. Emitted before the grid moves.
+    void KeyDown(int& keyCode, int shift);
+    void KeyPress(int& keyAscii);
+    void EnterPressed(int row);
+    void DeletePressed(int row);
+    // Up arrow on the first data row / Down arrow or Page Down on the last one.
+    void BeforeFirstRow();
+    void AfterLastRow();
+    void DoubleClicked(int row, int col);
+    void RightClicked(int row, int col, const QPoint& globalPos);
+    void RowColChange(int row, int col);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    GridModel* m_model = nullptr;
+};
+
+} // namespace zqvr::controls

@@ -1,0 +1,103 @@
+#pragma once
+// Base of the suite's code pickers: a code field, a small search button
+// (F3 does the same) and the name found for the code. Typing a code and
+// leaving the field, or choosing one in the search dialog, changes Codigo
+// and the name without any call from the screen.
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+
+namespace zqvr::db { class Connection; }
+namespace zqvr::host { class Empresa; }
+
+namespace zqvr::controls {
+
+class ctlTextBox;
+
+class ctlCodePicker : public QWidget {
+    Q_OBJECT
+public:
+    enum class CompanyKind { Company, Articles, Customers, None };
+
+    void setConexion(db::Connection* conn) { m_conn = conn; }
+    void setEmpresa(host::Empresa* empresa) { m_empresa = empresa; }
+    db::Connection* Conexion() const { return m_conn; }
+    host::Empresa* Empresa() const { return m_empresa; }
+
+    qint64 Codigo() const { return m_codigo; }
+    // Writes the code into the field; the name is looked up by Cargar().
+    void setCodigo(qint64 code);
+    // Looks the code up and shows its name; an unknown code shows an empty name.
+    void Cargar();
+    QString Nombre() const;
+    // true when the code was found by the last look-up.
+    bool EsValido() const { return m_valid; }
+    // The code field's text; setText("") empties code and name.
+    QString text() const;
+    void setText(const QString& text);
+    ctlTextBox* codeField() const { return m_code; }
+    // Opens the search dialog (what F3 and the button do).
+    void Buscar();
+
+    // Rows of (code, name) whose name or code starts with / contains the text; at most `limit`.
+    QList<QPair<qint64, QString>> search(const QString& text, int limit = 200) const;
+
+Q_SIGNALS:
+    void KeyPress(int& keyAscii);
+    void CodigoCambiado(qint64 code);
+
+protected:
+    ctlCodePicker(QString table, QString codeColumn, QString nameColumn, QString companyColumn,
+                  CompanyKind kind, QWidget* parent);
+    // Extra condition ANDed to every look-up (ctlAlmacen's user restriction).
+    virtual QString extraCondition() const { return {}; }
+    int companyCode() const;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void commitTyped();
+
+    QString m_table, m_codeColumn, m_nameColumn, m_companyColumn;
+    CompanyKind m_kind;
+    db::Connection* m_conn = nullptr;
+    host::Empresa* m_empresa = nullptr;
+    qint64 m_codigo = 0;
+    bool m_valid = false;
+    ctlTextBox* m_code = nullptr;
+    QToolButton* m_button = nullptr;
+    QLabel* m_name = nullptr;
+};
+
+// Articles (Articulos, company = EmpresaArticulos).
+class ctlArticulo : public ctlCodePicker { Q_OBJECT public: explicit ctlArticulo(QWidget* parent = nullptr); };
+// Customers (Clientes, company = EmpresaClientes).
+class ctlCliente : public ctlCodePicker { Q_OBJECT public: explicit ctlCliente(QWidget* parent = nullptr); };
+// Users (SGD_Usuarios).
+class ctlUsuario : public ctlCodePicker { Q_OBJECT public: explicit ctlUsuario(QWidget* parent = nullptr); };
+// Agents (Agentes, company = CodigoEmpresa).
+class ctlAgente : public ctlCodePicker { Q_OBJECT public: explicit ctlAgente(QWidget* parent = nullptr); };
+// Discount groups (company = CodigoEmpresa).
+class ctlDtoGrp : public ctlCodePicker { Q_OBJECT public: explicit ctlDtoGrp(QWidget* parent = nullptr); };
+// Tariffs (company = CodigoEmpresa); 32-bit codes.
+class ctlTarifa : public ctlCodePicker { Q_OBJECT public: explicit ctlTarifa(QWidget* parent = nullptr); };
+
+// Warehouses (Almacenes, company = CodigoEmpresa), optionally restricted to the user's warehouses.
+class ctlAlmacen : public ctlCodePicker {
+    Q_OBJECT
+public:
+    explicit ctlAlmacen(QWidget* parent = nullptr);
+    void setUsuario(int user) { m_usuario = user; }
+    int Usuario() const { return m_usuario; }
+    // The boolean option some screens set: only the warehouses the user may work in.
+    void setSoloAlmacenesUsuario(bool on) { m_soloUsuario = on; }
+
+protected:
+    QString extraCondition() const override;
+
+private:
+    int m_usuario = 0;
+    bool m_soloUsuario = false;
+};
+
+} // namespace zqvr::controls

@@ -1,0 +1,87 @@
+#pragma once
+// The one database connection a host opens and hands to the component.
+//
+//   auto conn = zqvr::db::Connection::open("sqlite:/home/me/brevanto.db");
+//   conn->execute("UPDATE TPVs SET Host = " + sqlText(host) + " WHERE Codigo = 3");
+//   auto rs = conn->query("SELECT Codigo, Host FROM TPVs");
+//   while (!rs.eof()) { rs["Host"].toString(); rs.moveNext(); }
+//
+// Connection strings: "sqlite:PATH" (":memory:" for a private in-memory
+// database) and "odbc:<ODBC connection string or DSN>" for SQL Server.
+#include "db/Dialect.h"
+#include "db/RecordSet.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QVariantList>
+#include <memory>
+
+namespace zqvr::db {
+
+class Connection : public QObject {
+    Q_OBJECT
+public:
+    // Opens the connection; throws Error with a clear message when it cannot be opened.
+    static std::unique_ptr<Connection> open(const QString& connectionString, QObject* parent = nullptr);
+    ~Connection() override;
+
+    const Dialect& dialect() const { return *m_dialect; }
+    bool isSQLite() const { return m_dialect->kind() == Dialect::Kind::SQLite; }
+    QString connectionString() const { return m_connectionString; }
+    // ADO-style connection properties; "Extended Properties" is the connection string.
+    Q_INVOKABLE QVariant property(const QString& name) const;
+
+    // Runs a statement and returns the rows it affected; throws Error with the engine's message.
+    int execute(const QString& sql);
+    // Runs a statement with "?" placeholders bound in order (binary values, prepared statements).
+    int execute(const QString& sql, const QVariantList& params);
+    // Opens a forward-only, read-only record set.
+    RecordSet query(const QString& sql);
+    RecordSet query(const QString& sql, const QVariantList& params);
+    // First column of the first row, or an invalid value when there is no row.
+    Value scalar(const QString& sql);
+
+    // Transactions; nested calls join the outermost one. Prefer TransactionGuard.
+    void beginTrans(bool takeWriteLock = false);
+    void commitTrans();
+    void rollbackTrans();
+    int transactionDepth() const { return m_depth; }
+
+    // Writes data into the binary column of the single row that selectSql
+    // (SELECT ... FROM table [alias] WHERE ...) yields. Returns false when the
+    // statement yields no row; throws Error when it cannot be written.
+    bool writeBinary(const QString& selectSql, const QString& column, const QByteArray& data);
+
+    // SQLite only: the name @@SERVERNAME reads as (for the security catalogue).
+    void setServerName(const QString& name);
+
+    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    Connection(QString name, QString connectionString, std::unique_ptr<Dialect> dialect, QObject* parent);
+    QSqlQuery prepare(const QString& sql, const QVariantList& params);
+    [[noreturn]] void fail(const QSqlQuery& q, const QString& sql) const;
+
+    QString m_name;
+    QString m_connectionString;
+    std::unique_ptr<Dialect> m_dialect;
+    int m_depth = 0;
+};
+
+// Begins a transaction and rolls it back when left by an exception; commit()
+// makes it permanent. Nested guards join the outer transaction.
+class TransactionGuard {
+public:
+    enum Mode { Normal, Write };
+    explicit TransactionGuard(Connection& c, Mode mode = Normal);
+    ~TransactionGuard();
+    TransactionGuard(const TransactionGuard&) = delete;
+    TransactionGuard& operator=(const TransactionGuard&) = delete;
+    void commit();
+
+private:
+    Connection& m_conn;
+    bool m_done = false;
+};
+
+} // namespace zqvr::db

@@ -1,0 +1,35 @@
+#pragma once
+// A realistic, internally consistent demo data set, sized by a scale factor:
+// scale 1 is the small set of the demo host; the number of tickets grows
+// linearly with it (ticketsPerScale), so benchmarks can ask for a million.
+#include <QDate>
+
+namespace zqvr::db {
+
+class Connection;
+
+struct DemoOptions {
+    double scale = 1.0;
+    // "Today" of the data set: tickets cover the last weeks before it and
+    // the same weeks a year earlier.
+    QDate today = QDate::currentDate();
+    // Fixed seed, so that the same options give the same data.
+    unsigned seed = 20261206;
+    // Overrides the ticket count that the scale implies when > 0.
+    long long tickets = 0;
+};
+
+struct DemoSummary {
+    long long rows = 0;    // rows written, all tables
+    long long tickets = 0; // rows of TPV_Tickets
+};
+
+class DemoData {
+public:
+    static constexpr long long ticketsPerScale = 2000;
+    // Fills an empty database that has the schema. Throws Error on failure
+    // (nothing is left half-written: it runs in one transaction).
+    static DemoSummary generate(Connection& conn, const DemoOptions& options = {});
+};
+
+} // namespace zqvr::db

@@ -1,0 +1,162 @@
+#include "db/Dialect.h"
+
+#include "db/SqlLiteral.h"
+
+namespace zqvr::db {
+
+QString Dialect::time(const QTime& t) const
+{
+    return sqlText(t.toString(QStringLiteral("HH:mm")));
+}
+
+// ---- SQL Server: the suite's own statement text, day-first literals ----
+
+QString SqlServerDialect::date(const QDate& d) const
+{
+    return sqlText(d.toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+QString SqlServerDialect::dateTime(const QDateTime& dt) const
+{
+    return sqlText(dt.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+}
+
+QString SqlServerDialect::dateShortYear(const QDate& d) const
+{
+    return sqlText(d.toString(QStringLiteral("dd/MM/yy")));
+}
+
+QString SqlServerDialect::selectTop(int n, const QString& rest) const
+{
+    return QStringLiteral("SELECT TOP %1 %2").arg(n).arg(rest);
+}
+
+QString SqlServerDialect::isNull(const QString& a, const QString& b) const
+{
+    return QStringLiteral("ISNULL(%1, %2)").arg(a, b);
+}
+
+QString SqlServerDialect::dateAdd(const QString& part, int n, const QString& expr) const
+{
+    return QStringLiteral("DATEADD(%1,%2,%3)").arg(part).arg(n).arg(expr);
+}
+
+QString SqlServerDialect::year(const QString& expr) const
+{
+    return QStringLiteral("Year(%1)").arg(expr);
+}
+
+QString SqlServerDialect::lastIdentity() const { return QStringLiteral("@@IDENTITY"); }
+
+QString SqlServerDialect::serverName() const { return QStringLiteral("@@SERVERNAME"); }
+
+QString SqlServerDialect::deleteJoin(const QString& table, const QString& alias,
+                                     const QString& joinsAndWhere) const
+{
+    return QStringLiteral("DELETE %1 FROM %2 %1 %3").arg(alias, table, joinsAndWhere);
+}
+
+QString SqlServerDialect::globalTempTable(const QString& name) const
+{
+    return QStringLiteral("##") + name;
+}
+
+QString SqlServerDialect::ticketLineIsKit(const QString& company, const QString& warehouse,
+                                          const QString& till, const QString& date,
+                                          const QString& ticket, const QString& line) const
+{
+    return QStringLiteral("dbo.fn_TPVTicketsLineasEsKit(%1,%2,%3,%4, %5, %6)")
+        .arg(company, warehouse, till, date, ticket, line);
+}
+
+QString SqlServerDialect::updateLockHint() const { return QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"); }
+
+QString SqlServerDialect::beginWriteTransaction() const { return QStringLiteral("BEGIN TRANSACTION"); }
+
+// ---- SQLite: ISO dates stored as text, so comparisons are chronological ----
+
+QString SQLiteDialect::date(const QDate& d) const
+{
+    return sqlText(d.toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+QString SQLiteDialect::dateTime(const QDateTime& dt) const
+{
+    return sqlText(dt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+}
+
+QString SQLiteDialect::dateShortYear(const QDate& d) const { return date(d); }
+
+QString SQLiteDialect::selectTop(int n, const QString& rest) const
+{
+    return QStringLiteral("SELECT %1 LIMIT %2").arg(rest).arg(n);
+}
+
+QString SQLiteDialect::isNull(const QString& a, const QString& b) const
+{
+    return QStringLiteral("IFNULL(%1, %2)").arg(a, b);
+}
+
+QString SQLiteDialect::dateAdd(const QString& part, int n, const QString& expr) const
+{
+    const QString p = part.toLower();
+    QString unit;
+    bool dateOnly = false;
+    if (p == QLatin1String("d") || p == QLatin1String("dd") || p == QLatin1String("day")) {
+        unit = QStringLiteral("day");
+        dateOnly = true;
+    } else if (p == QLatin1String("m") || p == QLatin1String("mm") || p == QLatin1String("month")) {
+        unit = QStringLiteral("month");
+        dateOnly = true;
+    } else if (p == QLatin1String("yy") || p == QLatin1String("yyyy") || p == QLatin1String("year")) {
+        unit = QStringLiteral("year");
+        dateOnly = true;
+    } else if (p == QLatin1String("hh") || p == QLatin1String("hour")) {
+        unit = QStringLiteral("hour");
+    } else if (p == QLatin1String("mi") || p == QLatin1String("n") || p == QLatin1String("minute")) {
+        unit = QStringLiteral("minute");
+    } else {
+        unit = QStringLiteral("second");
+    }
+    const QString modifier = QStringLiteral("'%1%2 %3'").arg(n >= 0 ? "+" : "").arg(n).arg(unit);
+    // A whole-day shift of a date-only value stays date-only, so that it
+    // compares with the stored 'yyyy-mm-dd' text.
+    return QStringLiteral("%1(%2, %3)").arg(dateOnly ? "date" : "datetime", expr, modifier);
+}
+
+QString SQLiteDialect::year(const QString& expr) const
+{
+    return QStringLiteral("CAST(strftime('%Y', %1) AS INTEGER)").arg(expr);
+}
+
+QString SQLiteDialect::lastIdentity() const { return QStringLiteral("last_insert_rowid()"); }
+
+QString SQLiteDialect::serverName() const { return sqlText(m_serverName); }
+
+QString SQLiteDialect::deleteJoin(const QString& table, const QString& alias,
+                                  const QString& joinsAndWhere) const
+{
+    return QStringLiteral("DELETE FROM %1 WHERE rowid IN (SELECT %2.rowid FROM %1 %2 %3)")
+        .arg(table, alias, joinsAndWhere);
+}
+
+QString SQLiteDialect::globalTempTable(const QString& name) const
+{
+    return QStringLiteral("temp.") + name;
+}
+
+QString SQLiteDialect::ticketLineIsKit(const QString& company, const QString& warehouse,
+                                       const QString& till, const QString& date,
+                                       const QString& ticket, const QString& line) const
+{
+    return QStringLiteral("(SELECT COUNT(*) FROM TPV_Tickets_KitComposicion kc"
+                          " WHERE kc.Cod_Empresa = %1 AND kc.Cod_Almacen = %2 AND kc.Caja = %3"
+                          " AND kc.Fecha = %4 AND kc.Codigo = %5 AND kc.Num_Linea = %6)")
+        .arg(company, warehouse, till, date, ticket, line);
+}
+
+QString SQLiteDialect::updateLockHint() const { return {}; }
+
+QString SQLiteDialect::beginWriteTransaction() const { return QStringLiteral("BEGIN IMMEDIATE"); }
+
+} // namespace zqvr::db

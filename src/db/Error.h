@@ -1,0 +1,70 @@
+#pragma once
+// The one error type of the component: number, description and source, the
+// way the suite's procedures raise and re-raise failures. It lives at the
+// bottom of the dependency chain so that the database layer can throw it.
+#include <QString>
+#include <exception>
+#include <string>
+
+namespace zqvr {
+
+class Error : public std::exception {
+public:
+    Error() = default;
+    Error(long number, QString description, QString source = {}, int statementNumber = 0)
+        : m_number(number), m_description(std::move(description)), m_source(std::move(source)),
+          m_statementNumber(statementNumber), m_what(m_description.toStdString()) {}
+
+    long number() const { return m_number; }
+    const QString& description() const { return m_description; }
+    const QString& source() const { return m_source; }
+    // Number of the failing statement within a procedure, 0 when none; the
+    // error report puts it in front of the caption as "[n] ".
+    int statementNumber() const { return m_statementNumber; }
+
+    // Re-raise with a new source, keeping number and description.
+    Error withSource(const QString& source) const {
+        Error e(*this);
+        e.m_source = source;
+        return e;
+    }
+    Error withStatementNumber(int n) const {
+        Error e(*this);
+        e.m_statementNumber = n;
+        return e;
+    }
+
+    const char* what() const noexcept override { return m_what.c_str(); }
+
+private:
+    long m_number = 0;
+    QString m_description;
+    QString m_source;
+    int m_statementNumber = 0;
+    std::string m_what;
+};
+
+// Error numbers used by the component for failures that are not the engine's.
+namespace errc {
+constexpr long Database = -2147217900;       // statement rejected by the engine
+constexpr long ConnectionFailed = -2147467259; // connection could not be opened
+constexpr long SchemaTooNew = 50001;
+constexpr long NotADatabase = 50002;
+constexpr long NoCurrentRow = 3021;          // "either BOF or EOF is true"
+constexpr long FieldNotFound = 3265;
+constexpr long InvalidArgument = 5;
+} // namespace errc
+
+// Runs f and re-raises any Error with the given source ("clsTPV::Modificar").
+template <class F>
+auto reraiseAs(const QString& source, F&& f) -> decltype(f()) {
+    try {
+        return f();
+    } catch (const Error& e) {
+        throw e.withSource(source);
+    } catch (const std::exception& e) {
+        throw Error(errc::Database, QString::fromUtf8(e.what()), source);
+    }
+}
+
+} // namespace zqvr

@@ -1,0 +1,87 @@
+#include "db/Value.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace zqvr::db {
+
+namespace {
+QDateTime parseDateTime(const QString& s)
+{
+    static const char* const formats[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss",
+                                          "yyyy-MM-dd HH:mm",        "yyyy-MM-ddTHH:mm:ss",
+                                          "yyyy-MM-dd",              "dd/MM/yyyy HH:mm:ss",
+                                          "dd/MM/yyyy HH:mm",        "dd/MM/yyyy"};
+    const QString t = s.trimmed();
+    for (const char* f : formats) {
+        QDateTime dt = QDateTime::fromString(t, QLatin1String(f));
+        if (dt.isValid())
+            return dt;
+    }
+    return {};
+}
+} // namespace
+
+double Value::toDouble() const
+{
+    if (isNull())
+        return 0.0;
+    bool ok = false;
+    double d = m_v.toDouble(&ok);
+    if (ok && std::isfinite(d))
+        return d;
+    // Text columns holding numbers written with a decimal comma.
+    d = QLocale(QLocale::Spanish).toDouble(m_v.toString().trimmed(), &ok);
+    return ok ? d : 0.0;
+}
+
+qint64 Value::toLongLong() const
+{
+    if (isNull())
+        return 0;
+    bool ok = false;
+    qint64 v = m_v.toLongLong(&ok);
+    if (ok)
+        return v;
+    return static_cast<qint64>(std::llround(toDouble()));
+}
+
+int Value::toInt() const { return static_cast<int>(toLongLong()); }
+
+bool Value::toBool() const
+{
+    if (isNull())
+        return false;
+    if (m_v.typeId() == QMetaType::Bool)
+        return m_v.toBool();
+    const QString s = m_v.toString().trimmed();
+    if (s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    return toDouble() != 0.0;
+}
+
+QString Value::toString() const { return isNull() ? QString() : m_v.toString(); }
+
+QDateTime Value::toDateTime() const
+{
+    if (isNull())
+        return {};
+    if (m_v.typeId() == QMetaType::QDateTime)
+        return m_v.toDateTime();
+    if (m_v.typeId() == QMetaType::QDate)
+        return m_v.toDate().startOfDay();
+    return parseDateTime(m_v.toString());
+}
+
+QDate Value::toDate() const
+{
+    if (isNull())
+        return {};
+    if (m_v.typeId() == QMetaType::QDate)
+        return m_v.toDate();
+    return toDateTime().date();
+}
+
+QByteArray Value::toByteArray() const { return isNull() ? QByteArray() : m_v.toByteArray(); }
+
+} // namespace zqvr::db

@@ -1,0 +1,73 @@
+#pragma once
+// The services through which screens talk to the user: messages, modal
+// dialogs, file choice. Production implementations use QMessageBox,
+// QDialog::exec and QFileDialog; tests install scripted doubles.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+namespace zqvr::frame {
+
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MsgResult { Ok, Cancel, Yes, No, Retry };
+
+struct Message {
+    QString text;
+    QString caption;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgResult defaultButton = MsgResult::Ok;
+};
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual MsgResult show(const Message& m) = 0;
+};
+
+class ModalRunner {
+public:
+    virtual ~ModalRunner() = default;
+    // Runs the dialog modally and returns its result code (QDialog::Accepted/Rejected).
+    virtual int exec(QDialog& dialog) = 0;
+};
+
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // An empty result means the user cancelled.
+    virtual QString openFile(QWidget* parent, const QString& caption, const QString& dir,
+                             const QString& filter) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& dir,
+                             const QString& filter) = 0;
+};
+
+// The installed services; production ones until a test installs its own.
+class Services {
+public:
+    static MessageService& messages();
+    static ModalRunner& modal();
+    static FileChooser& files();
+    // Passing nullptr restores the production service.
+    static void setMessages(std::shared_ptr<MessageService> s);
+    static void setModal(std::shared_ptr<ModalRunner> s);
+    static void setFiles(std::shared_ptr<FileChooser> s);
+};
+
+// Shorthands.
+MsgResult msgBox(const QString& text, const QString& caption, MsgIcon icon,
+                 MsgButtons buttons = MsgButtons::Ok, MsgResult defaultButton = MsgResult::Ok);
+// Validation message: exclamation icon, caption "¡ Atención !".
+void msgAtencion(const QString& text);
+// Refusal: exclamation icon, caption "¡ Operación no permitida !".
+void msgNoPermitida(const QString& text);
+// Yes/No question, question icon, No the default; true only on Yes.
+bool askYesNo(const QString& text, const QString& caption);
+int runModal(QDialog& dialog);
+
+} // namespace zqvr::frame

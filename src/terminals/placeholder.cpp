@@ -1,0 +1,2 @@
+// placeholder until the terminal register lands
+namespace zqvr::terminals {}

@@ -1,0 +1,58 @@
+#include "support/TestDatabase.h"
+
+#include "db/DemoData.h"
+#include "db/Schema.h"
+#include "frame/HostContext.h"
+
+namespace zqvr::test {
+
+TestDatabase::TestDatabase(Kind kind)
+{
+    if (kind == File) {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_path = m_dir->filePath(QStringLiteral("test.db"));
+    } else {
+        m_path = QStringLiteral(":memory:");
+    }
+    m_conn = db::Connection::open(QStringLiteral("sqlite:") + m_path);
+    db::Schema::ensure(*m_conn);
+    m_empresa = std::make_unique<host::Empresa>();
+    m_empresa->setCodigoEmpresa(1);
+    m_empresa->setEmpresaArticulos(1);
+    m_empresa->setEmpresaClientes(1);
+    m_empresa->setDecimalesPrecio(2);
+    m_empresa->setVariable(QStringLiteral("UsuarioActual"), 1);
+    if (m_dir)
+        m_empresa->setRutaAplicacion(m_dir->path());
+}
+
+TestDatabase::~TestDatabase() = default;
+
+void TestDatabase::installInHostContext()
+{
+    frame::HostContext::instance().setEmpresa(m_empresa.get());
+    frame::HostContext::instance().setConexion(m_conn.get());
+}
+
+std::unique_ptr<db::Connection> TestDatabase::openAnother()
+{
+    return db::Connection::open(QStringLiteral("sqlite:") + m_path);
+}
+
+void TestDatabase::fillDemo(double scale)
+{
+    db::DemoOptions o;
+    o.scale = scale;
+    o.today = QDate(2026, 12, 6);
+    db::DemoData::generate(*m_conn, o);
+}
+
+int TestDatabase::count(const QString& table, const QString& where)
+{
+    QString sql = QStringLiteral("SELECT COUNT(*) FROM ") + table;
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    return m_conn->scalar(sql).toInt();
+}
+
+} // namespace zqvr::test

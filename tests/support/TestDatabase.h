@@ -1,0 +1,39 @@
+#pragma once
+// A fresh database with the full schema for one test: in memory by default,
+// or a file in a temporary folder when a test needs a second connection.
+// Optionally installs itself and a company object into the host context.
+#include "db/Connection.h"
+#include "host/Empresa.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace zqvr::test {
+
+class TestDatabase {
+public:
+    enum Kind { InMemory, File };
+    explicit TestDatabase(Kind kind = InMemory);
+    ~TestDatabase();
+
+    db::Connection& conn() { return *m_conn; }
+    host::Empresa& empresa() { return *m_empresa; }
+    // Sets this database and company in the process-wide host context.
+    void installInHostContext();
+    // A second connection to the same file (File kind only).
+    std::unique_ptr<db::Connection> openAnother();
+    QString path() const { return m_path; }
+    // Fills the demo data set at a small scale.
+    void fillDemo(double scale = 0.05);
+    // Shorthands for arranging rows.
+    void exec(const QString& sql) { m_conn->execute(sql); }
+    int count(const QString& table, const QString& where = QString());
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+    std::unique_ptr<db::Connection> m_conn;
+    std::unique_ptr<host::Empresa> m_empresa;
+};
+
+} // namespace zqvr::test
