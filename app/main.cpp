@@ -1,1 +1,54 @@
-int main() { return 0; }
+// brevanto-host: the demo host. It opens the embedded database (created with
+// the demo data on first run), makes the company object and the connection,
+// and lets the user open every entry class of the library.
+#include "HostSetup.h"
+#include "LauncherWindow.h"
+
+#include "db/Error.h"
+#include "host/Empresa.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("brevanto-host"));
+    QApplication::setOrganizationName(QStringLiteral("Brevanto"));
+
+    brevanto::HostOptions options;
+    QString message;
+    if (!brevanto::parseArguments(QApplication::arguments(), options, message)) {
+        QTextStream(stderr) << message << "\n";
+        return message.startsWith(QLatin1String("Uso:")) ? 0 : 2;
+    }
+
+    // The installation folder: where the report layouts (Rpt/) and the remote viewer live.
+    const QString appFolder = QApplication::applicationDirPath();
+    brevanto::writeDefaultConfig(options.configPath, appFolder);
+    zqvr::host::Empresa empresa;
+    empresa.setRutaAplicacion(appFolder);
+    QString configError;
+    if (!zqvr::host::loadEmpresaSettings(empresa, options.configPath, &configError))
+        QTextStream(stderr) << "No se pudo leer " << options.configPath << ": " << configError << "\n";
+
+    std::unique_ptr<zqvr::db::Connection> conn;
+    try {
+        bool created = false;
+        conn = brevanto::openDemoDatabase(options, &created);
+        if (created)
+            QTextStream(stdout) << "Base de datos de demostración creada en " << options.dbPath << "\n";
+    } catch (const zqvr::Error& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Brevanto"),
+                              QStringLiteral("No se pudo abrir la base de datos %1:\n%2").arg(options.dbPath, e.description()));
+        return 1;
+    }
+
+    brevanto::LauncherWindow window(conn.get(), &empresa, options.dbPath);
+    window.show();
+    const int rc = QApplication::exec();
+    return rc;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What the demo host does before it shows anything: find its database and
+// its configuration, open the connection, make sure the schema is there
+// (creating the demo data on first run) and fill the company object.
+#include "db/Connection.h"
+#include "host/Empresa.h"
+
+#include <QString>
+#include <memory>
+
+namespace brevanto {
+
+struct HostOptions {
+    QString dbPath;     // --db PATH; default: <data folder>/brevanto-demo.db
+    QString configPath; // --config PATH; default: <config folder>/Brevanto/brevanto-host.conf
+    double demoScale = 1.0; // --scale N: size of the demo data made on first run
+};
+
+// Parses the command line; returns false (with a message) on a bad argument.
+bool parseArguments(const QStringList& args, HostOptions& options, QString& message);
+
+QString defaultDatabasePath();
+QString defaultConfigPath();
+// Writes the default configuration when the file does not exist yet.
+void writeDefaultConfig(const QString& path, const QString& appFolder);
+
+// Opens (or creates) the database and brings its schema up to date; a new
+// database gets the demo data. Throws zqvr::Error with a clear message.
+std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& options, bool* created = nullptr);
+
+} // namespace brevanto
