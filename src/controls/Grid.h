@@ -4,6 +4,7 @@
 // rows follow; rows are added from tab-separated text; widths are in twips.
 // Model-based, so that tens of thousands of rows fill in a fraction of a second.
 #include <QColor>
+#include <QList>
 #include <QTableView>
 
 namespace zqvr::controls {
@@ -48,10 +49,15 @@ public:
     void setColWidth(int col, int twips);
     Alignment ColAlignment(int col) const;
     void setColAlignment(int col, Alignment a);
+    // Alignment of the column's header text (General: left).
+    Alignment FixedAlignment(int col) const;
+    void setFixedAlignment(int col, Alignment a);
     bool ColHidden(int col) const;
     void setColHidden(int col, bool hidden);
     DataType ColDataType(int col) const;
     void setColDataType(int col, DataType t);
+    // Sorts the data rows by one column, numbers and dates by value (ColDataType).
+    void Sort(int col, bool ascending = true);
 
     // Cell look.
     void setCellBackColor(int row, int col, const QColor& c);
@@ -76,6 +82,8 @@ public:
     void setRedraw(bool on);
 
     GridModel* gridModel() const { return m_model; }
+    // Grid row of a model index (header rows counted), -1 for an invalid index.
+    int gridRow(const QModelIndex& index) const;
 
 Q_SIGNALS:
     // keyCode is a Qt::Key; set it to 0 to consume the key. Emitted before the grid moves.
@@ -96,7 +104,19 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    void applySpans();
+    void applyColumns();
+    void onCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
+    int dataRowUnder(const QPoint& pos, int* col) const;
+
     GridModel* m_model = nullptr;
+    bool m_redraw = true;
+    // Current and top row asked for while redraw was off (grid rows, -1 none).
+    int m_pendingRow = -1;
+    int m_pendingTop = -1;
+    // Column widths (twips, -1 default) and hidden flags, kept across model resets.
+    QList<int> m_colTwips;
+    QList<bool> m_colHidden;
 };
 
 } // namespace zqvr::controls

@@ -27,8 +27,10 @@ public:
 
     qint64 Codigo() const { return m_codigo; }
     // Writes the code into the field; the name is looked up by Cargar().
+    // A code other than the current one empties the name until then.
     void setCodigo(qint64 code);
-    // Looks the code up and shows its name; an unknown code shows an empty name.
+    // Looks the code up and shows its name; an unknown code (or an empty
+    // field) shows an empty name. Throws Error when the statement fails.
     void Cargar();
     QString Nombre() const;
     // true when the code was found by the last look-up.
@@ -39,12 +41,20 @@ public:
     ctlTextBox* codeField() const { return m_code; }
     // Opens the search dialog (what F3 and the button do).
     void Buscar();
+    // false locks the code field and the search button.
+    void setHabilitado(bool on);
+    bool Habilitado() const;
+    // Largest code the field accepts (what the code's type holds).
+    qint64 maxCode() const { return m_maxCode; }
 
     // Rows of (code, name) whose name or code starts with / contains the text; at most `limit`.
     QList<QPair<qint64, QString>> search(const QString& text, int limit = 200) const;
 
 Q_SIGNALS:
+    // Key presses in the code field (Enter is 13, after the typed code has
+    // been taken); a handler sets keyAscii to 0 to consume the key.
     void KeyPress(int& keyAscii);
+    // The user typed or chose another code (not raised by setCodigo/setText).
     void CodigoCambiado(qint64 code);
 
 protected:
@@ -54,16 +64,25 @@ protected:
     virtual QString extraCondition() const { return {}; }
     int companyCode() const;
     bool eventFilter(QObject* o, QEvent* e) override;
+    void setMaxCode(qint64 max);
+    void setSearchTitle(const QString& title) { m_searchTitle = title; }
+    // The statement's WHERE conditions shared by look-up and search (company, extra).
+    QStringList scopeConditions() const;
+    bool canQuery() const;
 
 private:
     void commitTyped();
+    void takeChosen(qint64 code);
 
     QString m_table, m_codeColumn, m_nameColumn, m_companyColumn;
     CompanyKind m_kind;
     db::Connection* m_conn = nullptr;
     host::Empresa* m_empresa = nullptr;
     qint64 m_codigo = 0;
+    qint64 m_maxCode = 2147483647;
     bool m_valid = false;
+    bool m_dirty = false; // the user edited the field since the last look-up
+    QString m_searchTitle;
     ctlTextBox* m_code = nullptr;
     QToolButton* m_button = nullptr;
     QLabel* m_name = nullptr;
@@ -91,6 +110,10 @@ public:
     int Usuario() const { return m_usuario; }
     // The boolean option some screens set: only the warehouses the user may work in.
     void setSoloAlmacenesUsuario(bool on) { m_soloUsuario = on; }
+    bool SoloAlmacenesUsuario() const { return m_soloUsuario; }
+    // The user's own warehouse: the lowest of the company's warehouses assigned
+    // to the user, 0 when none. Throws Error when the statement fails.
+    qint64 AlmacenUsuario() const;
 
 protected:
     QString extraCondition() const override;

@@ -3,6 +3,8 @@
 // notation, a lock on typing and the key events a screen may consume.
 #include <QLineEdit>
 
+class QStyle;
+
 namespace zqvr::controls {
 
 class ctlTextBox : public QLineEdit {
@@ -32,6 +34,7 @@ protected:
 
 private:
     bool m_numeric = false;
+    QStyle* m_maskStyle = nullptr;
 };
 
 } // namespace zqvr::controls

@@ -1,0 +1,488 @@
+#include "controls/Grid.h"
+
+#include "controls/GridModel.h"
+#include "controls/KeyCodes.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zqvr::controls {
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
+{
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_model->setHeaderRowCount(1);
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &Grid::onCurrentChanged);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        applyColumns();
+        applySpans();
+    });
+    connect(m_model, &GridModel::mergeLayoutChanged, this, &Grid::applySpans);
+}
+
+Grid::~Grid() = default;
+
+int Grid::gridRow(const QModelIndex& index) const
+{
+    return index.isValid() ? index.row() + FixedRows() : -1;
+}
+
+// ---------------------------------------------------------------------------
+// Size
+
+int Grid::Rows() const { return FixedRows() + m_model->dataRowCount(); }
+
+void Grid::setRows(int rows)
+{
+    m_model->setDataRowCount(std::max(0, rows - FixedRows()));
+    if (!m_redraw) {
+        if (m_pendingRow >= Rows())
+            m_pendingRow = -1;
+        if (m_pendingTop >= Rows())
+            m_pendingTop = -1;
+    }
+}
+
+int Grid::Cols() const { return m_model->columnCount(); }
+
+void Grid::setCols(int cols)
+{
+    cols = std::max(0, cols);
+    m_model->setColumns(cols);
+    m_colTwips.resize(cols, -1);
+    m_colHidden.resize(cols, false);
+}
+
+int Grid::FixedRows() const { return m_model->headerRowCount(); }
+
+void Grid::setFixedRows(int rows)
+{
+    rows = std::clamp(rows, 0, 2);
+    const int current = FixedRows();
+    if (rows > current)
+        m_model->headerRowsFromData(rows - current);
+    else if (rows < current)
+        m_model->dataRowsFromHeader(current - rows);
+    horizontalHeader()->setVisible(rows > 0);
+}
+
+// ---------------------------------------------------------------------------
+// Cells
+
+QString Grid::TextMatrix(int row, int col) const
+{
+    const int fixed = FixedRows();
+    if (row < 0)
+        return {};
+    if (row < fixed)
+        return m_model->headerText(row, col);
+    return m_model->text(row - fixed, col);
+}
+
+void Grid::setTextMatrix(int row, int col, const QString& text)
+{
+    const int fixed = FixedRows();
+    if (row < 0)
+        return;
+    if (row < fixed)
+        m_model->setHeaderText(row, col, text);
+    else
+        m_model->setText(row - fixed, col, text);
+}
+
+void Grid::AddItem(const QString& tabSeparated, int row)
+{
+    const int fixed = FixedRows();
+    int at = -1; // append
+    if (row >= 0 && row < Rows())
+        at = std::max(0, row - fixed);
+    m_model->insertTabSeparated(at, tabSeparated);
+    if (!m_redraw && at >= 0) {
+        // Rows below the insertion move down by one.
+        const int inserted = at + fixed;
+        if (m_pendingRow >= inserted)
+            ++m_pendingRow;
+    }
+}
+
+void Grid::RemoveItem(int row)
+{
+    const int fixed = FixedRows();
+    if (row < fixed || row >= Rows())
+        return;
+    m_model->removeDataRow(row - fixed);
+    if (!m_redraw) {
+        if (m_pendingRow == row)
+            m_pendingRow = row < Rows() ? row : (Rows() > fixed ? Rows() - 1 : -1);
+        else if (m_pendingRow > row)
+            --m_pendingRow;
+        if (m_pendingTop >= Rows())
+            m_pendingTop = Rows() > fixed ? Rows() - 1 : -1;
+    }
+}
+
+void Grid::ClearData() { setRows(FixedRows()); }
+
+// ---------------------------------------------------------------------------
+// Current and top row
+
+int Grid::Row() const
+{
+    if (!m_redraw)
+        return m_pendingRow >= FixedRows() && m_pendingRow < Rows() ? m_pendingRow : -1;
+    return gridRow(currentIndex());
+}
+
+void Grid::setRow(int row)
+{
+    const int fixed = FixedRows();
+    const bool isData = row >= fixed && row < Rows();
+    if (!m_redraw) {
+        m_pendingRow = isData ? row : -1;
+        return;
+    }
+    if (!isData) {
+        selectionModel()->clearSelection();
+        setCurrentIndex(QModelIndex());
+        return;
+    }
+    int col = currentIndex().isValid() ? currentIndex().column() : 0;
+    while (col < Cols() - 1 && isColumnHidden(col))
+        ++col;
+    setCurrentIndex(m_model->index(row - fixed, std::max(0, col)));
+}
+
+int Grid::TopRow() const
+{
+    if (!m_redraw)
+        return m_pendingTop >= FixedRows() && m_pendingTop < Rows() ? m_pendingTop : -1;
+    if (m_model->dataRowCount() == 0)
+        return -1;
+    const int r = rowAt(0);
+    return (r < 0 ? 0 : r) + FixedRows();
+}
+
+void Grid::setTopRow(int row)
+{
+    const int fixed = FixedRows();
+    if (row < fixed || row >= Rows())
+        return;
+    if (!m_redraw) {
+        m_pendingTop = row;
+        return;
+    }
+    executeDelayedItemsLayout();
+    int col = 0;
+    while (col < Cols() - 1 && isColumnHidden(col))
+        ++col;
+    scrollTo(m_model->index(row - fixed, col), QAbstractItemView::PositionAtTop);
+}
+
+int Grid::Col() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.column() : -1;
+}
+
+void Grid::onCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (!m_redraw)
+        return;
+    if (current.row() != previous.row() || current.column() != previous.column())
+        emit RowColChange(gridRow(current), current.isValid() ? current.column() : -1);
+}
+
+// ---------------------------------------------------------------------------
+// Columns
+
+int Grid::ColWidth(int col) const
+{
+    if (col < 0 || col >= Cols())
+        return 0;
+    if (m_colTwips.value(col, -1) >= 0)
+        return m_colTwips[col];
+    return horizontalHeader()->defaultSectionSize() * kTwipsPerPixel;
+}
+
+void Grid::setColWidth(int col, int twips)
+{
+    if (col < 0 || col >= Cols())
+        return;
+    m_colTwips[col] = twips < 0 ? -1 : twips;
+    const int px = twips < 0 ? horizontalHeader()->defaultSectionSize()
+                             : int(std::lround(twips / double(kTwipsPerPixel)));
+    setColumnWidth(col, px);
+}
+
+Grid::Alignment Grid::ColAlignment(int col) const
+{
+    return static_cast<Alignment>(m_model->alignment(col));
+}
+
+void Grid::setColAlignment(int col, Alignment a)
+{
+    m_model->setAlignment(col, static_cast<GridModel::Alignment>(a));
+}
+
+Grid::Alignment Grid::FixedAlignment(int col) const
+{
+    return static_cast<Alignment>(m_model->headerAlignment(col));
+}
+
+void Grid::setFixedAlignment(int col, Alignment a)
+{
+    m_model->setHeaderAlignment(col, static_cast<GridModel::Alignment>(a));
+}
+
+bool Grid::ColHidden(int col) const { return col >= 0 && col < Cols() && m_colHidden[col]; }
+
+void Grid::setColHidden(int col, bool hidden)
+{
+    if (col < 0 || col >= Cols())
+        return;
+    m_colHidden[col] = hidden;
+    setColumnHidden(col, hidden);
+}
+
+Grid::DataType Grid::ColDataType(int col) const
+{
+    return static_cast<DataType>(m_model->dataType(col));
+}
+
+void Grid::setColDataType(int col, DataType t)
+{
+    m_model->setDataType(col, static_cast<GridModel::DataType>(t));
+}
+
+void Grid::Sort(int col, bool ascending) { m_model->sortByColumn(col, ascending); }
+
+void Grid::applyColumns()
+{
+    for (int c = 0; c < Cols(); ++c) {
+        if (m_colTwips[c] >= 0)
+            setColumnWidth(c, int(std::lround(m_colTwips[c] / double(kTwipsPerPixel))));
+        setColumnHidden(c, m_colHidden[c]);
+    }
+    horizontalHeader()->setVisible(FixedRows() > 0);
+}
+
+// ---------------------------------------------------------------------------
+// Cell look
+
+void Grid::setCellBackColor(int row, int col, const QColor& c)
+{
+    GridModel::CellStyle s = m_model->ownCellStyle(row - FixedRows(), col);
+    s.back = c;
+    m_model->setCellStyle(row - FixedRows(), col, s);
+}
+
+QColor Grid::CellBackColor(int row, int col) const
+{
+    return m_model->cellStyle(row - FixedRows(), col).back;
+}
+
+void Grid::setCellForeColor(int row, int col, const QColor& c)
+{
+    GridModel::CellStyle s = m_model->ownCellStyle(row - FixedRows(), col);
+    s.fore = c;
+    m_model->setCellStyle(row - FixedRows(), col, s);
+}
+
+QColor Grid::CellForeColor(int row, int col) const
+{
+    return m_model->cellStyle(row - FixedRows(), col).fore;
+}
+
+void Grid::setCellFontBold(int row, int col, bool bold)
+{
+    GridModel::CellStyle s = m_model->ownCellStyle(row - FixedRows(), col);
+    s.bold = bold ? 1 : 0;
+    m_model->setCellStyle(row - FixedRows(), col, s);
+}
+
+bool Grid::CellFontBold(int row, int col) const
+{
+    return m_model->cellStyle(row - FixedRows(), col).bold > 0;
+}
+
+void Grid::setRowBackColor(int row, const QColor& c)
+{
+    GridModel::CellStyle s = m_model->rowStyle(row - FixedRows());
+    s.back = c;
+    m_model->setRowStyle(row - FixedRows(), s);
+}
+
+void Grid::setRowFontBold(int row, bool bold)
+{
+    GridModel::CellStyle s = m_model->rowStyle(row - FixedRows());
+    s.bold = bold ? 1 : 0;
+    m_model->setRowStyle(row - FixedRows(), s);
+}
+
+// ---------------------------------------------------------------------------
+// Merged cells
+
+void Grid::setMergeRow(int row, bool merge) { m_model->setMergeRow(row - FixedRows(), merge); }
+
+bool Grid::MergeRow(int row) const { return row >= FixedRows() && m_model->mergeRow(row - FixedRows()); }
+
+int Grid::mergedSpan(int row, int col) const
+{
+    if (row < FixedRows())
+        return 1;
+    return m_model->mergedBlock(row - FixedRows(), col).second;
+}
+
+void Grid::applySpans()
+{
+    if (!m_redraw)
+        return;
+    clearSpans();
+    if (m_model->mergeRowCount() == 0)
+        return;
+    const int rows = m_model->dataRowCount();
+    const int cols = Cols();
+    for (int r = 0; r < rows; ++r) {
+        if (!m_model->mergeRow(r))
+            continue;
+        for (int c = 0; c < cols;) {
+            const auto [first, width] = m_model->mergedBlock(r, c);
+            if (width > 1)
+                setSpan(r, first, 1, width);
+            c = first + width;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Redraw
+
+bool Grid::Redraw() const { return m_redraw; }
+
+void Grid::setRedraw(bool on)
+{
+    if (on == m_redraw)
+        return;
+    if (!on) {
+        m_pendingRow = Row();
+        m_pendingTop = TopRow();
+        m_redraw = false;
+        setUpdatesEnabled(false);
+        m_model->setQuiet(true);
+        return;
+    }
+    const int row = Row();
+    const int top = TopRow();
+    m_redraw = true;
+    m_model->setQuiet(false); // one reset: columns and spans are applied again
+    setUpdatesEnabled(true);
+    if (row >= 0)
+        setRow(row);
+    if (top >= 0)
+        setTopRow(top);
+    m_pendingRow = m_pendingTop = -1;
+    viewport()->update();
+}
+
+// ---------------------------------------------------------------------------
+// Keys and mouse
+
+void Grid::keyPressEvent(QKeyEvent* e)
+{
+    int key = e->key();
+    emit KeyDown(key, shiftState(e->modifiers()));
+    if (key == 0) {
+        e->accept();
+        return;
+    }
+    if (int ascii = characterCode(e); ascii != 0) {
+        emit KeyPress(ascii);
+        if (ascii == 0) {
+            e->accept();
+            return;
+        }
+    }
+    const int row = Row();
+    const int fixed = FixedRows();
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit EnterPressed(row);
+        e->accept();
+        return;
+    case Qt::Key_Delete:
+        emit DeletePressed(row);
+        e->accept();
+        return;
+    case Qt::Key_Up:
+        if (e->modifiers() == Qt::NoModifier && (row == fixed || m_model->dataRowCount() == 0)) {
+            emit BeforeFirstRow();
+            e->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        if (e->modifiers() == Qt::NoModifier && row >= fixed && row == Rows() - 1)
+            emit AfterLastRow(); // a handler may add rows; the move below then goes on to them
+        break;
+    default:
+        break;
+    }
+    QTableView::keyPressEvent(e);
+}
+
+int Grid::dataRowUnder(const QPoint& pos, int* col) const
+{
+    const QModelIndex i = indexAt(pos);
+    if (col)
+        *col = i.isValid() ? i.column() : -1;
+    return gridRow(i);
+}
+
+void Grid::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) {
+        int col = -1;
+        const int row = dataRowUnder(e->position().toPoint(), &col);
+        if (row >= 0)
+            emit DoubleClicked(row, col);
+    }
+    QTableView::mouseDoubleClickEvent(e);
+}
+
+void Grid::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::RightButton) {
+        int col = -1;
+        const int row = dataRowUnder(e->position().toPoint(), &col);
+        if (row >= 0)
+            setRow(row);
+        emit RightClicked(row, col, e->globalPosition().toPoint());
+        e->accept();
+        return;
+    }
+    QTableView::mousePressEvent(e);
+}
+
+} // namespace zqvr::controls
