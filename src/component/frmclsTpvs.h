@@ -1,0 +1,15 @@
+#pragma once
+// Entry class of the terminal register: shows the terminal maintenance
+// screen (frmTPVs). The screen is made with the entry object and kept after
+// its window closes, so a later Show loads the same screen again.
+#include "frame/EntryClass.h"
+
+namespace zqvr::component {
+
+class frmclsTpvs : public frame::EntryClass {
+    Q_OBJECT
+public:
+    explicit frmclsTpvs(QObject* parent = nullptr);
+};
+
+} // namespace zqvr::component

@@ -1,2 +1,0 @@
-// placeholder until the terminal register lands
-namespace zqvr::terminals {}
