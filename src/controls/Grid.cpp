@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
 
 #include <algorithm>
 #include <cmath>
@@ -13,12 +15,86 @@
 namespace zqvr::controls {
 
 namespace {
+
 constexpr int kTwipsPerPixel = 15;
-}
+
+// The column header. With two header rows it draws them as two bands; in the
+// upper band neighbouring columns with the same caption share one cell, so a
+// caption spans the columns beneath it ("Descripción" over "Anterior" and "Mod.").
+class GridHeader : public QHeaderView {
+public:
+    GridHeader(GridModel* model, QWidget* parent) : QHeaderView(Qt::Horizontal, parent), m_model(model) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logical) const override
+    {
+        if (m_model->headerRowCount() != 2) {
+            QHeaderView::paintSection(painter, rect, logical);
+            return;
+        }
+        const int half = rect.height() / 2;
+        const QRect top(rect.left(), rect.top(), rect.width(), half);
+        const QRect bottom(rect.left(), rect.top() + half, rect.width(), rect.height() - half);
+
+        // The block of visible neighbours that share this column's upper caption.
+        const QString caption = m_model->headerText(0, logical);
+        int firstVisual = visualIndex(logical);
+        int lastVisual = firstVisual;
+        if (!caption.isEmpty()) {
+            auto sameCaption = [&](int visual) {
+                const int l = logicalIndex(visual);
+                return l >= 0 && !isSectionHidden(l) && m_model->headerText(0, l) == caption;
+            };
+            while (firstVisual > 0 && sameCaption(firstVisual - 1))
+                --firstVisual;
+            while (lastVisual + 1 < count() && sameCaption(lastVisual + 1))
+                ++lastVisual;
+        }
+        if (firstVisual == lastVisual && m_model->headerText(1, logical).isEmpty()) {
+            // A caption alone over an empty lower cell takes the whole height.
+            drawCell(painter, rect, caption, Qt::AlignHCenter | Qt::AlignVCenter);
+            return;
+        }
+        const int left = sectionViewportPosition(logicalIndex(firstVisual));
+        const int right = sectionViewportPosition(logicalIndex(lastVisual)) + sectionSize(logicalIndex(lastVisual));
+        const QRect band(left, top.top(), right - left, top.height());
+
+        painter->save();
+        painter->setClipRect(top);
+        drawCell(painter, band, caption, Qt::AlignHCenter | Qt::AlignVCenter);
+        painter->restore();
+
+        painter->save();
+        painter->setClipRect(bottom);
+        const auto align = m_model->headerData(logical, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
+        drawCell(painter, bottom, m_model->headerText(1, logical), align);
+        painter->restore();
+    }
+
+private:
+    void drawCell(QPainter* painter, const QRect& r, const QString& text, Qt::Alignment align) const
+    {
+        QStyleOptionHeader opt;
+        initStyleOption(&opt);
+        opt.rect = r;
+        opt.text = text;
+        opt.textAlignment = align;
+        opt.position = QStyleOptionHeader::Middle;
+        opt.state |= QStyle::State_Enabled;
+        if (window()->isActiveWindow())
+            opt.state |= QStyle::State_Active;
+        style()->drawControl(QStyle::CE_Header, &opt, painter, this);
+    }
+
+    GridModel* m_model;
+};
+
+} // namespace
 
 Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
 {
     setModel(m_model);
+    setHorizontalHeader(new GridHeader(m_model, this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -38,6 +114,13 @@ Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
         applySpans();
     });
     connect(m_model, &GridModel::mergeLayoutChanged, this, &Grid::applySpans);
+    // A width the user drags is the column's width from then on.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int px) {
+        if (col < 0 || col >= m_colTwips.size() || px <= 0)
+            return;
+        if (m_colTwips[col] < 0 || int(std::lround(m_colTwips[col] / double(kTwipsPerPixel))) != px)
+            m_colTwips[col] = px * kTwipsPerPixel;
+    });
 }
 
 Grid::~Grid() = default;

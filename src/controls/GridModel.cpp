@@ -180,7 +180,6 @@ void GridModel::setQuiet(bool quiet)
     if (!quiet) {
         beginResetModel();
         endResetModel();
-        emit mergeLayoutChanged();
     }
 }
 

@@ -88,7 +88,8 @@ public:
     void sortByColumn(int col, bool ascending);
 
 Q_SIGNALS:
-    // Emitted (unless quiet) when a row's merge flag or one of its texts changed.
+    // Emitted (unless quiet) when a row's merge flag or one of its texts
+    // changed, or rows were sorted; a reset means the same.
     void mergeLayoutChanged();
 
 private:

@@ -1,0 +1,36 @@
+#pragma once
+// A page that shows every input control and the grid working on the demo
+// data, so that they can be tried by hand: each code picker, the text,
+// date and time fields, the check box, the warehouse check list, the output
+// selectors and a grid of the company's articles with a merged totals row.
+// What the controls report (code changes, keys, grid events) is logged.
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace zqvr::db { class Connection; }
+namespace zqvr::host { class Empresa; }
+
+namespace zqvr::controls {
+
+class Grid;
+
+class ControlsDemoPage : public QWidget {
+    Q_OBJECT
+public:
+    ControlsDemoPage(db::Connection* conn, host::Empresa* empresa, QWidget* parent = nullptr);
+
+    // Fills the article grid again (redraw off, one statement, totals row).
+    void loadArticles();
+    Grid* articlesGrid() const { return m_grid; }
+
+private:
+    void log(const QString& line);
+
+    db::Connection* m_conn;
+    host::Empresa* m_empresa;
+    Grid* m_grid = nullptr;
+    QPlainTextEdit* m_log = nullptr;
+};
+
+} // namespace zqvr::controls
