@@ -71,6 +71,9 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString, QO
                     QStringLiteral("No se pudo abrir la base de datos: %1").arg(msg));
     }
     std::unique_ptr<Connection> conn(new Connection(name, cs, std::move(dialect), parent));
+    // Only the connection object refers to the database from here on, so
+    // that closing it (also when the probe below fails) releases it entirely.
+    db = QSqlDatabase();
     if (conn->isSQLite()) {
         // A file that is not a database opens fine and fails on first read:
         // find out now, before anything is written.

@@ -100,28 +100,38 @@ QString SQLiteDialect::isNull(const QString& a, const QString& b) const
 QString SQLiteDialect::dateAdd(const QString& part, int n, const QString& expr) const
 {
     const QString p = part.toLower();
-    QString unit;
-    bool dateOnly = false;
-    if (p == QLatin1String("d") || p == QLatin1String("dd") || p == QLatin1String("day")) {
-        unit = QStringLiteral("day");
-        dateOnly = true;
-    } else if (p == QLatin1String("m") || p == QLatin1String("mm") || p == QLatin1String("month")) {
-        unit = QStringLiteral("month");
-        dateOnly = true;
-    } else if (p == QLatin1String("yy") || p == QLatin1String("yyyy") || p == QLatin1String("year")) {
-        unit = QStringLiteral("year");
-        dateOnly = true;
-    } else if (p == QLatin1String("hh") || p == QLatin1String("hour")) {
-        unit = QStringLiteral("hour");
-    } else if (p == QLatin1String("mi") || p == QLatin1String("n") || p == QLatin1String("minute")) {
-        unit = QStringLiteral("minute");
-    } else {
-        unit = QStringLiteral("second");
+    const QString sign = n >= 0 ? QStringLiteral("+") : QString();
+    // A date-only value stays date-only, so that it compares with the stored
+    // 'yyyy-mm-dd' text; a date-time keeps its time of day, as on SQL Server.
+    auto keepKind = [&](const QString& modifiers) {
+        return QStringLiteral("CASE WHEN length(%1) > 10 THEN datetime(%1, %2) ELSE date(%1, %2) END")
+            .arg(expr, modifiers);
+    };
+    if (p == QLatin1String("d") || p == QLatin1String("dd") || p == QLatin1String("day"))
+        return keepKind(QStringLiteral("'%1%2 days'").arg(sign).arg(n));
+    int months = 0;
+    if (p == QLatin1String("m") || p == QLatin1String("mm") || p == QLatin1String("month"))
+        months = n;
+    else if (p == QLatin1String("yy") || p == QLatin1String("yyyy") || p == QLatin1String("year"))
+        months = 12 * n;
+    else {
+        QString unit = QStringLiteral("seconds");
+        if (p == QLatin1String("hh") || p == QLatin1String("hour"))
+            unit = QStringLiteral("hours");
+        else if (p == QLatin1String("mi") || p == QLatin1String("n") || p == QLatin1String("minute"))
+            unit = QStringLiteral("minutes");
+        return QStringLiteral("datetime(%1, '%2%3 %4')").arg(expr, sign).arg(n).arg(unit);
     }
-    const QString modifier = QStringLiteral("'%1%2 %3'").arg(n >= 0 ? "+" : "").arg(n).arg(unit);
-    // A whole-day shift of a date-only value stays date-only, so that it
-    // compares with the stored 'yyyy-mm-dd' text.
-    return QStringLiteral("%1(%2, %3)").arg(dateOnly ? "date" : "datetime", expr, modifier);
+    // SQLite carries a day that the target month does not have into the next
+    // month (31 January + 1 month = 3 March); SQL Server stops at the month's
+    // last day. When the day of the month changed, step back by the days
+    // that overflowed.
+    const QString shift = QStringLiteral("'%1%2 months'").arg(months >= 0 ? "+" : "").arg(months);
+    const QString overflow =
+        QStringLiteral("'-' || CASE WHEN strftime('%d', %1, %2) <> strftime('%d', %1)"
+                       " THEN CAST(strftime('%d', %1, %2) AS INTEGER) ELSE 0 END || ' days'")
+            .arg(expr, shift);
+    return keepKind(shift + QStringLiteral(", ") + overflow);
 }
 
 QString SQLiteDialect::year(const QString& expr) const

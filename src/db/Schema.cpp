@@ -124,8 +124,15 @@ const QStringList kVersion1 = {
         CualidadX INTEGER DEFAULT 0,
         CualidadY INTEGER DEFAULT 0,
         EsKit INTEGER DEFAULT 0,
-        Imagen BLOB,
         PRIMARY KEY (Cod_Empresa, Codigo)))"),
+    // The picture of an article record. It is kept apart from Articulos
+    // because the touch-screen statements join Articulos with the key table
+    // and read the key's Imagen without a table prefix.
+    QStringLiteral(R"(CREATE TABLE Articulos_Imagenes (
+        Cod_Empresa INTEGER NOT NULL,
+        Cod_Articulo INTEGER NOT NULL,
+        Imagen BLOB,
+        PRIMARY KEY (Cod_Empresa, Cod_Articulo)))"),
     // Names of the values of an article's quality dimensions (size, colour...).
     QStringLiteral(R"(CREATE TABLE Cualidades_Des (
         Cod_Empresa INTEGER NOT NULL,

@@ -1,17 +1,339 @@
+// The embedded schema: versioning and upgrades, and the tables as the back
+// office's statements use them.
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/Schema.h"
+#include "db/SchemaSteps.h"
 #include "support/TestDatabase.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zqvr;
+using zqvr::test::TestDatabase;
 
-TEST(Schema, FreshDatabaseGetsTheCurrentVersion)
+namespace {
+
+QByteArray fileHash(const QString& path)
 {
-    test::TestDatabase db;
-    EXPECT_EQ(db::Schema::versionOf(db.conn()), db::Schema::currentVersion());
-    // A second ensure on an up-to-date file changes nothing.
-    db::Schema::ensure(db.conn());
-    EXPECT_EQ(db.count(QStringLiteral("Zqvr_Schema")), 1);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+bool hasColumn(db::Connection& c, const QString& table, const QString& column)
+{
+    auto rs = c.query(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table));
+    for (; !rs.eof(); rs.moveNext())
+        if (rs.value(0).toString().compare(column, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Schema, EnsureCreatesTheCurrentVersionOnceAndOnlyOnce)
+{
+    QTemporaryDir dir;
+    auto c = db::Connection::open("sqlite:" + dir.filePath("new.db"));
+    EXPECT_EQ(db::Schema::versionOf(*c), 0);
+    db::Schema::ensure(*c);
+    EXPECT_EQ(db::Schema::versionOf(*c), db::Schema::currentVersion());
+    c->execute("INSERT INTO TPVs (Codigo, Host) VALUES (1, 'TPV01')");
+    // Ensuring again (every start of a host does) keeps the data and the version.
+    db::Schema::ensure(*c);
+    EXPECT_EQ(c->scalar("SELECT COUNT(*) FROM Zqvr_Schema").toInt(), 1);
+    EXPECT_EQ(c->scalar("SELECT Host FROM TPVs").toString(), "TPV01");
+
+    // The steps of this build end at the current version, in ascending order.
+    const auto& steps = db::schema::steps();
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.back().version, db::Schema::currentVersion());
+    for (size_t i = 1; i < steps.size(); ++i)
+        EXPECT_LT(steps[i - 1].version, steps[i].version);
+}
+
+TEST(Schema, FileOfANewerBuildIsRefusedAndLeftUntouched)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("newer.db");
+    const int newer = db::Schema::currentVersion() + 1;
+    {
+        auto c = db::Connection::open("sqlite:" + path);
+        db::Schema::ensure(*c);
+        c->execute(QStringLiteral("UPDATE Zqvr_Schema SET Version = %1").arg(newer));
+    }
+    const QByteArray before = fileHash(path);
+    auto c = db::Connection::open("sqlite:" + path);
+    try {
+        db::Schema::ensure(*c);
+        FAIL() << "a newer file must be refused";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), errc::SchemaTooNew);
+        EXPECT_EQ(e.description(),
+                  QStringLiteral("La base de datos fue creada por una versión más reciente de ZQVRTpvs "
+                                 "(versión %1); esta versión admite hasta la %2.")
+                      .arg(newer)
+                      .arg(db::Schema::currentVersion()));
+    }
+    c.reset();
+    EXPECT_EQ(fileHash(path), before);
+}
+
+TEST(Schema, OlderFileIsUpgradedStepByStepInOneTransaction)
+{
+    TestDatabase db;
+    auto& c = db.conn();
+    // A later build's path: version 1 of this build, then two more steps.
+    std::vector<db::schema::Step> steps = db::schema::steps();
+    const int base = steps.back().version;
+    steps.push_back({base + 1, {"ALTER TABLE TPVs ADD COLUMN Ubicacion TEXT DEFAULT ''",
+                                "CREATE INDEX IX_TPVs_Ubicacion ON TPVs (Ubicacion)"}});
+    steps.push_back({base + 2, {"UPDATE TPVs SET Ubicacion = 'Sala de ventas'"}});
+    c.execute("INSERT INTO TPVs (Codigo, Host) VALUES (1, 'TPV01')");
+
+    db::schema::migrate(c, steps);
+    EXPECT_EQ(db::Schema::versionOf(c), base + 2);
+    EXPECT_EQ(c.scalar("SELECT Ubicacion FROM TPVs WHERE Codigo = 1").toString(), "Sala de ventas");
+
+    // A step that fails leaves the file as it was: no statement of the step
+    // is kept and the version does not move.
+    std::vector<db::schema::Step> broken = steps;
+    broken.push_back({base + 3, {"ALTER TABLE TPVs ADD COLUMN Planta INTEGER", "ALTER TABLE NoSuchTable ADD COLUMN X INTEGER"}});
+    try {
+        db::schema::migrate(c, broken);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.description().contains("NoSuchTable")) << e.description().toStdString();
+    }
+    EXPECT_EQ(db::Schema::versionOf(c), base + 2);
+    EXPECT_FALSE(hasColumn(c, "TPVs", "Planta"));
+    EXPECT_EQ(c.transactionDepth(), 0);
+
+    // This build meets the upgraded file: newer than what it knows, refused.
+    EXPECT_THROW(db::Schema::ensure(c), Error);
+}
+
+TEST(Schema, ReorderingShiftsKeysWithOneUpdateWithoutCollisions)
+{
+    // Moving a group or a key renumbers the others with a single UPDATE each
+    // (after parking the dragged one at 99); the rows pass through numbers
+    // that others still hold while the statement runs.
+    TestDatabase db;
+    for (int g = 1; g <= 4; ++g) {
+        db.exec(QStringLiteral("INSERT INTO TPV_CfgPantalla_Grupos (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion) "
+                               "VALUES (1, 1, %1, %2)").arg(g).arg(9 * ((g - 1) / 3) + 6 + (g - 1) % 3));
+        db.exec(QStringLiteral("INSERT INTO TPV_CfgPantalla_Grupos_Lineas (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion, Cod_Articulo) "
+                               "VALUES (1, 1, 1, %1, %2)").arg(9 * ((g - 1) / 3) + 6 + (g - 1) % 3).arg(100 + g));
+    }
+    // Group 4 to the front of a "3 x 4" page: the others move one forward.
+    db.exec("UPDATE TPV_CfgPantalla_Grupos SET Cod_Grupo=99, Posicion =6  WHERE Cod_Grupo = 4 AND Cod_Empresa = 1 AND Cod_CfgPantalla=1");
+    db.exec("UPDATE TPV_CfgPantalla_Grupos SET Cod_Grupo=Cod_Grupo  + 1, Posicion  =((FLOOR(((Cod_Grupo-1) + 1) / 3) + 1) * 6) + ((Cod_Grupo-1) + 1)"
+            "  WHERE Cod_Grupo <> 99 AND Cod_Grupo BETWEEN 1 AND 3 AND Cod_Empresa = 1 AND Cod_CfgPantalla=1");
+    db.exec("UPDATE TPV_CfgPantalla_Grupos SET Cod_Grupo=1  WHERE Cod_Grupo = 99 AND Cod_Empresa = 1 AND Cod_CfgPantalla=1");
+    auto rs = db.conn().query("SELECT Cod_Grupo, Posicion FROM TPV_CfgPantalla_Grupos ORDER BY Cod_Grupo");
+    const int expected[4][2] = {{1, 6}, {2, 7}, {3, 8}, {4, 15}};
+    for (const auto& e : expected) {
+        ASSERT_FALSE(rs.eof());
+        EXPECT_EQ(rs["Cod_Grupo"].toInt(), e[0]);
+        EXPECT_EQ(rs["Posicion"].toInt(), e[1]);
+        rs.moveNext();
+    }
+    // The first key after the last one: the others move one index back.
+    const QString index = "(FLOOR((Posicion - 6) / 3) + (Posicion % 3))";
+    db.exec("UPDATE TPV_CfgPantalla_Grupos_Lineas SET  Posicion =99  WHERE Posicion = 6 AND Cod_Empresa = 1 AND Cod_CfgPantalla=1 AND Cod_Grupo = 1");
+    db.exec("UPDATE TPV_CfgPantalla_Grupos_Lineas SET  Posicion  =((FLOOR((" + index + " - 1) / 3) + 1) * 6) + (" + index +
+            " - 1)  WHERE Posicion<>99 AND Posicion BETWEEN 6 AND 15 AND Cod_Empresa = 1 AND Cod_CfgPantalla=1 AND Cod_Grupo = 1");
+    db.exec("UPDATE TPV_CfgPantalla_Grupos_Lineas SET  Posicion= 15 WHERE Posicion = 99 AND Cod_Empresa = 1 AND Cod_CfgPantalla=1 AND Cod_Grupo = 1");
+    EXPECT_EQ(db.conn().scalar("SELECT group_concat(Cod_Articulo) FROM (SELECT Cod_Articulo FROM TPV_CfgPantalla_Grupos_Lineas ORDER BY Posicion)").toString(),
+              "102,103,104,101");
+    EXPECT_EQ(db.conn().scalar("SELECT group_concat(Posicion) FROM (SELECT Posicion FROM TPV_CfgPantalla_Grupos_Lineas ORDER BY Posicion)").toString(),
+              "6,7,8,15");
+}
+
+TEST(Schema, RowsTheStatementsLeaveToTheDatabase)
+{
+    TestDatabase db;
+    auto& c = db.conn();
+    // The history insert names no date and no identity: both come from the table.
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
+    c.execute("INSERT INTO TPV_Gestor_Mensajes_Historico(Cod_Empresa, Cod_Mensaje, Origen, Usuario, Operacion, Descripcion) VALUES (1, 7, 0, 3, 'A', 'Oferta')");
+    c.execute("INSERT INTO TPV_Gestor_Mensajes_Historico(Cod_Empresa, Cod_Mensaje, Origen, Usuario, Operacion, Descripcion) VALUES (1, 7, 0, 3, 'M', 'Oferta 2')");
+    auto rs = c.query("SELECT Id, Fecha FROM TPV_Gestor_Mensajes_Historico ORDER BY Id");
+    ASSERT_FALSE(rs.eof());
+    const int first = rs["Id"].toInt();
+    const QDateTime stamp = rs["Fecha"].toDateTime();
+    EXPECT_TRUE(stamp.isValid());
+    EXPECT_GE(stamp, before);
+    EXPECT_LE(stamp, QDateTime::currentDateTime().addSecs(2));
+    rs.moveNext();
+    EXPECT_EQ(rs["Id"].toInt(), first + 1);
+    rs.close();
+
+    // A message number used again after the highest was deleted can be deleted again.
+    for (int i = 0; i < 2; ++i)
+        c.execute("INSERT INTO TPV_Gestor_Mensajes_Baja (Cod_Empresa, Cod_Mensaje, Origen, Act) SELECT 1, 5, 0, 0");
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Baja", "Cod_Mensaje = 5"), 2);
+
+    // Quick-code deletions and parameters are inserted without some columns.
+    c.execute("INSERT INTO TPV_CodigosRapido_Baja (Cod_Empresa, Cod_Almacen, Cod_Rapido) VALUES (1, 1, '12')");
+    EXPECT_EQ(c.scalar("SELECT Act FROM TPV_CodigosRapido_Baja").toInt(), 0);
+    c.execute("INSERT INTO Tpv_Parametros (Cod_Empresa, Cod_Almacen, Codigo, Valor) VALUES (1, 1, 100, 'CABECERA')");
+    // Within a scope a code appears once.
+    EXPECT_THROW(c.execute("INSERT INTO TPV_Parametros (Cod_Empresa, Cod_Almacen, Codigo, Valor) VALUES (1, 1, 100, 'OTRA')"), Error);
+    c.execute("INSERT INTO Tpv_Parametros_Ex (Cod_Empresa, Cod_Almacen, Cod_Tpv, Codigo, Valor) VALUES (1, 1, 2, 100, 'OTRA')");
+    // Parking bands get their identity from the table.
+    c.execute("INSERT INTO Parking_Gratis (Cod_Empresa, Cod_Almacen, ImporteInicial, ImporteFinal, Minutos) VALUES (1, 1, 10, 10, 30)");
+    EXPECT_GT(c.scalar("SELECT Id FROM Parking_Gratis").toInt(), 0);
+}
+
+TEST(Schema, BackOfficeStatementsFindEveryColumnTheyRead)
+{
+    TestDatabase db;
+    auto& c = db.conn();
+    const db::Dialect& d = c.dialect();
+    const QString today = d.date(QDate(2026, 12, 6));
+    const QStringList statements = {
+        // terminals, counter, monitor
+        "SELECT * FROM TPVs WHERE Codigo IN (" + d.selectTop(1, "Codigo FROM TPVs WHERE Codigo < 3 ORDER BY Codigo DESC") + ")",
+        "SELECT Codigo, Host, Descripcion, Empresa, TarifaPVP, TarifaProm, EnLinea, Almacen, Emergencia, SQLUser, SQLPassword, SQLPort,"
+        " PostoServerOk, Version, Serial FROM TPVS WHERE Empresa =1",
+        "SELECT * FROM TPV_Contador_Ticket_Caja WHERE " + d.year("Fecha") + " =2026",
+        "SELECT " + d.isNull("SUM(Importe_Pvp)", "0") + " AS Importe FROM Articulos_Ventas_Dia WHERE Cod_Empresa =1"
+        " AND Cod_Almacen IN (SELECT Almacen FROM TPVs WHERE Cod_Empresa=1)  AND Fecha =" + today,
+        "SELECT " + d.isNull("SUM(Cantidad)", "0") + " AS Cantidad FROM Reservas_Historico WHERE Cod_Empresa = 1 AND Caja = 1"
+        " AND Cod_Almacen = 1 AND Fecha BETWEEN " + today + " AND " + d.dateAdd("d", 1, today) + " AND Venta = 0",
+        "SELECT " + d.isNull("SUM(Total_Entregado+Total_Pendiente)", "0") + " AS Total FROM Reservas WHERE Cod_Empresa = 1"
+        " AND Caja = 1 AND Cod_Almacen = 1 AND Fecha = " + today + " AND Anulado = 0",
+        "SELECT Count(*) FROM Articulos_ToPos WHERE (Act1 & 1) = 0",
+        "SELECT COUNT(*) FROM SGD_Usuarios_Derechos WHERE Cod_Usuario = 1 AND Derecho = 5",
+        // tickets, lines, search, receipt
+        "SELECT DISTINCT t.Codigo, t.Fecha, t.Hora, t.Total, t.Efectivo, t.Tarjeta, t.Cambio, t.Cheque, t.Vales, t.Credito,"
+        " t.Cliente AS Cod_Cliente, " + d.isNull("c.Nombre", "''") + " AS Cliente FROM TPV_Tickets t INNER JOIN TPV_Tickets_Lineas tl"
+        " ON t.Codigo = tl.Codigo AND t.Cod_Empresa = tl.Cod_Empresa AND t.Cod_Almacen = tl.Cod_Almacen AND t.Caja = tl.Caja"
+        " AND t.Fecha = tl.Fecha LEFT JOIN Clientes c ON c.Cod_Empresa =1 AND c.Codigo = t.Cliente WHERE t.Cod_Empresa =1"
+        " AND t.Cod_Almacen =1 AND t.Caja =1 AND t.Cajero =2 AND t.Fecha =" + today + " AND tl.Cod_Articulo =1001 ORDER BY t.Hora",
+        "SELECT tl.Num_Linea , tl.Cod_Articulo, a.Descripcion, tl.PVP, tl.Cantidad, tl.Dto , tl.PM, tl.Promocion, tl.PA, " +
+            d.isNull("ti.Imp_Valor", "0") + " AS Impuesto, " +
+            d.ticketLineIsKit("tl.Cod_Empresa", "tl.Cod_Almacen", "tl.Caja", "tl.Fecha", "tl.Codigo", "tl.Num_Linea") + " Kit, " +
+            d.isNull("tlp.Tipo_Promocion", "0") + " AS Tipo_Promocion FROM TPV_Tickets_Lineas tl INNER JOIN Articulos a"
+            " ON a.Cod_Empresa = 1 AND a.Codigo = tl.Cod_Articulo LEFT JOIN Igic_Tipos ti ON ti.Cod_Empresa = 1 AND ti.Tipo = tl.TipoImpuesto"
+            " AND ti.FechaI <= tl.Fecha AND ti.FechaF >= tl.Fecha LEFT JOIN TPV_Tickets_Lineas_Promocion tlp ON tlp.Cod_Empresa = tl.Cod_Empresa"
+            " AND tlp.Cod_Almacen = tl.Cod_Almacen AND tlp.Caja = tl.Caja AND tlp.Fecha = tl.Fecha AND tlp.Codigo = tl.Codigo"
+            " AND tlp.Num_Linea = tl.Num_Linea WHERE tl.Cod_Empresa = 1 AND tl.Cod_Almacen = 1 AND tl.Caja = 1 AND tl.Fecha = " + today +
+            " AND tl.Codigo =1 ORDER BY tl.Num_Linea",
+        "SELECT DISTINCT TPV_Tickets.Fecha,TPV_Tickets.Caja, TPV_Tickets.Cajero, " + d.isNull("SGD_Usuarios.Nombre", "''") +
+            " AS NomCajero FROM TPV_Tickets LEFT JOIN SGD_Usuarios ON TPV_Tickets.Cajero=SGD_Usuarios.Codigo WHERE TPV_Tickets.Cod_Empresa=1"
+            " AND TPV_Tickets.Cod_Almacen=1 AND TPV_Tickets.Fecha >= " + today + " AND TPV_Tickets.Fecha <= " + today +
+            " ORDER BY TPV_Tickets.Fecha, TPV_Tickets.Caja",
+        "SELECT " + d.isNull("T.Nombre", "''") + " AS Nombre FROM Tpv_Tickets_Tarjeta TT LEFT JOIN Tarjetas T ON (T.Codigo = TT.Tipo )"
+            " WHERE TT.Cod_Empresa = 1 AND TT.Cod_Almacen = 1 AND TT.Caja = 1 AND TT.Fecha =" + today + " AND TT.Codigo =1",
+        "SELECT Valor FROM TPV_Parametros WHERE Cod_Empresa =1 AND Cod_Almacen =1 AND Codigo BETWEEN 100 AND 109 ORDER BY Codigo",
+        // invoice from ticket
+        "SELECT t.*, " + d.isNull("tf.Factura_Codigo", "0") + " AS Factura_Codigo, tf.Nif, tf.Nombre, tf.Nombre_Comercial, tf.Direccion,"
+            " tf.CP, tf.Localidad, tf.Provincia, tf.Pais, tf.Telefono FROM TPV_Tickets t LEFT JOIN TPV_Tickets_Factura tf"
+            " ON t.Cod_Empresa=tf.Cod_Empresa AND t.Cod_Almacen=tf.Cod_Almacen AND t.Caja=tf.Caja AND t.Fecha=tf.Fecha AND t.Codigo=tf.Codigo"
+            " WHERE t.Cod_Empresa =1 AND t.Cod_Almacen =1 AND t.Caja =1 AND t.Fecha =" + today + " AND t.Codigo =1",
+        "SELECT Cliente, Dto, Cajero, Enviado FROM TPV_Tickets",
+        "SELECT PVP AS Pvp, Cantidad, Dto, Costo, Cod_Articulo FROM TPV_Tickets_Lineas",
+        "SELECT Nif, Nombre, Nombre_Comercial, Direccion, Cp, Localidad, Provincia, Pais, F_Nif, F_Razon, F_Direccion, F_Cp,"
+        " F_Localidad, F_Provincia, F_Pais, Bloqueado, IntraCom FROM Clientes WHERE Cod_Empresa =1 AND Codigo =1",
+        "SELECT Numero FROM Clientes_Telefonos WHERE Cod_Empresa =1 AND Cod_Cliente =1 AND Codigo = 0",
+        "SELECT Host, SQLUser, SQLPassword, SQLPort FROM TPVs WHERE EnLinea = 1 AND Codigo= 1",
+        "INSERT INTO TPV_Tickets_Factura (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Cliente, Factura_Serie, Factura_Codigo, Nif,"
+        " Nombre, Nombre_Comercial, Direccion, CP, Localidad, Provincia, Pais, Telefono, Factura_Fecha, Factura_Almacen, Enviado)"
+        " VALUES (1, 1, 1, " + today + ", 1, 5, 11, 1, 'B35123456', 'A', 'B', 'C', 35002, 'D', 'E', 'F', 'G', " + today + ", 1, 1)",
+        "UPDATE TPV_Tickets SET Cliente =5, Enviado = 0 WHERE Cod_Empresa =1 AND Cod_Almacen =1 AND Caja =1 AND Fecha =" + today + " AND Codigo =1",
+        // reservations
+        "SELECT r.*, a.Nombre AS Nomb_Cajero FROM Reservas r LEFT JOIN SGD_Usuarios a ON r.Cajero=a.Codigo WHERE r.Nomb_Cliente LIKE '%a%'"
+        " AND r.Fecha BETWEEN " + today + " AND " + today + " AND r.Fecha_Ult_Modificacion BETWEEN " + today + " AND " +
+            d.date(QDate(2026, 12, 7)) + " AND r.Cod_Almacen =1 AND r.Pendiente=0 AND r.Anulado=0 ORDER BY r.Fecha DESC, r.Codigo DESC",
+        "SELECT Reservas.*," + d.isNull("Agentes.Nombre", "''") + " AS Nombre_Agente, Fecha_Vencimiento, Cod_Cliente, Telefono, Nif,"
+        " Domicilio, Paquete, Observaciones, Ult_Dto_Aplicado, Total_Ventas FROM Reservas LEFT JOIN Agentes ON Reservas.Agente=Agentes.Codigo"
+        " WHERE Reservas.Codigo=1 AND Reservas.Cod_Empresa=1",
+        "SELECT RL.Vendida,RL.Num_Linea, a.Codigo, a.Descripcion, a.Desc_Ticket, " + d.isNull("RL.CualidadX", "0") + " AS CualidadX, " +
+            d.isNull("RL.CualidadY", "0") + " AS CualidadY, " + d.isNull("b.Nombre", "''") + " AS NombCualX, " +
+            d.isNull("c.Nombre", "''") + " AS NombCualY ,RL.Unidades, RL.Pvp, RL.TipoImpuesto, RL.Serie, RL.Agente, RL.Dto,"
+            " ag.Nombre AS Nomb_Agente FROM Reservas_Lineas RL INNER JOIN Articulos A ON A.Codigo=RL.Cod_Articulo AND A.Cod_Empresa=1"
+            " LEFT JOIN Cualidades_Des b ON a.Cod_Empresa = b.Cod_Empresa AND a.CualidadX = b.Cod_Cualidad AND b.Codigo = RL.CualidadX"
+            " LEFT JOIN Cualidades_Des c ON a.Cod_Empresa = c.Cod_Empresa AND a.CualidadY = c.Cod_Cualidad AND c.Codigo = RL.CualidadY"
+            " LEFT JOIN Agentes ag ON ag.Codigo=RL.Agente WHERE RL.Codigo = 1 AND RL.Cod_Empresa=1",
+        "SELECT Fecha, Tipo_Pago, Cantidad, Cod_Almacen, Venta, Anulacion, Cambio FROM Reservas_Historico WHERE Cod_Empresa=1 AND Codigo=1 ORDER BY Num_Entrega",
+        // parameters
+        "INSERT INTO TPV_Parametros_Ex(Cod_Empresa, Cod_Almacen, Codigo, Cod_Tpv, Valor, Visible, Valor2, Posicion, Color)"
+        " SELECT param.Cod_Empresa, param.Cod_Almacen, param.Codigo, 3 , param.Valor, param.Visible, param.Valor2, param.Posicion,"
+        " param.Color   FROM TPV_Parametros param  WHERE param.Cod_Empresa =1    AND param.Cod_Almacen =1",
+        "DELETE FROM TPV_Parametros_Ex  WHERE NOT EXISTS (SELECT 1 FROM Tpvs WHERE Tpvs.Empresa = TPV_Parametros_Ex.Cod_Empresa"
+        "   AND Tpvs.Almacen = TPV_Parametros_Ex.Cod_Almacen   AND Tpvs.Codigo = TPV_Parametros_Ex.Cod_Tpv)",
+        "SELECT Tipo, Imp_Valor FROM Impuestos2_Tipos WHERE Cod_Empresa =1 AND FechaI <= " + today + " AND FechaF >= " + today + " ORDER BY Imp_Valor",
+        "SELECT Codigo, Nombre FROM Almacenes WHERE Cod_Empresa =1",
+        "SELECT Codigo, Nombre, Regimen_Impuesto FROM Almacenes",
+        "SELECT * FROM Modelos_Etiq_Art ORDER BY Codigo",
+        // touch screens, quick codes, gift cards, kits
+        "SELECT g.*, " + d.isNull("p.Cod_GrupoDF", "0") + " AS GDF FROM TPV_CfgPantalla_Grupos g LEFT JOIN TPV_CfgPantalla p"
+        " ON p.Cod_Empresa = g.Cod_Empresa AND p.Cod_CFGPantalla=g.Cod_CFGPantalla AND p.Cod_GrupoDF = g.Cod_Grupo WHERE g.Cod_Empresa =1 AND g.Cod_CfgPantalla =1",
+        "SELECT a.Cod_Grupo, a.Cod_Articulo, a.Unidades, " + d.isNull("b.Descripcion", "''") + " AS Descripcion, a.Posicion, BackColor,"
+        " ForeColor, TipoTexto, Texto, Imagen, Pesado, PathVinculo, OrigenImagen FROM TPV_CfgPantalla_Grupos_Lineas a LEFT JOIN Articulos b"
+        " ON b.Cod_Empresa = 1 AND a.Cod_Articulo = b.Codigo WHERE a.Cod_Empresa =1 AND a.Cod_CfgPantalla =1 AND a.Cod_Grupo =1 ORDER BY a.Posicion ASC",
+        "UPDATE TPV_CfgPantalla SET Act=0, Act2=0, Act3=0, Act4=0, Act5=0, Act6=0, Act7=0, Act8=0, Act9=0, Act10=0 WHERE Cod_Empresa = 1 AND Cod_CfgPantalla=1",
+        "UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = ''  WHERE Cod_Empresa = 1 AND Cod_Articulo = 5 AND OrigenImagen = 1",
+        "SELECT a.Cod_Rapido, a.Cod_Articulo, a.Unidades, b.Descripcion FROM TPV_CodigosRapido a INNER JOIN Articulos b"
+        " ON b.Cod_Empresa = 1 AND a.Cod_Articulo = b.Codigo WHERE a.Cod_Empresa =1 AND a.Cod_Almacen =1 ORDER BY a.Cod_Rapido",
+        "UPDATE TPV_CodigosRapido SET Cod_Articulo =1, Unidades =1, Act = 0 WHERE Cod_Empresa =1 AND Cod_Almacen =1 AND Cod_Rapido ='1'",
+        "SELECT ar.Cod_Articulo, a.Descripcion FROM Articulos_TRegalo ar  INNER JOIN Articulos a ON a.Cod_Empresa = ar.Cod_Empresa"
+        " AND a.Codigo = ar.Cod_Articulo WHERE ar.Cod_Empresa =1",
+        "SELECT a.Codigo, a.Descripcion, afk.Cantidad AS Unidades FROM TPV_Tickets_KitComposicion afk  INNER JOIN Articulos a"
+        " ON a.Codigo = afk.Cod_Articulo AND a.Cod_Empresa = 1 WHERE afk.Codigo = 1 AND afk.Cod_almacen = 1 AND afk.Caja = 1"
+        " AND afk.Cod_Empresa = 1 AND afk.Fecha = " + today + " AND afk.Num_Linea = 1",
+        // salons
+        "SELECT Cod_Almacen FROM TPV_Sln_Salones_Almacen WHERE Cod_Empresa =1 AND Cod_Cfgsalon =1",
+        "SELECT Doc_Xml, Descripcion FROM TPV_Sln_Salones WHERE Cod_Empresa =1   AND Cod_CfgSalon =1",
+        "SELECT grp.Cod_Grupo, grp.Descripcion AS grpDescripcion  FROM TPV_Sln_GrpElementos grp  ORDER BY grp.Cod_Grupo",
+        "SELECT elem.Tipo, elem.Descripcion, elem.Cod_Relacion, elem.Xaml  FROM TPV_Sln_Elementos elem WHERE elem.Cod_Grupo =1 ORDER BY elem.Tipo",
+        // messages
+        "SELECT Cod_Mensaje, Descripcion, FechaInicial, FechaFinal, Linea1, Linea2, Color, Cod_Mostrar, ModoMostrar, NumRepetir,"
+        " MostrarImagen, Usuario, Horario1, Horario2, Hora1Ini, Hora1Fin, Hora2Ini, Hora2Fin, L, M, X, J, V, S, D, IntervaloTickets,"
+        " IntervaloEuros, IntervaloNumTickets, IntervaloMinEuros, Imagen FROM TPV_Gestor_Mensajes WHERE Cod_Empresa =1 AND Cod_Mensaje =1 AND Origen =0",
+        "SELECT h.Usuario, " + d.isNull("usu.Nombre", "''") + " AS NombreUsuario, h.Fecha, h.Operacion, h.Descripcion_Ant, h.Descripcion,"
+        " h.Linea1_Ant, h.Linea1, h.Linea2_Ant, h.Linea2, h.Color_Ant, h.Color, h.FechaInicial_Ant, h.FechaInicial, h.FechaFinal_Ant,"
+        " h.FechaFinal, h.NumRepetir_Ant, h.NumRepetir, h.MostrarImagen_Ant, h.MostrarImagen, h.Cod_Mostrar_Ant, h.Cod_Mostrar,"
+        " h.ModoMostrar_Ant, h.ModoMostrar, h.Id, h.Horario1_Ant, h.Horario1, h.Horario2_Ant, h.Horario2, h.Hora1Ini_Ant, h.Hora1Ini,"
+        " h.Hora1Fin_Ant, h.Hora1Fin, h.Hora2Ini_Ant, h.Hora2Ini, h.Hora2Fin_Ant, h.Hora2Fin, h.L_Ant, h.L, h.M_Ant, h.M, h.X_Ant, h.X,"
+        " h.J_Ant, h.J, h.V_Ant, h.V, h.S_Ant, h.S, h.D_Ant, h.D, h.IntervaloTickets_Ant, h.IntervaloTickets, h.IntervaloEuros_Ant,"
+        " h.IntervaloEuros, h.IntervaloNumTickets_Ant, h.IntervaloNumTickets, h.IntervaloMinEuros_Ant, h.IntervaloMinEuros,"
+        " h.Imagen, h.Imagen_Ant FROM TPV_Gestor_Mensajes_Historico h LEFT JOIN SGD_Usuarios usu ON usu.Codigo = h.Usuario"
+        " WHERE h.Cod_Empresa =1 AND h.Cod_Mensaje =1 AND h.Origen =0 ORDER BY h.Fecha desc",
+        "SELECT men.Cod_Empresa, men.Cod_Mensaje, men.Origen, COUNT(alm.Cod_Almacen) AS Existe FROM TPV_Gestor_Mensajes men"
+        " LEFT JOIN TPV_Gestor_Mensajes_Almacen alm ON men.Cod_Empresa = alm.Cod_Empresa AND men.Cod_Mensaje = alm.Cod_Mensaje"
+        " AND men.Origen = alm.Origen WHERE FechaFinal >= " + today + " GROUP BY men.Cod_Empresa, men.Cod_Mensaje, men.Origen",
+        "UPDATE TPV_Gestor_Mensajes SET Act = 0, Act2 = 0, Act3 = 0, Act4 = 0, Act5 = 0, Act6 = 0, Act7 = 0, Act8 = 0, Act9 = 0, Act10 = 0",
+        // parking, security, pickers
+        "SELECT g.*, alm.Nombre FROM Parking_Gratis g INNER JOIN Almacenes alm ON alm.Cod_Empresa = g.Cod_Empresa AND alm.Codigo = g.Cod_Almacen"
+        " WHERE g.Cod_Empresa =1 ORDER BY g.Cod_Almacen, g.ImporteInicial",
+        "SELECT t.*, alm.Nombre FROM Parking_Tarifa t INNER JOIN Almacenes alm ON alm.Cod_Empresa = t.Cod_Empresa AND alm.Codigo = t.Cod_Almacen"
+        " WHERE t.Cod_Empresa =1 ORDER BY t.Cod_Almacen, t.MinutoInicial",
+        "SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso FROM SGD_Controles_Grupos gc"
+        " INNER JOIN SGD_Formularios f ON gc.Cod_Formulario = f.Cod_Formulario  INNER JOIN SGD_Controles c"
+        " ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control WHERE f.Nombre = 'frmParametros'"
+        " AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = 1)) ORDER BY c.Nombre, gc.Permiso ASC",
+        "SELECT Cod_Almacen FROM SGD_Usuarios_Almacenes WHERE CodUsuario = 1 AND Cod_Empresa = 1",
+        "SELECT Codigo, Descripcion FROM Tarifas WHERE Cod_Empresa = 1",
+        "SELECT Codigo, Descripcion FROM Grupos_Descuento WHERE Cod_Empresa = 1",
+        "SELECT Codigo, Nombre FROM Agentes WHERE Cod_Empresa = 1",
+        "SELECT * FROM Empresas ORDER BY Nombre_1",
+    };
+    for (const QString& sql : statements) {
+        try {
+            if (sql.startsWith("SELECT"))
+                c.query(sql);
+            else
+                c.execute(sql);
+        } catch (const Error& e) {
+            ADD_FAILURE() << e.description().toStdString() << "\n  in: " << sql.toStdString();
+        }
+    }
 }
