@@ -43,8 +43,15 @@ bool parseArguments(const QStringList& args, HostOptions& options, QString& mess
                 message = QStringLiteral("Escala no válida: %1").arg(v);
                 return false;
             }
+        } else if (a == QLatin1String("--open")) {
+            QString v;
+            if (!next(v))
+                return false;
+            options.open << v;
+        } else if (a == QLatin1String("--controls")) {
+            options.controlsPage = true;
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
-            message = QStringLiteral("Uso: brevanto-host [--db FICHERO] [--config FICHERO] [--scale N]");
+            message = QStringLiteral("Uso: brevanto-host [--db FICHERO] [--config FICHERO] [--scale N] [--open PROGID]... [--controls]");
             return false;
         } else {
             message = QStringLiteral("Argumento desconocido: %1").arg(a);

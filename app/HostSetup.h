@@ -6,6 +6,7 @@
 #include "host/Empresa.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace brevanto {
@@ -14,6 +15,8 @@ struct HostOptions {
     QString dbPath;     // --db PATH; default: <data folder>/brevanto-demo.db
     QString configPath; // --config PATH; default: <config folder>/Brevanto/brevanto-host.conf
     double demoScale = 1.0; // --scale N: size of the demo data made on first run
+    QStringList open;       // --open PROGID (repeatable): entry classes shown at start
+    bool controlsPage = false; // --controls: the controls page shown at start
 };
 
 // Parses the command line; returns false (with a message) on a bad argument.

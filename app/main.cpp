@@ -49,6 +49,10 @@ int main(int argc, char** argv)
 
     brevanto::LauncherWindow window(conn.get(), &empresa, options.dbPath);
     window.show();
+    for (const QString& progId : options.open)
+        window.openClass(progId);
+    if (options.controlsPage)
+        window.openControlsPage();
     const int rc = QApplication::exec();
     return rc;
 }

@@ -46,6 +46,8 @@ public:
     bool Habilitado() const;
     // Largest code the field accepts (what the code's type holds).
     qint64 maxCode() const { return m_maxCode; }
+    // The largest code the field accepts (a screen storing 16-bit codes narrows a 32-bit picker).
+    void setMaxCode(qint64 max);
 
     // Rows of (code, name) whose name or code starts with / contains the text; at most `limit`.
     QList<QPair<qint64, QString>> search(const QString& text, int limit = 200) const;
@@ -64,7 +66,6 @@ protected:
     virtual QString extraCondition() const { return {}; }
     int companyCode() const;
     bool eventFilter(QObject* o, QEvent* e) override;
-    void setMaxCode(qint64 max);
     void setSearchTitle(const QString& title) { m_searchTitle = title; }
     // The statement's WHERE conditions shared by look-up and search (company, extra).
     QStringList scopeConditions() const;

@@ -2,6 +2,7 @@
 
 #include "controls/KeyCodes.h"
 #include "host/Formato.h"
+#include "host/Teclado.h"
 
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -74,6 +75,12 @@ void ctlTextBox::keyPressEvent(QKeyEvent* e)
         int ascii = original;
         emit KeyPress(ascii);
         if (ascii == 0) {
+            e->accept();
+            return;
+        }
+        if (ascii == 13 && m_enterMovesFocus) {
+            // Enter that nobody took moves on to the next field, as everywhere in the suite.
+            host::Teclado::Enter(this);
             e->accept();
             return;
         }

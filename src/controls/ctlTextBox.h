@@ -22,6 +22,8 @@ public:
     // When set, only digits, one sign and the suite's separators can be typed.
     void setNumeric(bool on);
     bool isNumeric() const { return m_numeric; }
+    // Enter that no KeyPress handler consumed moves the focus to the next field (on by default).
+    void setEnterMovesFocus(bool on) { m_enterMovesFocus = on; }
 
 Q_SIGNALS:
     // keyCode is a Qt::Key; a handler sets it to 0 to consume the key.
@@ -34,6 +36,7 @@ protected:
 
 private:
     bool m_numeric = false;
+    bool m_enterMovesFocus = true;
     QStyle* m_maskStyle = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "frame/Services.h"
 
+#include "controls/ctlSearchDialog.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -75,6 +77,13 @@ public:
         return QFileDialog::getSaveFileName(parent, caption, dir, filter);
     }
 };
+
+// The pickers' search dialogs run through the modal service too, so that a
+// test's scripted runner answers them instead of a real nested loop.
+const bool g_searchRunnerInstalled = [] {
+    controls::ctlSearchDialog::setRunner([](QDialog& d) { return Services::modal().exec(d); });
+    return true;
+}();
 
 std::shared_ptr<MessageService>& messagesSlot()
 {

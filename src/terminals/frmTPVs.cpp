@@ -76,6 +76,9 @@ frmTPVs::frmTPVs(QWidget* parent)
     txtTarifaPVP->setObjectName(QStringLiteral("txtTarifaPVP"));
     txtTarifaProm = new controls::ctlTarifa(this);
     txtTarifaProm->setObjectName(QStringLiteral("txtTarifaProm"));
+    // TPVs keeps tariffs as 16-bit numbers: the pickers take no larger code.
+    txtTarifaPVP->setMaxCode(32767);
+    txtTarifaProm->setMaxCode(32767);
     txtAlmacen = new controls::ctlAlmacen(this);
     txtAlmacen->setObjectName(QStringLiteral("txtAlmacen"));
     chkEnLinea = new QCheckBox(QStringLiteral("En Línea"), this);

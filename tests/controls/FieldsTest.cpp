@@ -7,7 +7,9 @@
 #include "controls/ctlTextBox.h"
 #include "support/TestDatabase.h"
 
+#include <QApplication>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -27,6 +29,28 @@ TEST(TextBox, ValorReadsTheSuitesNumberNotation)
         t.setText(text);
         EXPECT_DOUBLE_EQ(t.Valor(), value) << text;
     }
+}
+
+TEST(TextBox, EnterNobodyTookMovesToTheNextFieldAndAConsumedOneStays)
+{
+    QWidget w;
+    auto* first = new ctlTextBox(&w);
+    auto* second = new ctlTextBox(&w);
+    auto* layout = new QVBoxLayout(&w);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Return);
+    EXPECT_TRUE(second->hasFocus());
+
+    QObject::connect(second, &ctlTextBox::KeyPress, [](int& k) {
+        if (k == 13)
+            k = 0;
+    });
+    QTest::keyClick(second, Qt::Key_Return);
+    EXPECT_TRUE(second->hasFocus()) << "the screen's handler took the key";
 }
 
 TEST(TextBox, NumericFieldRejectsLettersAndLockedFieldRejectsEverything)
