@@ -42,6 +42,7 @@ int main(int argc, char** argv)
         if (created)
             QTextStream(stdout) << "Base de datos de demostración creada en " << options.dbPath << "\n";
     } catch (const zqvr::Error& e) {
+        QTextStream(stderr) << "No se pudo abrir la base de datos " << options.dbPath << ": " << e.description() << "\n";
         QMessageBox::critical(nullptr, QStringLiteral("Brevanto"),
                               QStringLiteral("No se pudo abrir la base de datos %1:\n%2").arg(options.dbPath, e.description()));
         return 1;
