@@ -10,6 +10,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-bench"
 jobs="${BENCH_JOBS:-2}"
 
+"$root/scripts/deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZQVR_BUILD_BENCH=ON -DZQVR_BUILD_TESTS=OFF >/dev/null
 targets=$(ninja -C "$build" -t targets all | sed -n 's/^\(bench_[A-Za-z0-9_]*\): .*/\1/p' | sort -u)
 if [ -z "$targets" ]; then
