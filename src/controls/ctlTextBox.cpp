@@ -4,7 +4,9 @@
 #include "host/Formato.h"
 #include "host/Teclado.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QProxyStyle>
 #include <QRegularExpressionValidator>
 
@@ -30,7 +32,15 @@ ctlTextBox::ctlTextBox(QWidget* parent) : QLineEdit(parent) {}
 
 double ctlTextBox::Valor() const { return host::Formato::LeerNumero(text()); }
 
-void ctlTextBox::setHabilitado(bool on) { setReadOnly(!on); }
+void ctlTextBox::setHabilitado(bool on)
+{
+    setReadOnly(!on);
+    // A locked field looks locked: the window's colour behind its text.
+    QPalette p = palette();
+    p.setColor(QPalette::Base, on ? QApplication::palette(this).color(QPalette::Base)
+                                  : QApplication::palette(this).color(QPalette::Window));
+    setPalette(p);
+}
 
 void ctlTextBox::setPasswordMask(bool on)
 {

@@ -8,6 +8,7 @@
 #include "frame/HostContext.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -54,6 +55,8 @@ frmTPVs_Buscar::frmTPVs_Buscar(QWidget* parent) : QDialog(parent)
     vsListado->setColAlignment(ColCodigo, controls::Grid::AlignRight);
     vsListado->setColWidth(ColHost, 3600);
     vsListado->setColAlignment(ColHost, controls::Grid::AlignLeft);
+    // The host takes whatever width the dialog has left.
+    vsListado->horizontalHeader()->setStretchLastSection(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
