@@ -7,7 +7,6 @@ namespace zqvr::component {
 void registerEntryClasses(const std::function<void(const QString&, std::function<QObject*()>)>& add)
 {
     // One line per entry class whose screen is built, in the library's order.
-    Q_UNUSED(add);
     add(QStringLiteral("frmclsTpvs"), [] { return new frmclsTpvs; });
 }
 
