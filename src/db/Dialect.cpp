@@ -89,7 +89,8 @@ QString SQLiteDialect::dateShortYear(const QDate& d) const { return date(d); }
 
 QString SQLiteDialect::selectTop(int n, const QString& rest) const
 {
-    return QStringLiteral("SELECT %1 LIMIT %2").arg(rest).arg(n);
+    // One pass: a "%1" inside the statement (a LIKE pattern) must stay as it is.
+    return QStringLiteral("SELECT %1 LIMIT %2").arg(rest, QString::number(n));
 }
 
 QString SQLiteDialect::isNull(const QString& a, const QString& b) const
@@ -120,7 +121,7 @@ QString SQLiteDialect::dateAdd(const QString& part, int n, const QString& expr) 
             unit = QStringLiteral("hours");
         else if (p == QLatin1String("mi") || p == QLatin1String("n") || p == QLatin1String("minute"))
             unit = QStringLiteral("minutes");
-        return QStringLiteral("datetime(%1, '%2%3 %4')").arg(expr, sign).arg(n).arg(unit);
+        return QStringLiteral("datetime(%1, '%2%3 %4')").arg(expr, sign, QString::number(n), unit);
     }
     // SQLite carries a day that the target month does not have into the next
     // month (31 January + 1 month = 3 March); SQL Server stops at the month's

@@ -2,6 +2,7 @@
 // suite's own, and the SQLite text must give the same results when it runs.
 #include "db/Connection.h"
 #include "db/Dialect.h"
+#include "db/SqlLiteral.h"
 #include "db/Error.h"
 #include "support/TestDatabase.h"
 
@@ -119,6 +120,18 @@ TEST(SQLiteDialect, TopInASubqueryHonoursItsOrder)
     EXPECT_EQ(previous(7).toString(), "C");
     EXPECT_TRUE(previous(1).isNull());
     EXPECT_EQ(db.conn().scalar(d.selectTop(1, "Host FROM TPVs ORDER BY Codigo ASC")).toString(), "A");
+}
+
+TEST(SQLiteDialect, TopKeepsPercentDigitsOfASearchPatternIntact)
+{
+    // A user searching for "1" gives the pattern '%1%': it must reach the
+    // engine as typed, not be taken for a placeholder while the text is built.
+    TestDatabase db;
+    db.exec("INSERT INTO TPVs (Codigo, Host) VALUES (1, 'PC10'), (2, 'PC20'), (3, 'PC11')");
+    const QString rest = "COUNT(*) FROM TPVs WHERE Host LIKE " + db::sqlLikePattern("*1*");
+    EXPECT_EQ(db.conn().scalar(db.conn().dialect().selectTop(5, rest)).toInt(), 2);
+    const QString dateTimeShift = db.conn().dialect().dateAdd("hh", 1, "'2026-12-06 10:00'");
+    EXPECT_EQ(db.conn().scalar("SELECT " + dateTimeShift).toString(), "2026-12-06 11:00:00");
 }
 
 TEST(SQLiteDialect, DeleteJoinRemovesOnlyTheJoinedRows)
