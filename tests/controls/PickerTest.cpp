@@ -220,6 +220,7 @@ TEST_F(PickerWindow, SearchMatchesNamesAndCodePrefixesOfTheCompanyOnly)
     };
     EXPECT_EQ(codes("tarifa"), (QList<qint64>{3, 12})) << "ordered by name, other company left out";
     EXPECT_EQ(codes("12"), (QList<qint64>{12, 120}));
+    EXPECT_EQ(codes("1"), (QList<qint64>{12, 120})) << "a lone digit makes the pattern '%1%'";
     EXPECT_EQ(codes("O'Don"), (QList<qint64>{12})) << "a quote is text, not part of the statement";
     EXPECT_EQ(codes(""), (QList<qint64>{3, 12, 120}));
     EXPECT_EQ(picker->search("", 2).size(), 2);
