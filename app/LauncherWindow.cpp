@@ -4,13 +4,14 @@
 #include "controls/ControlsDemoPage.h"
 #include "db/Connection.h"
 #include "db/Error.h"
+#include "frame/ErrorReport.h"
+#include "frame/Services.h"
 #include "host/Empresa.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -114,7 +115,8 @@ void LauncherWindow::openClass(const QString& progId)
         if (!obj) {
             obj = ZQVRTpvs_CreateObject(progId.toUtf8().constData());
             if (!obj) {
-                QMessageBox::warning(this, windowTitle(), QStringLiteral("Clase desconocida: %1").arg(progId));
+                zqvr::frame::msgBox(QStringLiteral("Clase desconocida: %1").arg(progId), windowTitle(),
+                                    zqvr::frame::MsgIcon::Exclamation);
                 return;
             }
             m_objects.insert(progId, obj);
@@ -125,16 +127,16 @@ void LauncherWindow::openClass(const QString& progId)
         if (obj->metaObject()->indexOfProperty("Usuario") >= 0)
             obj->setProperty("Usuario", m_empresa->usuarioActual());
         if (obj->metaObject()->indexOfMethod("Show(int,QObject*)") < 0) {
-            QMessageBox::information(this, windowTitle(),
-                                     QStringLiteral("%1 no tiene ventana: se usa desde la línea de órdenes.").arg(progId));
+            zqvr::frame::msgBox(QStringLiteral("%1 no tiene ventana: se usa desde la línea de órdenes.").arg(progId),
+                                windowTitle(), zqvr::frame::MsgIcon::Information);
             return;
         }
         QMetaObject::invokeMethod(obj, "Show", Q_ARG(int, m_modal->isChecked() ? 1 : 0),
                                   Q_ARG(QObject*, this));
     } catch (const zqvr::Error& e) {
-        QMessageBox::critical(this, QStringLiteral("Error en %1").arg(progId), e.description());
+        zqvr::frame::reportError(e, QStringLiteral("Error en %1").arg(progId));
     } catch (const std::exception& e) {
-        QMessageBox::critical(this, QStringLiteral("Error en %1").arg(progId), QString::fromUtf8(e.what()));
+        zqvr::frame::reportException(e, QStringLiteral("Error en %1").arg(progId));
     }
 }
 

@@ -5,12 +5,12 @@
 #include "LauncherWindow.h"
 
 #include "db/Error.h"
+#include "frame/Services.h"
 #include "host/Empresa.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QTextStream>
 
 int main(int argc, char** argv)
@@ -43,8 +43,8 @@ int main(int argc, char** argv)
             QTextStream(stdout) << "Base de datos de demostración creada en " << options.dbPath << "\n";
     } catch (const zqvr::Error& e) {
         QTextStream(stderr) << "No se pudo abrir la base de datos " << options.dbPath << ": " << e.description() << "\n";
-        QMessageBox::critical(nullptr, QStringLiteral("Brevanto"),
-                              QStringLiteral("No se pudo abrir la base de datos %1:\n%2").arg(options.dbPath, e.description()));
+        zqvr::frame::msgBox(QStringLiteral("No se pudo abrir la base de datos %1:\n%2").arg(options.dbPath, e.description()),
+                            QStringLiteral("Brevanto"), zqvr::frame::MsgIcon::Critical);
         return 1;
     }
 

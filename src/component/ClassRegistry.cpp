@@ -33,14 +33,6 @@ QStringList ClassRegistry::programIds() const
     return ids;
 }
 
-bool ClassRegistry::contains(const QString& progId) const
-{
-    for (const auto& c : m_classes)
-        if (c.first.compare(progId, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 QObject* ClassRegistry::create(const QString& progId) const
 {
     for (const auto& c : m_classes) {

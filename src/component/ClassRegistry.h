@@ -14,7 +14,6 @@ public:
 
     // Program identifiers of every registered class, in registration order.
     QStringList programIds() const;
-    bool contains(const QString& progId) const;
     // A new entry object, or nullptr for an unknown identifier (any case).
     QObject* create(const QString& progId) const;
     // Entry objects alive now (DllCanUnloadNow answers from it).

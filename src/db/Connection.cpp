@@ -116,14 +116,13 @@ QVariant Connection::property(const QString& name) const
     return QObject::property(name.toUtf8().constData());
 }
 
-void Connection::fail(const QSqlQuery& q, const QString& sql) const
+void Connection::fail(const QSqlQuery& q) const
 {
     const QSqlError e = q.lastError();
     bool ok = false;
     long number = e.nativeErrorCode().toLong(&ok);
     if (!ok || number == 0)
         number = errc::Database;
-    Q_UNUSED(sql);
     throw Error(number, engineMessage(e));
 }
 
@@ -132,7 +131,7 @@ QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params)
     QSqlQuery q(database());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        fail(q, sql);
+        fail(q);
     for (int i = 0; i < params.size(); ++i)
         q.bindValue(i, params.at(i));
     return q;
@@ -143,7 +142,7 @@ int Connection::execute(const QString& sql)
     QSqlQuery q(database());
     q.setForwardOnly(true);
     if (!q.exec(sql))
-        fail(q, sql);
+        fail(q);
     const int n = q.numRowsAffected();
     return n < 0 ? 0 : n;
 }
@@ -152,7 +151,7 @@ int Connection::execute(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q = prepare(sql, params);
     if (!q.exec())
-        fail(q, sql);
+        fail(q);
     const int n = q.numRowsAffected();
     return n < 0 ? 0 : n;
 }
@@ -162,7 +161,7 @@ RecordSet Connection::query(const QString& sql)
     QSqlQuery q(database());
     q.setForwardOnly(true);
     if (!q.exec(sql))
-        fail(q, sql);
+        fail(q);
     return RecordSet(std::move(q), sql);
 }
 
@@ -170,7 +169,7 @@ RecordSet Connection::query(const QString& sql, const QVariantList& params)
 {
     QSqlQuery q = prepare(sql, params);
     if (!q.exec())
-        fail(q, sql);
+        fail(q);
     return RecordSet(std::move(q), sql);
 }
 

@@ -60,7 +60,7 @@ public:
 private:
     Connection(QString name, QString connectionString, std::unique_ptr<Dialect> dialect, QObject* parent);
     QSqlQuery prepare(const QString& sql, const QVariantList& params);
-    [[noreturn]] void fail(const QSqlQuery& q, const QString& sql) const;
+    [[noreturn]] void fail(const QSqlQuery& q) const;
 
     QString m_name;
     QString m_connectionString;

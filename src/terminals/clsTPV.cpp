@@ -107,56 +107,54 @@ bool clsTPV::Cargar(clsTPV* clsDest)
     });
 }
 
-bool clsTPV::Cargar_Anterior(clsTPV* clsDest)
+// The terminal next to the target's code: the nearest code below it ("<",
+// DESC) or above it (">", ASC).
+bool clsTPV::cargarVecino(clsTPV* clsDest, const QString& comparison, const QString& order,
+                          const QString& source)
 {
     clsTPV& dest = clsDest ? *clsDest : *this;
-    return reraiseAs(QStringLiteral("clsTPV::Cargar_Anterior"), [&] {
+    return reraiseAs(source, [&] {
         const db::Dialect& d = conexion().dialect();
         return CargarInst(QStringLiteral("SELECT * FROM TPVs WHERE Codigo IN (") +
-                              d.selectTop(1, QStringLiteral("Codigo FROM TPVs WHERE Codigo < ") +
-                                                 sqlInt(dest.m_codigo) +
-                                                 QStringLiteral(" ORDER BY Codigo DESC")) +
+                              d.selectTop(1, QStringLiteral("Codigo FROM TPVs WHERE Codigo ") + comparison +
+                                                 QStringLiteral(" ") + sqlInt(dest.m_codigo) +
+                                                 QStringLiteral(" ORDER BY Codigo ") + order) +
                               QStringLiteral(")"),
                           dest);
     });
+}
+
+// The lowest (MIN) or highest (MAX) terminal; with none the code looked for is 0.
+bool clsTPV::cargarExtremo(clsTPV* clsDest, const QString& aggregate, const QString& source)
+{
+    clsTPV& dest = clsDest ? *clsDest : *this;
+    return reraiseAs(source, [&] {
+        const db::Dialect& d = conexion().dialect();
+        return CargarInst(QStringLiteral("SELECT * FROM TPVs WHERE Codigo IN (SELECT ") +
+                              d.isNull(aggregate + QStringLiteral("(Codigo)"), QStringLiteral("0")) +
+                              QStringLiteral(" AS Codigo FROM TPVs)"),
+                          dest);
+    });
+}
+
+bool clsTPV::Cargar_Anterior(clsTPV* clsDest)
+{
+    return cargarVecino(clsDest, QStringLiteral("<"), QStringLiteral("DESC"), QStringLiteral("clsTPV::Cargar_Anterior"));
 }
 
 bool clsTPV::Cargar_Siguiente(clsTPV* clsDest)
 {
-    clsTPV& dest = clsDest ? *clsDest : *this;
-    return reraiseAs(QStringLiteral("clsTPV::Cargar_Siguiente"), [&] {
-        const db::Dialect& d = conexion().dialect();
-        return CargarInst(QStringLiteral("SELECT * FROM TPVs WHERE Codigo IN (") +
-                              d.selectTop(1, QStringLiteral("Codigo FROM TPVs WHERE Codigo > ") +
-                                                 sqlInt(dest.m_codigo) +
-                                                 QStringLiteral(" ORDER BY Codigo ASC")) +
-                              QStringLiteral(")"),
-                          dest);
-    });
+    return cargarVecino(clsDest, QStringLiteral(">"), QStringLiteral("ASC"), QStringLiteral("clsTPV::Cargar_Siguiente"));
 }
 
 bool clsTPV::Cargar_Primero(clsTPV* clsDest)
 {
-    clsTPV& dest = clsDest ? *clsDest : *this;
-    return reraiseAs(QStringLiteral("clsTPV::Cargar_Primero"), [&] {
-        const db::Dialect& d = conexion().dialect();
-        return CargarInst(QStringLiteral("SELECT * FROM TPVs WHERE Codigo IN (SELECT ") +
-                              d.isNull(QStringLiteral("MIN(Codigo)"), QStringLiteral("0")) +
-                              QStringLiteral(" AS Codigo FROM TPVs)"),
-                          dest);
-    });
+    return cargarExtremo(clsDest, QStringLiteral("MIN"), QStringLiteral("clsTPV::Cargar_Primero"));
 }
 
 bool clsTPV::Cargar_Ultimo(clsTPV* clsDest)
 {
-    clsTPV& dest = clsDest ? *clsDest : *this;
-    return reraiseAs(QStringLiteral("clsTPV::Cargar_Ultimo"), [&] {
-        const db::Dialect& d = conexion().dialect();
-        return CargarInst(QStringLiteral("SELECT * FROM TPVs WHERE Codigo IN (SELECT ") +
-                              d.isNull(QStringLiteral("MAX(Codigo)"), QStringLiteral("0")) +
-                              QStringLiteral(" AS Codigo FROM TPVs)"),
-                          dest);
-    });
+    return cargarExtremo(clsDest, QStringLiteral("MAX"), QStringLiteral("clsTPV::Cargar_Ultimo"));
 }
 
 QString clsTPV::counterCondition(db::Connection& conn, bool continua, const QDate& fecha) const

@@ -75,6 +75,8 @@ private:
     db::Connection& conexion() const;
     db::Connection& conexionTpv() const;
     bool CargarInst(const QString& sql, clsTPV& dest);
+    bool cargarVecino(clsTPV* clsDest, const QString& comparison, const QString& order, const QString& source);
+    bool cargarExtremo(clsTPV* clsDest, const QString& aggregate, const QString& source);
     QString counterCondition(db::Connection& conn, bool continua, const QDate& fecha) const;
 
     qint16 m_codigo = 0;

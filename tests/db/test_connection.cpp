@@ -6,7 +6,6 @@
 #include "db/Value.h"
 #include "support/TestDatabase.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -14,18 +13,7 @@
 
 using namespace zqvr;
 using zqvr::test::TestDatabase;
-
-namespace {
-
-QByteArray fileHash(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
-} // namespace
+using zqvr::test::fileHash;
 
 TEST(SqlLiterals, TextsTravelThroughStatementsUnchanged)
 {

@@ -6,24 +6,15 @@
 #include "db/SchemaSteps.h"
 #include "support/TestDatabase.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zqvr;
 using zqvr::test::TestDatabase;
+using zqvr::test::fileHash;
 
 namespace {
-
-QByteArray fileHash(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 bool hasColumn(db::Connection& c, const QString& table, const QString& column)
 {

@@ -4,7 +4,18 @@
 #include "db/Schema.h"
 #include "frame/HostContext.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+
 namespace zqvr::test {
+
+QByteArray fileHash(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
 
 TestDatabase::TestDatabase(Kind kind)
 {

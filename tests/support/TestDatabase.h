@@ -10,6 +10,9 @@
 
 namespace zqvr::test {
 
+// SHA-256 of a file's bytes ("" when it cannot be read): proves a file was left untouched.
+QByteArray fileHash(const QString& path);
+
 class TestDatabase {
 public:
     enum Kind { InMemory, File };
