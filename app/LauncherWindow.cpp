@@ -1,7 +1,7 @@
 #include "LauncherWindow.h"
 
 #include "component/ZQVRTpvs.h"
-#include "controls/ControlsDemoPage.h"
+#include "ControlsDemoPage.h"
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "frame/ErrorReport.h"
@@ -160,7 +160,7 @@ void LauncherWindow::onRelease()
 void LauncherWindow::openControlsPage()
 {
     if (!m_controlsPage) {
-        auto* page = new zqvr::controls::ControlsDemoPage(m_conn, m_empresa, this);
+        auto* page = new ControlsDemoPage(m_conn, m_empresa, this);
         page->setWindowFlag(Qt::Window);
         page->setAttribute(Qt::WA_DeleteOnClose);
         m_controlsPage = page;

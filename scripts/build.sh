@@ -2,5 +2,7 @@
 # Configures and builds everything (library, demo host, tests) in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQVR_BUILD_TESTS=ON >/dev/null
+launcher=""
+command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+cmake -S . -B build -G Ninja $launcher -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQVR_BUILD_TESTS=ON >/dev/null
 cmake --build build -j "$(nproc)"

@@ -1,13 +1,14 @@
 #pragma once
 // The library's class registry: program identifiers ("ZQVRTpvs.frmclsTpvs")
 // mapped to the factories of the entry classes whose screens are built.
+#include "component_export.h"
 #include <QObject>
 #include <QStringList>
 #include <functional>
 
 namespace zqvr::component {
 
-class ClassRegistry {
+class ZQVR_COMPONENT_EXPORT ClassRegistry {
 public:
     using Factory = std::function<QObject*()>;
     static ClassRegistry& instance();
@@ -28,8 +29,8 @@ private:
 
 // The per-user component registry file hosts read to find the library
 // ("<config>/Brevanto/components.ini"): one group per program identifier with the library path.
-QString componentRegistryPath();
-bool registerServer(const QString& libraryPath);
-bool unregisterServer();
+ZQVR_COMPONENT_EXPORT QString componentRegistryPath();
+ZQVR_COMPONENT_EXPORT bool registerServer(const QString& libraryPath);
+ZQVR_COMPONENT_EXPORT bool unregisterServer();
 
 } // namespace zqvr::component

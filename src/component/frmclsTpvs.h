@@ -2,11 +2,12 @@
 // Entry class of the terminal register: shows the terminal maintenance
 // screen (frmTPVs). The screen is made with the entry object and kept after
 // its window closes, so a later Show loads the same screen again.
+#include "component_export.h"
 #include "frame/EntryClass.h"
 
 namespace zqvr::component {
 
-class frmclsTpvs : public frame::EntryClass {
+class ZQVR_COMPONENT_EXPORT frmclsTpvs : public frame::EntryClass {
     Q_OBJECT
 public:
     explicit frmclsTpvs(QObject* parent = nullptr);

@@ -3,6 +3,7 @@
 // speak: row 0 is the header row (rows 0 and 1 with two fixed rows) and data
 // rows follow; rows are added from tab-separated text; widths are in twips.
 // Model-based, so that tens of thousands of rows fill in a fraction of a second.
+#include "controls_export.h"
 #include <QColor>
 #include <QList>
 #include <QTableView>
@@ -11,7 +12,7 @@ namespace zqvr::controls {
 
 class GridModel;
 
-class Grid : public QTableView {
+class ZQVR_CONTROLS_EXPORT Grid : public QTableView {
     Q_OBJECT
 public:
     enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2, AlignGeneral = 3 };

@@ -4,6 +4,7 @@
 // each cell beside it, so that a hundred thousand rows cost one allocation
 // each rather than one per cell. Rows here are the model's own (0 = first
 // data row); Grid adds the header rows in front.
+#include "controls_export.h"
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
@@ -13,7 +14,7 @@
 
 namespace zqvr::controls {
 
-class GridModel : public QAbstractTableModel {
+class ZQVR_CONTROLS_EXPORT GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2, AlignGeneral = 3 };

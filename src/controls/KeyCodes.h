@@ -1,6 +1,7 @@
 #pragma once
 // How the controls translate Qt's key events into the codes the screens
 // expect in their key events.
+#include "controls_export.h"
 #include <Qt>
 
 class QKeyEvent;
@@ -8,9 +9,9 @@ class QKeyEvent;
 namespace zqvr::controls {
 
 // Shift state: 1 Shift, 2 Ctrl, 4 Alt, added together.
-int shiftState(Qt::KeyboardModifiers m);
+ZQVR_CONTROLS_EXPORT int shiftState(Qt::KeyboardModifiers m);
 // Character code of a key press: Enter 13, Esc 27, Backspace 8, otherwise the
 // typed character; 0 when the key types no character.
-int characterCode(const QKeyEvent* e);
+ZQVR_CONTROLS_EXPORT int characterCode(const QKeyEvent* e);
 
 } // namespace zqvr::controls

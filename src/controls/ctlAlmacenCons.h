@@ -2,6 +2,7 @@
 // The company's warehouses as a list with check marks. Screens load it,
 // read how many entries there are, each entry's code and check state, and
 // check entries by index or by code.
+#include "controls_export.h"
 #include <QListWidget>
 
 namespace zqvr::db { class Connection; }
@@ -9,7 +10,7 @@ namespace zqvr::host { class Empresa; }
 
 namespace zqvr::controls {
 
-class ctlAlmacenCons : public QListWidget {
+class ZQVR_CONTROLS_EXPORT ctlAlmacenCons : public QListWidget {
     Q_OBJECT
 public:
     explicit ctlAlmacenCons(QWidget* parent = nullptr);

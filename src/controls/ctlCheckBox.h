@@ -1,10 +1,11 @@
 #pragma once
 // The suite's check box: Valor is the check state as 0 or 1.
+#include "controls_export.h"
 #include <QCheckBox>
 
 namespace zqvr::controls {
 
-class ctlCheckBox : public QCheckBox {
+class ZQVR_CONTROLS_EXPORT ctlCheckBox : public QCheckBox {
     Q_OBJECT
     Q_PROPERTY(int Valor READ Valor WRITE setValor NOTIFY ValorCambiado)
 public:

@@ -3,6 +3,7 @@
 // (F3 does the same) and the name found for the code. Typing a code and
 // leaving the field, or choosing one in the search dialog, changes Codigo
 // and the name without any call from the screen.
+#include "controls_export.h"
 #include <QWidget>
 
 class QLabel;
@@ -15,7 +16,7 @@ namespace zqvr::controls {
 
 class ctlTextBox;
 
-class ctlCodePicker : public QWidget {
+class ZQVR_CONTROLS_EXPORT ctlCodePicker : public QWidget {
     Q_OBJECT
 public:
     enum class CompanyKind { Company, Articles, Customers, None };
@@ -90,20 +91,20 @@ private:
 };
 
 // Articles (Articulos, company = EmpresaArticulos).
-class ctlArticulo : public ctlCodePicker { Q_OBJECT public: explicit ctlArticulo(QWidget* parent = nullptr); };
+class ZQVR_CONTROLS_EXPORT ctlArticulo : public ctlCodePicker { Q_OBJECT public: explicit ctlArticulo(QWidget* parent = nullptr); };
 // Customers (Clientes, company = EmpresaClientes).
-class ctlCliente : public ctlCodePicker { Q_OBJECT public: explicit ctlCliente(QWidget* parent = nullptr); };
+class ZQVR_CONTROLS_EXPORT ctlCliente : public ctlCodePicker { Q_OBJECT public: explicit ctlCliente(QWidget* parent = nullptr); };
 // Users (SGD_Usuarios).
-class ctlUsuario : public ctlCodePicker { Q_OBJECT public: explicit ctlUsuario(QWidget* parent = nullptr); };
+class ZQVR_CONTROLS_EXPORT ctlUsuario : public ctlCodePicker { Q_OBJECT public: explicit ctlUsuario(QWidget* parent = nullptr); };
 // Agents (Agentes, company = CodigoEmpresa).
-class ctlAgente : public ctlCodePicker { Q_OBJECT public: explicit ctlAgente(QWidget* parent = nullptr); };
+class ZQVR_CONTROLS_EXPORT ctlAgente : public ctlCodePicker { Q_OBJECT public: explicit ctlAgente(QWidget* parent = nullptr); };
 // Discount groups (company = CodigoEmpresa).
-class ctlDtoGrp : public ctlCodePicker { Q_OBJECT public: explicit ctlDtoGrp(QWidget* parent = nullptr); };
+class ZQVR_CONTROLS_EXPORT ctlDtoGrp : public ctlCodePicker { Q_OBJECT public: explicit ctlDtoGrp(QWidget* parent = nullptr); };
 // Tariffs (company = CodigoEmpresa); 32-bit codes.
-class ctlTarifa : public ctlCodePicker { Q_OBJECT public: explicit ctlTarifa(QWidget* parent = nullptr); };
+class ZQVR_CONTROLS_EXPORT ctlTarifa : public ctlCodePicker { Q_OBJECT public: explicit ctlTarifa(QWidget* parent = nullptr); };
 
 // Warehouses (Almacenes, company = CodigoEmpresa), optionally restricted to the user's warehouses.
-class ctlAlmacen : public ctlCodePicker {
+class ZQVR_CONTROLS_EXPORT ctlAlmacen : public ctlCodePicker {
     Q_OBJECT
 public:
     explicit ctlAlmacen(QWidget* parent = nullptr);

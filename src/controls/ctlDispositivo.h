@@ -1,10 +1,11 @@
 #pragma once
 // Output device selector: screen (preview), printer or file.
+#include "controls_export.h"
 #include <QComboBox>
 
 namespace zqvr::controls {
 
-class ctlDispositivo : public QComboBox {
+class ZQVR_CONTROLS_EXPORT ctlDispositivo : public QComboBox {
     Q_OBJECT
 public:
     enum Dispositivo { Pantalla = 0, Impresora = 1, Fichero = 2 };

@@ -1,11 +1,12 @@
 #pragma once
 // Printer selector: the system's printers by name, the default one chosen.
 // With no printer installed the list is empty and Impresora() is "".
+#include "controls_export.h"
 #include <QComboBox>
 
 namespace zqvr::controls {
 
-class ctlImpresoras : public QComboBox {
+class ZQVR_CONTROLS_EXPORT ctlImpresoras : public QComboBox {
     Q_OBJECT
 public:
     explicit ctlImpresoras(QWidget* parent = nullptr);

@@ -2,13 +2,14 @@
 // The suite's masked field for dates ("dd/mm/yyyy") and times of day
 // ("hh:mm"). The mask places the separators; text() is what the field shows,
 // or "" while nothing has been typed.
+#include "controls_export.h"
 #include <QDate>
 #include <QLineEdit>
 #include <QTime>
 
 namespace zqvr::controls {
 
-class ctlMaskEdBox : public QLineEdit {
+class ZQVR_CONTROLS_EXPORT ctlMaskEdBox : public QLineEdit {
     Q_OBJECT
 public:
     enum class Kind { Date, Time };

@@ -2,6 +2,7 @@
 // The pickers' search dialog: a filter field and the list of codes and names
 // that match it. Typing refreshes the list; Down moves into it; Enter or a
 // double-click on a row chooses that row.
+#include "controls_export.h"
 #include <QDialog>
 #include <QList>
 #include <QPair>
@@ -13,7 +14,7 @@ namespace zqvr::controls {
 class ctlTextBox;
 class Grid;
 
-class ctlSearchDialog : public QDialog {
+class ZQVR_CONTROLS_EXPORT ctlSearchDialog : public QDialog {
     Q_OBJECT
 public:
     using Rows = QList<QPair<qint64, QString>>;

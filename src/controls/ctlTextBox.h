@@ -1,13 +1,14 @@
 #pragma once
 // The suite's text field: the text, its value as a number in the suite's
 // notation, a lock on typing and the key events a screen may consume.
+#include "controls_export.h"
 #include <QLineEdit>
 
 class QStyle;
 
 namespace zqvr::controls {
 
-class ctlTextBox : public QLineEdit {
+class ZQVR_CONTROLS_EXPORT ctlTextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit ctlTextBox(QWidget* parent = nullptr);

@@ -8,6 +8,7 @@
 //
 // Connection strings: "sqlite:PATH" (":memory:" for a private in-memory
 // database) and "odbc:<ODBC connection string or DSN>" for SQL Server.
+#include "db_export.h"
 #include "db/Dialect.h"
 #include "db/RecordSet.h"
 
@@ -18,7 +19,7 @@
 
 namespace zqvr::db {
 
-class Connection : public QObject {
+class ZQVR_DB_EXPORT Connection : public QObject {
     Q_OBJECT
 public:
     // Opens the connection; throws Error with a clear message when it cannot be opened.
@@ -70,7 +71,7 @@ private:
 
 // Begins a transaction and rolls it back when left by an exception; commit()
 // makes it permanent. Nested guards join the outer transaction.
-class TransactionGuard {
+class ZQVR_DB_EXPORT TransactionGuard {
 public:
     enum Mode { Normal, Write };
     explicit TransactionGuard(Connection& c, Mode mode = Normal);

@@ -2,13 +2,14 @@
 // A realistic, internally consistent demo data set, sized by a scale factor:
 // scale 1 is the small set of the demo host; the number of tickets grows
 // linearly with it (ticketsPerScale), so benchmarks can ask for a million.
+#include "db_export.h"
 #include <QDate>
 
 namespace zqvr::db {
 
 class Connection;
 
-struct DemoOptions {
+struct ZQVR_DB_EXPORT DemoOptions {
     double scale = 1.0;
     // "Today" of the data set: tickets cover the last weeks before it and
     // the same weeks a year earlier.
@@ -19,12 +20,12 @@ struct DemoOptions {
     long long tickets = 0;
 };
 
-struct DemoSummary {
+struct ZQVR_DB_EXPORT DemoSummary {
     long long rows = 0;    // rows written, all tables
     long long tickets = 0; // rows of TPV_Tickets
 };
 
-class DemoData {
+class ZQVR_DB_EXPORT DemoData {
 public:
     static constexpr long long ticketsPerScale = 2000;
     // Fills an empty database that has the schema. Throws Error on failure

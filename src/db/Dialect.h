@@ -3,6 +3,7 @@
 // file. Statements are written in the suite's SQL Server dialect; where one of
 // these constructs appears, the statement asks the connection's dialect for
 // its text while it is being built.
+#include "db_export.h"
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -10,7 +11,7 @@
 
 namespace zqvr::db {
 
-class Dialect {
+class ZQVR_DB_EXPORT Dialect {
 public:
     enum class Kind { SqlServer, SQLite };
     virtual ~Dialect() = default;
@@ -54,7 +55,7 @@ public:
     virtual QString beginWriteTransaction() const = 0;
 };
 
-class SqlServerDialect final : public Dialect {
+class ZQVR_DB_EXPORT SqlServerDialect final : public Dialect {
 public:
     Kind kind() const override { return Kind::SqlServer; }
     QString date(const QDate& d) const override;
@@ -76,7 +77,7 @@ public:
     QString beginWriteTransaction() const override;
 };
 
-class SQLiteDialect final : public Dialect {
+class ZQVR_DB_EXPORT SQLiteDialect final : public Dialect {
 public:
     explicit SQLiteDialect(QString serverName = QStringLiteral("localhost"))
         : m_serverName(std::move(serverName)) {}

@@ -2,13 +2,14 @@
 // The one error type of the component: number, description and source, the
 // way the suite's procedures raise and re-raise failures. It lives at the
 // bottom of the dependency chain so that the database layer can throw it.
+#include "db_export.h"
 #include <QString>
 #include <exception>
 #include <string>
 
 namespace zqvr {
 
-class Error : public std::exception {
+class ZQVR_DB_EXPORT Error : public std::exception {
 public:
     Error() = default;
     Error(long number, QString description, QString source = {}, int statementNumber = 0)

@@ -1,6 +1,7 @@
 #pragma once
 // A forward-only, read-only record set, positioned on its first row when
 // opened (eof() tells there is none). Fields are found by name whatever the case.
+#include "db_export.h"
 #include "db/Value.h"
 
 #include <QHash>
@@ -10,7 +11,7 @@
 
 namespace zqvr::db {
 
-class RecordSet {
+class ZQVR_DB_EXPORT RecordSet {
 public:
     RecordSet() = default;
     RecordSet(QSqlQuery query, QString sql);

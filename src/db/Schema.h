@@ -3,10 +3,11 @@
 // master tables included, versioned: a newer build upgrades an older file,
 // and a file written by a newer build is refused.
 namespace zqvr::db {
+#include "db_export.h"
 
 class Connection;
 
-class Schema {
+class ZQVR_DB_EXPORT Schema {
 public:
     // The version this build writes.
     static int currentVersion();

@@ -1,6 +1,7 @@
 #pragma once
 // A field value read from a record set, with NULL-safe conversions: a NULL
 // reads as 0, "", false or an invalid date, never as an error.
+#include "db_export.h"
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -9,7 +10,7 @@
 
 namespace zqvr::db {
 
-class Value {
+class ZQVR_DB_EXPORT Value {
 public:
     Value() = default;
     explicit Value(QVariant v) : m_v(std::move(v)) {}

@@ -7,6 +7,7 @@
 //   obj->setProperty("ConexionBrevanto", QVariant::fromValue<QObject*>(conn));
 //   QMetaObject::invokeMethod(obj, "Show", Q_ARG(int, 0), Q_ARG(QObject*, owner));
 //   delete obj; // releasing the entry object unloads its screen
+#include "frame_export.h"
 #include "frame/Form.h"
 
 #include <QObject>
@@ -15,7 +16,7 @@
 
 namespace zqvr::frame {
 
-class EntryClass : public QObject {
+class ZQVR_FRAME_EXPORT EntryClass : public QObject {
     Q_OBJECT
     Q_PROPERTY(QObject* EmpresaBrevanto READ empresaBrevanto WRITE setEmpresaBrevanto)
     Q_PROPERTY(QObject* ConexionBrevanto READ conexionBrevanto WRITE setConexionBrevanto)

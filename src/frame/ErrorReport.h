@@ -3,6 +3,7 @@
 // icon, the error's description as text and the procedure's report name as
 // caption ("Error en cmdAceptar_Click", "frmTPVs:Validar"), preceded by
 // "[n] " when the failing statement carries a number. The screen stays open.
+#include "frame_export.h"
 #include "db/Error.h"
 
 #include <QString>
@@ -10,9 +11,9 @@
 
 namespace zqvr::frame {
 
-QString errorCaption(const Error& e, const QString& reportName);
-void reportError(const Error& e, const QString& reportName);
-void reportException(const std::exception& e, const QString& reportName);
+ZQVR_FRAME_EXPORT QString errorCaption(const Error& e, const QString& reportName);
+ZQVR_FRAME_EXPORT void reportError(const Error& e, const QString& reportName);
+ZQVR_FRAME_EXPORT void reportException(const std::exception& e, const QString& reportName);
 
 // Runs a screen procedure and reports whatever it throws under reportName.
 // Returns false when it failed.

@@ -3,13 +3,14 @@
 // it loads it (the load step reads the host context and fills combos and
 // grids), closing it unloads it (the unload step runs, the window goes away),
 // and showing it again loads it again.
+#include "frame_export.h"
 #include <QWidget>
 
 class QEventLoop;
 
 namespace zqvr::frame {
 
-class Form : public QWidget {
+class ZQVR_FRAME_EXPORT Form : public QWidget {
     Q_OBJECT
 public:
     // objectName becomes the form name (frmTPVs); caption the window title.

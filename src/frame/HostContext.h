@@ -2,6 +2,7 @@
 // The process-wide host context: the company object and the connection the
 // host handed to any entry object. The last writer wins and nothing clears
 // it, so an entry object created later sees what an earlier one was given.
+#include "frame_export.h"
 #include <QObject>
 #include <QPointer>
 
@@ -10,7 +11,7 @@ namespace zqvr::host { class Empresa; }
 
 namespace zqvr::frame {
 
-class HostContext {
+class ZQVR_FRAME_EXPORT HostContext {
 public:
     static HostContext& instance();
 

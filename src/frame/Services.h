@@ -2,6 +2,7 @@
 // The services through which screens talk to the user: messages, modal
 // dialogs, file choice. Production implementations use QMessageBox,
 // QDialog::exec and QFileDialog; tests install scripted doubles.
+#include "frame_export.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -16,7 +17,7 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgResult { Ok, Cancel, Yes, No, Retry };
 
-struct Message {
+struct ZQVR_FRAME_EXPORT Message {
     QString text;
     QString caption;
     MsgIcon icon = MsgIcon::None;
@@ -24,20 +25,20 @@ struct Message {
     MsgResult defaultButton = MsgResult::Ok;
 };
 
-class MessageService {
+class ZQVR_FRAME_EXPORT MessageService {
 public:
     virtual ~MessageService() = default;
     virtual MsgResult show(const Message& m) = 0;
 };
 
-class ModalRunner {
+class ZQVR_FRAME_EXPORT ModalRunner {
 public:
     virtual ~ModalRunner() = default;
     // Runs the dialog modally and returns its result code (QDialog::Accepted/Rejected).
     virtual int exec(QDialog& dialog) = 0;
 };
 
-class FileChooser {
+class ZQVR_FRAME_EXPORT FileChooser {
 public:
     virtual ~FileChooser() = default;
     // An empty result means the user cancelled.
@@ -48,7 +49,7 @@ public:
 };
 
 // The installed services; production ones until a test installs its own.
-class Services {
+class ZQVR_FRAME_EXPORT Services {
 public:
     static MessageService& messages();
     static ModalRunner& modal();
@@ -60,14 +61,14 @@ public:
 };
 
 // Shorthands.
-MsgResult msgBox(const QString& text, const QString& caption, MsgIcon icon,
+ZQVR_FRAME_EXPORT MsgResult msgBox(const QString& text, const QString& caption, MsgIcon icon,
                  MsgButtons buttons = MsgButtons::Ok, MsgResult defaultButton = MsgResult::Ok);
 // Validation message: exclamation icon, caption "¡ Atención !".
-void msgAtencion(const QString& text);
+ZQVR_FRAME_EXPORT void msgAtencion(const QString& text);
 // Refusal: exclamation icon, caption "¡ Operación no permitida !".
-void msgNoPermitida(const QString& text);
+ZQVR_FRAME_EXPORT void msgNoPermitida(const QString& text);
 // Yes/No question, question icon, No the default; true only on Yes.
-bool askYesNo(const QString& text, const QString& caption);
-int runModal(QDialog& dialog);
+ZQVR_FRAME_EXPORT bool askYesNo(const QString& text, const QString& caption);
+ZQVR_FRAME_EXPORT int runModal(QDialog& dialog);
 
 } // namespace zqvr::frame

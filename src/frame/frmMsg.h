@@ -2,13 +2,14 @@
 // The operation-in-progress notice: an icon and one bold label, sized to
 // its text, shown modeless while the caller keeps the thread busy. One
 // instance serves the whole component and is reused.
+#include "frame_export.h"
 #include <QWidget>
 
 class QLabel;
 
 namespace zqvr::frame {
 
-class frmMsg : public QWidget {
+class ZQVR_FRAME_EXPORT frmMsg : public QWidget {
     Q_OBJECT
 public:
     static frmMsg& instance();

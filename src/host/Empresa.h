@@ -3,6 +3,7 @@
 // in, its article and customer companies, price decimals, the installation
 // folder and the named values the host keeps for the logged-in user.
 // A host makes one, fills it and hands it to the component.
+#include "host_export.h"
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -10,7 +11,7 @@
 
 namespace zqvr::host {
 
-class Empresa : public QObject {
+class ZQVR_HOST_EXPORT Empresa : public QObject {
     Q_OBJECT
     Q_PROPERTY(int CodigoEmpresa READ CodigoEmpresa WRITE setCodigoEmpresa)
     Q_PROPERTY(int EmpresaArticulos READ EmpresaArticulos WRITE setEmpresaArticulos)
@@ -60,6 +61,6 @@ private:
 // company object: the members above by name and any other key as a named value.
 // Lines starting with '#' or ';' are comments. Returns false when the file
 // cannot be read; unknown numbers keep their defaults.
-bool loadEmpresaSettings(Empresa& empresa, const QString& path, QString* error = nullptr);
+ZQVR_HOST_EXPORT bool loadEmpresaSettings(Empresa& empresa, const QString& path, QString* error = nullptr);
 
 } // namespace zqvr::host

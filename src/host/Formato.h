@@ -3,15 +3,16 @@
 // numbers in the suite's own notation ("1.234,56": thousands point, decimal
 // comma, whatever the machine's locale), day-first dates and fixed-width
 // alignment for text receipts.
+#include "host_export.h"
 #include <QDate>
 #include <QString>
 
 namespace zqvr::host {
 
 // Rounds half away from zero to the given decimals (2,345 -> 2,35; -2,345 -> -2,35).
-double Redondear(double value, int decimals);
+ZQVR_HOST_EXPORT double Redondear(double value, int decimals);
 
-class Formato {
+class ZQVR_HOST_EXPORT Formato {
 public:
     // The number with that many decimals: FormatoNumero(-1234.565, 2) == "-1.234,57".
     static QString FormatoNumero(double value, int decimals);

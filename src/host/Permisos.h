@@ -4,10 +4,11 @@
 // in SGD_Usuarios_Derechos (Cod_Usuario, Derecho); user 0 is the supervisor
 // and holds every right.
 namespace zqvr::db { class Connection; }
+#include "host_export.h"
 
 namespace zqvr::host {
 
-class Permisos {
+class ZQVR_HOST_EXPORT Permisos {
 public:
     void setConexion(db::Connection* conn) { m_conn = conn; }
     void setUsuario(int user) { m_user = user; }

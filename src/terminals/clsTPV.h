@@ -10,6 +10,7 @@
 //
 // Every operation re-raises its failures as zqvr::Error with the source
 // "clsTPV::<operation>".
+#include "terminals_export.h"
 #include <QDate>
 #include <QString>
 
@@ -17,7 +18,7 @@ namespace zqvr::db { class Connection; }
 
 namespace zqvr::terminals {
 
-class clsTPV {
+class ZQVR_TERMINALS_EXPORT clsTPV {
 public:
     clsTPV() = default;
 

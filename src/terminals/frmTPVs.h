@@ -8,6 +8,7 @@
 // Keys, seen before the controls: Alt+Up/Left/Right/Down first, previous,
 // next, last; F9 Aceptar and F12 Cancelar while enabled; Esc closes the
 // screen when no code is entered and cancels the edit otherwise.
+#include "terminals_export.h"
 #include "frame/Form.h"
 #include "terminals/clsTPV.h"
 
@@ -26,7 +27,7 @@ class ctlAlmacen;
 
 namespace zqvr::terminals {
 
-class frmTPVs : public frame::Form {
+class ZQVR_TERMINALS_EXPORT frmTPVs : public frame::Form {
     Q_OBJECT
 public:
     explicit frmTPVs(QWidget* parent = nullptr);

@@ -6,6 +6,7 @@
 //   frmTPVs_Buscar dialog(parent);
 //   frame::runModal(dialog);
 //   if (dialog.Codigo() > 0) ... // 0 when cancelled
+#include "terminals_export.h"
 #include "db/RecordSet.h"
 
 #include <QDialog>
@@ -20,7 +21,7 @@ class Grid;
 
 namespace zqvr::terminals {
 
-class frmTPVs_Buscar : public QDialog {
+class ZQVR_TERMINALS_EXPORT frmTPVs_Buscar : public QDialog {
     Q_OBJECT
 public:
     // Rows added to the list at a time.

@@ -2,7 +2,6 @@
 
 #include "db/DemoData.h"
 #include "db/Schema.h"
-#include "frame/HostContext.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -38,12 +37,6 @@ TestDatabase::TestDatabase(Kind kind)
 }
 
 TestDatabase::~TestDatabase() = default;
-
-void TestDatabase::installInHostContext()
-{
-    frame::HostContext::instance().setEmpresa(m_empresa.get());
-    frame::HostContext::instance().setConexion(m_conn.get());
-}
 
 std::unique_ptr<db::Connection> TestDatabase::openAnother()
 {

@@ -1,7 +1,8 @@
 #pragma once
 // A fresh database with the full schema for one test: in memory by default,
 // or a file in a temporary folder when a test needs a second connection.
-// Optionally installs itself and a company object into the host context.
+// Screens' tests put it into the host context with installInHostContext
+// (ScreenTest.h).
 #include "db/Connection.h"
 #include "host/Empresa.h"
 
@@ -21,8 +22,6 @@ public:
 
     db::Connection& conn() { return *m_conn; }
     host::Empresa& empresa() { return *m_empresa; }
-    // Sets this database and company in the process-wide host context.
-    void installInHostContext();
     // A second connection to the same file (File kind only).
     std::unique_ptr<db::Connection> openAnother();
     QString path() const { return m_path; }

@@ -6,7 +6,7 @@
 #include "controls/ctlTextBox.h"
 #include "frame/EntryClass.h"
 #include "support/ScriptedServices.h"
-#include "support/TestDatabase.h"
+#include "support/ScreenTest.h"
 #include "terminals/frmTPVs.h"
 #include "terminals/frmTPVs_Buscar.h"
 
@@ -39,7 +39,7 @@ class TerminalScreen : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        db.installInHostContext();
+        installInHostContext(db);
         db.exec("INSERT INTO Empresas (Codigo, Nombre_1) VALUES (1, 'Zeta Comercial'), (2, 'Alfa Hostelería')");
         form = std::make_unique<frmTPVs>();
         form->showForm(0);
@@ -431,7 +431,7 @@ class TerminalSearch : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        db.installInHostContext();
+        installInHostContext(db);
         dialog = std::make_unique<frmTPVs_Buscar>();
     }
     void addTerminal(int code, const QString& host)

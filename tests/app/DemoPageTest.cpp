@@ -1,6 +1,6 @@
 // The controls page on the demo data: every control is there and wired, and
 // the article grid ends with its merged totals row.
-#include "controls/ControlsDemoPage.h"
+#include "ControlsDemoPage.h"
 #include "controls/Grid.h"
 #include "controls/ctlAlmacenCons.h"
 #include "controls/ctlCodePicker.h"
@@ -12,6 +12,7 @@
 
 using namespace zqvr;
 using namespace zqvr::controls;
+using brevanto::ControlsDemoPage;
 
 TEST(ControlsDemoPage, ShowsTheDemoDataWithAMergedTotalsRow)
 {

@@ -10,27 +10,26 @@ class QPlainTextEdit;
 
 namespace zqvr::db { class Connection; }
 namespace zqvr::host { class Empresa; }
+namespace zqvr::controls { class Grid; }
 
-namespace zqvr::controls {
-
-class Grid;
+namespace brevanto {
 
 class ControlsDemoPage : public QWidget {
     Q_OBJECT
 public:
-    ControlsDemoPage(db::Connection* conn, host::Empresa* empresa, QWidget* parent = nullptr);
+    ControlsDemoPage(zqvr::db::Connection* conn, zqvr::host::Empresa* empresa, QWidget* parent = nullptr);
 
     // Fills the article grid again (redraw off, one statement, totals row).
     void loadArticles();
-    Grid* articlesGrid() const { return m_grid; }
+    zqvr::controls::Grid* articlesGrid() const { return m_grid; }
 
 private:
     void log(const QString& line);
 
-    db::Connection* m_conn;
-    host::Empresa* m_empresa;
-    Grid* m_grid = nullptr;
+    zqvr::db::Connection* m_conn;
+    zqvr::host::Empresa* m_empresa;
+    zqvr::controls::Grid* m_grid = nullptr;
     QPlainTextEdit* m_log = nullptr;
 };
 
-} // namespace zqvr::controls
+} // namespace brevanto

@@ -1,4 +1,4 @@
-#include "controls/ControlsDemoPage.h"
+#include "ControlsDemoPage.h"
 
 #include "controls/Grid.h"
 #include "controls/ctlAlmacenCons.h"
@@ -25,7 +25,10 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-namespace zqvr::controls {
+namespace brevanto {
+
+using namespace zqvr;
+using namespace zqvr::controls;
 
 namespace {
 constexpr int kTotalsCaptionCols = 3; // "Total:" spans code, description and ticket text
@@ -315,4 +318,4 @@ void ControlsDemoPage::log(const QString& line)
         m_log->appendPlainText(line);
 }
 
-} // namespace zqvr::controls
+} // namespace brevanto

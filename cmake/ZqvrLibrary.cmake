@@ -1,0 +1,39 @@
+# zqvr_add_library(TARGET FOLDER SOURCES ... [LINKS ...])
+#
+# One folder of src/ becomes one shared library that keeps the layers honest:
+#  - its public include root holds only its own folder (a link named after the
+#    folder), so a library can include the headers of what it links and of
+#    nothing else: an include that goes up a layer fails to compile;
+#  - it is linked with --no-undefined, so a call that goes up a layer fails to link;
+#  - symbols are hidden unless marked with the folder's export macro,
+#    ZQVR_<FOLDER>_EXPORT from "<folder>_export.h".
+include(GenerateExportHeader)
+
+set(ZQVR_INCLUDE_ROOT ${CMAKE_BINARY_DIR}/zqvr_include)
+
+function(zqvr_add_library target)
+  cmake_parse_arguments(L "" "FOLDER" "SOURCES;LINKS" ${ARGN})
+  if(NOT L_FOLDER)
+    message(FATAL_ERROR "zqvr_add_library(${target}): FOLDER is required")
+  endif()
+  add_library(${target} SHARED ${L_SOURCES})
+  target_link_libraries(${target} PUBLIC ${L_LINKS})
+
+  set(root ${ZQVR_INCLUDE_ROOT}/${L_FOLDER})
+  file(MAKE_DIRECTORY ${root})
+  if(NOT EXISTS ${root}/${L_FOLDER})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${L_FOLDER} SYMBOLIC)
+  endif()
+  string(TOUPPER ${L_FOLDER} upper)
+  generate_export_header(${target}
+    BASE_NAME ZQVR_${upper}
+    EXPORT_MACRO_NAME ZQVR_${upper}_EXPORT
+    EXPORT_FILE_NAME ${root}/export/${L_FOLDER}_export.h)
+  target_include_directories(${target} PUBLIC
+    $<BUILD_INTERFACE:${root}>
+    $<BUILD_INTERFACE:${root}/export>)
+  set_target_properties(${target} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_link_options(${target} PRIVATE LINKER:--no-undefined)
+endfunction()
