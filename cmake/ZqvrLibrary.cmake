@@ -29,9 +29,11 @@ function(zqvr_add_library target)
     BASE_NAME ZQVR_${upper}
     EXPORT_MACRO_NAME ZQVR_${upper}_EXPORT
     EXPORT_FILE_NAME ${root}/export/${L_FOLDER}_export.h)
+  # The screens' headers include their ui_*.h (uic's members carry the control names).
   target_include_directories(${target} PUBLIC
     $<BUILD_INTERFACE:${root}>
-    $<BUILD_INTERFACE:${root}/export>)
+    $<BUILD_INTERFACE:${root}/export>
+    $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/include>)
   set_target_properties(${target} PROPERTIES
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)

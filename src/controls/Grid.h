@@ -16,7 +16,26 @@ class ZQVR_CONTROLS_EXPORT Grid : public QTableView {
     Q_OBJECT
 public:
     enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2, AlignGeneral = 3 };
-    enum DataType { TypeText = 0, TypeNumber = 1, TypeDate = 2, TypeBoolean = 3 };
+    // Column data types by the suite's numbers (grid printing maps them to column types).
+    enum DataType {
+        TypeEmpty = 0,
+        TypeShort = 2,    // 16-bit integer
+        TypeLong = 3,     // 32-bit integer
+        TypeSingle = 4,
+        TypeDouble = 5,
+        TypeCurrency = 6,
+        TypeDate = 7,
+        TypeString = 8,
+        TypeBoolean = 11,
+        TypeLong8 = 20,   // 64-bit integer
+        TypeText = TypeString,
+        TypeNumber = TypeDouble,
+    };
+    static bool isNumericType(DataType t)
+    {
+        return t == TypeShort || t == TypeLong || t == TypeSingle || t == TypeDouble || t == TypeCurrency
+            || t == TypeLong8;
+    }
 
     explicit Grid(QWidget* parent = nullptr);
     ~Grid() override;

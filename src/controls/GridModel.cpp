@@ -541,12 +541,12 @@ void GridModel::sortByColumn(int col, bool ascending)
     // Keys are computed once per row.
     std::vector<double> numbers;
     std::vector<QString> texts;
-    if (type == TypeNumber || type == TypeDate || type == TypeBoolean) {
+    if (isNumericType(type) || type == TypeDate || type == TypeBoolean) {
         numbers.resize(size_t(n));
         for (int i = 0; i < n; ++i) {
             const QString t = m_rows[size_t(i)].cell(col).trimmed();
             double k = 0;
-            if (type == TypeNumber) {
+            if (isNumericType(type)) {
                 k = host::Formato::LeerNumero(t);
             } else if (type == TypeDate) {
                 const QDate d = host::Formato::LeerFecha(t);

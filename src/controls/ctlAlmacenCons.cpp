@@ -1,6 +1,7 @@
 #include "controls/ctlAlmacenCons.h"
 
 #include "db/Connection.h"
+#include "db/Error.h"
 #include "db/SqlLiteral.h"
 #include "host/Empresa.h"
 
@@ -33,6 +34,33 @@ ctlAlmacenCons::ctlAlmacenCons(QWidget* parent) : QListWidget(parent)
             return;
         emit CheckCambiado(row(item), item->data(kCodeRole).toInt(), item->checkState() == Qt::Checked);
     });
+}
+
+void ctlAlmacenCons::setConexion(db::Connection* conn)
+{
+    const bool changed = conn != m_conn;
+    m_conn = conn;
+    if (changed)
+        loadWhenReady();
+}
+
+void ctlAlmacenCons::setEmpresa(host::Empresa* empresa)
+{
+    const bool changed = empresa != m_empresa;
+    m_empresa = empresa;
+    if (changed)
+        loadWhenReady();
+}
+
+void ctlAlmacenCons::loadWhenReady()
+{
+    if (!m_conn || !m_empresa)
+        return;
+    try {
+        Cargar();
+    } catch (const Error& e) {
+        emit ErrorOccurred(e.number(), e.description(), e.source());
+    }
 }
 
 void ctlAlmacenCons::Cargar()

@@ -15,8 +15,10 @@ class ZQVR_CONTROLS_EXPORT ctlAlmacenCons : public QListWidget {
 public:
     explicit ctlAlmacenCons(QWidget* parent = nullptr);
 
-    void setConexion(db::Connection* conn) { m_conn = conn; }
-    void setEmpresa(host::Empresa* empresa) { m_empresa = empresa; }
+    // The list loads itself as soon as it has both its connection and its company;
+    // a failure then is raised as ErrorOccurred and leaves the list empty.
+    void setConexion(db::Connection* conn);
+    void setEmpresa(host::Empresa* empresa);
     db::Connection* Conexion() const { return m_conn; }
     host::Empresa* Empresa() const { return m_empresa; }
 
@@ -45,8 +47,12 @@ Q_SIGNALS:
     // The user checked or unchecked an entry. Not raised while the list is
     // filled nor for checks made through the calls above.
     void CheckCambiado(int index, int code, bool checked);
+    // Loading by itself failed (a Form reports it under "<list name>:Cargar").
+    void ErrorOccurred(int number, const QString& description, const QString& source);
 
 private:
+    void loadWhenReady();
+
     db::Connection* m_conn = nullptr;
     host::Empresa* m_empresa = nullptr;
     int m_quiet = 0;

@@ -1,5 +1,6 @@
 #include "controls/ctlCodePicker.h"
 
+#include "controls/ControlArray.h"
 #include "controls/ctlSearchDialog.h"
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
@@ -72,20 +73,23 @@ ctlCodePicker::ctlCodePicker(QString table, QString codeColumn, QString nameColu
       m_nameColumn(std::move(nameColumn)), m_companyColumn(std::move(companyColumn)), m_kind(kind)
 {
     m_code = new ctlTextBox(this);
-    m_code->setObjectName(QStringLiteral("txtCodigo"));
+    m_code->setObjectName(QStringLiteral("pickerCodeField"));
+    markInnerPart(m_code);
     m_code->setValidator(new CodeValidator(m_maxCode, m_code));
     m_code->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_code->setFixedWidth(m_code->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     m_code->installEventFilter(this);
 
     m_button = new QToolButton(this);
-    m_button->setObjectName(QStringLiteral("cmdBuscar"));
+    m_button->setObjectName(QStringLiteral("pickerSearchButton"));
+    markInnerPart(m_button);
     m_button->setText(QStringLiteral("..."));
     m_button->setToolTip(tr("Buscar (F3)"));
     m_button->setFocusPolicy(Qt::NoFocus);
 
     m_name = new QLabel(this);
-    m_name->setObjectName(QStringLiteral("lblNombre"));
+    m_name->setObjectName(QStringLiteral("pickerNameLabel"));
+    markInnerPart(m_name);
     m_name->setFrameShape(QFrame::StyledPanel);
     m_name->setFrameShadow(QFrame::Sunken);
     m_name->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -229,10 +233,10 @@ void ctlCodePicker::commitTyped()
     try {
         Cargar();
     } catch (const Error& e) {
-        // Leaving the field must not break the screen: the code stays, unnamed.
-        qWarning("%s: %s", qPrintable(m_table), qPrintable(e.description()));
+        // Leaving the field must not break the screen: the code stays, unnamed, and the screen says why.
         m_valid = false;
         m_name->clear();
+        emit ErrorOccurred(e.number(), e.description(), e.source());
     }
     if (code != old)
         emit CodigoCambiado(code);
@@ -245,7 +249,7 @@ void ctlCodePicker::takeChosen(qint64 code)
     try {
         Cargar();
     } catch (const Error& e) {
-        qWarning("%s: %s", qPrintable(m_table), qPrintable(e.description()));
+        emit ErrorOccurred(e.number(), e.description(), e.source());
     }
     if (code != old)
         emit CodigoCambiado(code);
@@ -295,6 +299,7 @@ void ctlCodePicker::Buscar()
     if (!canQuery() || !m_code->Habilitado())
         return;
     ctlSearchDialog dialog([this](const QString& filter) { return search(filter); }, m_searchTitle, this);
+    connect(&dialog, &ctlSearchDialog::ErrorOccurred, this, &ctlCodePicker::ErrorOccurred);
     // What was typed and not found is the natural start of a search.
     if (!m_valid && !m_code->text().isEmpty())
         dialog.setFilter(m_code->text());

@@ -59,6 +59,9 @@ Q_SIGNALS:
     void KeyPress(int& keyAscii);
     // The user typed or chose another code (not raised by setCodigo/setText).
     void CodigoCambiado(qint64 code);
+    // A look-up or a search the user started failed; the screen reports it
+    // (a Form reports it by itself under "<picker name>:Cargar").
+    void ErrorOccurred(int number, const QString& description, const QString& source);
 
 protected:
     ctlCodePicker(QString table, QString codeColumn, QString nameColumn, QString companyColumn,

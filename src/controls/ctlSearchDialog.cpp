@@ -2,6 +2,7 @@
 
 #include "controls/Grid.h"
 #include "controls/ctlTextBox.h"
+#include "db/Error.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -97,8 +98,10 @@ void ctlSearchDialog::refresh()
     if (m_searcher) {
         try {
             rows = m_searcher(m_filter->text());
+        } catch (const Error& e) {
+            emit ErrorOccurred(e.number(), e.description(), e.source());
         } catch (const std::exception& e) {
-            qWarning("search failed: %s", e.what());
+            emit ErrorOccurred(0, QString::fromLocal8Bit(e.what()), QString());
         }
     }
     m_list->setRedraw(false);

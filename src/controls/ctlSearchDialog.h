@@ -42,6 +42,10 @@ public:
     // Replaces how search dialogs are run (tests); an empty runner restores exec().
     static void setRunner(Runner runner);
 
+Q_SIGNALS:
+    // The search statement failed; the list stays empty. The picker passes it on.
+    void ErrorOccurred(int number, const QString& description, const QString& source);
+
 private:
     void choose();
 

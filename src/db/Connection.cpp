@@ -226,26 +226,12 @@ void Connection::rollbackTrans()
 
 bool Connection::writeBinary(const QString& selectSql, const QString& column, const QByteArray& data)
 {
-    // SELECT <cols> FROM <table> [alias] WHERE <condition>
-    static const QRegularExpression re(
-        QStringLiteral(R"(^\s*SELECT\s+.+?\s+FROM\s+([\w\.\[\]]+)(?:\s+(?!WHERE\b)(\w+))?\s+WHERE\s+(.+)$)"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch m = re.match(selectSql);
-    if (!m.hasMatch())
-        throw Error(errc::InvalidArgument,
-                    QStringLiteral("La consulta no permite actualizar una columna binaria: %1").arg(selectSql));
-    const QString table = m.captured(1);
-    const QString alias = m.captured(2);
-    QString where = m.captured(3).trimmed();
-    if (!alias.isEmpty())
-        where.replace(QRegularExpression(QStringLiteral("\\b%1\\.").arg(QRegularExpression::escape(alias))),
-                      QString());
+    const SelectParts parts = splitSelect(selectSql);
     RecordSet rs = query(selectSql);
     if (rs.eof())
         return false;
     rs.close();
-    execute(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3").arg(table, column, where),
-            {QVariant(data.isNull() ? QByteArray("") : data)});
+    execute(m_dialect->updateFromSelect(parts, column), {QVariant(data.isNull() ? QByteArray("") : data)});
     return true;
 }
 

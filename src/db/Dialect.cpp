@@ -71,6 +71,14 @@ QString SqlServerDialect::ticketLineIsKit(const QString& company, const QString&
 
 QString SqlServerDialect::updateLockHint() const { return QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"); }
 
+QString SqlServerDialect::updateFromSelect(const SelectParts& select, const QString& column) const
+{
+    QString sql = QStringLiteral("UPDATE %1 SET %2 = ? FROM %3").arg(select.target(), column, select.from);
+    if (!select.condition.isEmpty())
+        sql += QStringLiteral(" WHERE ") + select.condition;
+    return sql;
+}
+
 QString SqlServerDialect::beginWriteTransaction() const { return QStringLiteral("BEGIN TRANSACTION"); }
 
 // ---- SQLite: ISO dates stored as text, so comparisons are chronological ----
@@ -167,6 +175,15 @@ QString SQLiteDialect::ticketLineIsKit(const QString& company, const QString& wa
 }
 
 QString SQLiteDialect::updateLockHint() const { return {}; }
+
+QString SQLiteDialect::updateFromSelect(const SelectParts& select, const QString& column) const
+{
+    QString sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid IN (SELECT %3.rowid FROM %4")
+                      .arg(select.table, column, select.target(), select.from);
+    if (!select.condition.isEmpty())
+        sql += QStringLiteral(" WHERE ") + select.condition;
+    return sql + QLatin1Char(')');
+}
 
 QString SQLiteDialect::beginWriteTransaction() const { return QStringLiteral("BEGIN IMMEDIATE"); }
 

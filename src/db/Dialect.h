@@ -4,6 +4,7 @@
 // these constructs appears, the statement asks the connection's dialect for
 // its text while it is being built.
 #include "db_export.h"
+#include "db/SelectParts.h"
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -51,6 +52,9 @@ public:
                                     const QString& ticket, const QString& line) const = 0;
     // Hint that makes a SELECT inside a transaction hold its rows until commit.
     virtual QString updateLockHint() const = 0;
+    // "UPDATE ... SET column = ?" of exactly the target-table rows the SELECT yields,
+    // built around its untouched FROM list and condition.
+    virtual QString updateFromSelect(const SelectParts& select, const QString& column) const = 0;
     // Statement that starts a transaction which takes the write lock at once.
     virtual QString beginWriteTransaction() const = 0;
 };
@@ -74,6 +78,7 @@ public:
                             const QString& date, const QString& ticket,
                             const QString& line) const override;
     QString updateLockHint() const override;
+    QString updateFromSelect(const SelectParts& select, const QString& column) const override;
     QString beginWriteTransaction() const override;
 };
 
@@ -98,6 +103,7 @@ public:
                             const QString& date, const QString& ticket,
                             const QString& line) const override;
     QString updateLockHint() const override;
+    QString updateFromSelect(const SelectParts& select, const QString& column) const override;
     QString beginWriteTransaction() const override;
     void setServerName(const QString& name) { m_serverName = name; }
 

@@ -1,5 +1,7 @@
 #include "frame/Form.h"
 
+#include "frame/ErrorReport.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
@@ -25,6 +27,8 @@ void Form::loadForm()
         return;
     m_loaded = true;
     ++m_loadCount;
+    for (QObject* child : findChildren<QObject*>())
+        watchControlErrors(child);
     try {
         formLoad();
     } catch (...) {
@@ -32,6 +36,22 @@ void Form::loadForm()
         m_loaded = false;
         throw;
     }
+}
+
+void Form::watchControlErrors(QObject* control)
+{
+    const QMetaObject* meta = control->metaObject();
+    if (meta->indexOfSignal("ErrorOccurred(int,QString,QString)") < 0)
+        return;
+    connect(control, SIGNAL(ErrorOccurred(int, QString, QString)), this,
+            SLOT(reportControlError(int, QString, QString)), Qt::UniqueConnection);
+}
+
+void Form::reportControlError(int number, const QString& description, const QString& source)
+{
+    const QObject* control = sender();
+    const QString name = control ? control->objectName() : QString();
+    reportError(Error(number, description, source), name + QStringLiteral(":Cargar"));
 }
 
 void Form::showForm(int modal, QObject* owner)
@@ -101,10 +121,8 @@ void Form::finishUnload()
     if (m_inUnload)
         return;
     m_inUnload = true;
-    try {
-        formUnload();
-    } catch (...) {
-    }
+    // A failing unload step is reported; the window still closes.
+    guarded(QStringLiteral("Error en Form_Unload"), [this] { formUnload(); });
     m_loaded = false;
     if (isVisible())
         hide();

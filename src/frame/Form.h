@@ -29,6 +29,11 @@ public:
     bool raisesUnloadNotice() const { return m_raisesNotice; }
     // How many times the load step has run on this object (fresh-load checks).
     int loadCount() const { return m_loadCount; }
+    // Reports the failures the suite's controls raise by themselves (a picker's
+    // look-up when the user leaves it, a check list loading itself) under
+    // "<control name>:Cargar". Every control present when the screen loads is
+    // watched; a screen that creates controls later passes them here.
+    void watchControlErrors(QObject* control);
 
 Q_SIGNALS:
     // The parameterless closing notice, raised by screens that send it.
@@ -43,6 +48,9 @@ protected:
     virtual void formUnload() {}
     void setRaisesUnloadNotice(bool on) { m_raisesNotice = on; }
     void closeEvent(QCloseEvent* e) override;
+
+private Q_SLOTS:
+    void reportControlError(int number, const QString& description, const QString& source);
 
 private:
     void finishUnload();

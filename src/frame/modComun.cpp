@@ -35,17 +35,14 @@ QSize thumbnailSize(const QSize& original)
 bool GuardarFicheroEnCampo(db::Connection& conn, const QString& selectSql, const QString& column,
                            const QString& path)
 {
-    try {
-        if (path.isEmpty())
-            return conn.query(selectSql).eof() == false;
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return false;
-        const QByteArray data = f.readAll();
-        return conn.writeBinary(selectSql, column, data);
-    } catch (const Error&) {
+    // An unreadable file or a SELECT that finds no row is a plain false; an
+    // error of the engine goes on to the caller's report with its own text.
+    if (path.isEmpty())
+        return conn.query(selectSql).eof() == false;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
         return false;
-    }
+    return conn.writeBinary(selectSql, column, f.readAll());
 }
 
 QString SalvarImagenes(db::Connection& conn, const QString& sourcePath, const QString& selectSql,

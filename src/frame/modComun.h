@@ -21,8 +21,9 @@ ZQVR_FRAME_EXPORT QSize thumbnailSize(const QSize& original);
 ZQVR_FRAME_EXPORT QString SalvarImagenes(const QString& sourcePath, const QString& selectSql, const QString& tempName = QString());
 ZQVR_FRAME_EXPORT QString SalvarImagenes(db::Connection& conn, const QString& sourcePath, const QString& selectSql,
                        const QString& tempName = QString());
-// Stores the file into the column of the row the SELECT yields; true on
-// success. An empty path leaves the row unchanged and succeeds.
+// Stores the file into the column of the rows the SELECT yields; true on
+// success, false when the file cannot be read or the SELECT finds no row.
+// An empty path leaves the row unchanged. Errors of the engine are thrown.
 ZQVR_FRAME_EXPORT bool GuardarFicheroEnCampo(db::Connection& conn, const QString& selectSql, const QString& column,
                            const QString& path);
 

@@ -6,21 +6,16 @@
 #include "db/Error.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
+#include "frame/KeyBinding.h"
 #include "frame/Services.h"
+#include "frame/Wiring.h"
 #include "host/Empresa.h"
 #include "host/Teclado.h"
 #include "terminals/frmTPVs_Buscar.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 #include <cmath>
 #include <limits>
 
@@ -39,126 +34,47 @@ qint16 toCode(double value)
     return static_cast<qint16>(r);
 }
 
-QLabel* label(const QString& name, const QString& text, QWidget* buddy, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setBuddy(buddy);
-    return l;
-}
-
-QPushButton* button(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 frmTPVs::frmTPVs(QWidget* parent)
     : Form(QStringLiteral("frmTPVs"), QStringLiteral("TPVs"), parent), m_tpv(std::make_unique<clsTPV>())
 {
-    txtCodigo = new controls::ctlTextBox(this);
-    txtCodigo->setObjectName(QStringLiteral("txtCodigo"));
+    setupUi(this);
     txtCodigo->setNumeric(true);
     txtCodigo->setMaxLength(6);
-    cmdBuscar = button(QStringLiteral("cmdBuscar"), QStringLiteral("&Buscar..."), this);
-    txtHost = new controls::ctlTextBox(this);
-    txtHost->setObjectName(QStringLiteral("txtHost"));
-    txtDescripcion = new controls::ctlTextBox(this);
-    txtDescripcion->setObjectName(QStringLiteral("txtDescripcion"));
-    cboEmpresa = new QComboBox(this);
-    cboEmpresa->setObjectName(QStringLiteral("cboEmpresa"));
-    cboEmpresa->setEditable(false);
-    txtTarifaPVP = new controls::ctlTarifa(this);
-    txtTarifaPVP->setObjectName(QStringLiteral("txtTarifaPVP"));
-    txtTarifaProm = new controls::ctlTarifa(this);
-    txtTarifaProm->setObjectName(QStringLiteral("txtTarifaProm"));
     // TPVs keeps tariffs as 16-bit numbers: the pickers take no larger code.
     txtTarifaPVP->setMaxCode(32767);
     txtTarifaProm->setMaxCode(32767);
-    txtAlmacen = new controls::ctlAlmacen(this);
-    txtAlmacen->setObjectName(QStringLiteral("txtAlmacen"));
-    chkEnLinea = new QCheckBox(QStringLiteral("En Línea"), this);
-    chkEnLinea->setObjectName(QStringLiteral("chkEnLinea"));
-    chkEmergencia = new QCheckBox(QStringLiteral("Tpv Emergencia"), this);
-    chkEmergencia->setObjectName(QStringLiteral("chkEmergencia"));
-
-    cmdPrimero = button(QStringLiteral("cmdPrimero"), QString(), this);
-    cmdAnterior = button(QStringLiteral("cmdAnterior"), QString(), this);
-    cmdSiguiente = button(QStringLiteral("cmdSiguiente"), QString(), this);
-    cmdUltimo = button(QStringLiteral("cmdUltimo"), QString(), this);
     cmdPrimero->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
     cmdAnterior->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
     cmdSiguiente->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
     cmdUltimo->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
-    cmdEliminar = button(QStringLiteral("cmdEliminar"), QStringLiteral("&Eliminar"), this);
-    cmdAceptar = button(QStringLiteral("cmdAceptar"), QStringLiteral("&Aceptar"), this);
-    cmdCancelar = button(QStringLiteral("cmdCancelar"), QStringLiteral("&Cancelar"), this);
-    cmdCerrar = button(QStringLiteral("cmdCerrar"), QStringLiteral("&Salir"), this);
 
-    auto* fields = new QGridLayout;
-    int row = 0;
-    fields->addWidget(label(QStringLiteral("lblCodigo"), QStringLiteral("Código:"), txtCodigo, this), row, 0);
-    fields->addWidget(txtCodigo, row, 1);
-    fields->addWidget(cmdBuscar, row++, 2);
-    fields->addWidget(label(QStringLiteral("lblHost"), QStringLiteral("Host:"), txtHost, this), row, 0);
-    fields->addWidget(txtHost, row++, 1, 1, 2);
-    fields->addWidget(label(QStringLiteral("lblDescripcion"), QStringLiteral("Descripción:"), txtDescripcion, this),
-                      row, 0);
-    fields->addWidget(txtDescripcion, row++, 1, 1, 2);
-    fields->addWidget(label(QStringLiteral("lblEmpresa"), QStringLiteral("Empresa:"), cboEmpresa, this), row, 0);
-    fields->addWidget(cboEmpresa, row++, 1, 1, 2);
-    fields->addWidget(label(QStringLiteral("lblTarifaPVP"), QStringLiteral("Tarifa:"), txtTarifaPVP, this), row, 0);
-    fields->addWidget(txtTarifaPVP, row++, 1, 1, 2);
-    fields->addWidget(
-        label(QStringLiteral("lblTarifaProm"), QStringLiteral("Tarifa Promoción:"), txtTarifaProm, this), row, 0);
-    fields->addWidget(txtTarifaProm, row++, 1, 1, 2);
-    fields->addWidget(label(QStringLiteral("lblAlmacen"), QStringLiteral("Almacén:"), txtAlmacen, this), row, 0);
-    fields->addWidget(txtAlmacen, row++, 1, 1, 2);
-    auto* checks = new QHBoxLayout;
-    checks->addWidget(chkEnLinea);
-    checks->addWidget(chkEmergencia);
-    checks->addStretch();
-    fields->addLayout(checks, row++, 1, 1, 2);
-    fields->setColumnStretch(1, 1);
+    using frame::wire;
+    wire(txtCodigo, &controls::ctlTextBox::KeyPress, this, &frmTPVs::txtCodigo_KeyPress);
+    wire(cmdAceptar, &QPushButton::clicked, this, &frmTPVs::cmdAceptar_Click);
+    wire(cmdEliminar, &QPushButton::clicked, this, &frmTPVs::cmdEliminar_Click);
+    wire(cmdCancelar, &QPushButton::clicked, this, &frmTPVs::cmdCancelar_Click);
+    wire(cmdBuscar, &QPushButton::clicked, this, &frmTPVs::cmdBuscar_Click);
+    wire(cmdCerrar, &QPushButton::clicked, this, &frmTPVs::cmdCerrar_Click);
+    wire(cmdPrimero, &QPushButton::clicked, this, &frmTPVs::cmdPrimero_Click);
+    wire(cmdAnterior, &QPushButton::clicked, this, &frmTPVs::cmdAnterior_Click);
+    wire(cmdSiguiente, &QPushButton::clicked, this, &frmTPVs::cmdSiguiente_Click);
+    wire(cmdUltimo, &QPushButton::clicked, this, &frmTPVs::cmdUltimo_Click);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPrimero);
-    buttons->addWidget(cmdAnterior);
-    buttons->addWidget(cmdSiguiente);
-    buttons->addWidget(cmdUltimo);
-    buttons->addStretch();
-    buttons->addWidget(cmdEliminar);
-    buttons->addWidget(cmdAceptar);
-    buttons->addWidget(cmdCancelar);
-    buttons->addWidget(cmdCerrar);
-
-    auto* main = new QVBoxLayout(this);
-    main->addLayout(fields);
-    main->addStretch();
-    main->addLayout(buttons);
-    resize(560, 330);
-
-    connect(txtCodigo, &controls::ctlTextBox::KeyPress, this, [this](int& k) { txtCodigo_KeyPress(k); });
-    connect(cmdAceptar, &QPushButton::clicked, this, [this] { cmdAceptar_Click(); });
-    connect(cmdEliminar, &QPushButton::clicked, this, [this] { cmdEliminar_Click(); });
-    connect(cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
-    connect(cmdBuscar, &QPushButton::clicked, this, [this] { cmdBuscar_Click(); });
-    connect(cmdCerrar, &QPushButton::clicked, this, [this] { cmdCerrar_Click(); });
-    connect(cmdPrimero, &QPushButton::clicked, this, [this] { cmdPrimero_Click(); });
-    connect(cmdAnterior, &QPushButton::clicked, this, [this] { cmdAnterior_Click(); });
-    connect(cmdSiguiente, &QPushButton::clicked, this, [this] { cmdSiguiente_Click(); });
-    connect(cmdUltimo, &QPushButton::clicked, this, [this] { cmdUltimo_Click(); });
+    using frame::bindKey;
+    bindKey(this, Qt::Key_F9, cmdAceptar);
+    bindKey(this, Qt::Key_F12, cmdCancelar);
+    bindKey(this, Qt::ALT | Qt::Key_Up, cmdPrimero);
+    bindKey(this, Qt::ALT | Qt::Key_Left, cmdAnterior);
+    bindKey(this, Qt::ALT | Qt::Key_Right, cmdSiguiente);
+    bindKey(this, Qt::ALT | Qt::Key_Down, cmdUltimo);
+    bindKey(this, Qt::Key_Escape, this, &frmTPVs::escapePressed);
+    frame::bindControlKey(cboEmpresa, Qt::Key_Return, this, &frmTPVs::cboEmpresa_KeyEnter);
+    frame::bindControlKey(cboEmpresa, Qt::Key_Enter, this, &frmTPVs::cboEmpresa_KeyEnter);
 }
 
-frmTPVs::~frmTPVs()
-{
-    if (qApp)
-        qApp->removeEventFilter(this);
-}
+frmTPVs::~frmTPVs() = default;
 
 void frmTPVs::formLoad()
 {
@@ -176,20 +92,17 @@ void frmTPVs::formLoad()
     txtAlmacen->setEmpresa(&empresa);
     txtAlmacen->setUsuario(empresa.usuarioActual());
 
-    cargarEmpresas();
-    limpiar();
-    estadoEligiendo();
-    // The screen sees its keys before its controls do.
-    qApp->installEventFilter(this);
+    fillCompanies();
+    clearAll();
+    enterChoosing();
 }
 
 void frmTPVs::formUnload()
 {
-    qApp->removeEventFilter(this);
     m_tpv = std::make_unique<clsTPV>();
 }
 
-void frmTPVs::cargarEmpresas()
+void frmTPVs::fillCompanies()
 {
     cboEmpresa->clear();
     db::RecordSet rs = frame::conn().query(QStringLiteral("SELECT * FROM Empresas ORDER BY Nombre_1"));
@@ -199,64 +112,25 @@ void frmTPVs::cargarEmpresas()
     }
 }
 
-bool frmTPVs::eventFilter(QObject* watched, QEvent* event)
+void frmTPVs::escapePressed()
 {
-    if (event->type() != QEvent::KeyPress || !isLoaded())
-        return false;
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this)
-        return false;
-    auto* ke = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers mods =
-        ke->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-
-    if (mods == Qt::AltModifier) {
-        switch (ke->key()) {
-        case Qt::Key_Up: cmdPrimero_Click(); return true;
-        case Qt::Key_Left: cmdAnterior_Click(); return true;
-        case Qt::Key_Right: cmdSiguiente_Click(); return true;
-        case Qt::Key_Down: cmdUltimo_Click(); return true;
-        default: return false;
-        }
-    }
-    switch (ke->key()) {
-    case Qt::Key_F9:
-        if (cmdAceptar->isEnabled()) {
-            // As a click would: the field being typed in hands over its value first.
-            cmdAceptar->setFocus(Qt::OtherFocusReason);
-            cmdAceptar_Click();
-        }
-        return true;
-    case Qt::Key_F12:
-        if (cmdCancelar->isEnabled())
-            cmdCancelar_Click();
-        return true;
-    case Qt::Key_Escape:
-        if (txtCodigo->Valor() <= 0)
-            cmdCerrar_Click();
-        else
-            cmdCancelar_Click();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (w == cboEmpresa) {
-            host::Teclado::Enter(cboEmpresa);
-            return true;
-        }
-        return false;
-    default: return false;
-    }
+    if (txtCodigo->Valor() <= 0)
+        cmdCerrar_Click();
+    else
+        cmdCancelar_Click();
 }
+
+void frmTPVs::cboEmpresa_KeyEnter() { host::Teclado::Enter(cboEmpresa); }
 
 // ---- states and fields ----
 
-void frmTPVs::limpiar()
+void frmTPVs::clearAll()
 {
     txtCodigo->clear();
-    limpiarDatos();
+    clearData();
 }
 
-void frmTPVs::limpiarDatos()
+void frmTPVs::clearData()
 {
     txtHost->clear();
     txtDescripcion->clear();
@@ -270,7 +144,7 @@ void frmTPVs::limpiarDatos()
     chkEmergencia->setChecked(false);
 }
 
-void frmTPVs::mostrar()
+void frmTPVs::showTerminal()
 {
     frame::guarded(QStringLiteral("¡ Atención !"), [&] {
         const clsTPV& t = *m_tpv;
@@ -291,7 +165,7 @@ void frmTPVs::mostrar()
     });
 }
 
-void frmTPVs::estadoEligiendo()
+void frmTPVs::enterChoosing()
 {
     txtCodigo->setHabilitado(true);
     cmdAceptar->setEnabled(false);
@@ -299,7 +173,7 @@ void frmTPVs::estadoEligiendo()
     txtCodigo->setFocus(Qt::OtherFocusReason);
 }
 
-void frmTPVs::estadoEditando()
+void frmTPVs::enterEditing()
 {
     txtCodigo->setHabilitado(false);
     cmdAceptar->setEnabled(true);
@@ -309,20 +183,20 @@ void frmTPVs::estadoEditando()
 
 // ---- handlers ----
 
-void frmTPVs::abrirCodigo()
+void frmTPVs::openTypedCode()
 {
     if (txtCodigo->Valor() == 0)
         return;
     const qint16 code = toCode(txtCodigo->Valor());
     m_tpv->setCodigo(code);
     if (m_tpv->Cargar()) {
-        mostrar();
+        showTerminal();
     } else {
         // A new terminal with that code: nothing of the one shown before stays.
         txtCodigo->setText(QString::number(code));
-        limpiarDatos();
+        clearData();
     }
-    estadoEditando();
+    enterEditing();
 }
 
 void frmTPVs::txtCodigo_KeyPress(int& keyAscii)
@@ -330,10 +204,10 @@ void frmTPVs::txtCodigo_KeyPress(int& keyAscii)
     if (keyAscii != KeyEnter)
         return;
     keyAscii = 0;
-    frame::guarded(QStringLiteral("Error en txtCodigo_KeyPress"), [&] { abrirCodigo(); });
+    openTypedCode();
 }
 
-bool frmTPVs::validar()
+bool frmTPVs::validate()
 {
     if (cboEmpresa->currentIndex() < 0) {
         frame::msgBox(QStringLiteral("Debe especificar una empresa."), QStringLiteral("Brevanto"),
@@ -346,82 +220,72 @@ bool frmTPVs::validar()
 
 void frmTPVs::cmdAceptar_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [&] {
-        if (!validar())
-            return;
-        // Everything is converted before the record changes, so that a value
-        // that does not fit leaves the record as it was.
-        clsTPV t = *m_tpv;
-        t.setHost(txtHost->text());
-        t.setDescripcion(txtDescripcion->text());
-        t.setEmpresa(toCode(cboEmpresa->currentData().toInt()));
-        t.setTarifaPVP(toCode(static_cast<double>(txtTarifaPVP->Codigo())));
-        t.setTarifaProm(toCode(static_cast<double>(txtTarifaProm->Codigo())));
-        t.setAlmacen(toCode(static_cast<double>(txtAlmacen->Codigo())));
-        t.setEnLinea(chkEnLinea->isChecked() ? 1 : 0);
-        t.setEmergencia(chkEmergencia->isChecked());
-        t.Modificar();
-        *m_tpv = t;
-        limpiar();
-        estadoEligiendo();
-    });
+    if (!validate())
+        return;
+    // Everything is converted before the record changes, so that a value
+    // that does not fit leaves the record as it was.
+    clsTPV t = *m_tpv;
+    t.setHost(txtHost->text());
+    t.setDescripcion(txtDescripcion->text());
+    t.setEmpresa(toCode(cboEmpresa->currentData().toInt()));
+    t.setTarifaPVP(toCode(static_cast<double>(txtTarifaPVP->Codigo())));
+    t.setTarifaProm(toCode(static_cast<double>(txtTarifaProm->Codigo())));
+    t.setAlmacen(toCode(static_cast<double>(txtAlmacen->Codigo())));
+    t.setEnLinea(chkEnLinea->isChecked() ? 1 : 0);
+    t.setEmergencia(chkEmergencia->isChecked());
+    t.Modificar();
+    *m_tpv = t;
+    clearAll();
+    enterChoosing();
 }
 
 void frmTPVs::cmdEliminar_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdEliminar_Click"), [&] {
-        if (!frame::askYesNo(QStringLiteral("¿Desea eliminar el TPV actual?"), QStringLiteral("Confirmar")))
-            return;
-        m_tpv->setCodigo(toCode(txtCodigo->Valor()));
-        m_tpv->Eliminar();
-        limpiar();
-        estadoEligiendo();
-    });
+    if (!frame::askYesNo(QStringLiteral("¿Desea eliminar el TPV actual?"), QStringLiteral("Confirmar")))
+        return;
+    m_tpv->setCodigo(toCode(txtCodigo->Valor()));
+    m_tpv->Eliminar();
+    clearAll();
+    enterChoosing();
 }
 
 void frmTPVs::cmdCancelar_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdCancelar_Click"), [&] {
-        limpiar();
-        estadoEligiendo();
-    });
+    clearAll();
+    enterChoosing();
 }
 
 void frmTPVs::cmdBuscar_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdBuscar_Click"), [&] {
-        qint16 code = 0;
-        {
-            frmTPVs_Buscar dialog(this);
-            frame::runModal(dialog);
-            code = dialog.Codigo();
-        }
-        if (code > 0) {
-            txtCodigo->setText(QString::number(code));
+    qint16 code = 0;
+    {
+        frmTPVs_Buscar dialog(this);
+        frame::runModal(dialog);
+        code = dialog.Codigo();
+    }
+    if (code > 0) {
+        txtCodigo->setText(QString::number(code));
+        // As Enter in the code field, reported as that field's own event.
+        frame::guarded(frame::handlerCaption(txtCodigo, QStringLiteral("KeyPress")), [this] {
             int key = KeyEnter;
             txtCodigo_KeyPress(key);
-        }
-    });
+        });
+    }
 }
 
 void frmTPVs::cmdCerrar_Click() { close(); }
 
-void frmTPVs::navegar(bool (clsTPV::*step)(clsTPV*), const QString& reportName)
+void frmTPVs::step(bool (clsTPV::*move)(clsTPV*))
 {
-    frame::guarded(reportName, [&] {
-        if ((m_tpv.get()->*step)(nullptr)) {
-            mostrar();
-            estadoEditando();
-        }
-    });
+    if ((m_tpv.get()->*move)(nullptr)) {
+        showTerminal();
+        enterEditing();
+    }
 }
 
-void frmTPVs::cmdPrimero_Click() { navegar(&clsTPV::Cargar_Primero, QStringLiteral("Error en cmdPrimero_Click")); }
-void frmTPVs::cmdAnterior_Click() { navegar(&clsTPV::Cargar_Anterior, QStringLiteral("Error en cmdAnterior_Click")); }
-void frmTPVs::cmdSiguiente_Click()
-{
-    navegar(&clsTPV::Cargar_Siguiente, QStringLiteral("Error en cmdSiguiente_Click"));
-}
-void frmTPVs::cmdUltimo_Click() { navegar(&clsTPV::Cargar_Ultimo, QStringLiteral("Error en cmdUltimo_Click")); }
+void frmTPVs::cmdPrimero_Click() { step(&clsTPV::Cargar_Primero); }
+void frmTPVs::cmdAnterior_Click() { step(&clsTPV::Cargar_Anterior); }
+void frmTPVs::cmdSiguiente_Click() { step(&clsTPV::Cargar_Siguiente); }
+void frmTPVs::cmdUltimo_Click() { step(&clsTPV::Cargar_Ultimo); }
 
 } // namespace zqvr::terminals

@@ -5,29 +5,19 @@
 //
 // States: choosing (the code field is open and focused, Aceptar and
 // Cancelar disabled) and editing (the code is fixed, the fields are open).
-// Keys, seen before the controls: Alt+Up/Left/Right/Down first, previous,
-// next, last; F9 Aceptar and F12 Cancelar while enabled; Esc closes the
-// screen when no code is entered and cancels the edit otherwise.
-#include "terminals_export.h"
+// Keys of the window: Alt+Up/Left/Right/Down first, previous, next, last;
+// F9 Aceptar and F12 Cancelar while enabled; Esc closes the screen when no
+// code is entered and cancels the edit otherwise.
 #include "frame/Form.h"
 #include "terminals/clsTPV.h"
+#include "terminals_export.h"
+#include "ui_frmTPVs.h"
 
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QPushButton;
-
-namespace zqvr::controls {
-class ctlTextBox;
-class ctlTarifa;
-class ctlAlmacen;
-} // namespace zqvr::controls
-
 namespace zqvr::terminals {
 
-class ZQVR_TERMINALS_EXPORT frmTPVs : public frame::Form {
+class ZQVR_TERMINALS_EXPORT frmTPVs : public frame::Form, private Ui_frmTPVs {
     Q_OBJECT
 public:
     explicit frmTPVs(QWidget* parent = nullptr);
@@ -36,11 +26,11 @@ public:
 protected:
     void formLoad() override;
     void formUnload() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Event handlers.
     void txtCodigo_KeyPress(int& keyAscii);
+    void cboEmpresa_KeyEnter();
     void cmdAceptar_Click();
     void cmdEliminar_Click();
     void cmdCancelar_Click();
@@ -50,38 +40,20 @@ private:
     void cmdAnterior_Click();
     void cmdSiguiente_Click();
     void cmdUltimo_Click();
+    void escapePressed();
 
     // Loads the code typed in txtCodigo (a new terminal when it has no row).
-    void abrirCodigo();
-    void navegar(bool (clsTPV::*step)(clsTPV*), const QString& reportName);
-    bool validar();
+    void openTypedCode();
+    void step(bool (clsTPV::*move)(clsTPV*));
+    bool validate();
     // Every field empty, the code included.
-    void limpiar();
+    void clearAll();
     // Every field but the code empty.
-    void limpiarDatos();
-    void mostrar();
-    void estadoEligiendo();
-    void estadoEditando();
-    void cargarEmpresas();
-
-    controls::ctlTextBox* txtCodigo = nullptr;
-    controls::ctlTextBox* txtHost = nullptr;
-    controls::ctlTextBox* txtDescripcion = nullptr;
-    QComboBox* cboEmpresa = nullptr;
-    controls::ctlTarifa* txtTarifaPVP = nullptr;
-    controls::ctlTarifa* txtTarifaProm = nullptr;
-    controls::ctlAlmacen* txtAlmacen = nullptr;
-    QCheckBox* chkEnLinea = nullptr;
-    QCheckBox* chkEmergencia = nullptr;
-    QPushButton* cmdBuscar = nullptr;
-    QPushButton* cmdEliminar = nullptr;
-    QPushButton* cmdAceptar = nullptr;
-    QPushButton* cmdCancelar = nullptr;
-    QPushButton* cmdPrimero = nullptr;
-    QPushButton* cmdAnterior = nullptr;
-    QPushButton* cmdSiguiente = nullptr;
-    QPushButton* cmdUltimo = nullptr;
-    QPushButton* cmdCerrar = nullptr;
+    void clearData();
+    void showTerminal();
+    void enterChoosing();
+    void enterEditing();
+    void fillCompanies();
 
     std::unique_ptr<clsTPV> m_tpv;
 };

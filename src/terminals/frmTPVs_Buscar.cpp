@@ -6,12 +6,10 @@
 #include "db/SqlLiteral.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
+#include "frame/Wiring.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zqvr::terminals {
 
@@ -26,25 +24,10 @@ frmTPVs_Buscar::frmTPVs_Buscar(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmTPVs_Buscar"));
     setWindowTitle(QStringLiteral("Buscar TPVs"));
 
-    txtNombre = new controls::ctlTextBox(this);
-    txtNombre->setObjectName(QStringLiteral("txtNombre"));
-    vsListado = new controls::Grid(this);
-    vsListado->setObjectName(QStringLiteral("vsListado"));
-    Label1 = new QLabel(QStringLiteral("1 &Escriba los primeros dígitos o letras que esta buscando."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setBuddy(txtNombre);
-    Label2 = new QLabel(QStringLiteral("2 &Haga click en una entrada y despues en \"Aceptar\"."), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setBuddy(vsListado);
-    cmdAceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
-    cmdAceptar->setObjectName(QStringLiteral("cmdAceptar"));
-    cmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    setupUi(this);
     // Enter belongs to the search field and the list, never to a default button.
-    for (QPushButton* b : {cmdAceptar, cmdCancelar}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
+    cmdAceptar->setDefault(false);
+    cmdCancelar->setDefault(false);
 
     vsListado->setCols(2);
     vsListado->setFixedRows(1);
@@ -58,55 +41,47 @@ frmTPVs_Buscar::frmTPVs_Buscar(QWidget* parent) : QDialog(parent)
     // The host takes whatever width the dialog has left.
     vsListado->horizontalHeader()->setStretchLastSection(true);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdAceptar);
-    buttons->addWidget(cmdCancelar);
-    auto* main = new QVBoxLayout(this);
-    main->addWidget(Label1);
-    main->addWidget(txtNombre);
-    main->addWidget(Label2);
-    main->addWidget(vsListado, 1);
-    main->addLayout(buttons);
-    resize(420, 360);
-
-    connect(txtNombre, &controls::ctlTextBox::KeyPress, this, [this](int& k) { txtNombre_KeyPress(k); });
-    connect(txtNombre, &controls::ctlTextBox::KeyDown, this, [this](int& k, int s) { txtNombre_KeyDown(k, s); });
-    connect(cmdAceptar, &QPushButton::clicked, this, [this] { cmdAceptar_Click(); });
-    connect(cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
-    connect(vsListado, &controls::Grid::AfterLastRow, this, [this] { vsListado_AfterLastRow(); });
-    connect(vsListado, &controls::Grid::BeforeFirstRow, this,
-            [this] { txtNombre->setFocus(Qt::OtherFocusReason); });
-    connect(vsListado, &controls::Grid::EnterPressed, this, [this](int) { cmdAceptar_Click(); });
+    using frame::wire;
+    wire(txtNombre, &controls::ctlTextBox::KeyPress, this, &frmTPVs_Buscar::txtNombre_KeyPress);
+    wire(txtNombre, &controls::ctlTextBox::KeyDown, this, &frmTPVs_Buscar::txtNombre_KeyDown);
+    wire(cmdAceptar, &QPushButton::clicked, this, &frmTPVs_Buscar::cmdAceptar_Click);
+    wire(cmdCancelar, &QPushButton::clicked, this, &frmTPVs_Buscar::cmdCancelar_Click);
+    wire(vsListado, &controls::Grid::AfterLastRow, this, &frmTPVs_Buscar::vsListado_AfterLastRow,
+         QStringLiteral("Error en vsListado_KeyDown"));
+    wire(vsListado, &controls::Grid::BeforeFirstRow, this, &frmTPVs_Buscar::vsListado_BeforeFirstRow,
+         QStringLiteral("Error en vsListado_KeyDown"));
+    wire(vsListado, &controls::Grid::EnterPressed, this, &frmTPVs_Buscar::cmdAceptar_Click,
+         QStringLiteral("Error en vsListado_KeyPress"));
 }
 
-frmTPVs_Buscar::~frmTPVs_Buscar() { cerrarResultado(); }
+frmTPVs_Buscar::~frmTPVs_Buscar() { closeResult(); }
 
 void frmTPVs_Buscar::done(int result)
 {
-    cerrarResultado();
+    closeResult();
     QDialog::done(result);
 }
 
-void frmTPVs_Buscar::cerrarResultado()
+void frmTPVs_Buscar::closeResult()
 {
     if (m_rs.isOpen())
         m_rs.close();
 }
 
-bool frmTPVs_Buscar::hayFilas() const { return vsListado->Rows() > vsListado->FixedRows(); }
+bool frmTPVs_Buscar::hasRows() const { return vsListado->Rows() > vsListado->FixedRows(); }
 
-void frmTPVs_Buscar::buscar()
+void frmTPVs_Buscar::search()
 {
     QString texto = txtNombre->text();
     if (!texto.endsWith(QLatin1Char('*')))
         texto += QLatin1Char('*');
-    cerrarResultado();
+    closeResult();
     m_rs = frame::conn().query(QStringLiteral("SELECT Codigo, Host FROM TPVs WHERE ") +
-                               QStringLiteral(" (Host like ") + db::sqlLikePattern(texto) + QStringLiteral(")"));
+                               QStringLiteral(" (Host like ") + db::sqlLikePattern(texto) + QStringLiteral(")")
+                               + QStringLiteral(" ORDER BY Host"));
     vsListado->ClearData();
-    cargarPagina();
-    if (hayFilas()) {
+    loadPage();
+    if (hasRows()) {
         vsListado->setRow(vsListado->FixedRows());
         vsListado->setFocus(Qt::OtherFocusReason);
     } else {
@@ -114,7 +89,7 @@ void frmTPVs_Buscar::buscar()
     }
 }
 
-void frmTPVs_Buscar::cargarPagina()
+void frmTPVs_Buscar::loadPage()
 {
     if (!m_rs.isOpen())
         return;
@@ -127,7 +102,7 @@ void frmTPVs_Buscar::cargarPagina()
     }
     vsListado->setRedraw(true);
     if (m_rs.eof())
-        cerrarResultado();
+        closeResult();
 }
 
 void frmTPVs_Buscar::txtNombre_KeyPress(int& keyAscii)
@@ -135,12 +110,12 @@ void frmTPVs_Buscar::txtNombre_KeyPress(int& keyAscii)
     if (keyAscii != KeyEnter)
         return;
     keyAscii = 0;
-    frame::guarded(QStringLiteral("Error en txtNombre_KeyPress"), [&] { buscar(); });
+    search();
 }
 
 void frmTPVs_Buscar::txtNombre_KeyDown(int& keyCode, int shift)
 {
-    if (keyCode == Qt::Key_Down && hayFilas()) {
+    if (keyCode == Qt::Key_Down && hasRows()) {
         keyCode = 0;
         vsListado->setFocus(Qt::OtherFocusReason);
     }
@@ -150,13 +125,15 @@ void frmTPVs_Buscar::vsListado_AfterLastRow()
 {
     // The next rows come in below; the list then moves on to them as usual.
     if (m_rs.isOpen())
-        frame::guarded(QStringLiteral("Error en vsListado_KeyDown"), [&] { cargarPagina(); });
+        loadPage();
 }
+
+void frmTPVs_Buscar::vsListado_BeforeFirstRow() { txtNombre->setFocus(Qt::OtherFocusReason); }
 
 void frmTPVs_Buscar::cmdAceptar_Click()
 {
     const int row = vsListado->Row();
-    if (hayFilas() && row >= vsListado->FixedRows() && row < vsListado->Rows()) {
+    if (hasRows() && row >= vsListado->FixedRows() && row < vsListado->Rows()) {
         m_codigo = static_cast<qint16>(vsListado->TextMatrix(row, ColCodigo).toInt());
         m_host = vsListado->TextMatrix(row, ColHost);
     }

@@ -8,20 +8,13 @@
 //   if (dialog.Codigo() > 0) ... // 0 when cancelled
 #include "terminals_export.h"
 #include "db/RecordSet.h"
+#include "ui_frmTPVs_Buscar.h"
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
-namespace zqvr::controls {
-class ctlTextBox;
-class Grid;
-} // namespace zqvr::controls
-
 namespace zqvr::terminals {
 
-class ZQVR_TERMINALS_EXPORT frmTPVs_Buscar : public QDialog {
+class ZQVR_TERMINALS_EXPORT frmTPVs_Buscar : public QDialog, private Ui_frmTPVs_Buscar {
     Q_OBJECT
 public:
     // Rows added to the list at a time.
@@ -43,18 +36,12 @@ private:
     void vsListado_AfterLastRow();
     void cmdAceptar_Click();
     void cmdCancelar_Click();
+    void vsListado_BeforeFirstRow();
 
-    void buscar();
-    void cargarPagina();
-    void cerrarResultado();
-    bool hayFilas() const;
-
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    controls::ctlTextBox* txtNombre = nullptr;
-    controls::Grid* vsListado = nullptr;
-    QPushButton* cmdAceptar = nullptr;
-    QPushButton* cmdCancelar = nullptr;
+    void search();
+    void loadPage();
+    void closeResult();
+    bool hasRows() const;
 
     // The result of the last search, open while rows remain to be listed.
     db::RecordSet m_rs;

@@ -117,7 +117,7 @@ protected:
         window.show();
         QApplication::setActiveWindow(&window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        field = window.findChild<ctlTarifa*>("txtTarifaPvp")->findChild<ctlTextBox*>("txtCodigo");
+        field = window.findChild<ctlTarifa*>("txtTarifaPvp")->codeField();
         ASSERT_NE(field, nullptr);
         field->setFocus();
     }

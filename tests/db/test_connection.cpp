@@ -1,6 +1,7 @@
 // The connection, record sets, literals and transactions as every screen
 // uses them, and the failures they must report instead of crashing.
 #include "db/Connection.h"
+#include "db/Dialect.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
 #include "db/Value.h"
@@ -254,4 +255,60 @@ TEST(ConnectionProperties, ExtendedPropertiesIsTheConnectionString)
     TestDatabase db;
     EXPECT_EQ(db.conn().property("Extended Properties").toString(), "sqlite::memory:");
     EXPECT_TRUE(db.conn().isSQLite());
+}
+
+// The UPDATE is built around the SELECT's own FROM and condition, so quotes,
+// aliases and keywords inside values can never redirect the picture.
+TEST(BinaryColumns, WriteBinaryWritesExactlyTheRowsTheSelectYields)
+{
+    TestDatabase db;
+    auto& c = db.conn();
+    db.exec("INSERT INTO TPV_CfgPantalla_Grupos (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion, Descripcion) VALUES"
+            " (1, 1, 1, 6, 'x'), (1, 1, 2, 7, 'g.x'), (1, 1, 3, 8, 'a WHERE b'), (1, 1, 4, 9, 'it''s'),"
+            " (1, 1, 5, 10, 'g.Cod_Grupo = 1')");
+    const QByteArray pic("picture-bytes");
+    auto pictureOf = [&](int group) {
+        return c.scalar(QStringLiteral("SELECT Imagen FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = %1").arg(group))
+            .toByteArray();
+    };
+    auto written = [&]() {
+        QList<int> groups;
+        db::RecordSet rs = c.query("SELECT Cod_Grupo FROM TPV_CfgPantalla_Grupos WHERE Imagen IS NOT NULL ORDER BY Cod_Grupo");
+        for (; !rs.eof(); rs.moveNext())
+            groups << rs[QStringLiteral("Cod_Grupo")].toInt();
+        c.execute("UPDATE TPV_CfgPantalla_Grupos SET Imagen = NULL");
+        return groups;
+    };
+
+    EXPECT_TRUE(c.writeBinary("SELECT g.Imagen FROM TPV_CfgPantalla_Grupos g WHERE g.Descripcion = 'g.x'", "Imagen", pic));
+    EXPECT_EQ(pictureOf(2), pic);
+    EXPECT_EQ(written(), QList<int>{2});
+
+    EXPECT_TRUE(c.writeBinary("SELECT g.Imagen FROM TPV_CfgPantalla_Grupos AS g WHERE g.Descripcion = 'a WHERE b'", "Imagen", pic));
+    EXPECT_EQ(written(), QList<int>{3});
+
+    EXPECT_TRUE(c.writeBinary("SELECT Imagen FROM TPV_CfgPantalla_Grupos WHERE Descripcion = 'it''s'", "Imagen", pic));
+    EXPECT_EQ(written(), QList<int>{4});
+
+    EXPECT_TRUE(c.writeBinary("SELECT g.Imagen FROM TPV_CfgPantalla_Grupos g WHERE g.Descripcion = 'g.Cod_Grupo = 1'", "Imagen", pic));
+    EXPECT_EQ(written(), QList<int>{5});
+
+    // A condition through a sub-query with its own WHERE, and a join, still target the first table's rows.
+    EXPECT_TRUE(c.writeBinary("SELECT g.Imagen FROM TPV_CfgPantalla_Grupos g WHERE g.Cod_Grupo IN "
+                              "(SELECT Cod_Grupo FROM TPV_CfgPantalla_Grupos WHERE Posicion >= 9)", "Imagen", pic));
+    EXPECT_EQ(written(), (QList<int>{4, 5}));
+
+    // A statement that cannot be turned into an UPDATE is refused, and nothing is written.
+    EXPECT_THROW(c.writeBinary("SELECT Imagen FROM TPV_CfgPantalla_Grupos ORDER BY Cod_Grupo", "Imagen", pic), Error);
+    EXPECT_EQ(written(), QList<int>{});
+}
+
+TEST(BinaryColumns, TheUpdateTextKeepsTheConditionAsWrittenOnEachEngine)
+{
+    const auto parts = db::splitSelect("SELECT g.Imagen FROM TPV_CfgPantalla_Grupos g WHERE g.Descripcion = 'g.x WHERE'");
+    EXPECT_EQ(db::SqlServerDialect().updateFromSelect(parts, "Imagen"),
+              "UPDATE g SET Imagen = ? FROM TPV_CfgPantalla_Grupos g WHERE g.Descripcion = 'g.x WHERE'");
+    EXPECT_EQ(db::SQLiteDialect().updateFromSelect(parts, "Imagen"),
+              "UPDATE TPV_CfgPantalla_Grupos SET Imagen = ? WHERE rowid IN (SELECT g.rowid FROM TPV_CfgPantalla_Grupos g"
+              " WHERE g.Descripcion = 'g.x WHERE')");
 }

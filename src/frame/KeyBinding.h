@@ -1,0 +1,58 @@
+#pragma once
+// Keys of one window. A binding is a QAction with the window's shortcut
+// context: it acts only while a control of that window has the focus, and
+// it sees the key before the control does (a key a control needs itself,
+// such as Left in a text field, is not bound). Never an application-wide
+// event filter: with many screens open every key would run through each.
+//
+//   bindKey(this, Qt::Key_F9, cmdAceptar);                          // F9 = Aceptar while enabled
+//   bindKey(this, Qt::Key_Escape, this, &frmTPVs::escapePressed);   // a handler of the screen
+#include "frame/ErrorReport.h"
+#include "frame_export.h"
+
+#include <QAction>
+#include <functional>
+#include <QKeySequence>
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+namespace zqvr::frame {
+
+// A bare window-scoped action for `key`; `run` is called on the key.
+ZQVR_FRAME_EXPORT QAction* addWindowKey(QWidget* window, const QKeySequence& key, std::function<void()> run);
+
+// A bare action for `key` pressed while `control` has the focus.
+ZQVR_FRAME_EXPORT QAction* addControlKey(QWidget* control, const QKeySequence& key, std::function<void()> run);
+
+// The key presses `button` while it is enabled and visible. The focus moves to
+// the button first, so a field or picker still being typed in takes its value,
+// as it does when the button is clicked; the button's own handler reports failures.
+ZQVR_FRAME_EXPORT QAction* bindKey(QWidget* window, const QKeySequence& key, QAbstractButton* button);
+
+// The key runs a member handler of the window, inside the error report
+// (caption "Error en Form_KeyDown" unless another is given).
+template <class Window, class Handler>
+QAction* bindKey(QWidget* window, const QKeySequence& key, Window* receiver, Handler handler,
+                 const QString& reportName = QStringLiteral("Error en Form_KeyDown"))
+{
+    return addWindowKey(window, key, [receiver, handler, reportName] {
+        guarded(reportName, [&] { (receiver->*handler)(); });
+    });
+}
+
+// The same for a key pressed in one control only (Enter in a drop-down list).
+template <class Window, class Handler>
+QAction* bindControlKey(QWidget* control, const QKeySequence& key, Window* receiver, Handler handler,
+                        const QString& reportName = QString())
+{
+    const QString caption = reportName.isEmpty()
+        ? QStringLiteral("Error en ") + control->objectName() + QStringLiteral("_KeyDown")
+        : reportName;
+    return addControlKey(control, key, [receiver, handler, caption] {
+        guarded(caption, [&] { (receiver->*handler)(); });
+    });
+}
+
+} // namespace zqvr::frame

@@ -1,0 +1,47 @@
+#pragma once
+// One line to connect a control's event to a screen's handler:
+//
+//   wire(cmdAceptar, &QPushButton::clicked, this, &frmTPVs::cmdAceptar_Click);
+//   wire(txtCodigo, &ctlTextBox::KeyPress, this, &frmTPVs::txtCodigo_KeyPress);
+//
+// The handler runs inside the screen's error report: whatever it throws is
+// shown with the critical icon under "Error en <control>_<Event>", the
+// caption derived from the control's name and the event (clicked is Click,
+// doubleClicked DblClick, textChanged Change, ...), so no screen types it by
+// hand. A screen whose procedure reports under another name passes it once
+// ("frmCfgPantalla:cmdAgregar_Click"). The handler takes the signal's
+// arguments (int& keyAscii for KeyPress) or none.
+#include "frame/ErrorReport.h"
+#include "frame_export.h"
+
+#include <QMetaMethod>
+#include <QObject>
+#include <type_traits>
+#include <utility>
+
+namespace zqvr::frame {
+
+// The event name a signal stands for: "clicked" -> "Click", "KeyPress" -> "KeyPress".
+ZQVR_FRAME_EXPORT QString eventName(const QByteArray& signalName);
+// "Error en <objectName>_<event>".
+ZQVR_FRAME_EXPORT QString handlerCaption(const QObject* control, const QString& event);
+
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection wire(Sender* control, Signal signal, Receiver* receiver, Handler handler,
+                             const QString& reportName = QString())
+{
+    QString event = eventName(QMetaMethod::fromSignal(signal).name());
+    return QObject::connect(control, signal, receiver,
+                            [control, receiver, handler, event, reportName](auto&&... args) {
+                                const QString caption =
+                                    reportName.isEmpty() ? handlerCaption(control, event) : reportName;
+                                guarded(caption, [&] {
+                                    if constexpr (std::is_invocable_v<Handler, Receiver*, decltype(args)...>)
+                                        (receiver->*handler)(std::forward<decltype(args)>(args)...);
+                                    else
+                                        (receiver->*handler)();
+                                });
+                            });
+}
+
+} // namespace zqvr::frame
