@@ -114,7 +114,8 @@ int ReportRenderer::bandHeight(int section, int row) const
                 textH = fm.boundingRect(QRectF(0, 0, o.width, 1e9), Qt::TextWordWrap | qtAlign(o.align), text).height();
             need = std::max(need, int(std::ceil(textH)));
         }
-        h = std::max(h, o.y + need);
+        // A grown object keeps the room the section leaves below it.
+        h = std::max(h, o.y + need + std::max(0, s.height - (o.y + o.height)));
     }
     return h;
 }

@@ -8,6 +8,7 @@
 #include "reports/ReportRenderer.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -132,6 +133,8 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent)
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_canvas = new PageCanvas(this);
     m_scroll->setWidget(m_canvas);
+    // The fitting zooms follow the room the page has, which is known only once the scroll area is laid out.
+    m_scroll->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -246,11 +249,11 @@ void ReportViewer::applyZoom()
     m_canvas->refit();
 }
 
-void ReportViewer::resizeEvent(QResizeEvent* e)
+bool ReportViewer::eventFilter(QObject* watched, QEvent* e)
 {
-    QWidget::resizeEvent(e);
-    if (m_zoom == FitWidth || m_zoom == FitPage)
+    if (watched == m_scroll->viewport() && e->type() == QEvent::Resize && (m_zoom == FitWidth || m_zoom == FitPage))
         applyZoom();
+    return QWidget::eventFilter(watched, e);
 }
 
 void ReportViewer::updateControls()

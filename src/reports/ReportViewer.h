@@ -57,7 +57,7 @@ Q_SIGNALS:
     void closeRequested();
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void updateControls();
