@@ -237,32 +237,29 @@ ReportData CRPrintGrid::fillFromGrid()
     db::Connection& conn = connection();
     if (m_table.isEmpty())
         m_table = DynamicTable::makeName(conn.dialect(), QTime::currentTime());
-    if (m_tableCreated)
-        dropTable(); // left by a print that failed: the name is this object's own
+    if (m_tableCreated) {
+        // Left by a print that failed: the name is this object's own.
+        try {
+            dropTable();
+        } catch (const Error&) {
+            // it was never made
+        }
+    }
 
     QStringList fields, definitions;
+    QList<int> types;
     for (size_t i = 0; i < n; ++i) {
         clsColumna& c = *visible[i];
         fields << c.Nombre;
+        types << c.TipoDato;
         definitions << DynamicTable::columnDefinition(c.TipoDato, m_fechasTexto, longest[i]);
         if (c.Formato.isEmpty())
             c.Formato = formatForType(c.TipoDato, decimals[i], grouped[i], withTime[i], m_fechasTexto);
     }
-    conn.execute(DynamicTable::createStatement(m_table, fields, definitions));
-    m_tableCreated = true;
-    {
-        db::TransactionGuard tx(conn);
-        const db::Dialect& dialect = conn.dialect();
-        QStringList literals;
-        literals.reserve(int(n));
-        for (int r = first; r <= last; ++r) {
-            literals.clear();
-            for (const clsColumna* c : visible)
-                literals << DynamicTable::literal(c->TipoDato, g.TextMatrix(r, c->Index), m_fechasTexto, dialect);
-            conn.execute(DynamicTable::insertStatement(m_table, literals));
-        }
-        tx.commit();
-    }
+    m_tableCreated = true; // from here on a failure drops it
+    DynamicTable::fill(conn, m_table, fields, types, definitions, last - first + 1,
+                       [&](int row, int i) { return g.TextMatrix(first + row, visible[size_t(i)]->Index); },
+                       m_fechasTexto);
     ReportData data = ReportData::fromQuery(conn, QStringLiteral("SELECT * FROM ") + m_table);
     dropTable();
     return data;

@@ -1,5 +1,6 @@
 #include "reports/DynamicTable.h"
 
+#include "db/Connection.h"
 #include "db/Dialect.h"
 #include "db/SqlLiteral.h"
 #include "host/Formato.h"
@@ -109,12 +110,64 @@ int DynamicTable::decimalsOf(const QString& cell)
     return n;
 }
 
+namespace {
+
+// The cell without thousands points, with a decimal point, when it is a plain
+// number ("-1.234,5" -> "-1234.5"); "" otherwise. Such text is a literal as it is.
+QString plainNumber(const QString& cell)
+{
+    QString out;
+    out.reserve(cell.size());
+    bool digit = false, point = false;
+    for (const QChar c : cell) {
+        const char16_t u = c.unicode();
+        if (u >= '0' && u <= '9') {
+            out += c;
+            digit = true;
+        } else if (u == '.') {
+            continue; // thousands point
+        } else if (u == ',' && !point) {
+            out += QLatin1Char('.');
+            point = true;
+        } else if (u == '-' && out.isEmpty()) {
+            out += c;
+        } else if (u == ' ') {
+            continue;
+        } else {
+            return {};
+        }
+    }
+    if (!digit)
+        return {};
+    if (out.endsWith(QLatin1Char('.')))
+        out.chop(1);
+    return out;
+}
+
+// "dd/mm/yyyy" read by hand (the common case); anything else through the host's reader.
+QDate readDate(QStringView s)
+{
+    if (s.size() == 10 && s.at(2) == QLatin1Char('/') && s.at(5) == QLatin1Char('/')) {
+        bool a = false, b = false, c = false;
+        const QDate d(s.mid(6, 4).toInt(&c), s.mid(3, 2).toInt(&b), s.mid(0, 2).toInt(&a));
+        if (a && b && c)
+            return d;
+    }
+    return host::Formato::LeerFecha(s.toString());
+}
+
+} // namespace
+
 QString DynamicTable::literal(int t, const QString& cell, bool datesAsText, const db::Dialect& dialect)
 {
     if (gridtype::isNumber(t)) {
+        // Empty, or not a number: 0, never the cell's text.
+        const QString plain = plainNumber(cell);
+        if (!plain.isEmpty() && (!gridtype::isInteger(t) || !plain.contains(QLatin1Char('.'))))
+            return plain;
         double d = 0;
         if (!readNumber(cell, &d))
-            d = 0; // empty, or not a number: never written into the statement as it is
+            d = 0;
         if (gridtype::isInteger(t))
             return db::sqlInt(std::llround(d));
         return db::sqlNumber(d, 4);
@@ -123,16 +176,22 @@ QString DynamicTable::literal(int t, const QString& cell, bool datesAsText, cons
         if (datesAsText)
             return db::sqlText(cell.left(25));
         const QString s = cell.trimmed();
-        const QDate d = host::Formato::LeerFecha(s.section(QLatin1Char(' '), 0, 0));
+        const qsizetype blank = s.indexOf(QLatin1Char(' '));
+        const QDate d = readDate(blank < 0 ? QStringView(s) : QStringView(s).left(blank));
         if (!d.isValid())
             return dialect.date(QDate(1900, 1, 1));
-        const QTime time = QTime::fromString(s.section(QLatin1Char(' '), 1, 1), QStringLiteral("H:mm"));
-        const QTime timeSecs = QTime::fromString(s.section(QLatin1Char(' '), 1, 1), QStringLiteral("H:mm:ss"));
-        if (timeSecs.isValid())
-            return dialect.dateTime(QDateTime(d, timeSecs));
-        if (time.isValid())
-            return dialect.dateTime(QDateTime(d, time));
-        return dialect.date(d);
+        if (blank < 0)
+            return dialect.date(d);
+        // "hh:mm" or "hh:mm:ss" after the date.
+        const QStringList hms = s.mid(blank + 1).trimmed().split(QLatin1Char(':'));
+        bool okH = false, okM = false, okS = true;
+        const int h = hms.value(0).toInt(&okH);
+        const int m = hms.value(1).toInt(&okM);
+        const int sec = hms.size() > 2 ? hms.at(2).toInt(&okS) : 0;
+        const QTime time(h, m, sec);
+        if (!okH || !okM || !okS || hms.size() > 3 || !time.isValid())
+            return dialect.date(d);
+        return dialect.dateTime(QDateTime(d, time));
     }
     if (t == gridtype::Boolean)
         return db::sqlFlag(readBoolean(cell));
@@ -143,6 +202,25 @@ QString DynamicTable::insertStatement(const QString& table, const QStringList& l
 {
     return QStringLiteral("INSERT INTO ") + table + QStringLiteral(" VALUES (") + literals.join(QStringLiteral(", "))
         + QLatin1Char(')');
+}
+
+void DynamicTable::fill(db::Connection& conn, const QString& table, const QStringList& fields, const QList<int>& types,
+                        const QStringList& definitions, int rows, const std::function<QString(int, int)>& cell,
+                        bool datesAsText)
+{
+    conn.execute(createStatement(table, fields, definitions));
+    db::TransactionGuard tx(conn);
+    const db::Dialect& dialect = conn.dialect();
+    const int n = int(fields.size());
+    QStringList literals;
+    literals.reserve(n);
+    for (int r = 0; r < rows; ++r) {
+        literals.clear();
+        for (int i = 0; i < n; ++i)
+            literals << literal(types.value(i, gridtype::Text), cell(r, i), datesAsText, dialect);
+        conn.execute(insertStatement(table, literals));
+    }
+    tx.commit();
 }
 
 } // namespace zqvr::reports

@@ -9,8 +9,12 @@
 #include <QString>
 #include <QStringList>
 #include <QTime>
+#include <functional>
 
-namespace zqvr::db { class Dialect; }
+namespace zqvr::db {
+class Connection;
+class Dialect;
+} // namespace zqvr::db
 
 namespace zqvr::reports {
 
@@ -41,6 +45,13 @@ public:
     // invalid date 01/01/1900), booleans 0 or 1, anything else quoted text.
     static QString literal(int gridType, const QString& cell, bool datesAsText, const db::Dialect& dialect);
     static QString insertStatement(const QString& table, const QStringList& literals);
+
+    // Creates the table and inserts `rows` rows in one transaction (none of
+    // them stays when one fails): cell(row, i) is the text of the row's i-th
+    // field, whose grid type is types[i] and definition definitions[i].
+    static void fill(db::Connection& conn, const QString& table, const QStringList& fields, const QList<int>& types,
+                     const QStringList& definitions, int rows, const std::function<QString(int, int)>& cell,
+                     bool datesAsText);
 
     // The cell read as a number of the suite's notation ("1.234,56"); false when it is not one.
     static bool readNumber(const QString& cell, double* value);

@@ -50,30 +50,67 @@ bool isFieldToken(const QString& token)
     return token.startsWith(QLatin1String("ado."), Qt::CaseInsensitive);
 }
 
-QDateTime toDateTime(const QVariant& v, bool* hasTime)
+struct DateParts {
+    QDate date;
+    QTime time;
+    bool hasTime = false;
+};
+
+int digits(QStringView s, qsizetype from, qsizetype n)
 {
-    *hasTime = false;
-    if (v.typeId() == QMetaType::QDate)
-        return QDateTime(v.toDate(), QTime(0, 0));
+    bool ok = false;
+    const int v = s.mid(from, n).toInt(&ok);
+    return ok ? v : -1;
+}
+
+// Reads a date (and time) without going through the local time zone: ISO
+// text as the embedded database keeps it, or the suite's day-first text.
+// Thousands of cells are read per report, so the common forms are read by hand.
+DateParts toDate(const QVariant& v)
+{
+    DateParts out;
+    if (v.typeId() == QMetaType::QDate) {
+        out.date = v.toDate();
+        return out;
+    }
     if (v.typeId() == QMetaType::QDateTime) {
         const QDateTime dt = v.toDateTime();
-        *hasTime = dt.time() != QTime(0, 0);
-        return dt;
+        out.date = dt.date();
+        out.time = dt.time();
+        out.hasTime = out.time.isValid() && out.time != QTime(0, 0);
+        return out;
     }
-    const QString s = v.toString().trimmed();
-    if (s.isEmpty())
-        return {};
-    // ISO text (the embedded database) first, then the suite's day-first text.
-    for (const char* f : {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm",
-                          "dd/MM/yyyy HH:mm:ss", "dd/MM/yyyy HH:mm"}) {
-        const QDateTime dt = QDateTime::fromString(s, QLatin1String(f));
-        if (dt.isValid()) {
-            *hasTime = dt.time() != QTime(0, 0);
-            return dt;
-        }
+    const QString text = v.toString().trimmed();
+    const QStringView s(text);
+    QStringView timePart;
+    if (s.size() >= 10 && s.at(4) == QLatin1Char('-') && s.at(7) == QLatin1Char('-')) {
+        out.date = QDate(digits(s, 0, 4), digits(s, 5, 2), digits(s, 8, 2));
+        if (s.size() > 10 && (s.at(10) == QLatin1Char(' ') || s.at(10) == QLatin1Char('T')))
+            timePart = s.mid(11);
+    } else {
+        const qsizetype blank = s.indexOf(QLatin1Char(' '));
+        out.date = host::Formato::LeerFecha(blank < 0 ? text : s.left(blank).toString());
+        if (blank >= 0)
+            timePart = s.mid(blank + 1).trimmed();
     }
-    const QDate d = host::Formato::LeerFecha(s);
-    return d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
+    if (!out.date.isValid() || timePart.isEmpty())
+        return out;
+    const qsizetype colon = timePart.indexOf(QLatin1Char(':'));
+    if (colon > 0) {
+        const int h = digits(timePart, 0, colon);
+        const int m = digits(timePart, colon + 1, 2);
+        const int sec = timePart.size() >= colon + 6 && timePart.at(colon + 3) == QLatin1Char(':') ? digits(timePart, colon + 4, 2) : 0;
+        out.time = QTime(h, m, std::max(0, sec));
+        out.hasTime = out.time.isValid() && out.time != QTime(0, 0);
+    }
+    return out;
+}
+
+QString formatDate(const DateParts& d, const QString& format)
+{
+    if (!d.time.isValid())
+        return d.date.toString(format);
+    return QDateTime(d.date, d.time, Qt::UTC).toString(format);
 }
 
 bool toNumber(const QVariant& v, double* out)
@@ -200,11 +237,11 @@ QString Report::expandQuery(const QString& sql, const db::Dialect& dialect) cons
             return type == QLatin1String("int") ? db::sqlInt(std::llround(d)) : db::sqlNumber(d);
         }
         if (type == QLatin1String("date") || type == QLatin1String("datetime")) {
-            bool hasTime = false;
-            const QDateTime dt = toDateTime(v, &hasTime);
-            if (!dt.isValid())
+            const DateParts d = toDate(v);
+            if (!d.date.isValid())
                 return bad();
-            return type == QLatin1String("date") ? dialect.date(dt.date()) : dialect.dateTime(dt);
+            return type == QLatin1String("date") ? dialect.date(d.date)
+                                                 : dialect.dateTime(QDateTime(d.date, d.time.isValid() ? d.time : QTime(0, 0)));
         }
         if (type == QLatin1String("choice")) {
             // The text written comes from the layout file, never from the caller.
@@ -415,14 +452,13 @@ QString Report::formatValue(const QVariant& v, const QString& format)
         return t;
     }
     if (kind == QLatin1String("date") || kind == QLatin1String("datetime")) {
-        bool hasTime = false;
-        const QDateTime dt = toDateTime(v, &hasTime);
-        if (!dt.isValid())
+        const DateParts d = toDate(v);
+        if (!d.date.isValid())
             return v.toString();
         QString f = format.section(QLatin1Char(':'), 1); // the rest: a format may hold ':'
         if (f.isEmpty())
             f = kind == QLatin1String("date") ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("dd/MM/yyyy HH:mm");
-        return dt.toString(f);
+        return formatDate(d, f);
     }
     if (kind == QLatin1String("bool")) {
         double d = 0;

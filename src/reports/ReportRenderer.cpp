@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace zqvr::reports {
 
@@ -44,7 +45,27 @@ struct ReportRenderer::ObjectLook {
     QFontMetricsF metrics;
     QColor color;
     QImage picture;
-    explicit ObjectLook(const QFont& f) : font(f), metrics(f) {}
+    explicit ObjectLook(const QFont& f) : font(f), metrics(f) { m_advances.fill(-1); }
+
+    // The width of one line of text. Fonts are used without shaping or
+    // kerning, so a line is as wide as its characters: their widths are
+    // remembered, which spares laying out every cell of a long report twice.
+    qreal advance(const QString& text) const
+    {
+        qreal w = 0;
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u >= m_advances.size())
+                return metrics.horizontalAdvance(text);
+            if (m_advances[u] < 0)
+                m_advances[u] = metrics.horizontalAdvance(c);
+            w += m_advances[u];
+        }
+        return w;
+    }
+
+private:
+    mutable std::array<qreal, 0x250> m_advances; // Latin letters, with accents
 };
 
 ReportRenderer::ReportRenderer(Report& report) : m_report(report)
@@ -110,7 +131,7 @@ int ReportRenderer::bandHeight(int section, int row) const
             const QFontMetricsF& fm = look(section, i).metrics;
             double textH = fm.height();
             // Most cells fit on one line: measure the wrap only when they do not.
-            if (text.contains(QLatin1Char('\n')) || fm.horizontalAdvance(text) > o.width)
+            if (text.contains(QLatin1Char('\n')) || look(section, i).advance(text) > o.width)
                 textH = fm.boundingRect(QRectF(0, 0, o.width, 1e9), Qt::TextWordWrap | qtAlign(o.align), text).height();
             need = std::max(need, int(std::ceil(textH)));
         }
@@ -195,6 +216,8 @@ void ReportRenderer::paintPage(QPainter& p, int page) const
 {
     if (page < 0 || page >= pageCount())
         return;
+    m_lastFont = nullptr;
+    m_lastColor = 0;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -225,12 +248,14 @@ void ReportRenderer::paintBand(QPainter& p, const Band& band, int x0, int page, 
             QPen pen(lk.color, std::max(1, o.lineWidth));
             pen.setJoinStyle(Qt::MiterJoin);
             p.setPen(pen);
+            m_lastColor = 0;
             p.setBrush(Qt::NoBrush);
             p.drawRect(QRect(x0 + o.x, band.y + o.y, o.width, o.height));
             break;
         }
         case ObjectKind::Line: {
             p.setPen(QPen(lk.color, std::max(1, o.lineWidth)));
+            m_lastColor = 0;
             p.drawLine(QPoint(x0 + o.x, band.y + o.y), QPoint(x0 + o.x + o.width, band.y + o.y + o.height));
             break;
         }
@@ -247,6 +272,8 @@ void ReportRenderer::paintBand(QPainter& p, const Band& band, int x0, int page, 
                 p.setClipRect(r.intersected(bandRect));
                 ReportRenderer(*sub).paintFlow(p, r);
                 p.restore();
+                m_lastFont = nullptr;
+                m_lastColor = 0;
             }
             break;
         }
@@ -254,19 +281,34 @@ void ReportRenderer::paintBand(QPainter& p, const Band& band, int x0, int page, 
             const QString text = m_report.objectText(o, band.row, page, pages);
             if (text.isEmpty() || r.width() <= 0)
                 break;
-            p.setFont(lk.font);
-            p.setPen(lk.color);
-            const Qt::Alignment align = qtAlign(o.align) | Qt::AlignTop;
-            if (o.canGrow) {
-                p.drawText(QRectF(r), int(align | Qt::TextWordWrap), text);
-            } else if (lk.metrics.horizontalAdvance(text) > o.width || text.contains(QLatin1Char('\n'))) {
-                // What does not fit is cut with an ellipsis rather than overprinting its neighbour.
-                const QString first = text.section(QLatin1Char('\n'), 0, 0);
-                p.drawText(QRectF(r), int(align | Qt::TextSingleLine),
-                           lk.metrics.elidedText(first, Qt::ElideRight, o.width));
-            } else {
-                p.drawText(QRectF(r), int(align | Qt::TextSingleLine | Qt::TextDontClip), text);
+            // Font and colour change only between objects that differ (a page holds thousands of texts).
+            if (m_lastFont != &lk.font) {
+                p.setFont(lk.font);
+                m_lastFont = &lk.font;
             }
+            if (m_lastColor != lk.color.rgba()) {
+                p.setPen(lk.color);
+                m_lastColor = lk.color.rgba();
+            }
+            const bool multiLine = text.contains(QLatin1Char('\n'));
+            qreal advance = multiLine ? 0 : lk.advance(text);
+            if (o.canGrow && (multiLine || advance > o.width)) {
+                p.drawText(QRectF(r), int(qtAlign(o.align) | Qt::AlignTop | Qt::TextWordWrap), text);
+                break;
+            }
+            QString line = text;
+            if (multiLine || advance > o.width) {
+                // What does not fit is cut with an ellipsis rather than overprinting its neighbour.
+                line = lk.metrics.elidedText(text.section(QLatin1Char('\n'), 0, 0), Qt::ElideRight, o.width);
+                advance = lk.advance(line);
+            }
+            // One line placed by hand: far cheaper than laying the text out in a rectangle.
+            qreal x = r.left();
+            if (o.align == TextAlign::Right)
+                x = r.left() + o.width - advance;
+            else if (o.align == TextAlign::Center)
+                x = r.left() + (o.width - advance) / 2;
+            p.drawText(QPointF(x, r.top() + lk.metrics.ascent()), line);
             break;
         }
         }
@@ -285,6 +327,8 @@ int ReportRenderer::flowHeight() const
 void ReportRenderer::paintFlow(QPainter& p, const QRect& target) const
 {
     // The flow ignores the subreport's own page: bands follow each other from the target's top.
+    m_lastFont = nullptr;
+    m_lastColor = 0;
     p.save();
     int y = target.top();
     for (const Page& pg : m_pages)

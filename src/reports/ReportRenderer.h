@@ -10,6 +10,7 @@
 // makes its band as tall as the text needs.
 #include "reports_export.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QSize>
@@ -66,6 +67,9 @@ private:
 
     Report& m_report;
     std::vector<Page> m_pages;
+    // What the painter was last given, so that unchanged fonts and colours are not set again.
+    mutable const QFont* m_lastFont = nullptr;
+    mutable QRgb m_lastColor = 0;
     // Per section, per object: font and metrics, made once.
     std::vector<std::vector<std::unique_ptr<ObjectLook>>> m_looks;
 };
