@@ -40,14 +40,21 @@ public:
     }
 };
 
-// The grid's data type in the suite's numbers.
-int gridColumnType(const controls::Grid& grid, int col)
+// The grid's data type in the suite's numbers. A grid that speaks them is
+// read as it is; one with only text, number, date and boolean columns maps
+// its numbers onto a double.
+template <class G>
+int gridColumnType(const G& grid, int col)
 {
-    switch (grid.ColDataType(col)) {
-    case controls::Grid::TypeNumber: return gridtype::Double;
-    case controls::Grid::TypeDate: return gridtype::Date;
-    case controls::Grid::TypeBoolean: return gridtype::Boolean;
-    default: return gridtype::Text;
+    if constexpr (requires { G::TypeShort; }) {
+        return int(grid.ColDataType(col));
+    } else {
+        switch (grid.ColDataType(col)) {
+        case G::TypeNumber: return gridtype::Double;
+        case G::TypeDate: return gridtype::Date;
+        case G::TypeBoolean: return gridtype::Boolean;
+        default: return gridtype::Text;
+        }
     }
 }
 

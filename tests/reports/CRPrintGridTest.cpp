@@ -2,6 +2,7 @@
 // generic listing, checked on the PDF a user would get and on the print
 // job's temporary table.
 #include "reports/CRPrintGrid.h"
+#include "reports/GridTypes.h"
 #include "reports/PdfText.h"
 #include "reports/Report.h"
 #include "reports/ReportRenderer.h"
@@ -39,12 +40,12 @@ protected:
             grid.setColWidth(c, 1500);
         }
         grid.setColHidden(2, true);
-        grid.setColDataType(0, Grid::TypeNumber);
+        grid.setColDataType(0, test::numberType());
         grid.setColAlignment(0, Grid::AlignRight);
-        grid.setColDataType(3, Grid::TypeDate);
-        grid.setColDataType(4, Grid::TypeNumber);
+        grid.setColDataType(3, test::dateType());
+        grid.setColDataType(4, test::numberType());
         grid.setColAlignment(4, Grid::AlignRight);
-        grid.setColDataType(6, Grid::TypeBoolean);
+        grid.setColDataType(6, test::booleanType());
     }
 
     void addRow(const QStringList& cells) { grid.AddItem(cells.join(QLatin1Char('\t'))); }
@@ -316,8 +317,8 @@ TEST_F(GridPrinting, HundredThousandRowsFillAndPaginate)
     big.setTextMatrix(0, 0, QStringLiteral("Código"));
     big.setTextMatrix(0, 1, QStringLiteral("Nombre"));
     big.setTextMatrix(0, 2, QStringLiteral("Importe"));
-    big.setColDataType(0, Grid::TypeNumber);
-    big.setColDataType(2, Grid::TypeNumber);
+    big.setColDataType(0, test::numberType());
+    big.setColDataType(2, test::numberType());
     big.setRedraw(false);
     for (int i = 0; i < 100000; ++i)
         big.AddItem(QStringLiteral("%1\tNombre %1\t%1,25").arg(i));
