@@ -101,6 +101,24 @@ TEST_F(ReportEngine, ShippedGridListingHasTheObjectsTheGridPrinterFills)
     EXPECT_EQ(layout.section(QStringLiteral("PageHeaderSection2"))->kind, SectionKind::PageHeader);
 }
 
+TEST_F(ReportEngine, ShippedCompanyBlockPrintsTheCompanyOfItsParameter)
+{
+    test::TestDatabase db;
+    db.exec("INSERT INTO Empresas (Codigo, Nombre_1, Nif, Direccion, Cp, Localidad, Provincia, Telefono) VALUES "
+            "(1, 'Comercial Brevanto', 'B35000000', 'Calle Mayor 1', 35001, 'Las Palmas', 'Las Palmas', '928000000'), "
+            "(2, 'Otra Empresa', '', '', 0, '', '', '')");
+    auto report = Report::open(QStringLiteral(ZQVR_SOURCE_DIR "/Rpt/Empresa.rpt"));
+    report->setConnection(&db.conn());
+    report->setParameter(QStringLiteral("Empresa"), 1);
+    const QString pdf = dir.filePath(QStringLiteral("empresa.pdf"));
+    writePdf(*report, pdf);
+    const QString text = test::pdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Comercial Brevanto")));
+    EXPECT_TRUE(text.contains(QStringLiteral("NIF: B35000000")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Calle Mayor 1, 35001 Las Palmas (Las Palmas)")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Otra Empresa")));
+}
+
 TEST_F(ReportEngine, LayoutWrittenAsXmlReadsBackTheSame)
 {
     ReportLayout layout = ReportLayout::parse(kListing, QStringLiteral("memoria"));
