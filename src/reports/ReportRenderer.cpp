@@ -2,6 +2,8 @@
 
 #include "reports/Report.h"
 
+#include "db/Error.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -155,6 +157,15 @@ void ReportRenderer::paginate()
     for (int s : pageFooters)
         footerHeight += bandHeight(s, -1);
     const int bodyBottom = std::max(pg.top + 1, pg.height - pg.bottom - footerHeight);
+    // Page headers and footers that fill the page would leave every row a page of its own, unseen.
+    int headerHeight = 0;
+    for (int s : pageHeaders)
+        headerHeight += bandHeight(s, -1);
+    if (!details.isEmpty() && m_report.data().rowCount() > 0 && pg.top + headerHeight >= bodyBottom)
+        throw Error(rpterr::LayoutMalformed,
+                    QStringLiteral("Las cabeceras y pies de página del informe \"%1\" no dejan sitio para las líneas.")
+                        .arg(layout.filePath.isEmpty() ? layout.name : layout.filePath),
+                    QStringLiteral("ReportRenderer"));
 
     m_pages.clear();
     int y = 0;

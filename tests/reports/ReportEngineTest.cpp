@@ -309,6 +309,15 @@ TEST_F(ReportEngine, SubreportPrintsItsRowsInsideTheHeader)
     EXPECT_LT(text.indexOf(QStringLiteral("Comercial Ñandú")), text.indexOf(QStringLiteral("Fila 0001")));
 }
 
+TEST_F(ReportEngine, HeadersThatFillThePageAreRefusedRatherThanPrintingBlankPages)
+{
+    ReportLayout layout = ReportLayout::parse(kListing, QStringLiteral("memoria"));
+    layout.requireSection(QStringLiteral("PageHeaderSection1")).height = 17000;
+    Report report(layout);
+    report.setData(rows(3));
+    EXPECT_EQ(errorNumberOf([&] { writePdf(report, dir.filePath(QStringLiteral("alto.pdf"))); }), rpterr::LayoutMalformed);
+}
+
 TEST_F(ReportEngine, EmptyDataStillPrintsOnePageWithHeaders)
 {
     Report report(ReportLayout::parse(kListing, QStringLiteral("memoria")));
