@@ -398,14 +398,16 @@ std::shared_ptr<Report> CRPrintGrid::run(Output output, const QString& target)
 {
     BusyPointer busy;
     try {
+        // A printer that is not there stops the job before any work; the viewer's print dialog opens on a named one.
         QString printer;
-        if (output == Output::Printer)
-            printer = resolvePrinter(target); // a printer that is not there stops the job before any work
+        if (output == Output::Printer || (output == Output::Viewer && !target.trimmed().isEmpty()))
+            printer = resolvePrinter(target);
         std::shared_ptr<Report> report = buildReport();
         switch (output) {
         case Output::Viewer: {
             clsView view;
             view.setCrxRep(report);
+            view.setImpresora(printer);
             view.Show(m_modal);
             break;
         }

@@ -98,7 +98,8 @@ public:
 
     colColumnas& Columnas() { return m_columnas; }
 
-    // 0: the viewer; anything else: the printer strImpresora ("" = the system's default), no dialog.
+    // 0: the viewer (its print dialog opens on strImpresora when one is named);
+    // anything else: the printer strImpresora ("" = the system's default), no dialog.
     Q_INVOKABLE void Imprimir(int intDestino, const QString& strImpresora);
     // The same report written into a PDF file.
     void ImprimirPdf(const QString& path);

@@ -152,6 +152,7 @@ bool sendReport(const std::shared_ptr<Report>& report, Destino destino, const QS
     default: {
         clsView view;
         view.setCrxRep(report);
+        view.setImpresora(printerName);
         view.Show(modal, parent);
         return true;
     }

@@ -287,6 +287,8 @@ void ReportViewer::printWithDialog()
     frame::guarded(QStringLiteral("frmView:Imprimir"), [&] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setDocName(m_report->title());
+        if (!m_printerName.isEmpty())
+            printer.setPrinterName(m_printerName);
         QPrintDialog dialog(&printer, window());
         dialog.setObjectName(QStringLiteral("dlgImprimir"));
         dialog.setMinMax(1, pageCount());

@@ -45,8 +45,10 @@ public:
     // The scale applied to the page: device pixels per twip.
     double scale() const;
 
-    // The system print dialog, then the chosen pages on the chosen printer.
+    // The system print dialog (on this printer when one is named), then the chosen pages on the chosen printer.
     void printWithDialog();
+    QString printerName() const { return m_printerName; }
+    void setPrinterName(const QString& name) { m_printerName = name; }
     // Asks where through the file chooser service and writes the PDF; false when cancelled.
     bool exportPdf();
 
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<ReportRenderer> m_renderer;
     int m_page = 0;
     int m_zoom = FitWidth;
+    QString m_printerName;
 
     QHBoxLayout* m_toolbar = nullptr;
     QToolButton* m_first = nullptr;

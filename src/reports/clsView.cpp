@@ -3,6 +3,7 @@
 #include "db/Error.h"
 #include "frame/Services.h"
 #include "reports/ReportLayout.h"
+#include "reports/ReportViewer.h"
 #include "reports/frmView.h"
 
 namespace zqvr::reports {
@@ -23,6 +24,7 @@ void clsView::Show(bool bolModal, QWidget* parent)
         throw;
     }
     form->setZoom(m_zoom == 0 ? 1 : m_zoom);
+    form->viewer()->setPrinterName(m_impresora);
     if (bolModal) {
         frame::runModal(*form);
         delete form;

@@ -31,11 +31,16 @@ public:
     qint16 Zoom() const { return m_zoom; }
     void setZoom(int zoom) { m_zoom = static_cast<qint16>(zoom); }
 
+    // The printer the viewer's print dialog opens on ("" = the system's default).
+    QString Impresora() const { return m_impresora; }
+    void setImpresora(const QString& name) { m_impresora = name; }
+
     void Show(bool bolModal, QWidget* parent = nullptr);
 
 private:
     std::shared_ptr<Report> m_report;
     qint16 m_zoom = 1; // fit the page's width
+    QString m_impresora;
 };
 
 } // namespace zqvr::reports

@@ -307,6 +307,10 @@ TEST_F(GridPrinting, PrinterThatDoesNotExistStopsTheJobBeforeAnyTable)
     Error e = caught([&] { job.Imprimir(1, QStringLiteral("Impresora Fantasma")); });
     EXPECT_EQ(e.number(), CRPrintGrid::ErrorImprimir);
     EXPECT_TRUE(e.description().contains(QStringLiteral("Impresora Fantasma")));
+    // Named for the viewer too, it is looked for before the viewer opens.
+    e = caught([&] { job.Imprimir(0, QStringLiteral("Impresora Fantasma")); });
+    EXPECT_TRUE(e.description().contains(QStringLiteral("Impresora Fantasma")));
+    EXPECT_TRUE(services.modal->dialogsRun.isEmpty());
     EXPECT_TRUE(job.NombreTabla().isEmpty());
 }
 
