@@ -11,9 +11,11 @@
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
+#include "frame/ErrorReport.h"
 #include "host/Empresa.h"
 #include "host/Formato.h"
 #include "host/Teclado.h"
+#include "reports/CRPrintGrid.h"
 
 #include <QElapsedTimer>
 #include <QFormLayout>
@@ -236,9 +238,13 @@ ControlsDemoPage::ControlsDemoPage(db::Connection* conn, host::Empresa* empresa,
     auto* hideTicket = new ctlCheckBox(tr("Ocultar «Desc. Ticket»"), this);
     hideTicket->setObjectName(QStringLiteral("chkOcultar"));
     connect(hideTicket, &ctlCheckBox::ValorCambiado, this, [this](int v) { m_grid->setColHidden(2, v != 0); });
+    auto* print = new QPushButton(tr("&Imprimir..."), this);
+    print->setObjectName(QStringLiteral("cmdImprimir"));
+    connect(print, &QPushButton::clicked, this, &ControlsDemoPage::printArticles);
     gridButtons->addWidget(reload);
     gridButtons->addWidget(sortByPrice);
     gridButtons->addWidget(hideTicket);
+    gridButtons->addWidget(print);
     gridButtons->addStretch(1);
 
     m_log = new QPlainTextEdit(this);
@@ -310,6 +316,28 @@ void ControlsDemoPage::loadArticles()
         m_grid->setRow(m_grid->FixedRows());
     m_grid->setRedraw(true);
     log(QStringLiteral("vsArticulos: %1 artículos en %2 ms").arg(count).arg(timer.elapsed()));
+}
+
+void ControlsDemoPage::printArticles()
+{
+    // The grid as it is on screen (hidden column, order, totals) through the
+    // grid printer, in the same sequence as the component's list screens.
+    frame::guarded(QStringLiteral("ControlsDemoPage:cmdImprimir_Click"), [this] {
+        if (!m_conn || !m_empresa)
+            return;
+        const QString nombre = m_conn->scalar(QStringLiteral("SELECT Nombre_1 FROM Empresas WHERE Codigo = ")
+                                              + db::sqlInt(m_empresa->CodigoEmpresa())).toString();
+        reports::CRPrintGrid job;
+        job.setEmpresa_AppPath(m_empresa->RutaAplicacion());
+        job.setEmpresa_Codigo(m_empresa->CodigoEmpresa());
+        job.setEmpresa_Nombre(nombre);
+        job.setConnectionString(m_conn->property(QStringLiteral("Extended Properties")).toString());
+        job.setReportSource(m_grid);
+        job.setTitulo(tr("Artículos"));
+        job.setAjustarColumnas(true);
+        job.Imprimir(0, QString());
+        log(tr("vsArticulos: impreso en la vista preliminar"));
+    });
 }
 
 void ControlsDemoPage::log(const QString& line)

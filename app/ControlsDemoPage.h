@@ -2,7 +2,8 @@
 // A page that shows every input control and the grid working on the demo
 // data, so that they can be tried by hand: each code picker, the text,
 // date and time fields, the check box, the warehouse check list, the output
-// selectors and a grid of the company's articles with a merged totals row.
+// selectors and a grid of the company's articles with a merged totals row,
+// which Imprimir... prints through the grid printer to the report viewer.
 // What the controls report (code changes, keys, grid events) is logged.
 #include <QWidget>
 
@@ -21,6 +22,8 @@ public:
 
     // Fills the article grid again (redraw off, one statement, totals row).
     void loadArticles();
+    // Prints the article grid through the grid printer to the report viewer.
+    void printArticles();
     zqvr::controls::Grid* articlesGrid() const { return m_grid; }
 
 private:

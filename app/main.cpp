@@ -34,6 +34,13 @@ int main(int argc, char** argv)
     QString configError;
     if (!zqvr::host::loadEmpresaSettings(empresa, options.configPath, &configError))
         QTextStream(stderr) << "No se pudo leer " << options.configPath << ": " << configError << "\n";
+    // A configuration written by a build elsewhere may name a folder without
+    // the report layouts: this program's own folder has them.
+    if (!QFileInfo(empresa.RutaAplicacion() + QStringLiteral("/Rpt")).isDir()
+        && QFileInfo(appFolder + QStringLiteral("/Rpt")).isDir()) {
+        QTextStream(stderr) << "RutaAplicacion " << empresa.RutaAplicacion() << " no tiene Rpt/; se usa " << appFolder << "\n";
+        empresa.setRutaAplicacion(appFolder);
+    }
 
     std::unique_ptr<zqvr::db::Connection> conn;
     try {
