@@ -193,6 +193,11 @@ void frmVisorTpvs::Refrescar()
     if (top >= g->FixedRows() && top < g->Rows())
         g->setTopRow(top);
     g->setRedraw(true);
+    // "Total:" spans the first five cells. The totals row is not a merge row
+    // of the grid: that would also join neighbouring equal totals (two 0,00)
+    // into one cell.
+    if (g->Rows() - g->FixedRows() >= 2 && g->TextMatrix(g->Rows() - 1, 0) == QLatin1String("Total:"))
+        g->setSpan(g->Rows() - 1 - g->FixedRows(), ColCodigo, 1, ColVentaDia);
     m_refreshing = false;
 }
 
@@ -221,9 +226,7 @@ void frmVisorTpvs::rellenar(const QDate& today)
     g->AddItem(QStringList{total, total, total, total, total, amount(venta), amount(cobro), amount(nuevas),
                            amount(venta + nuevas)}
                    .join(tab));
-    const int totalsRow = g->Rows() - 1;
-    g->setMergeRow(totalsRow, true);
-    g->setRowFontBold(totalsRow, true);
+    g->setRowFontBold(g->Rows() - 1, true);
     ui->txtTotal->setText(amount(venta));
 }
 

@@ -158,7 +158,9 @@ TEST_F(Monitor, BoardShowsEachTerminalsFiguresAndABoldMergedTotalsRow)
     const int totals = 5;
     for (int c = 0; c < 5; ++c)
         EXPECT_EQ(g->TextMatrix(totals, c), "Total:");
-    EXPECT_EQ(g->mergedSpan(totals, 0), 5);
+    EXPECT_EQ(g->columnSpan(totals - 1, 0), 5);
+    for (int c = 5; c < 12; ++c)
+        EXPECT_EQ(g->columnSpan(totals - 1, c), 1);
     EXPECT_EQ(g->TextMatrix(totals, 5), "1.215,50");
     EXPECT_EQ(g->TextMatrix(totals, 6), "20,00");
     EXPECT_EQ(g->TextMatrix(totals, 7), "50,00");
@@ -188,6 +190,10 @@ TEST_F(Monitor, WithoutReservationsTheirColumnsHideAndTotalSalesEqualDaySales)
     for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(g->TextMatrix(r, 8), g->TextMatrix(r, 5));
     EXPECT_EQ(g->TextMatrix(5, 8), g->TextMatrix(5, 5));
+    // The two 0,00 totals stay two cells.
+    EXPECT_EQ(g->TextMatrix(5, 6), g->TextMatrix(5, 7));
+    EXPECT_EQ(g->columnSpan(4, 6), 1);
+    EXPECT_EQ(g->columnSpan(4, 0), 5);
 }
 
 TEST_F(Monitor, SameWeekModeShowsOneComparisonAndOtherModesNone)
