@@ -137,6 +137,8 @@ void frmVisorTpvs::calcularComparaciones(const QDate& today)
 {
     m_comparisonsFor = today;
     const ComparisonMode mode = comparisonMode(frame::empresa().Variable(QStringLiteral("Tpv_ModoOpVtasEstadoTpvs")));
+    ui->txtAnterior1->setVisible(mode != ComparisonMode::SameWeekAndWeekday);
+    ui->lblAnt1->setVisible(mode != ComparisonMode::SameWeekAndWeekday);
     if (mode == ComparisonMode::NearestWeekday) {
         const QDate d1 = sameDateLastYear(today);
         ui->lblAnt1->setText(QStringLiteral("(") + dayText(d1) + QStringLiteral("):"));
@@ -145,8 +147,6 @@ void frmVisorTpvs::calcularComparaciones(const QDate& today)
         ui->lblAnt->setText(QStringLiteral("Año Anterior (") + dayText(nearest) + QStringLiteral("):"));
         ui->txtAnterior->setText(CalcularVentas(nearest));
     } else if (mode == ComparisonMode::SameWeekAndWeekday) {
-        ui->txtAnterior1->setVisible(false);
-        ui->lblAnt1->setVisible(false);
         const QDate d = sameWeekAndWeekdayLastYear(today);
         ui->lblAnt->setText(QStringLiteral("Mismo Día Semana Año Anterior (") + dayText(d) + QStringLiteral("):"));
         ui->txtAnterior->setText(CalcularVentas(d));

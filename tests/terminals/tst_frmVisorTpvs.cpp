@@ -196,6 +196,21 @@ TEST_F(Monitor, WithoutReservationsTheirColumnsHideAndTotalSalesEqualDaySales)
     EXPECT_EQ(g->columnSpan(4, 0), 5);
 }
 
+TEST_F(Monitor, ACompanyWithoutTerminalsShowsTheEmptyRowAndZeroTotals)
+{
+    terminal(3, "OTRA03", 2, 1, true);
+    ticket(1, 3, kToday, 1, 77, 2);
+    open();
+    EXPECT_TRUE(services.messages->shown.empty());
+    Grid* g = grid();
+    ASSERT_EQ(g->Rows(), 3);
+    EXPECT_EQ(g->TextMatrix(1, 0), "");
+    EXPECT_EQ(g->TextMatrix(2, 0), "Total:");
+    EXPECT_EQ(g->TextMatrix(2, 5), "0,00");
+    EXPECT_EQ(g->TextMatrix(2, 8), "0,00");
+    EXPECT_EQ(text("txtTotal"), "0,00");
+}
+
 TEST_F(Monitor, SameWeekModeShowsOneComparisonAndOtherModesNone)
 {
     smallChain();
@@ -212,6 +227,14 @@ TEST_F(Monitor, SameWeekModeShowsOneComparisonAndOtherModesNone)
     open();
     EXPECT_EQ(text("txtAnterior"), "0,00");
     EXPECT_EQ(text("txtAnterior1"), "0,00");
+    EXPECT_EQ(label("lblAnt"), "Año Anterior:");
+    form->unloadForm();
+
+    // Back to mode 0 on the same screen object: both fields again.
+    db.empresa().setVariable("Tpv_ModoOpVtasEstadoTpvs", "");
+    form->showForm(0);
+    EXPECT_TRUE(ctl("txtAnterior1")->isVisible());
+    EXPECT_EQ(label("lblAnt"), "Año Anterior (07/12/2025):");
 }
 
 TEST_F(Monitor, ARefreshKeepsTheSelectedRowAndTheTopRow)
