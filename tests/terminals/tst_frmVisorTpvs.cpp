@@ -1,8 +1,10 @@
 // The terminal monitor driven through its widgets: the board and its totals,
 // the comparison fields, the refresh that keeps the place, errors, the
 // Serial key, the right to remote access and the viewer's absence.
+#include "component/ClassRegistry.h"
 #include "controls/Grid.h"
 #include "controls/ctlTextBox.h"
+#include "frame/EntryClass.h"
 #include "support/ScreenTest.h"
 #include "terminals/RemoteViewer.h"
 #include "terminals/frmVisorTpvs.h"
@@ -385,4 +387,26 @@ TEST_F(Monitor, RemoteAccessStartsTheViewerOnTheSelectedTerminalAndCloses)
     EXPECT_EQ(started.first(), QDir(host.path()).filePath("vncviewer"));
     EXPECT_EQ(started.last(), "CAJA32");
     EXPECT_FALSE(form->isLoaded());
+}
+
+TEST_F(Monitor, TheEntryClassOpensTheMonitorAndSalirClosesIt)
+{
+    smallChain();
+    std::unique_ptr<QObject> entry(component::ClassRegistry::instance().create("ZQVRTpvs.frmclsVisorTpvs"));
+    ASSERT_NE(entry, nullptr);
+    entry->setProperty("EmpresaBrevanto", QVariant::fromValue<QObject*>(&db.empresa()));
+    entry->setProperty("ConexionBrevanto", QVariant::fromValue<QObject*>(&db.conn()));
+    auto* launcher = qobject_cast<frame::EntryClass*>(entry.get());
+    ASSERT_NE(launcher, nullptr);
+    frame::Form* screen = launcher->screen();
+    ASSERT_NE(screen, nullptr) << "the screen is made with the entry object";
+    ASSERT_TRUE(QMetaObject::invokeMethod(entry.get(), "Show", Q_ARG(int, 0), Q_ARG(QObject*, nullptr)));
+    EXPECT_EQ(screen->objectName(), "frmVisorTpvs");
+    EXPECT_TRUE(screen->isVisible());
+    auto* timer = screen->findChild<QTimer*>("Timer");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    screen->findChild<QPushButton*>(QStringLiteral("cmdSalir"))->click();
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(timer->isActive());
 }
