@@ -27,6 +27,9 @@ namespace {
 QString amount(double v) { return host::Formato::FormatoNumero(v, 2); }
 QString mark(bool on) { return on ? QStringLiteral("X") : QString(); }
 QString dayText(const QDate& d) { return host::Formato::FormatoFecha(d); }
+// Texts the terminals wrote go into a tab-separated row: a tab inside one
+// would push the following cells out of their columns.
+QString cell(QString text) { return text.replace(QLatin1Char('\t'), QLatin1Char(' ')); }
 
 } // namespace
 
@@ -212,10 +215,10 @@ void frmVisorTpvs::rellenar(const QDate& today)
     double venta = 0, cobro = 0, nuevas = 0;
     const QChar tab = QLatin1Char('\t');
     for (const TerminalStatus& t : rows) {
-        const QStringList cells = {QString::number(t.codigo), t.host, t.descripcion, mark(t.enLinea),
+        const QStringList cells = {QString::number(t.codigo), cell(t.host), cell(t.descripcion), mark(t.enLinea),
                                    mark(t.postoServerOk), amount(t.ventaDia), amount(t.cobroReservas),
-                                   amount(t.reservasNuevas), amount(t.ventasTotal()), t.version,
-                                   t.cola ? QString::number(*t.cola) : QString(), t.serial};
+                                   amount(t.reservasNuevas), amount(t.ventasTotal()), cell(t.version),
+                                   t.cola ? QString::number(*t.cola) : QString(), cell(t.serial)};
         g->AddItem(cells.join(tab));
         venta += t.ventaDia;
         cobro += t.cobroReservas;

@@ -69,6 +69,7 @@ protected:
     {
         terminal(1, "CAJA01", 1, 1, true);
         terminal(2, "CAJA02", 1, 1, false);
+        db.exec("UPDATE TPVs SET Descripcion = 'Caja 2' || char(9) || 'de la entrada' WHERE Codigo = 2");
         terminal(32, "CAJA32", 1, 2, true);
         terminal(3, "OTRA03", 2, 1, true);
         ticket(1, 1, kToday, 1, 10.50);
@@ -151,6 +152,7 @@ TEST_F(Monitor, BoardShowsEachTerminalsFiguresAndABoldMergedTotalsRow)
                                "4.12", "2", "SN1"};
     for (int c = 0; c < 12; ++c)
         EXPECT_EQ(g->TextMatrix(1, c), first[c]) << c;
+    EXPECT_EQ(g->TextMatrix(2, 2), "Caja 2 de la entrada"); // a tab in a text stays in its cell
     EXPECT_EQ(g->TextMatrix(2, 3), "");   // off line
     EXPECT_EQ(g->TextMatrix(2, 10), "0"); // off line: no queue count
     EXPECT_EQ(g->TextMatrix(3, 0), "32");
