@@ -80,10 +80,8 @@ void frmVisorTpvs::configurarGrid()
         g->setTextMatrix(0, c, QString::fromUtf8(captions[c]));
         g->setColWidth(c, widths[c]);
     }
-    for (int c : {ColCodigo, ColVentaDia, ColCobroRes, ColResNuevas, ColVentasTotal, ColCola}) {
+    for (int c : {ColCodigo, ColVentaDia, ColCobroRes, ColResNuevas, ColVentasTotal, ColCola})
         g->setColAlignment(c, Grid::AlignRight);
-        g->setColDataType(c, Grid::TypeNumber);
-    }
     g->setColAlignment(ColEnLinea, Grid::AlignCenter);
     g->setColAlignment(ColAct, Grid::AlignCenter);
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
