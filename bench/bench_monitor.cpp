@@ -11,6 +11,7 @@
 // and the ratios are taken from those, so that a busy machine does not
 // distort them.
 //
+//   bench_monitor --benchmark_filter=Board      the window's whole tick (figures and board)
 //   bench_monitor --benchmark_filter=CaughtUp   terminals taking the queue in order (the usual case)
 //   bench_monitor --benchmark_filter=Scattered  every pending row with its own random bits (worst case)
 #include "db/Connection.h"
@@ -18,10 +19,13 @@
 #include "db/Error.h"
 #include "db/Schema.h"
 #include "db/SqlLiteral.h"
+#include "frame/HostContext.h"
+#include "host/Empresa.h"
 #include "terminals/TerminalStatus.h"
+#include "terminals/frmVisorTpvs.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -254,6 +258,43 @@ void runRefresh(benchmark::State& state, bool scattered)
     state.counters["pending_rows"] = benchmark::Counter(double(pending));
 }
 
+// The whole tick of the window: figures read and the board filled, the
+// selection and scroll position kept.
+void BM_MonitorBoardTickCaughtUp(benchmark::State& state)
+{
+    db::Connection& c = *demo().conn;
+    arrangeTerminals(c);
+    arrangeQueue(c, false);
+    host::Empresa empresa;
+    empresa.setCodigoEmpresa(kCompany);
+    empresa.setIndicadorReservas(QStringLiteral("R"));
+    empresa.setVariable(QStringLiteral("UsuarioActual"), 0);
+    frame::HostContext::instance().setEmpresa(&empresa);
+    frame::HostContext::instance().setConexion(&c);
+    terminals::frmVisorTpvs board;
+    board.setClock([] { return kToday; });
+    board.showForm(0);
+    Timing tick;
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        const double cpu0 = cpuSeconds();
+        board.Refrescar();
+        tick.add({t.nsecsElapsed() / 1e9, cpuSeconds() - cpu0});
+    }
+    board.unloadForm();
+    const double n = double(state.iterations());
+    const TerminalStatusReader reader(c, kCompany, true);
+    Timing bare;
+    for (int i = 0; i < 3; ++i)
+        bare.add(bareSeconds(c, reader, queueStatement(reader)));
+    state.counters["tick_ms"] = benchmark::Counter(1000 * tick.wall / n);
+    state.counters["tick_cpu_ms"] = benchmark::Counter(1000 * tick.cpu / n);
+    state.counters["bare_cpu_ms"] = benchmark::Counter(1000 * bare.cpu / 3);
+    state.counters["ratio_to_bare"] = benchmark::Counter((tick.cpu / n) / (bare.cpu / 3));
+}
+BENCHMARK(BM_MonitorBoardTickCaughtUp)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
 void BM_MonitorRefreshCaughtUp(benchmark::State& state) { runRefresh(state, false); }
 BENCHMARK(BM_MonitorRefreshCaughtUp)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
@@ -266,7 +307,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
