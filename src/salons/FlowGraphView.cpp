@@ -30,6 +30,8 @@ FlowGraphView::FlowGraphView(QWidget* parent) : QGraphicsView(parent), m_scene(n
 {
     setScene(m_scene);
     setAcceptDrops(true);
+    // Drops arrive at the viewport, which has to take them itself.
+    viewport()->setAcceptDrops(true);
     setDragMode(QGraphicsView::RubberBandDrag);
     setRenderHint(QPainter::Antialiasing);
     setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
