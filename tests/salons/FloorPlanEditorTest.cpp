@@ -305,3 +305,39 @@ TEST_F(FloorPlanEditor, TheSalonListOpensTheEditorWithTheStoredText)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FloorPlanEditor, NodesMoveAndResizeOnTheGridWithTheMouseAndTheDrawingZooms)
+{
+    auto e = open(QStringLiteral("<FlowGraph><Page><Node Left=\"100\" Top=\"100\" Width=\"60\" Height=\"60\" Caption=\"Mesa\"/></Page></FlowGraph>"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(e.get()));
+    FlowGraphView* view = e->surface();
+    FlowNodeItem* n = view->nodes().front();
+    QWidget* vp = view->viewport();
+    auto at = [&](QPointF scene) { return view->mapFromScene(scene); };
+
+    // Drag the node by its middle: it lands on the grid.
+    QTest::mousePress(vp, Qt::LeftButton, {}, at(QPointF(130, 130)));
+    EXPECT_EQ(e->selectedNode(), n);
+    QTest::mouseMove(vp, at(QPointF(150, 140)));
+    QTest::mouseMove(vp, at(QPointF(167, 154)));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, at(QPointF(167, 154)));
+    EXPECT_EQ(n->pos(), QPointF(140, 120));
+
+    // Drag the handle at the lower right corner: the node grows to the grid.
+    QTest::mousePress(vp, Qt::LeftButton, {}, at(QPointF(200, 180)));
+    QTest::mouseMove(vp, at(QPointF(230, 200)));
+    QTest::mouseMove(vp, at(QPointF(252, 213)));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, at(QPointF(252, 213)));
+    EXPECT_EQ(n->pos(), QPointF(140, 120));
+    EXPECT_EQ(n->size(), QSizeF(110, 90));
+
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(view->zoom(), 1.0);
+    QTest::keyClick(view, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(view->zoom(), 1.0);
+}
+
+} // namespace
