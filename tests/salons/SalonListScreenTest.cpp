@@ -1,5 +1,7 @@
 // The salon list and its data dialog, driven through the real widgets by name.
+#include "component/ClassRegistry.h"
 #include "controls/Grid.h"
+#include "frame/EntryClass.h"
 #include "controls/ctlAlmacenCons.h"
 #include "controls/ctlTextBox.h"
 #include "salons/DocXml.h"
@@ -204,6 +206,32 @@ TEST_F(SalonListScreen, DeletingAsksFirstAndRemovesTheSalonWithItsWarehouses)
     EXPECT_EQ(grid()->Rows(), 1);
     EXPECT_FALSE(ctl("cmdEliminar")->isEnabled());
     EXPECT_FALSE(ctl("cmdModificar")->isEnabled());
+}
+
+TEST_F(SalonListScreen, TheEntryClassKeepsItsScreenAndShowsTheListAgain)
+{
+    form.reset();
+    std::unique_ptr<QObject> entry(component::ClassRegistry::instance().create("ZQVRTpvs.frmclsCfgSalones"));
+    ASSERT_NE(entry, nullptr);
+    entry->setProperty("EmpresaBrevanto", QVariant::fromValue<QObject*>(&db.empresa()));
+    entry->setProperty("ConexionBrevanto", QVariant::fromValue<QObject*>(&db.conn()));
+    auto* launcher = qobject_cast<frame::EntryClass*>(entry.get());
+    ASSERT_NE(launcher, nullptr);
+    frame::Form* screen = launcher->screen();
+    ASSERT_NE(screen, nullptr) << "the screen is made with the entry object";
+    int notices = 0;
+    QObject::connect(screen, &frame::Form::unloaded, [&] { ++notices; });
+
+    ASSERT_TRUE(QMetaObject::invokeMethod(entry.get(), "Show", Q_ARG(int, 0), Q_ARG(QObject*, nullptr)));
+    EXPECT_EQ(screen->objectName(), "frmCfgSalones");
+    EXPECT_TRUE(screen->isVisible());
+    screen->findChild<QPushButton*>(QStringLiteral("cmdSalir"))->click();
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(notices, 1);
+    db.exec("INSERT INTO TPV_Sln_Salones (Cod_Empresa, Cod_CfgSalon, Descripcion) VALUES (1, 9, 'Nuevo')");
+    QMetaObject::invokeMethod(entry.get(), "Show", Q_ARG(int, 0), Q_ARG(QObject*, nullptr));
+    EXPECT_EQ(launcher->screen(), screen);
+    EXPECT_EQ(screen->findChild<Grid*>(QStringLiteral("vsLineas"))->Rows(), 4);
 }
 
 TEST(SalonDataDialog, RefusesAMissingNameOrCode)
