@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSet>
+#include <QShortcut>
 
 namespace zqvr::salons {
 
@@ -38,6 +39,11 @@ frmCfgSalonElementos::frmCfgSalonElementos(QWidget* parent)
     connect(ui->cmdEliminarNodo, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdEliminarNodo_Click);
     connect(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdAceptar_Click);
     connect(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdCancelar_Click);
+    // F9 accepts and F12 cancels, as on the other maintenance windows.
+    auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    connect(f9, &QShortcut::activated, this, [this] { if (ui->cmdAceptar->isEnabled()) cmdAceptar_Click(); });
+    auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
+    connect(f12, &QShortcut::activated, this, [this] { cmdCancelar_Click(); });
     // Enter in the label field applies it.
     connect(ui->txtRenombrar, &controls::ctlTextBox::KeyPress, this, [this](int& key) {
         if (key == 13) {
