@@ -37,6 +37,8 @@ void frmCfgSalones_Datos::Form_Load()
     if (m_codigo != 0) {
         ui->txtCodigo->setText(QString::number(m_codigo));
         ui->txtCodigo->setHabilitado(false);
+        // The code is fixed: the name is what there is to change.
+        setFocusProxy(ui->txtDescripcion);
     }
     if (!m_xml.isEmpty())
         ui->txtXml->setPlainText(m_xml);
