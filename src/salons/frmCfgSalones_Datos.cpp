@@ -38,7 +38,7 @@ void frmCfgSalones_Datos::Form_Load()
         ui->txtCodigo->setText(QString::number(m_codigo));
         ui->txtCodigo->setHabilitado(false);
         // The code is fixed: the name is what there is to change.
-        setFocusProxy(ui->txtDescripcion);
+        ui->txtDescripcion->setFocus();
     }
     if (!m_xml.isEmpty())
         ui->txtXml->setPlainText(m_xml);
