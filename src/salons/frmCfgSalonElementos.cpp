@@ -102,6 +102,14 @@ bool frmCfgSalonElementos::Form_Load()
                             .arg(files.join(QLatin1Char('\n')));
         }
         Q_UNUSED(missing);
+        // Drawn elements whose markup cannot be read.
+        int unreadable = 0;
+        for (FlowNodeItem* item : ui->graSalon->nodes())
+            if (!item->isPictureNode() && !item->markup().isEmpty() && !item->look().valid)
+                ++unreadable;
+        if (unreadable > 0)
+            problems << QStringLiteral("%1 elemento(s) tienen un dibujo que no se puede leer; se muestran como un recuadro con su etiqueta.")
+                            .arg(unreadable);
         if (!problems.isEmpty())
             frame::msgAtencion(problems.join(QStringLiteral("\n")));
     });

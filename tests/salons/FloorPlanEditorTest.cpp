@@ -220,6 +220,10 @@ TEST_F(FloorPlanEditor, RenamingANodeWhoseMarkupHasNoTextBlockChangesTheLabelAnd
     broken.caption = QStringLiteral("Viejo");
     page.nodes << broken;
     auto e = open(encodeDocXml(saveFlowGraph(page)));
+    // Opening says the drawing cannot be read.
+    ASSERT_EQ(services.messages->shown.size(), 1u);
+    EXPECT_TRUE(services.messages->last()->text.contains("1 elemento(s)")) << services.messages->last()->text.toStdString();
+    services.messages->shown.clear();
     e->surface()->nodes().front()->setSelected(true);
     ctl<controls::ctlTextBox>(e.get(), "txtRenombrar")->setText(QStringLiteral("Nuevo"));
     QTest::mouseClick(ctl<QPushButton>(e.get(), "cmdRenombrar"), Qt::LeftButton);
