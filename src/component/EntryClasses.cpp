@@ -1,5 +1,6 @@
 #include "component/EntryClasses.h"
 
+#include "component/frmclsCfgSalones.h"
 #include "component/frmclsTpvs.h"
 #include "component/frmclsVisorTpvs.h"
 
@@ -10,6 +11,7 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     // One line per entry class whose screen is built, in the library's order.
     add(QStringLiteral("frmclsTpvs"), [] { return new frmclsTpvs; });
     add(QStringLiteral("frmclsVisorTpvs"), [] { return new frmclsVisorTpvs; });
+    add(QStringLiteral("frmclsCfgSalones"), [] { return new frmclsCfgSalones; });
 }
 
 } // namespace zqvr::component

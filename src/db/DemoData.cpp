@@ -1437,47 +1437,91 @@ private:
         auto el = insert(QStringLiteral("TPV_Sln_Elementos"), cols("Tipo, Descripcion, Cod_Relacion, Cod_Grupo, Xaml, Imagen"));
         auto sal = insert(QStringLiteral("TPV_Sln_Salones"), cols("Cod_Empresa, Cod_CfgSalon, Descripcion, Doc_Xml"));
         auto at = insert(QStringLiteral("TPV_Sln_Salones_Almacen"), cols("Cod_Empresa, Cod_CfgSalon, Cod_Almacen"));
-        grp(1, QStringLiteral("Elementos de dibujo"));
-        grp(2, QStringLiteral("Mesas"));
-        grp(3, QStringLiteral("Decoración"));
+        grp(1, QStringLiteral("Mesas"));
+        grp(2, QStringLiteral("Plantas y decoración"));
+        grp(3, QStringLiteral("Puertas y ventanas"));
         auto xaml = [](const QString& label, const char* fill, int w, int h, int radius) {
             return QStringLiteral("<Border Width=\"%1\" Height=\"%2\" Background=\"%3\" BorderBrush=\"#FF5A4632\" "
-                                  "BorderThickness=\"2\" CornerRadius=\"%4\"><TextBlock Text=\"%5\" "
-                                  "HorizontalAlignment=\"Center\" VerticalAlignment=\"Center\"/></Border>")
+                                  "BorderThickness=\"2\" CornerRadius=\"%4\"><TextBlock Text=\"%5\" FontSize=\"12\" "
+                                  "FontWeight=\"Bold\" Foreground=\"#FF3C2814\" HorizontalAlignment=\"Center\" "
+                                  "VerticalAlignment=\"Center\"/></Border>")
                 .arg(w).arg(h).arg(QString::fromLatin1(fill)).arg(radius).arg(label);
         };
-        el(1, QStringLiteral("Mesa cuadrada"), 1, 1, xaml(QStringLiteral("Mesa"), "#FFDEB887", 80, 80, 4), QVariant());
-        el(2, QStringLiteral("Mesa redonda"), 1, 1, xaml(QStringLiteral("Mesa"), "#FFDEB887", 80, 80, 40), QVariant());
-        el(3, QStringLiteral("Mesa alargada"), 1, 1, xaml(QStringLiteral("Mesa"), "#FFDEB887", 160, 70, 4), QVariant());
-        el(4, QStringLiteral("Barra"), 2, 1, xaml(QStringLiteral("Barra"), "#FF8B5A2B", 240, 50, 2), QVariant());
-        el(5, QStringLiteral("Pared"), 3, 1, xaml(QString(), "#FF808080", 200, 12, 0), QVariant());
-        el(6, QStringLiteral("Puerta"), 3, 1, xaml(QStringLiteral("Puerta"), "#FFFFFFFF", 60, 12, 0), QVariant());
+        // Drawn elements (group 1); the terminals draw them from their markup.
+        struct Drawn { int type; const char* name; const char* label; const char* fill; int w, h, radius; };
+        const Drawn drawn[] = {{1, "Mesa cuadrada", "Mesa", "#FFDEB887", 70, 70, 4},
+                               {2, "Mesa redonda", "Mesa", "#FFDEB887", 70, 70, 35},
+                               {3, "Mesa alargada", "Mesa", "#FFDEB887", 140, 60, 4},
+                               {4, "Taburete de barra", "T", "#FFA0522D", 30, 30, 15},
+                               {5, "Barra", "Barra", "#FF8B5A2B", 240, 40, 2},
+                               {6, "Pared", "", "#FF808080", 200, 10, 0}};
+        for (const Drawn& d : drawn)
+            el(d.type, QString::fromUtf8(d.name), d.type, 1,
+               xaml(QString::fromUtf8(d.label), d.fill, d.w, d.h, d.radius), QVariant());
+        // Picture elements 7-12: the editor shows <installation>/Imagen/CFG_SL_1.png ... _6.png for them.
         struct Pic { const char* name; int group; PictureShape shape; int r, g, b; };
-        const Pic pics[] = {{"Mesa de 2", 2, PictureShape::Table, 205, 160, 110},
-                            {"Mesa de 4", 2, PictureShape::Table, 180, 130, 80},
-                            {"Mesa de 6", 2, PictureShape::Table, 150, 100, 60},
-                            {"Taburete", 2, PictureShape::Round, 120, 120, 120},
-                            {"Planta", 3, PictureShape::Plant, 60, 150, 60},
-                            {"Columna", 3, PictureShape::Square, 200, 200, 200}};
+        const Pic pics[] = {{"Planta", 2, PictureShape::Plant, 60, 150, 60},
+                            {"Palmera", 2, PictureShape::Plant, 40, 130, 80},
+                            {"Puerta", 3, PictureShape::Bar, 120, 80, 40},
+                            {"Puerta doble", 3, PictureShape::Bar, 120, 80, 40},
+                            {"Columna", 2, PictureShape::Round, 170, 170, 165},
+                            {"Ventana", 3, PictureShape::Square, 70, 110, 150}};
         for (int i = 0; i < 6; ++i) {
             const Pic& p = pics[i];
             el(7 + i, QString::fromUtf8(p.name), i, p.group, QString(),
                demo::picture(p.shape, QColor(250, 250, 245), QColor(p.r, p.g, p.b), 60, 60));
         }
+
+        // Plans in the editor's document format, stored with | in place of every '.
+        auto node = [&](int shape, int left, int top, int w, int h, const QString& caption, int image, const QString& markup) {
+            QString n = QStringLiteral("<Node Shape=\"%1\" Left=\"%2\" Top=\"%3\" Width=\"%4\" Height=\"%5\" Caption=\"%6\"")
+                            .arg(shape).arg(left).arg(top).arg(w).arg(h).arg(caption.toHtmlEscaped());
+            if (image >= 0)
+                n += QStringLiteral(" Image=\"%1\"").arg(image);
+            n += QStringLiteral(" Tag=\"1\"");
+            if (markup.isEmpty())
+                return n + QStringLiteral("/>");
+            return n + QStringLiteral("><Markup>") + markup.toHtmlEscaped() + QStringLiteral("</Markup></Node>");
+        };
+        auto table = [&](int type, int left, int top, const QString& label) {
+            const Drawn& d = drawn[type - 1];
+            return node(0, left, top, d.w, d.h, label, -1, xaml(label, d.fill, d.w, d.h, d.radius));
+        };
+        auto plan = [&](const QString& caption, bool full) {
+            QString nodes;
+            if (full) {
+                int n = 1;
+                for (int row = 0; row < 3; ++row)
+                    for (int col = 0; col < 4; ++col)
+                        nodes += table(row == 1 ? 2 : 1, 40 + col * 120, 40 + row * 120, QStringLiteral("Mesa %1").arg(n++));
+                nodes += table(3, 40, 400, QStringLiteral("Mesa %1").arg(n++));
+                nodes += table(3, 220, 400, QStringLiteral("Rincón d'Ana"));
+                nodes += table(5, 540, 40, QStringLiteral("Barra"));
+                for (int i = 0; i < 5; ++i)
+                    nodes += table(4, 550 + i * 45, 100, QStringLiteral("T%1").arg(i + 1));
+                nodes += table(6, 520, 200, QString());
+                nodes += node(9417, 720, 200, 64, 64, QStringLiteral("Planta"), 0, QString());
+                nodes += node(9417, 720, 420, 64, 64, QStringLiteral("Palmera"), 1, QString());
+                nodes += node(9417, 400, 500, 64, 64, QStringLiteral("Entrada"), 3, QString());
+                nodes += node(9417, 620, 300, 64, 64, QStringLiteral("Columna"), 4, QString());
+                nodes += node(9417, 40, 520, 64, 64, QStringLiteral("Ventana"), 5, QString());
+            } else {
+                nodes += table(2, 40, 40, QStringLiteral("Mesa 1"));
+                nodes += table(2, 160, 40, QStringLiteral("Mesa 2"));
+                nodes += node(9417, 40, 160, 64, 64, QStringLiteral("Puerta"), 2, QString());
+            }
+            const QString doc = QStringLiteral("<FlowGraph Version=\"1\"><Page Caption=\"%1\">%2</Page></FlowGraph>")
+                                    .arg(caption.toHtmlEscaped(), nodes);
+            return QString(doc).replace(QLatin1Char('\''), QLatin1Char('|'));
+        };
         for (const Company& co : m_companies) {
             const std::vector<const char*> names = co.cafes
                 ? std::vector<const char*>{"Comedor", "Terraza", "Barra", "Reservados"}
                 : std::vector<const char*>{"Cafetería", "Zona de degustación"};
             int code = 1;
             for (const char* n : names) {
-                // A small plan; labels with a quote are stored with | in its place.
-                const QString doc = QStringLiteral(
-                    "<FlowGraph><Page Caption=\"%1\"><Node Id=\"1\" Left=\"40\" Top=\"40\" Width=\"64\" Height=\"64\" "
-                    "Image=\"1\" Caption=\"Mesa 1\"/><Node Id=\"2\" Left=\"140\" Top=\"40\" Width=\"64\" Height=\"64\" "
-                    "Image=\"1\" Caption=\"Mesa 2\"/><Node Id=\"3\" Left=\"40\" Top=\"160\" Width=\"64\" Height=\"64\" "
-                    "Image=\"4\" Caption=\"Rincón |VIP|\"/></Page></FlowGraph>")
-                                        .arg(QString::fromUtf8(n));
-                sal(co.code, code, QString::fromUtf8(n), doc);
+                // The first salon has the whole drawn plan, the others a small one.
+                sal(co.code, code, QString::fromUtf8(n), plan(QString::fromUtf8(n), code == 1));
                 for (int wi : co.warehouses) {
                     const Warehouse& w = m_warehouses[size_t(wi)];
                     if (w.code == 1 || (w.code + code) % 2 == 0)
