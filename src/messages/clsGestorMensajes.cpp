@@ -344,9 +344,13 @@ void clsGestorMensajes::Modificar(const ClaveMensaje& k, int usuario, const Mens
         if (n == 0)
             mensajeDesaparecido(k);
         const int id = ultimoId();
-        m_conn.execute(QStringLiteral("UPDATE TPV_Gestor_Mensajes_Historico SET Imagen_Ant = (SELECT Imagen FROM "
-                                      "TPV_Gestor_Mensajes") +
-                       whereClave(k) + QStringLiteral(") WHERE Id =") + sqlInt(id));
+        // The stored picture becomes the history row's previous one (read and
+        // written as bytes: picture columns cannot be copied by a subquery everywhere).
+        const QByteArray anterior =
+            m_conn.scalar(QStringLiteral("SELECT Imagen FROM TPV_Gestor_Mensajes") + whereClave(k)).toByteArray();
+        if (!anterior.isEmpty())
+            guardarImagen(QStringLiteral("SELECT Imagen_Ant FROM TPV_Gestor_Mensajes_Historico WHERE Id =") + sqlInt(id),
+                          QStringLiteral("Imagen_Ant"), anterior);
         if (!imagen.isEmpty())
             guardarImagen(QStringLiteral("SELECT Imagen FROM TPV_Gestor_Mensajes_Historico WHERE Id =") + sqlInt(id),
                           QStringLiteral("Imagen"), imagen);

@@ -190,8 +190,12 @@ void frmGestorMensajesTPV::lstAlm_ItemCheck(int, int code, bool checked)
             return;
         clsGestorMensajes(frame::conn()).AsignarAlmacen(*k, code, checked);
     });
-    if (!ok) // the list shows what is stored, not what was refused
+    if (!ok) {
+        // The list shows what is stored, not what was refused; a warehouse
+        // removed meanwhile leaves the list.
+        informando(kForm + QStringLiteral("lstAlm_ItemCheck"), [&] { ui->lstAlm->Cargar(); });
         vsMensajes_RowColChange();
+    }
 }
 
 bool frmGestorMensajesTPV::existeOAvisa(const ClaveMensaje& k)

@@ -156,8 +156,10 @@ void frmGestorMensajesTPV_Datos::cargarMensaje()
     ui->txtNumRepetir->setText(QString::number(m.NumRepetir));
     ui->txtNumRepetir->setHabilitado(m.ModoMostrar != 1);
     ui->chkMostrarImagen->setChecked(m.MostrarImagen);
+    // The creator stays as stored: a change does not rewrite it.
     ui->txtUsuario->setCodigo(m.Usuario);
     ui->txtUsuario->Cargar();
+    ui->txtUsuario->setHabilitado(false);
     ui->chkHorario1->setChecked(m.Horario1);
     ui->chkHorario2->setChecked(m.Horario2);
     ui->txtHorario1Ini->setText(m.Hora1Ini);

@@ -424,3 +424,44 @@ TEST_F(MessageScreens, HistoryShowsEveryChangeAndItsPictures)
     EXPECT_EQ(services.modal->dialogsRun, QStringList{"frmGestorMensajesTPV_HistImagen"});
     EXPECT_EQ(services.messages->shown.size(), 0u);
 }
+
+TEST_F(MessageScreens, LeavingAnHourFieldWithoutAValidTimeKeepsTheFocusThere)
+{
+    frmGestorMensajesTPV_Datos d;
+    d.Form_Load();
+    d.show();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    auto* ini = ctl<ctlMaskEdBox>(&d, "txtHorario1Ini");
+    ini->setFocus(Qt::MouseFocusReason);
+    ini->setText("25:00");
+    ctl<ctlMaskEdBox>(&d, "txtHorario1Fin")->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(services.messages->last());
+    EXPECT_EQ(services.messages->last()->text, "Debe introducir una hora válida");
+    EXPECT_EQ(services.messages->last()->caption, "¡ Operación no permitida !");
+    QTest::qWait(20);
+    EXPECT_TRUE(ini->hasFocus());
+
+    services.messages->shown.clear();
+    ini->setText("09:15");
+    ctl<ctlMaskEdBox>(&d, "txtHorario1Fin")->setFocus(Qt::TabFocusReason);
+    QTest::qWait(20);
+    EXPECT_TRUE(services.messages->shown.empty());
+    EXPECT_TRUE(ctl<ctlMaskEdBox>(&d, "txtHorario1Fin")->hasFocus());
+}
+
+TEST_F(MessageScreens, CheckingAWarehouseRemovedMeanwhileIsRefusedAndTheListRefreshed)
+{
+    addMessage("Almacenes", today, today.addDays(2));
+    auto f = openManager();
+    auto* lst = ctl<controls::ctlAlmacenCons>(f.get(), "lstAlm");
+    ASSERT_EQ(lst->ListCount(), 3);
+    db.exec("DELETE FROM Almacenes WHERE Codigo = 2");
+    lst->item(1)->setCheckState(Qt::Checked);
+    ASSERT_TRUE(services.messages->last());
+    EXPECT_EQ(services.messages->last()->text, "[3021] El almacén 2 ya no existe.");
+    EXPECT_EQ(services.messages->last()->caption, "frmGestorMensajesTPV:lstAlm_ItemCheck");
+    EXPECT_EQ(lst->ListCount(), 2);
+    EXPECT_TRUE(lst->checkedCodes().isEmpty());
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Almacen"), 0);
+}
