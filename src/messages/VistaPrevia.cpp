@@ -57,7 +57,6 @@ void pintarVistaPrevia(controls::Grid& vsP, const std::vector<FilaVistaPrevia>& 
     if (!delegate) {
         delegate = new RowFontDelegate(&vsP);
         vsP.setItemDelegate(delegate);
-        vsP.horizontalHeader()->hide();
         vsP.verticalHeader()->hide();
         vsP.setShowGrid(false);
         vsP.setSelectionMode(QAbstractItemView::NoSelection);
@@ -67,6 +66,7 @@ void pintarVistaPrevia(controls::Grid& vsP, const std::vector<FilaVistaPrevia>& 
     delegate->rows = filas;
     vsP.setRedraw(false);
     vsP.setCols(1);
+    vsP.setFixedRows(0); // the preview has no header: every row is the message's
     vsP.ClearData();
     const QColor back = fromColourNumber(colorFondo);
     QPalette pal = vsP.palette();

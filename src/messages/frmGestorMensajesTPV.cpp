@@ -64,7 +64,7 @@ frmGestorMensajesTPV::frmGestorMensajesTPV(QWidget* parent)
     connect(ui->vsMensajes, &controls::Grid::DoubleClicked, this, [this](int, int) { cmdVisualizar_Click(); });
     connect(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this,
             [this](int index, int code, bool checked) { lstAlm_ItemCheck(index, code, checked); });
-    resize(900, 480);
+    resize(1060, 520);
 }
 
 frmGestorMensajesTPV::~frmGestorMensajesTPV() = default;

@@ -70,10 +70,10 @@ void frmGestorMensajesTPV_Historico::prepararGrid()
             g.setColAlignment(col + 1, controls::Grid::AlignRight);
         }
     }
-    g.setColWidth(0, 700);
-    g.setColWidth(1, 1600);
-    g.setColWidth(2, 2000);
-    g.setColWidth(3, 900);
+    g.setColWidth(0, 800);
+    g.setColWidth(1, 2400);
+    g.setColWidth(2, 2600);
+    g.setColWidth(3, 1200);
     g.setColAlignment(3, controls::Grid::AlignCenter);
     g.setColHidden(IdColumn, true);
     g.setRedraw(true);
