@@ -76,6 +76,26 @@ QByteArray imagenDe(const MensajeTPV& m)
     return leerFichero(m.RutaImagen);
 }
 
+// A stored date: the embedded file keeps "yyyy-mm-dd" text, the server a
+// date. Read straight, since a list of ten thousand messages reads twenty
+// thousand of them and the general parser tries several formats first.
+QDate fechaDe(const db::Value& v)
+{
+    if (v.isNull())
+        return {};
+    const QVariant& var = v.variant();
+    if (var.typeId() == QMetaType::QString) {
+        const QString s = var.toString();
+        if (s.size() >= 10 && s[4] == QLatin1Char('-') && s[7] == QLatin1Char('-')) {
+            const QDate d(QStringView(s).mid(0, 4).toInt(), QStringView(s).mid(5, 2).toInt(),
+                          QStringView(s).mid(8, 2).toInt());
+            if (d.isValid())
+                return d;
+        }
+    }
+    return v.toDate();
+}
+
 [[noreturn]] void mensajeDesaparecido(const ClaveMensaje& k)
 {
     throw Error(3021, QStringLiteral("El mensaje con Código: %1 y Origen: %2 ya no existe; otro usuario lo ha eliminado.")
@@ -144,8 +164,8 @@ std::vector<FilaMensaje> clsGestorMensajes::Cargar(int empresa, const FiltroFech
             FilaMensaje r;
             r.numero = rs.value(0).toInt();
             r.descripcion = rs.value(1).toString();
-            r.fechaInicial = rs.value(2).toDate();
-            r.fechaFinal = rs.value(3).toDate();
+            r.fechaInicial = fechaDe(rs.value(2));
+            r.fechaFinal = fechaDe(rs.value(3));
             r.codMostrar = rs.value(4).toInt();
             r.color = rs.value(5).toInt();
             r.origen = rs.value(6).toInt();
@@ -174,8 +194,8 @@ std::optional<MensajeGuardado> clsGestorMensajes::Leer(const ClaveMensaje& k)
             return h.isEmpty() ? QStringLiteral("00:00") : h.left(5);
         };
         m.Descripcion = rs[QStringLiteral("Descripcion")].toString();
-        m.FechaInicial = rs[QStringLiteral("FechaInicial")].toDate();
-        m.FechaFinal = rs[QStringLiteral("FechaFinal")].toDate();
+        m.FechaInicial = fechaDe(rs[QStringLiteral("FechaInicial")]);
+        m.FechaFinal = fechaDe(rs[QStringLiteral("FechaFinal")]);
         m.Linea1 = rs[QStringLiteral("Linea1")].toString();
         m.Linea2 = rs[QStringLiteral("Linea2")].toString();
         m.Color = rs[QStringLiteral("Color")].toInt();
@@ -463,7 +483,7 @@ std::vector<FilaHistorico> clsGestorMensajes::Historico(const ClaveMensaje& k)
             if (field == QLatin1String("Color"))
                 return {};
             if (field.startsWith(QLatin1String("Fecha")))
-                return host::Formato::FormatoFecha(v.toDate());
+                return host::Formato::FormatoFecha(fechaDe(v));
             if (field == QLatin1String("Cod_Mostrar"))
                 return textoMostrar(v.toInt());
             if (field == QLatin1String("ModoMostrar"))
