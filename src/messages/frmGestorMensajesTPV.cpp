@@ -80,7 +80,7 @@ void frmGestorMensajesTPV::prepararGrid()
     g.setCols(9);
     const char* const headers[] = {"Código", "Descripción", "Fecha Inicial", "Fecha Final", "Origen", "",
                                    "Mostrar", "Color", ""};
-    const int widths[] = {800, 3600, 1300, 1300, 1000, 0, 1700, 700, 0};
+    const int widths[] = {800, 4600, 1300, 1300, 1000, 0, 2100, 800, 0};
     for (int c = 0; c < 9; ++c) {
         g.setTextMatrix(0, c, QString::fromUtf8(headers[c]));
         g.setColWidth(c, widths[c]);
