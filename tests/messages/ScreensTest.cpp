@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -464,4 +465,31 @@ TEST_F(MessageScreens, CheckingAWarehouseRemovedMeanwhileIsRefusedAndTheListRefr
     EXPECT_EQ(lst->ListCount(), 2);
     EXPECT_TRUE(lst->checkedCodes().isEmpty());
     EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Almacen"), 0);
+}
+
+TEST_F(MessageScreens, AFailedChangeIsReportedWritesNothingAndLeavesNoPictureFile)
+{
+    const int n = addMessage("Con foto", today, today.addDays(4), 0, picture("f.png", 16, 16));
+    auto f = openManager(9);
+    db.exec("CREATE TRIGGER no_history BEFORE INSERT ON TPV_Gestor_Mensajes_Historico BEGIN SELECT RAISE(ABORT, 'histórico bloqueado'); END");
+    QString temp;
+    services.modal->queue([&](QDialog& d) {
+        temp = static_cast<frmGestorMensajesTPV_Datos&>(d).imagenTemporal();
+        EXPECT_TRUE(QFile::exists(temp));
+        ctl<ctlTextBox>(&d, "txtDescripcion")->setText("No llega");
+        click(&d, "cmdAceptar");
+        return d.result();
+    });
+    click(f.get(), "cmdModificar");
+    ASSERT_TRUE(services.messages->last());
+    EXPECT_EQ(services.messages->last()->caption, "frmGestorMensajesTPV:cmdModificar_Click");
+    // "[" the engine's number "] " its description
+    EXPECT_TRUE(services.messages->last()->text.contains(QRegularExpression("^\\[-?\\d+\\] histórico bloqueado$")))
+        << services.messages->last()->text.toStdString();
+    EXPECT_EQ(services.messages->last()->icon, MsgIcon::Critical);
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes", "Descripcion = 'Con foto'"), 1);
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Historico", QString("Cod_Mensaje = %1").arg(n)), 1);
+    EXPECT_FALSE(temp.isEmpty());
+    EXPECT_FALSE(QFile::exists(temp));
+    EXPECT_TRUE(f->isVisible());
 }
