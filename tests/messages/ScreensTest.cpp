@@ -493,3 +493,26 @@ TEST_F(MessageScreens, AFailedChangeIsReportedWritesNothingAndLeavesNoPictureFil
     EXPECT_FALSE(QFile::exists(temp));
     EXPECT_TRUE(f->isVisible());
 }
+
+TEST_F(MessageScreens, NoNumberLeftForANewMessageIsToldAndNothingIsWritten)
+{
+    db.exec("INSERT INTO TPV_Gestor_Mensajes (Cod_Empresa, Cod_Mensaje, Origen, Descripcion, FechaInicial, FechaFinal) VALUES (1, 2147483647, 0, 'Último', '2026-12-01', '2026-12-31')");
+    db.exec("INSERT INTO TPV_Gestor_Mensajes_Almacen VALUES (1, 2147483647, 0, 1)");
+    auto f = openManager();
+    services.modal->queue([&](QDialog& d) {
+        fillValid(&d, "Sin número");
+        click(&d, "cmdAceptar");
+        return d.result();
+    });
+    click(f.get(), "cmdAgregar");
+    ASSERT_TRUE(services.messages->last());
+    EXPECT_EQ(services.messages->last()->text, "Ha ocurrido un error al crear el Mensaje a Agregar.");
+    EXPECT_EQ(services.messages->last()->icon, MsgIcon::Information);
+    EXPECT_EQ(services.messages->last()->caption, "¡ Atención !");
+
+    services.messages->queueAnswer(MsgResult::Yes);
+    click(f.get(), "cmdDuplicar");
+    EXPECT_EQ(services.messages->last()->text, "Ha ocurrido un error al crear el Mensaje a Duplicar.");
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes"), 1);
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Historico"), 0);
+}
