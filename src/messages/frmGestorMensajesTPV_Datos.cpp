@@ -367,14 +367,19 @@ bool frmGestorMensajesTPV_Datos::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut && !m_validando) {
         auto* field = qobject_cast<controls::ctlMaskEdBox*>(watched);
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Leaving for another window (a message box, the cancel of the dialog) is not leaving the field.
-        if (field && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            reason != Qt::OtherFocusReason && isVisible()) {
-            m_validando = true;
-            const bool ok = txtHorario_Validate(field);
-            m_validando = false;
-            if (!ok)
-                QTimer::singleShot(0, field, [field] { field->setFocus(); });
+        // Leaving for another window (a message box) is not leaving the field.
+        if (field && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            // Checked once the focus has landed: going to "Cancelar" (or the
+            // dialog closing) leaves without checking, as cancelling should.
+            QTimer::singleShot(0, field, [this, field] {
+                if (!isVisible() || QApplication::focusWidget() == ui->cmdCancelar || m_validando)
+                    return;
+                m_validando = true;
+                const bool ok = txtHorario_Validate(field);
+                m_validando = false;
+                if (!ok)
+                    field->setFocus(Qt::OtherFocusReason);
+            });
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -437,6 +437,7 @@ TEST_F(MessageScreens, LeavingAnHourFieldWithoutAValidTimeKeepsTheFocusThere)
     ini->setFocus(Qt::MouseFocusReason);
     ini->setText("25:00");
     ctl<ctlMaskEdBox>(&d, "txtHorario1Fin")->setFocus(Qt::TabFocusReason);
+    QTest::qWait(20);
     ASSERT_TRUE(services.messages->last());
     EXPECT_EQ(services.messages->last()->text, "Debe introducir una hora válida");
     EXPECT_EQ(services.messages->last()->caption, "¡ Operación no permitida !");
@@ -449,6 +450,12 @@ TEST_F(MessageScreens, LeavingAnHourFieldWithoutAValidTimeKeepsTheFocusThere)
     QTest::qWait(20);
     EXPECT_TRUE(services.messages->shown.empty());
     EXPECT_TRUE(ctl<ctlMaskEdBox>(&d, "txtHorario1Fin")->hasFocus());
+
+    // Cancelling from an unfinished hour does not ask for a valid one.
+    ctl<ctlMaskEdBox>(&d, "txtHorario1Fin")->setText("3");
+    ctl<QPushButton>(&d, "cmdCancelar")->setFocus(Qt::MouseFocusReason);
+    QTest::qWait(20);
+    EXPECT_TRUE(services.messages->shown.empty());
 }
 
 TEST_F(MessageScreens, CheckingAWarehouseRemovedMeanwhileIsRefusedAndTheListRefreshed)
