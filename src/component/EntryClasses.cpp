@@ -1,6 +1,7 @@
 #include "component/EntryClasses.h"
 
 #include "component/frmclsCfgSalones.h"
+#include "component/frmclsGestorMensajesTPV.h"
 #include "component/frmclsTpvs.h"
 #include "component/frmclsVisorTpvs.h"
 
@@ -12,6 +13,7 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     add(QStringLiteral("frmclsTpvs"), [] { return new frmclsTpvs; });
     add(QStringLiteral("frmclsVisorTpvs"), [] { return new frmclsVisorTpvs; });
     add(QStringLiteral("frmclsCfgSalones"), [] { return new frmclsCfgSalones; });
+    add(QStringLiteral("frmclsGestorMensajesTPV"), [] { return new frmclsGestorMensajesTPV; });
 }
 
 } // namespace zqvr::component

@@ -430,6 +430,7 @@ public:
         quickCodes();
         salons();
         messages();
+        messageWithChangedPicture();
         parking();
         articleQueue();
         return {m_rows, m_tickets};
@@ -1614,6 +1615,59 @@ private:
             }
             gone(co.code, 3, 0, 0);
             gone(co.code, 9, 0, 1);
+        }
+    }
+
+    // A message whose picture was replaced, and a copy of it: the history
+    // then shows a change with two different pictures and a duplication.
+    void messageWithChangedPicture()
+    {
+        const QStringList fields = cols("Descripcion, Linea1, Linea2, Color, FechaInicial, FechaFinal, NumRepetir, MostrarImagen,"
+                                        " Cod_Mostrar, ModoMostrar, Horario1, Horario2, Hora1Ini, Hora1Fin, Hora2Ini, Hora2Fin,"
+                                        " L, M, X, J, V, S, D, IntervaloTickets, IntervaloEuros, IntervaloNumTickets, IntervaloMinEuros");
+        QStringList histCols = cols("Cod_Empresa, Cod_Mensaje, Origen, Usuario, Fecha, Operacion, Imagen, Imagen_Ant");
+        for (const QString& f : fields)
+            histCols << f << f + QStringLiteral("_Ant");
+        auto msg = insert(QStringLiteral("TPV_Gestor_Mensajes"),
+                          cols("Cod_Empresa, Cod_Mensaje, Origen, Usuario, Imagen, Act") + fields);
+        auto wh = insert(QStringLiteral("TPV_Gestor_Mensajes_Almacen"), cols("Cod_Empresa, Cod_Mensaje, Origen, Cod_Almacen"));
+        auto hist = insert(QStringLiteral("TPV_Gestor_Mensajes_Historico"), histCols);
+        const QByteArray before = demo::picture(PictureShape::Round, QColor(255, 255, 255), QColor(200, 40, 40), 60, 60);
+        const QByteArray after = demo::picture(PictureShape::Plant, QColor(235, 255, 235), QColor(40, 140, 60), 60, 60);
+        for (const Company& co : m_companies) {
+            const QDate from = m_today.addDays(-2), to = m_today.addDays(20);
+            auto values = [&](const char* line1) {
+                return QVariantList{QStringLiteral("Carta de temporada"), QString::fromUtf8(line1),
+                                    QStringLiteral("Pregunte por los platos del día"), rgb(235, 255, 235),
+                                    isoDate(from), isoDate(to), 0, 1, 0, 1, 0, 0, QStringLiteral("00:00"),
+                                    QStringLiteral("00:00"), QStringLiteral("00:00"), QStringLiteral("00:00"),
+                                    1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0.0};
+            };
+            const QVariantList now = values("Nueva carta de otoño"), was = values("Nueva carta");
+            for (int number : {7, 8}) { // 8 is the copy of 7
+                QVariantList row = {co.code, number, 0, co.supervisor, after, number == 7 ? 1 : 0};
+                row += now;
+                msg(row[0], row[1], row[2], row[3], row[4], row[5], row[6], row[7], row[8], row[9], row[10], row[11],
+                    row[12], row[13], row[14], row[15], row[16], row[17], row[18], row[19], row[20], row[21], row[22],
+                    row[23], row[24], row[25], row[26], row[27], row[28], row[29], row[30], row[31], row[32]);
+                for (int wi : co.warehouses)
+                    wh(co.code, number, 0, m_warehouses[size_t(wi)].code);
+            }
+            // (number, when, operation, picture, previous picture, values, previous values)
+            auto change = [&](int number, const QString& when, const char* op, const QVariant& pic, const QVariant& picBefore,
+                              const QVariantList& v, const QVariantList& vBefore) {
+                QVariantList r = {co.code, number, 0, co.supervisor, when, QString::fromLatin1(op), pic, picBefore};
+                for (int i = 0; i < v.size(); ++i)
+                    r << v[i] << (vBefore.isEmpty() ? QVariant() : vBefore[i]);
+                hist(r[0], r[1], r[2], r[3], r[4], r[5], r[6], r[7], r[8], r[9], r[10], r[11], r[12], r[13], r[14],
+                     r[15], r[16], r[17], r[18], r[19], r[20], r[21], r[22], r[23], r[24], r[25], r[26], r[27], r[28],
+                     r[29], r[30], r[31], r[32], r[33], r[34], r[35], r[36], r[37], r[38], r[39], r[40], r[41], r[42],
+                     r[43], r[44], r[45], r[46], r[47], r[48], r[49], r[50], r[51], r[52], r[53], r[54], r[55], r[56],
+                     r[57], r[58], r[59], r[60], r[61]);
+            };
+            change(7, isoDateTime(from.addDays(-4), 9, 5, 0), "A", before, QVariant(), was, {});
+            change(7, isoDateTime(from.addDays(-3), 12, 30, 0), "M", after, before, now, was);
+            change(8, isoDateTime(from.addDays(-1), 16, 0, 0), "D", after, after, now, now);
         }
     }
 

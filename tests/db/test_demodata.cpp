@@ -253,9 +253,9 @@ TEST_F(DemoDataSet, ParametersLayoutsSalonsMessagesAndParkingHangTogether)
         {"history of an unknown message",
          "SELECT COUNT(*) FROM TPV_Gestor_Mensajes_Historico h WHERE NOT EXISTS (SELECT 1 FROM TPV_Gestor_Mensajes m WHERE m.Cod_Empresa = h.Cod_Empresa"
          " AND m.Cod_Mensaje = h.Cod_Mensaje AND m.Origen = h.Origen)"},
-        {"message without its creation in the history",
+        {"message without its creation (added or duplicated) in the history",
          "SELECT COUNT(*) FROM TPV_Gestor_Mensajes m WHERE NOT EXISTS (SELECT 1 FROM TPV_Gestor_Mensajes_Historico h WHERE m.Cod_Empresa = h.Cod_Empresa"
-         " AND m.Cod_Mensaje = h.Cod_Mensaje AND m.Origen = h.Origen AND h.Operacion = 'A')"},
+         " AND m.Cod_Mensaje = h.Cod_Mensaje AND m.Origen = h.Origen AND h.Operacion IN ('A', 'D'))"},
         {"deleted message still present",
          "SELECT COUNT(*) FROM TPV_Gestor_Mensajes_Baja b INNER JOIN TPV_Gestor_Mensajes m ON m.Cod_Empresa = b.Cod_Empresa AND m.Cod_Mensaje = b.Cod_Mensaje AND m.Origen = b.Origen"},
         {"parking band of an unknown warehouse",

@@ -1,0 +1,347 @@
+#include "messages/frmGestorMensajesTPV.h"
+
+#include "ui_frmGestorMensajesTPV.h"
+
+#include "db/Connection.h"
+#include "frame/HostContext.h"
+#include "frame/OperationNotice.h"
+#include "frame/Services.h"
+#include "host/Empresa.h"
+#include "host/Formato.h"
+#include "messages/ColourCombo.h"
+#include "messages/Informe.h"
+#include "messages/clsGestorMensajes.h"
+#include "messages/frmGestorMensajesTPV_Datos.h"
+
+#include <QCheckBox>
+
+namespace zqvr::messages {
+
+namespace {
+const QString kForm = QStringLiteral("frmGestorMensajesTPV:");
+constexpr int ColCodigo = 0;
+constexpr int ColOrigen = 5;
+constexpr int ColColor = 7;
+constexpr int ColValorColor = 8; // hidden: the colour number, for whoever reads the grid
+
+// The origin code from the host's named value: 0 to 255, 0 when not set.
+int leerOrigen(const QVariant& v)
+{
+    const QString text = v.toString().trimmed();
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 0 || n > 255)
+        throw Error(6, QStringLiteral("El código de origen de la instalación (Tpv_Mensajes_CodigoOrigen = \"%1\") "
+                                      "debe ser un número de 0 a 255.")
+                           .arg(text));
+    return n;
+}
+} // namespace
+
+frmGestorMensajesTPV::frmGestorMensajesTPV(QWidget* parent)
+    : Form(QStringLiteral("frmGestorMensajesTPV"), QStringLiteral("Gestor de Mensajes en Tpv"), parent),
+      ui(std::make_unique<Ui::frmGestorMensajesTPV>())
+{
+    ui->setupUi(this);
+    chkVer = {ui->chkVer_0, ui->chkVer_1, ui->chkVer_2};
+    for (int i = 0; i < chkVer.size(); ++i) {
+        chkVer[i]->setObjectName(QStringLiteral("chkVer"));
+        chkVer[i]->setProperty("index", i);
+        connect(chkVer[i], &QCheckBox::clicked, this, [this] {
+            informando(kForm + QStringLiteral("cargar"), [&] { cargar(); });
+        });
+    }
+    prepararGrid();
+    connect(ui->cmdAgregar, &QPushButton::clicked, this, [this] { cmdAgregar_Click(); });
+    connect(ui->cmdModificar, &QPushButton::clicked, this, [this] { cmdModificar_Click(); });
+    connect(ui->cmdDuplicar, &QPushButton::clicked, this, [this] { cmdDuplicar_Click(); });
+    connect(ui->cmdEliminar, &QPushButton::clicked, this, [this] { cmdEliminar_Click(); });
+    connect(ui->cmdVisualizar, &QPushButton::clicked, this, [this] { cmdVisualizar_Click(); });
+    connect(ui->cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
+    connect(ui->vsMensajes, &controls::Grid::RowColChange, this, [this](int, int) { vsMensajes_RowColChange(); });
+    connect(ui->vsMensajes, &controls::Grid::DoubleClicked, this, [this](int, int) { cmdVisualizar_Click(); });
+    connect(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this,
+            [this](int index, int code, bool checked) { lstAlm_ItemCheck(index, code, checked); });
+    resize(1060, 520);
+}
+
+frmGestorMensajesTPV::~frmGestorMensajesTPV() = default;
+
+QDate frmGestorMensajesTPV::hoy() const
+{
+    return m_hoy.isValid() ? m_hoy : QDate::currentDate();
+}
+
+void frmGestorMensajesTPV::prepararGrid()
+{
+    controls::Grid& g = *ui->vsMensajes;
+    g.setCols(9);
+    const char* const headers[] = {"Código", "Descripción", "Fecha Inicial", "Fecha Final", "Origen", "",
+                                   "Mostrar", "Color", ""};
+    const int widths[] = {800, 4600, 1300, 1300, 1000, 0, 2100, 800, 0};
+    for (int c = 0; c < 9; ++c) {
+        g.setTextMatrix(0, c, QString::fromUtf8(headers[c]));
+        g.setColWidth(c, widths[c]);
+    }
+    g.setColDataType(ColCodigo, controls::Grid::TypeNumber);
+    g.setColAlignment(ColCodigo, controls::Grid::AlignRight);
+    g.setColDataType(2, controls::Grid::TypeDate);
+    g.setColDataType(3, controls::Grid::TypeDate);
+    g.setColAlignment(2, controls::Grid::AlignCenter);
+    g.setColAlignment(3, controls::Grid::AlignCenter);
+    g.setColHidden(ColOrigen, true);
+    g.setColHidden(ColValorColor, true);
+    g.setSelectionBehavior(QAbstractItemView::SelectRows);
+}
+
+void frmGestorMensajesTPV::formLoad()
+{
+    m_origen = leerOrigen(frame::empresa().Variable(QStringLiteral("Tpv_Mensajes_CodigoOrigen")));
+    chkVer[0]->setChecked(false);
+    chkVer[1]->setChecked(true);
+    chkVer[2]->setChecked(true);
+    ui->lstAlm->setConexion(&frame::conn());
+    ui->lstAlm->setEmpresa(&frame::empresa());
+    ui->lstAlm->Cargar();
+    informando(kForm + QStringLiteral("cargar"), [&] { cargar(); });
+}
+
+void frmGestorMensajesTPV::cargar()
+{
+    FiltroFechas f;
+    f.caducadas = chkVer[0]->isChecked();
+    f.presentes = chkVer[1]->isChecked();
+    f.futuras = chkVer[2]->isChecked();
+    const std::vector<FilaMensaje> rows = clsGestorMensajes(frame::conn()).Cargar(frame::empresa().CodigoEmpresa(), f, hoy());
+
+    controls::Grid& g = *ui->vsMensajes;
+    g.setRedraw(false);
+    g.ClearData();
+    const QString tab(QLatin1Char('\t'));
+    for (const FilaMensaje& r : rows) {
+        QString desc = r.descripcion;
+        desc.replace(QLatin1Char('\t'), QLatin1Char(' '));
+        g.AddItem(QString::number(r.numero) + tab + desc + tab + host::Formato::FormatoFecha(r.fechaInicial) + tab +
+                  host::Formato::FormatoFecha(r.fechaFinal) + tab + textoOrigen(r.origen) + tab +
+                  QString::number(r.origen) + tab + textoMostrar(r.codMostrar) + tab + QString() + tab +
+                  QString::number(r.color));
+        g.setCellBackColor(g.Rows() - 1, ColColor, fromColourNumber(r.color));
+    }
+    if (!rows.empty())
+        g.setRow(1);
+    g.setRedraw(true);
+    vsMensajes_RowColChange();
+}
+
+std::optional<ClaveMensaje> frmGestorMensajesTPV::seleccionado() const
+{
+    const controls::Grid& g = *ui->vsMensajes;
+    const int row = g.Row();
+    if (row < g.FixedRows() || row >= g.Rows())
+        return std::nullopt;
+    return ClaveMensaje{frame::empresa().CodigoEmpresa(), g.TextMatrix(row, ColCodigo).toInt(),
+                        g.TextMatrix(row, ColOrigen).toInt()};
+}
+
+void frmGestorMensajesTPV::seleccionar(const ClaveMensaje& k)
+{
+    controls::Grid& g = *ui->vsMensajes;
+    for (int r = g.FixedRows(); r < g.Rows(); ++r) {
+        if (g.TextMatrix(r, ColCodigo).toInt() == k.numero && g.TextMatrix(r, ColOrigen).toInt() == k.origen) {
+            g.setRow(r);
+            vsMensajes_RowColChange();
+            return;
+        }
+    }
+}
+
+void frmGestorMensajesTPV::habilitarBotones()
+{
+    const std::optional<ClaveMensaje> k = seleccionado();
+    // The central installation does not change what a shop wrote.
+    const bool editable = k && !(m_origen == 0 && k->origen == 1);
+    ui->cmdModificar->setEnabled(editable);
+    ui->cmdEliminar->setEnabled(editable);
+    ui->cmdDuplicar->setEnabled(editable);
+    ui->lstAlm->setEnabled(editable);
+    ui->cmdVisualizar->setEnabled(k.has_value());
+}
+
+void frmGestorMensajesTPV::vsMensajes_RowColChange()
+{
+    informando(kForm + QStringLiteral("vsMensajes_RowColChange"), [&] {
+        ui->lstAlm->setAllChecked(false);
+        habilitarBotones();
+        const std::optional<ClaveMensaje> k = seleccionado();
+        if (!k)
+            return;
+        for (int code : clsGestorMensajes(frame::conn()).Almacenes(*k))
+            ui->lstAlm->setCheckedCodigo(code, true);
+    });
+}
+
+void frmGestorMensajesTPV::lstAlm_ItemCheck(int, int code, bool checked)
+{
+    const bool ok = informando(kForm + QStringLiteral("lstAlm_ItemCheck"), [&] {
+        const std::optional<ClaveMensaje> k = seleccionado();
+        if (!k)
+            return;
+        clsGestorMensajes(frame::conn()).AsignarAlmacen(*k, code, checked);
+    });
+    if (!ok) {
+        // The list shows what is stored, not what was refused; a warehouse
+        // removed meanwhile leaves the list.
+        informando(kForm + QStringLiteral("lstAlm_ItemCheck"), [&] { ui->lstAlm->Cargar(); });
+        vsMensajes_RowColChange();
+    }
+}
+
+bool frmGestorMensajesTPV::existeOAvisa(const ClaveMensaje& k)
+{
+    if (clsGestorMensajes(frame::conn()).Existe(k))
+        return true;
+    frame::msgAtencion(QStringLiteral("El mensaje con Código: %1 y Origen: %2 ya no existe; otro usuario lo ha eliminado.")
+                           .arg(k.numero)
+                           .arg(textoOrigen(k.origen)));
+    cargar();
+    return false;
+}
+
+void frmGestorMensajesTPV::cmdAgregar_Click()
+{
+    informando(kForm + QStringLiteral("cmdAgregar_Click"), [&] {
+        frmGestorMensajesTPV_Datos editor(this);
+        editor.setNumero(0);
+        editor.setOrigen(m_origen);
+        editor.setUsuario(m_usuario);
+        editor.setSoloLectura(false);
+        editor.Form_Load();
+        frame::runModal(editor);
+        if (!editor.aceptado())
+            return;
+        int numero = 0;
+        try {
+            frame::OperationNotice notice;
+            numero = clsGestorMensajes(frame::conn())
+                         .Agregar(frame::empresa().CodigoEmpresa(), m_origen, m_usuario, editor.mensaje());
+        } catch (const Error& e) {
+            if (e.number() != ErrorNumeroMensaje)
+                throw;
+            frame::msgBox(QStringLiteral("Ha ocurrido un error al crear el Mensaje a Agregar."),
+                          QStringLiteral("¡ Atención !"), frame::MsgIcon::Information);
+            return;
+        }
+        cargar();
+        seleccionar({frame::empresa().CodigoEmpresa(), numero, m_origen});
+    });
+}
+
+void frmGestorMensajesTPV::cmdModificar_Click()
+{
+    informando(kForm + QStringLiteral("cmdModificar_Click"), [&] {
+        const std::optional<ClaveMensaje> k = seleccionado();
+        if (!k || !existeOAvisa(*k))
+            return;
+        frmGestorMensajesTPV_Datos editor(this);
+        editor.setNumero(k->numero);
+        editor.setOrigen(k->origen);
+        editor.setUsuario(m_usuario);
+        editor.setSoloLectura(false);
+        editor.Form_Load();
+        frame::runModal(editor);
+        if (!editor.aceptado())
+            return;
+        {
+            frame::OperationNotice notice;
+            clsGestorMensajes(frame::conn()).Modificar(*k, m_usuario, editor.mensaje());
+        }
+        cargar();
+        seleccionar(*k);
+    });
+}
+
+void frmGestorMensajesTPV::cmdDuplicar_Click()
+{
+    informando(kForm + QStringLiteral("cmdDuplicar_Click"), [&] {
+        const std::optional<ClaveMensaje> k = seleccionado();
+        if (!k)
+            return;
+        if (!frame::askYesNo(
+                QStringLiteral("Va a Duplicar el mensaje de TPV y sus almacenes asociados. ¿Desea Continuar?"),
+                QStringLiteral("¡ Atención !")))
+            return;
+        int numero = 0;
+        try {
+            frame::OperationNotice notice;
+            numero = clsGestorMensajes(frame::conn()).Duplicar(*k, m_origen, m_usuario);
+        } catch (const Error& e) {
+            if (e.number() != ErrorNumeroMensaje)
+                throw;
+            frame::msgBox(QStringLiteral("Ha ocurrido un error al crear el Mensaje a Duplicar."),
+                          QStringLiteral("¡ Atención !"), frame::MsgIcon::Information);
+            return;
+        }
+        cargar();
+        seleccionar({k->empresa, numero, m_origen});
+    });
+}
+
+void frmGestorMensajesTPV::cmdEliminar_Click()
+{
+    informando(kForm + QStringLiteral("cmdEliminar_Click"), [&] {
+        const std::optional<ClaveMensaje> k = seleccionado();
+        if (!k)
+            return;
+        if (!frame::askYesNo(
+                QStringLiteral("Va a eliminar el mensaje de TPV y sus almacenes asociados. ¿Desea Continuar?"),
+                QStringLiteral("¡ Atención !")))
+            return;
+        {
+            frame::OperationNotice notice;
+            clsGestorMensajes(frame::conn()).Eliminar(*k);
+        }
+        cargar();
+    });
+}
+
+void frmGestorMensajesTPV::cmdVisualizar_Click()
+{
+    informando(kForm + QStringLiteral("cmdVisualizar_Click"), [&] {
+        const std::optional<ClaveMensaje> k = seleccionado();
+        if (!k || !existeOAvisa(*k))
+            return;
+        frmGestorMensajesTPV_Datos editor(this);
+        editor.setNumero(k->numero);
+        editor.setOrigen(k->origen);
+        editor.setUsuario(m_usuario);
+        editor.setSoloLectura(true);
+        editor.Form_Load();
+        frame::runModal(editor);
+    });
+}
+
+void frmGestorMensajesTPV::cmdSalir_Click()
+{
+    informando(kForm + QStringLiteral("cmdSalir_Click"), [&] { close(); });
+}
+
+bool frmGestorMensajesTPV::formQueryUnload()
+{
+    bool allow = true;
+    // A failing check does not keep the user in the window.
+    informando(kForm + QStringLiteral("Form_QueryUnload"), [&] {
+        const std::optional<ClaveMensaje> k =
+            clsGestorMensajes(frame::conn()).MensajeSinAlmacen(frame::empresa().CodigoEmpresa(), hoy());
+        if (!k)
+            return;
+        frame::msgAtencion(QStringLiteral("Imposible Continuar, Debe elegir un almacén para el mensaje con Código: ") +
+                           QString::number(k->numero) + QStringLiteral(" y Origen: ") + textoOrigen(k->origen));
+        allow = false;
+        seleccionar(*k);
+    });
+    return allow;
+}
+
+} // namespace zqvr::messages
