@@ -1,5 +1,7 @@
 #include "component/EntryClasses.h"
 
+#include "component/frmclsCodigosRapido.h"
+#include "component/frmclsParkingMtto.h"
 #include "component/frmclsTpvs.h"
 
 namespace zqvr::component {
@@ -8,6 +10,8 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
 {
     // One line per entry class whose screen is built, in the library's order.
     add(QStringLiteral("frmclsTpvs"), [] { return new frmclsTpvs; });
+    add(QStringLiteral("frmclsCodigosRapido"), [] { return new frmclsCodigosRapido; });
+    add(QStringLiteral("frmclsParkingMtto"), [] { return new frmclsParkingMtto; });
 }
 
 } // namespace zqvr::component
