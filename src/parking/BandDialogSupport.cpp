@@ -6,6 +6,8 @@
 #include "frame/Services.h"
 #include "host/Empresa.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QDialog>
 
 namespace zqvr::parking::detail {
@@ -29,6 +31,22 @@ bool warehouseTyped(controls::ctlAlmacen& picker)
     picker.setText(picker.text());
     picker.Cargar();
     return picker.EsValido() && picker.Codigo() != 0;
+}
+
+void bindAcceptCancelKeys(QDialog& dialog, QAbstractButton& aceptar, QAbstractButton& cancelar)
+{
+    auto bind = [&dialog](Qt::Key key, QAbstractButton& button) {
+        auto* action = new QAction(&dialog);
+        action->setShortcut(QKeySequence(key));
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, &button, [&button] {
+            if (button.isEnabled())
+                button.click();
+        });
+        dialog.addAction(action);
+    };
+    bind(Qt::Key_F9, aceptar);
+    bind(Qt::Key_F12, cancelar);
 }
 
 void refuse(QDialog& dialog, const BandProblem& problem)

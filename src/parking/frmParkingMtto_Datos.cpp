@@ -15,6 +15,7 @@ frmParkingMtto_Datos::frmParkingMtto_Datos(QWidget* parent)
     ui->txtImporteInicial->setNumeric(true);
     ui->txtImporteFinal->setNumeric(true);
     ui->txtMinutos->setNumeric(true);
+    detail::bindAcceptCancelKeys(*this, *ui->cmdAceptar, *ui->cmdCancelar);
     connect(ui->cmdAceptar, &QPushButton::clicked, this,
             [this] { frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [&] { cmdAceptar_Click(); }); });
     connect(ui->cmdCancelar, &QPushButton::clicked, this,

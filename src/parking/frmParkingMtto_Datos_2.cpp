@@ -14,6 +14,7 @@ frmParkingMtto_Datos_2::frmParkingMtto_Datos_2(QWidget* parent)
     ui->txtMinutoInicial->setNumeric(true);
     ui->txtMinutoFinal->setNumeric(true);
     ui->txtPvp->setNumeric(true);
+    detail::bindAcceptCancelKeys(*this, *ui->cmdAceptar, *ui->cmdCancelar);
     connect(ui->cmdAceptar, &QPushButton::clicked, this,
             [this] { frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [&] { cmdAceptar_Click(); }); });
     connect(ui->cmdCancelar, &QPushButton::clicked, this,

@@ -237,6 +237,30 @@ TEST_F(ParkingScreen, ModifyShowsTheBandKeepsEveryDecimalAndCancellingChangesNot
     EXPECT_EQ(services.modal->dialogsRun.size(), 3);
 }
 
+TEST_F(ParkingScreen, F9AcceptsAndF12CancelsTheDialog)
+{
+    auto pressIn = [&](Qt::Key key, const char* minutes) {
+        services.modal->queue([=](QDialog& d) {
+            d.show();
+            d.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            d.findChild<controls::ctlTextBox*>(QStringLiteral("txtMinutos"))->setText(QString::fromLatin1(minutes));
+            QTest::keyClick(&d, key);
+            EXPECT_FALSE(d.isVisible()) << "the key closes the dialog";
+            return d.result();
+        });
+    };
+    Grid* g = grid("vsGratis");
+    g->setRow(1);
+    pressIn(Qt::Key_F12, "99");
+    click("cmdModificar");
+    EXPECT_EQ(db.count("Parking_Gratis", "Minutos = 99"), 0);
+    g->setRow(1);
+    pressIn(Qt::Key_F9, "99");
+    click("cmdModificar");
+    EXPECT_EQ(db.count("Parking_Gratis", "ImporteInicial = 20 AND Minutos = 99"), 1);
+}
+
 TEST_F(ParkingScreen, DeleteAsksFirstAndABandDeletedMeanwhileIsReported)
 {
     Grid* g = grid("vsGratis");
