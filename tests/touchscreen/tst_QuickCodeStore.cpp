@@ -208,3 +208,40 @@ TEST_F(QuickCodes, AFailedInsertOnSaveWritesNothing)
 }
 
 } // namespace
+
+#include "touchscreen/QuickCodeListing.h"
+
+namespace {
+
+TEST(QuickCodeListing, TheSubtitleNamesTheWarehouseAndTheChosenOrder)
+{
+    EXPECT_EQ(DevCriterio(2, QStringLiteral("Puerto"), 1, 0),
+              "Almacen: 2  Puerto  / Ordenado Por: Código Rápido  / Orden: Ascendente");
+    EXPECT_EQ(DevCriterio(7, QString(), 2, 1), "Almacen: 7    / Ordenado Por: Descripción  / Orden: Descendente");
+}
+
+TEST_F(QuickCodes, TheListingSortsByTheChosenColumnAndDirection)
+{
+    db.exec("INSERT INTO Articulos (Cod_Empresa, Codigo, Descripcion) VALUES (1, 999, 'Zumo')");
+    store.Guardar(1, QStringLiteral("B"), 1001, 1);  // Pan de molde
+    store.Guardar(1, QStringLiteral("A"), 1002, 1);  // Leche entera
+    store.Guardar(1, QStringLiteral("C"), 999, 1);   // Zumo
+    store.Guardar(1, QStringLiteral("D"), 1001, 1);  // Pan de molde again
+    store.Guardar(1, QStringLiteral("E"), 4711, 1);  // article gone
+    store.Guardar(2, QStringLiteral("F"), 1001, 1);  // another warehouse
+    auto codes = [&](int by, int dir) {
+        QuickCodeListingParams p{1, 1, by, dir, QString()};
+        QStringList out;
+        for (const QuickCode& q : listingRows(db.conn(), 1, p))
+            out << q.codigo;
+        return out.join(QString());
+    };
+    EXPECT_EQ(codes(0, 0), "CBDA");
+    EXPECT_EQ(codes(0, 1), "ADBC");
+    EXPECT_EQ(codes(1, 0), "ABCD");
+    EXPECT_EQ(codes(1, 1), "DCBA");
+    EXPECT_EQ(codes(2, 0), "ABDC");
+    EXPECT_EQ(codes(2, 1), "CDBA");
+}
+
+} // namespace
