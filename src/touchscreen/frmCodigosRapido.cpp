@@ -30,6 +30,10 @@ frmCodigosRapido::frmCodigosRapido(QWidget* parent)
     connect(ui->txtAlmacen, &controls::ctlCodePicker::KeyPress, this, [this](int& k) {
         frame::guarded(QStringLiteral("Error en txtAlmacen_KeyPress"), [&] { txtAlmacen_KeyPress(k); });
     });
+    // A warehouse chosen in the search dialog shows its codes at once too.
+    connect(ui->txtAlmacen, &controls::ctlCodePicker::CodigoCambiado, this, [this](qint64) {
+        frame::guarded(QStringLiteral("Error en txtAlmacen_Change"), [&] { CargarLineas(); });
+    });
     connect(ui->txtUnidades, &controls::ctlTextBox::KeyPress, this, [this](int& k) {
         frame::guarded(QStringLiteral("Error en txtUnidades_KeyPress"), [&] { txtUnidades_KeyPress(k); });
     });
