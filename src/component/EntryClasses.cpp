@@ -2,6 +2,8 @@
 
 #include "component/frmclsCfgSalones.h"
 #include "component/frmclsGestorMensajesTPV.h"
+#include "component/frmclsCodigosRapido.h"
+#include "component/frmclsParkingMtto.h"
 #include "component/frmclsTpvs.h"
 #include "component/frmclsVisorTpvs.h"
 
@@ -14,6 +16,8 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     add(QStringLiteral("frmclsVisorTpvs"), [] { return new frmclsVisorTpvs; });
     add(QStringLiteral("frmclsCfgSalones"), [] { return new frmclsCfgSalones; });
     add(QStringLiteral("frmclsGestorMensajesTPV"), [] { return new frmclsGestorMensajesTPV; });
+    add(QStringLiteral("frmclsCodigosRapido"), [] { return new frmclsCodigosRapido; });
+    add(QStringLiteral("frmclsParkingMtto"), [] { return new frmclsParkingMtto; });
 }
 
 } // namespace zqvr::component

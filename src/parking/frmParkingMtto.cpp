@@ -1,0 +1,287 @@
+#include "parking/frmParkingMtto.h"
+
+#include "controls/Grid.h"
+#include "frame/ErrorReport.h"
+#include "frame/HostContext.h"
+#include "frame/Services.h"
+#include "host/Empresa.h"
+#include "host/Formato.h"
+#include "parking/frmParkingMtto_Datos.h"
+#include "parking/frmParkingMtto_Datos_2.h"
+#include "ui_frmParkingMtto.h"
+
+#include <QTabWidget>
+
+namespace zqvr::parking {
+
+using controls::Grid;
+
+namespace {
+
+QString amount(double v) { return host::Formato::FormatoNumero(v, 2); }
+
+template <class Band>
+const Band* findBand(const std::vector<Band>& bands, qint32 id)
+{
+    for (const Band& b : bands)
+        if (b.id == id)
+            return &b;
+    return nullptr;
+}
+
+} // namespace
+
+frmParkingMtto::frmParkingMtto(QWidget* parent)
+    : Form(QStringLiteral("frmParkingMtto"), QStringLiteral("Mantenimiento de Parking"), parent),
+      ui(std::make_unique<Ui::frmParkingMtto>())
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("frmParkingMtto"));
+    // The window tells whoever listens that it closed.
+    setRaisesUnloadNotice(true);
+
+    auto on = [this](const char* report, void (frmParkingMtto::*handler)()) {
+        return [this, report, handler] {
+            frame::guarded(QString::fromLatin1(report), [&] { (this->*handler)(); });
+        };
+    };
+    connect(ui->cmdAgregar, &QPushButton::clicked, this, on("Error en cmdAgregar_Click", &frmParkingMtto::cmdAgregar_Click));
+    connect(ui->cmdModificar, &QPushButton::clicked, this,
+            on("Error en cmdModificar_Click", &frmParkingMtto::cmdModificar_Click));
+    connect(ui->cmdEliminar, &QPushButton::clicked, this,
+            on("Error en cmdEliminar_Click", &frmParkingMtto::cmdEliminar_Click));
+    connect(ui->cmdSalir, &QPushButton::clicked, this, on("Error en cmdSalir_Click", &frmParkingMtto::cmdSalir_Click));
+    connect(ui->ssTab, &QTabWidget::currentChanged, this, [this](int) {
+        frame::guarded(QStringLiteral("Error en ssTab_Click"), [&] { ssTab_Click(0); });
+    });
+}
+
+frmParkingMtto::~frmParkingMtto() = default;
+
+QString frmParkingMtto::bandGoneMessage()
+{
+    return QStringLiteral("El elemento ya no existe: otro usuario lo ha eliminado.");
+}
+
+ParkingStore frmParkingMtto::store() const { return ParkingStore(frame::conn(), frame::empresa().CodigoEmpresa()); }
+
+void frmParkingMtto::configurarGrid(Grid& grid, const QString& h3, const QString& h4, const QString& h5)
+{
+    grid.setCols(6);
+    grid.setFixedRows(1);
+    grid.setRows(1);
+    const QString headers[6] = {QString(), QStringLiteral("Almacén"), QStringLiteral("Almacén"), h3, h4, h5};
+    const int widths[6] = {0, 900, 1500, 1100, 1100, 1100};
+    const Grid::Alignment aligns[6] = {Grid::AlignRight, Grid::AlignRight, Grid::AlignLeft,
+                                       Grid::AlignRight, Grid::AlignRight, Grid::AlignRight};
+    for (int c = 0; c < 6; ++c) {
+        grid.setTextMatrix(0, c, headers[c]);
+        if (c > 0)
+            grid.setColWidth(c, widths[c]);
+        grid.setColAlignment(c, aligns[c]);
+    }
+    grid.setColHidden(0, true);
+}
+
+void frmParkingMtto::formLoad()
+{
+    configurarGrid(*ui->vsGratis, QStringLiteral("Importe Inicial"), QStringLiteral("Importe Final"),
+                   QStringLiteral("Minutos"));
+    configurarGrid(*ui->vsTarifas, QStringLiteral("Minuto Inicial"), QStringLiteral("Minuto Final"),
+                   QStringLiteral("Pvp"));
+    {
+        // Choosing the first tab is not a user's click.
+        const QSignalBlocker block(ui->ssTab);
+        ui->ssTab->setCurrentIndex(TabGratis);
+    }
+    Cargar_Gratis();
+}
+
+void frmParkingMtto::formUnload()
+{
+    m_gratis.clear();
+    m_tarifas.clear();
+}
+
+void frmParkingMtto::Cargar_Gratis()
+{
+    Grid& g = *ui->vsGratis;
+    g.setRedraw(false);
+    g.ClearData();
+    m_gratis.clear();
+    try {
+        m_gratis = store().CargarGratis();
+    } catch (...) {
+        g.setRedraw(true);
+        throw;
+    }
+    for (const FreeBand& b : m_gratis)
+        g.AddItem(QString::number(b.id) + QLatin1Char('\t') + QString::number(b.almacen) + QLatin1Char('\t') +
+                  b.nombre + QLatin1Char('\t') + amount(b.importeInicial) + QLatin1Char('\t') +
+                  amount(b.importeFinal) + QLatin1Char('\t') + QString::number(b.minutos));
+    g.setRedraw(true);
+}
+
+void frmParkingMtto::Cargar_Tarifas()
+{
+    Grid& g = *ui->vsTarifas;
+    g.setRedraw(false);
+    g.ClearData();
+    m_tarifas.clear();
+    try {
+        m_tarifas = store().CargarTarifas();
+    } catch (...) {
+        g.setRedraw(true);
+        throw;
+    }
+    for (const TariffBand& b : m_tarifas)
+        g.AddItem(QString::number(b.id) + QLatin1Char('\t') + QString::number(b.almacen) + QLatin1Char('\t') +
+                  b.nombre + QLatin1Char('\t') + QString::number(b.minutoInicial) + QLatin1Char('\t') +
+                  QString::number(b.minutoFinal) + QLatin1Char('\t') + amount(b.pvp));
+    g.setRedraw(true);
+}
+
+void frmParkingMtto::cargarTab()
+{
+    if (ui->ssTab->currentIndex() == TabTarifas)
+        Cargar_Tarifas();
+    else
+        Cargar_Gratis();
+}
+
+Grid& frmParkingMtto::gridActual() const
+{
+    return ui->ssTab->currentIndex() == TabTarifas ? *ui->vsTarifas : *ui->vsGratis;
+}
+
+bool frmParkingMtto::bandaActual(FreeBand& band) const
+{
+    const Grid& g = *ui->vsGratis;
+    if (g.Row() < g.FixedRows())
+        return false;
+    const FreeBand* b = findBand(m_gratis, g.TextMatrix(g.Row(), 0).toInt());
+    if (b)
+        band = *b;
+    return b != nullptr;
+}
+
+bool frmParkingMtto::bandaActual(TariffBand& band) const
+{
+    const Grid& g = *ui->vsTarifas;
+    if (g.Row() < g.FixedRows())
+        return false;
+    const TariffBand* b = findBand(m_tarifas, g.TextMatrix(g.Row(), 0).toInt());
+    if (b)
+        band = *b;
+    return b != nullptr;
+}
+
+void frmParkingMtto::ssTab_Click(int)
+{
+    cargarTab();
+}
+
+void frmParkingMtto::cmdAgregar_Click()
+{
+    if (ui->ssTab->currentIndex() == TabGratis) {
+        frmParkingMtto_Datos dlg(this);
+        dlg.Form_Load();
+        frame::runModal(dlg);
+        if (dlg.Almacen() == 0)
+            return;
+        FreeBand b;
+        b.almacen = dlg.Almacen();
+        b.importeInicial = dlg.ImporteInicial();
+        b.importeFinal = dlg.ImporteFinal();
+        b.minutos = dlg.Minutos();
+        store().InsertarGratis(b);
+    } else {
+        frmParkingMtto_Datos_2 dlg(this);
+        dlg.Form_Load();
+        frame::runModal(dlg);
+        if (dlg.Almacen() == 0)
+            return;
+        TariffBand b;
+        b.almacen = dlg.Almacen();
+        b.minutoInicial = dlg.MinutoInicial();
+        b.minutoFinal = dlg.MinutoFinal();
+        b.pvp = dlg.Pvp();
+        store().InsertarTarifa(b);
+    }
+    cargarTab();
+    // The last row, wherever the sort placed the new band.
+    Grid& g = gridActual();
+    if (g.Rows() > g.FixedRows())
+        g.setRow(g.Rows() - 1);
+}
+
+void frmParkingMtto::cmdModificar_Click()
+{
+    bool done = true;
+    Grid& g = gridActual();
+    const int row = g.Row();
+    if (ui->ssTab->currentIndex() == TabGratis) {
+        FreeBand b;
+        if (!bandaActual(b))
+            return;
+        frmParkingMtto_Datos dlg(this);
+        dlg.setAlmacen(b.almacen);
+        dlg.setImporteInicial(b.importeInicial);
+        dlg.setImporteFinal(b.importeFinal);
+        dlg.setMinutos(b.minutos);
+        dlg.Form_Load();
+        frame::runModal(dlg);
+        if (dlg.Almacen() == 0)
+            return;
+        b.almacen = dlg.Almacen();
+        b.importeInicial = dlg.ImporteInicial();
+        b.importeFinal = dlg.ImporteFinal();
+        b.minutos = dlg.Minutos();
+        done = store().ModificarGratis(b);
+    } else {
+        TariffBand b;
+        if (!bandaActual(b))
+            return;
+        frmParkingMtto_Datos_2 dlg(this);
+        dlg.setAlmacen(b.almacen);
+        dlg.setMinutoInicial(b.minutoInicial);
+        dlg.setMinutoFinal(b.minutoFinal);
+        dlg.setPvp(b.pvp);
+        dlg.Form_Load();
+        frame::runModal(dlg);
+        if (dlg.Almacen() == 0)
+            return;
+        b.almacen = dlg.Almacen();
+        b.minutoInicial = dlg.MinutoInicial();
+        b.minutoFinal = dlg.MinutoFinal();
+        b.pvp = dlg.Pvp();
+        done = store().ModificarTarifa(b);
+    }
+    if (!done)
+        frame::msgAtencion(bandGoneMessage());
+    cargarTab();
+    if (g.Rows() > g.FixedRows())
+        g.setRow(std::min(row, g.Rows() - 1));
+}
+
+void frmParkingMtto::cmdEliminar_Click()
+{
+    Grid& g = gridActual();
+    const int row = g.Row();
+    if (row < g.FixedRows())
+        return;
+    const qint32 id = g.TextMatrix(row, 0).toInt();
+    if (!frame::askYesNo(QStringLiteral("¿Está seguro que desea eliminar el elemento actual?"),
+                         QStringLiteral("¡ Atención !")))
+        return;
+    const bool done = ui->ssTab->currentIndex() == TabGratis ? store().EliminarGratis(id) : store().EliminarTarifa(id);
+    if (!done)
+        frame::msgAtencion(bandGoneMessage());
+    cargarTab();
+    if (g.Rows() > g.FixedRows())
+        g.setRow(std::min(row, g.Rows() - 1));
+}
+
+void frmParkingMtto::cmdSalir_Click() { close(); }
+
+} // namespace zqvr::parking

@@ -1,0 +1,179 @@
+#include "touchscreen/frmCodigosRapido.h"
+
+#include "controls/Grid.h"
+#include "controls/ctlCodePicker.h"
+#include "controls/ctlTextBox.h"
+#include "frame/ErrorReport.h"
+#include "frame/HostContext.h"
+#include "frame/Services.h"
+#include "host/Empresa.h"
+#include "touchscreen/QuickCodeStore.h"
+#include "ui_frmCodigosRapido.h"
+
+namespace zqvr::touchscreen {
+
+using controls::Grid;
+
+namespace {
+constexpr int KeyEnter = 13;
+}
+
+frmCodigosRapido::frmCodigosRapido(QWidget* parent)
+    : Form(QStringLiteral("frmCodigosRapido"), QStringLiteral("Códigos Rápido"), parent),
+      ui(std::make_unique<Ui::frmCodigosRapido>())
+{
+    ui->setupUi(this);
+    ui->txtCodigo->setMaxLength(QuickCodeMaxLength);
+    ui->txtUnidades->setNumeric(true);
+    ui->txtAlmacen->setMaxCode(32767);
+
+    connect(ui->txtAlmacen, &controls::ctlCodePicker::KeyPress, this, [this](int& k) {
+        frame::guarded(QStringLiteral("Error en txtAlmacen_KeyPress"), [&] { txtAlmacen_KeyPress(k); });
+    });
+    // A warehouse chosen in the search dialog shows its codes at once too.
+    connect(ui->txtAlmacen, &controls::ctlCodePicker::CodigoCambiado, this, [this](qint64) {
+        frame::guarded(QStringLiteral("Error en txtAlmacen_Change"), [&] { CargarLineas(); });
+    });
+    connect(ui->txtUnidades, &controls::ctlTextBox::KeyPress, this, [this](int& k) {
+        frame::guarded(QStringLiteral("Error en txtUnidades_KeyPress"), [&] { txtUnidades_KeyPress(k); });
+    });
+    connect(ui->cmdEliminar, &QPushButton::clicked, this,
+            [this] { frame::guarded(QStringLiteral("Error en cmdEliminar_Click"), [&] { cmdEliminar_Click(); }); });
+    // The listing prints through the report engine, which this build does
+    // not have yet: the button stays in its place, unavailable.
+    ui->cmdImprimir->setEnabled(false);
+    ui->cmdImprimir->setToolTip(QStringLiteral("El listado de códigos rápidos no está disponible en esta versión."));
+    connect(ui->cmdSalir, &QPushButton::clicked, this,
+            [this] { frame::guarded(QStringLiteral("Error en cmdSalir_Click"), [&] { cmdSalir_Click(); }); });
+}
+
+frmCodigosRapido::~frmCodigosRapido() = default;
+
+QuickCodeStore frmCodigosRapido::store() const
+{
+    host::Empresa& e = frame::empresa();
+    return QuickCodeStore(frame::conn(), e.CodigoEmpresa(), e.EmpresaArticulos());
+}
+
+void frmCodigosRapido::formLoad()
+{
+    Grid& g = *ui->vsLineas;
+    g.setCols(4);
+    g.setFixedRows(1);
+    g.setRows(1);
+    const QString headers[4] = {QStringLiteral("Código Rápido"), QStringLiteral("Artículo"),
+                                QStringLiteral("Artículo"), QStringLiteral("Unidades")};
+    const int widths[4] = {1200, 1000, 6000, 1000};
+    const Grid::Alignment aligns[4] = {Grid::AlignLeft, Grid::AlignRight, Grid::AlignLeft, Grid::AlignRight};
+    for (int c = 0; c < 4; ++c) {
+        g.setTextMatrix(0, c, headers[c]);
+        g.setColWidth(c, widths[c]);
+        g.setColAlignment(c, aligns[c]);
+        g.setFixedAlignment(c, Grid::AlignCenter);
+    }
+
+    host::Empresa& empresa = frame::empresa();
+    db::Connection& conn = frame::conn();
+    ui->txtArticulo->setEmpresa(&empresa);
+    ui->txtArticulo->setConexion(&conn);
+    ui->txtAlmacen->setConexion(&conn);
+    ui->txtAlmacen->setEmpresa(&empresa);
+    ui->txtAlmacen->setUsuario(empresa.usuarioActual());
+    const qint64 own = ui->txtAlmacen->AlmacenUsuario();
+    if (own != 0) {
+        ui->txtAlmacen->setCodigo(own);
+        ui->txtAlmacen->Cargar();
+    } else {
+        ui->txtAlmacen->setText(QString());
+    }
+    // Only the central office looks after other warehouses' codes.
+    ui->txtAlmacen->setHabilitado(empresa.variableBool(QStringLiteral("OficinaCentral")));
+
+    ui->txtCodigo->clear();
+    ui->txtArticulo->setText(QString());
+    ui->txtUnidades->setText(QStringLiteral("1"));
+    CargarLineas();
+    ui->txtCodigo->setFocus();
+}
+
+void frmCodigosRapido::CargarLineas()
+{
+    Grid& g = *ui->vsLineas;
+    m_almacen = static_cast<qint16>(ui->txtAlmacen->Codigo());
+    g.setRedraw(false);
+    g.ClearData();
+    try {
+        for (const QuickCode& q : store().Cargar(m_almacen))
+            g.AddItem(q.codigo + QLatin1Char('\t') + QString::number(q.articulo) + QLatin1Char('\t') +
+                      q.descripcion + QLatin1Char('\t') + unitsText(q.unidades));
+    } catch (...) {
+        g.setRedraw(true);
+        throw;
+    }
+    g.setRedraw(true);
+}
+
+void frmCodigosRapido::txtAlmacen_KeyPress(int& keyAscii)
+{
+    if (keyAscii != KeyEnter)
+        return;
+    CargarLineas();
+}
+
+void frmCodigosRapido::txtUnidades_KeyPress(int& keyAscii)
+{
+    if (keyAscii != KeyEnter)
+        return;
+    keyAscii = 0;
+    Grabar();
+}
+
+void frmCodigosRapido::Grabar()
+{
+    QuickCodeStore s = store();
+    // The article as typed, even when its field was never left.
+    ui->txtArticulo->setText(ui->txtArticulo->text());
+    ui->txtArticulo->Cargar();
+    QuickCodeEntry entry;
+    const bool almacenValido = ui->txtAlmacen->EsValido() && m_almacen != 0 &&
+                               ui->txtAlmacen->Codigo() == m_almacen;
+    if (auto p = s.Validar(almacenValido, ui->txtCodigo->text(), static_cast<qint32>(ui->txtArticulo->Codigo()),
+                           ui->txtUnidades->text(), entry)) {
+        frame::msgAtencion(p->message);
+        switch (p->field) {
+        case EntryProblem::Field::Almacen: ui->txtAlmacen->codeField()->setFocus(); break;
+        case EntryProblem::Field::Codigo: ui->txtCodigo->setFocus(); break;
+        case EntryProblem::Field::Articulo: ui->txtArticulo->codeField()->setFocus(); break;
+        case EntryProblem::Field::Unidades: ui->txtUnidades->setFocus(); ui->txtUnidades->selectAll(); break;
+        }
+        return;
+    }
+    s.Guardar(m_almacen, entry.codigo, entry.articulo, entry.unidades);
+    CargarLineas();
+    // Show the code just saved.
+    Grid& g = *ui->vsLineas;
+    for (int r = g.FixedRows(); r < g.Rows(); ++r) {
+        if (g.TextMatrix(r, 0) == entry.codigo) {
+            g.setRow(r);
+            break;
+        }
+    }
+    ui->txtCodigo->clear();
+    ui->txtArticulo->setText(QString());
+    ui->txtUnidades->setText(QStringLiteral("1"));
+    ui->txtCodigo->setFocus();
+}
+
+void frmCodigosRapido::cmdEliminar_Click()
+{
+    Grid& g = *ui->vsLineas;
+    const int row = g.Row();
+    if (row < g.FixedRows() || row >= g.Rows())
+        return;
+    store().Eliminar(m_almacen, g.TextMatrix(row, 0));
+    g.RemoveItem(row);
+}
+
+void frmCodigosRapido::cmdSalir_Click() { close(); }
+
+} // namespace zqvr::touchscreen
