@@ -290,7 +290,7 @@ PropertyGrid::PropertyGrid(QWidget* parent) : QWidget(parent)
     m_treeWidget->setIndentation(12);
     m_treeWidget->header()->setSectionResizeMode(0, QHeaderView::Interactive);
     m_treeWidget->header()->setStretchLastSection(true);
-    m_treeWidget->setColumnWidth(0, 130);
+    m_treeWidget->setColumnWidth(0, 150);
     m_treeWidget->installEventFilter(this);
     lay->addWidget(m_treeWidget, 1);
     m_commands = new QWidget(this);

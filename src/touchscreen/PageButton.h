@@ -4,6 +4,8 @@
 // wherever the pointer is (the editor decides what lies there).
 #include "touchscreen_export.h"
 
+#include <QColor>
+#include <QPixmap>
 #include <QPoint>
 #include <QPushButton>
 
@@ -16,6 +18,12 @@ public:
     int index() const { return m_index; }
     bool dragging() const { return m_dragging; }
 
+    // What the key shows: colours, picture (drawn above the caption) and caption.
+    void setFace(const QColor& back, const QColor& fore, const QPixmap& picture, const QString& caption);
+    QColor backColor() const { return m_back; }
+    QColor foreColor() const { return m_fore; }
+    QPixmap picture() const { return m_picture; }
+
 Q_SIGNALS:
     void Selected(int index);
     void DragOver(int index, const QPoint& globalPos);
@@ -27,12 +35,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     int m_index;
     bool m_maybeDrag = false;
     bool m_dragging = false;
     QPoint m_pressPos;
+    QColor m_back;
+    QColor m_fore;
+    QPixmap m_picture;
 };
 
 } // namespace zqvr::touchscreen

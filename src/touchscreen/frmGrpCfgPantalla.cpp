@@ -73,14 +73,6 @@ QPixmap arrowPicture()
     return pm;
 }
 
-QString buttonStyle(qint32 back, qint32 fore)
-{
-    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid #808080; "
-                          "font-family: Tahoma; font-weight: bold; }"
-                          "QPushButton:disabled { color: %2; }")
-        .arg(colorFromStored(back).name(), colorFromStored(fore).name());
-}
-
 int listValue(const QVariant& v) { return v.toInt(); }
 } // namespace
 
@@ -239,6 +231,8 @@ void frmGrpCfgPantalla::distribuir()
 {
     const int n = buttonCount(m_tipo);
     const int cols = buttonColumns(m_tipo);
+    QFont captionFont(QStringLiteral("Tahoma"));
+    captionFont.setBold(true);
     auto make = [&](std::vector<PageButton*>& list, QGroupBox* frame, const QString& name, bool grupos) {
         for (PageButton* b : list)
             delete b;
@@ -246,7 +240,7 @@ void frmGrpCfgPantalla::distribuir()
         for (int i = 0; i < n; ++i) {
             auto* b = new PageButton(name, i, frame);
             b->setGeometry(OriginX + (i % cols) * PitchX, OriginY + (i / cols) * PitchY, ButtonW, ButtonH);
-            b->setIconSize(QSize(ButtonW - 16, ButtonH - 22));
+            b->setFont(captionFont);
             b->show();
             if (grupos) {
                 connect(b, &PageButton::Selected, this, [this](int i) { cmdRapido_Click(i); });
@@ -331,19 +325,15 @@ void frmGrpCfgPantalla::CargarArticulos()
 void frmGrpCfgPantalla::refrescarGrupo(int index)
 {
     const GroupSlot& s = m_grupos.at(index);
-    PageButton* b = cmdRapido.at(index);
-    b->setStyleSheet(buttonStyle(s.backColor, s.foreColor));
-    b->setText(s.caption());
-    b->setIcon(s.imagenIndex > 0 ? QIcon(ImageManager1->at(s.imagenIndex)) : QIcon());
+    cmdRapido.at(index)->setFace(colorFromStored(s.backColor), colorFromStored(s.foreColor),
+                                 s.imagenIndex > 0 ? ImageManager1->at(s.imagenIndex) : QPixmap(), s.caption());
 }
 
 void frmGrpCfgPantalla::refrescarArticulo(int index)
 {
     const KeySlot& s = m_articulos.at(index);
-    PageButton* b = cmdArticulo.at(index);
-    b->setStyleSheet(buttonStyle(s.backColor, s.foreColor));
-    b->setText(s.caption());
-    b->setIcon(s.imagenIndex > 0 ? QIcon(ImageManager->at(s.imagenIndex)) : QIcon());
+    cmdArticulo.at(index)->setFace(colorFromStored(s.backColor), colorFromStored(s.foreColor),
+                                   s.imagenIndex > 0 ? ImageManager->at(s.imagenIndex) : QPixmap(), s.caption());
 }
 
 void frmGrpCfgPantalla::marcar(QFrame* mark, QWidget* button)

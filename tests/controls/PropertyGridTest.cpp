@@ -167,6 +167,9 @@ TEST_F(PropertyGridTest, KeysInAnEditorReachTheScreenWhichMayConsumeThem)
             key = 0;
         }
     });
+    grid.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    // Focusing an editor selects its row, as a click into it does.
     QLineEdit* code = lineOf(articulo);
     code->setFocus();
     QTest::keyClick(code, Qt::Key_F3);

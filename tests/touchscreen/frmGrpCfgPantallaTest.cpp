@@ -141,7 +141,7 @@ TEST_F(LayoutEditor, TheFirstChangeOnAnEmptyGroupCreatesItAndOpensItsKeys)
     });
     grid("wndPropGridGrp")->item(4)->editor()->findChild<QToolButton*>()->click();
     EXPECT_EQ(cell("SELECT BackColor FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 21").toInt(), 0x332211);
-    EXPECT_TRUE(button("cmdRapido", 20)->styleSheet().contains("#112233"));
+    EXPECT_EQ(button("cmdRapido", 20)->backColor(), QColor(0x11, 0x22, 0x33));
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 1);
 }
 
@@ -242,7 +242,7 @@ TEST_F(LayoutEditor, PicturesAreStoredShownAndRemoved)
     services.files->answers.push_back(png);
     grid("wndPropGridGrp")->item(6)->editor()->findChild<QToolButton*>()->click();
     EXPECT_FALSE(db.conn().scalar("SELECT Imagen FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 1").toByteArray().isEmpty());
-    EXPECT_FALSE(button("cmdRapido", 0)->icon().isNull());
+    EXPECT_FALSE(button("cmdRapido", 0)->picture().isNull());
 
     // A file that is no picture is reported; the group keeps its picture.
     const QString bad = dir.filePath("bad.png");
@@ -254,11 +254,11 @@ TEST_F(LayoutEditor, PicturesAreStoredShownAndRemoved)
     grid("wndPropGridGrp")->item(6)->editor()->findChild<QToolButton*>()->click();
     ASSERT_EQ(services.messages->shown.size(), 1u);
     EXPECT_EQ(services.messages->shown[0].caption, "frmGrpCfgPantalla:wndPropGridGrp_ValueChanged");
-    EXPECT_FALSE(button("cmdRapido", 0)->icon().isNull());
+    EXPECT_FALSE(button("cmdRapido", 0)->picture().isNull());
 
     static_cast<QToolButton*>(grid("wndPropGridGrp")->commandWidget(103))->click();
     EXPECT_EQ(db.conn().scalar("SELECT Imagen FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 1").toByteArray(), QByteArray(""));
-    EXPECT_TRUE(button("cmdRapido", 0)->icon().isNull());
+    EXPECT_TRUE(button("cmdRapido", 0)->picture().isNull());
     EXPECT_EQ(button("cmdRapido", 0)->text(), "[VACIO]");
 }
 
