@@ -66,7 +66,7 @@ int clsCfgPantallaTactil::ActualizarImagenesFicha(int Cod_Articulo, const QStrin
         tx.commit();
         return static_cast<int>(rows.size());
     } catch (const Error& e) {
-        throw e.source().isEmpty() ? e.withSource(source) : e;
+        throw e.withSource(source);
     }
 }
 
