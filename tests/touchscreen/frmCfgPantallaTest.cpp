@@ -1,5 +1,7 @@
 // The configurations list and its data dialog, through the real widgets.
+#include "component/ClassRegistry.h"
 #include "controls/Grid.h"
+#include "frame/EntryClass.h"
 #include "controls/ctlTextBox.h"
 #include "support/ScreenTest.h"
 #include "touchscreen/frmCfgPantalla.h"
@@ -7,6 +9,7 @@
 #include "touchscreen/frmGrpCfgPantalla.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -245,6 +248,43 @@ TEST_F(ConfigurationList, CfgGruposOpensTheEditorOnTheSelectedConfiguration)
     });
     button("cmdConfigurar")->click();
     EXPECT_EQ(services.modal->dialogsRun, QStringList{"frmGrpCfgPantalla"});
+}
+
+TEST_F(ConfigurationList, TheEntryClassStartsAFreshScreenAfterItsScreenCloses)
+{
+    addCfg(1, "Barra", 1);
+    std::unique_ptr<QObject> entry(component::ClassRegistry::instance().create("ZQVRTpvs.frmclsCfgPantalla"));
+    ASSERT_NE(entry, nullptr);
+    entry->setProperty("EmpresaBrevanto", QVariant::fromValue<QObject*>(&db.empresa()));
+    entry->setProperty("ConexionBrevanto", QVariant::fromValue<QObject*>(&db.conn()));
+    auto* launcher = qobject_cast<frame::EntryClass*>(entry.get());
+    QPointer<frame::Form> first = launcher->screen();
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(QMetaObject::invokeMethod(entry.get(), "Show", Q_ARG(int, 0), Q_ARG(QObject*, nullptr)));
+    EXPECT_EQ(first->findChild<Grid*>("vsLineas")->Rows(), 2);
+    first->findChild<QPushButton*>("cmdSalir")->click();
+    EXPECT_EQ(launcher->screen(), nullptr) << "the closing notice drops the screen";
+    QMetaObject::invokeMethod(entry.get(), "Show", Q_ARG(int, 0), Q_ARG(QObject*, nullptr));
+    ASSERT_NE(launcher->screen(), nullptr);
+    EXPECT_EQ(launcher->screen()->loadCount(), 1);
+    EXPECT_TRUE(launcher->screen()->isVisible());
+}
+
+TEST(PictureRefreshEntry, TheHostReachesItLateBoundByItsProgramIdentifier)
+{
+    test::TestDatabase db;
+    test::ServiceDoubles services;
+    db.exec("INSERT INTO TPV_CfgPantalla_Grupos_Lineas (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion, Cod_Articulo,"
+            " OrigenImagen, Imagen) VALUES (1, 1, 1, 0, 7, 1, X'01')");
+    std::unique_ptr<QObject> cls(component::ClassRegistry::instance().create("ZQVRTpvs.clsCfgPantallaTactil"));
+    ASSERT_NE(cls, nullptr);
+    cls->setProperty("EmpresaBrevanto", QVariant::fromValue<QObject*>(&db.empresa()));
+    cls->setProperty("ConexionBrevanto", QVariant::fromValue<QObject*>(&db.conn()));
+    int changed = -1;
+    ASSERT_TRUE(QMetaObject::invokeMethod(cls.get(), "ActualizarImagenesFicha", Q_RETURN_ARG(int, changed),
+                                          Q_ARG(int, 7), Q_ARG(QString, QStringLiteral("/no/existe.png"))));
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(db.conn().scalar("SELECT Imagen FROM TPV_CfgPantalla_Grupos_Lineas").toByteArray(), QByteArray(""));
 }
 
 } // namespace
