@@ -5,6 +5,7 @@
 #include "controls/PropertyGrid.h"
 #include "controls/ctlSearchDialog.h"
 #include "support/ScreenTest.h"
+#include "touchscreen/LayoutPlaces.h"
 #include "touchscreen/PageButton.h"
 #include "touchscreen/frmGrpCfgPantalla.h"
 
@@ -364,6 +365,69 @@ TEST_F(LayoutEditor, AMoveThatFailsLeavesTableAndPageAsTheyWere)
     EXPECT_EQ(cell("SELECT Cod_GrupoDF FROM TPV_CfgPantalla"), "2");
     EXPECT_EQ(button("cmdRapido", 1)->text(), "Uno");
     EXPECT_TRUE(button("cmdRapido", 1)->geometry().contains(editor->findChild<QCheckBox*>("chkGDF")->geometry().center()));
+}
+
+// The editor's own copy of the pages must say what the table says after
+// every move, or the next property change would be written to another row.
+TEST_F(LayoutEditor, TheWorkingCopyMatchesTheTableAfterEveryMoveOfAThreeByFourPage)
+{
+    addCfg(1, 0, 2);
+    for (int i = 0; i < 12; ++i) {
+        if (i % 4 == 3)
+            continue; // some empty buttons travel too
+        addGroup(1, i + 1, touchscreen::placeOf(0, i), QStringLiteral("G%1").arg(i));
+        addKey(1, 1, touchscreen::placeOf(0, i), 1000 + i);
+    }
+    open(1, 0);
+    editor->cmdRapido_Click(0);
+    auto checkKeys = [&](const std::string& ctx) {
+        int stored = 0;
+        for (int i = 0; i < 12; ++i) {
+            const auto& k = editor->articulos()[i];
+            if (!k.stored())
+                continue;
+            ++stored;
+            ASSERT_EQ(k.posicion, touchscreen::placeOf(0, i)) << ctx;
+            ASSERT_EQ(cell(QStringLiteral("SELECT Cod_Articulo FROM TPV_CfgPantalla_Grupos_Lineas WHERE Cod_Grupo = 1"
+                                          " AND Posicion = %1").arg(k.posicion)).toInt(), k.articulo) << ctx;
+        }
+        ASSERT_EQ(db.count("TPV_CfgPantalla_Grupos_Lineas"), stored) << ctx;
+    };
+    for (int f = 0; f < 12; ++f)
+        for (int t = 0; t < 12; ++t)
+            for (bool after : {false, true}) {
+                editor->MoverArticulo(f, t, after);
+                checkKeys(QStringLiteral("key %1 -> %2 %3").arg(f).arg(t).arg(after).toStdString());
+            }
+
+    auto checkGroups = [&](const std::string& ctx) {
+        int stored = 0;
+        const int defaultNumber = cell("SELECT Cod_GrupoDF FROM TPV_CfgPantalla").toInt();
+        for (int i = 0; i < 12; ++i) {
+            const auto& g = editor->grupos()[i];
+            if (!g.stored())
+                continue;
+            ++stored;
+            ASSERT_EQ(g.numero, i + 1) << ctx;
+            ASSERT_EQ(cell(QStringLiteral("SELECT Descripcion FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = %1 AND "
+                                          "Posicion = %2").arg(g.numero).arg(touchscreen::placeOf(0, i))), g.texto) << ctx;
+            ASSERT_EQ(g.defecto, g.numero == defaultNumber) << ctx;
+        }
+        ASSERT_EQ(db.count("TPV_CfgPantalla_Grupos"), stored) << ctx;
+        // The default group is still the one it was.
+        ASSERT_EQ(cell(QStringLiteral("SELECT Descripcion FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = %1")
+                           .arg(defaultNumber)), "G1") << ctx;
+        // The group on screen shows its own keys.
+        for (const auto& k : editor->articulos())
+            ASSERT_EQ(k.grupo, editor->grupos()[editor->grupoSeleccionado()].numero) << ctx;
+    };
+    for (int f = 0; f < 12; ++f)
+        for (int t = 0; t < 12; ++t)
+            for (bool after : {false, true}) {
+                editor->MoverGrupo(f, t, after);
+                checkGroups(QStringLiteral("group %1 -> %2 %3").arg(f).arg(t).arg(after).toStdString());
+            }
+    EXPECT_TRUE(services.messages->shown.empty());
 }
 
 } // namespace
