@@ -796,7 +796,7 @@ void frmGrpCfgPantalla::arrastrando(bool grupos, int f, const QPoint& globalPos)
     if (pctFlecha->parentWidget() != frame)
         pctFlecha->setParent(frame);
     const QRect r = target->geometry();
-    const int x = after ? r.right() + ArrowGap : r.left() - pctFlecha->width();
+    const int x = after ? r.right() + ArrowGap : r.left();
     pctFlecha->move(x, r.top());
     pctFlecha->show();
     pctFlecha->raise();
