@@ -30,7 +30,7 @@ frmCfgPantalla::frmCfgPantalla(QWidget* parent)
     connect(ui->cmdEliminar, &QPushButton::clicked, this, [this] { cmdEliminar_Click(); });
     connect(ui->cmdConfigurar, &QPushButton::clicked, this, [this] { cmdConfigurar_Click(); });
     connect(ui->cmdForzar, &QPushButton::clicked, this, [this] { cmdForzar_Click(); });
-    connect(ui->cmdImprimir, &QPushButton::clicked, this, [this] { cmdImprimir_Click(); });
+    // cmdImprimir is hooked to the grid printer once the reports library is part of the build.
     connect(ui->cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
     connect(ui->vsLineas, &Grid::DoubleClicked, this, [this](int row, int) {
         if (row >= 1)
@@ -176,13 +176,6 @@ void frmCfgPantalla::cmdForzar_Click()
         store().forceReload(ui->vsLineas->TextMatrix(row, 0).toInt());
         frame::msgBox(QStringLiteral("Operación realizada con éxito"), QStringLiteral("¡ Atención !"),
                       frame::MsgIcon::Information);
-    });
-}
-
-void frmCfgPantalla::cmdImprimir_Click()
-{
-    frame::guarded(QStringLiteral("frmCfgPantalla:cmdImprimir_Click"), [&] {
-        // The grid printer of the reports library takes the list once it is part of the build.
     });
 }
 

@@ -28,7 +28,6 @@ private:
     void cmdEliminar_Click();
     void cmdConfigurar_Click();
     void cmdForzar_Click();
-    void cmdImprimir_Click();
     void cmdSalir_Click();
     // Modificar and Eliminar need a line to work on.
     void habilitarBotones();
