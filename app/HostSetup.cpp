@@ -48,10 +48,21 @@ bool parseArguments(const QStringList& args, HostOptions& options, QString& mess
             if (!next(v))
                 return false;
             options.open << v;
+        } else if (a == QLatin1String("--refresh-picture")) {
+            QString article;
+            if (!next(article) || !next(options.refreshFile))
+                return false;
+            bool ok = false;
+            options.refreshArticle = article.toInt(&ok);
+            if (!ok) {
+                message = QStringLiteral("Código de artículo no válido: %1").arg(article);
+                return false;
+            }
+            options.refreshPicture = true;
         } else if (a == QLatin1String("--controls")) {
             options.controlsPage = true;
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
-            message = QStringLiteral("Uso: brevanto-host [--db FICHERO] [--config FICHERO] [--scale N] [--open PROGID]... [--controls]");
+            message = QStringLiteral("Uso: brevanto-host [--db FICHERO] [--config FICHERO] [--scale N] [--open PROGID]... [--controls] [--refresh-picture ARTICULO FICHERO]");
             return false;
         } else {
             message = QStringLiteral("Argumento desconocido: %1").arg(a);

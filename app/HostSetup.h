@@ -17,6 +17,10 @@ struct HostOptions {
     double demoScale = 1.0; // --scale N: size of the demo data made on first run
     QStringList open;       // --open PROGID (repeatable): entry classes shown at start
     bool controlsPage = false; // --controls: the controls page shown at start
+    // --refresh-picture ARTICLE FILE: run the touch-screen picture refresh and exit.
+    bool refreshPicture = false;
+    int refreshArticle = 0;
+    QString refreshFile;
 };
 
 // Parses the command line; returns false (with a message) on a bad argument.

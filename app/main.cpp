@@ -4,6 +4,8 @@
 #include "HostSetup.h"
 #include "LauncherWindow.h"
 
+#include "component/ZQVRTpvs.h"
+
 #include "db/Error.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
@@ -53,6 +55,23 @@ int main(int argc, char** argv)
         zqvr::frame::msgBox(QStringLiteral("No se pudo abrir la base de datos %1:\n%2").arg(options.dbPath, e.description()),
                             QStringLiteral("Brevanto"), zqvr::frame::MsgIcon::Critical);
         return 1;
+    }
+
+    if (options.refreshPicture) {
+        // The windowless entry class, reached late-bound as any host reaches it.
+        std::unique_ptr<QObject> cls(ZQVRTpvs_CreateObject("ZQVRTpvs.clsCfgPantallaTactil"));
+        cls->setProperty("EmpresaBrevanto", QVariant::fromValue<QObject*>(&empresa));
+        cls->setProperty("ConexionBrevanto", QVariant::fromValue<QObject*>(conn.get()));
+        try {
+            int changed = 0;
+            QMetaObject::invokeMethod(cls.get(), "ActualizarImagenesFicha", Q_RETURN_ARG(int, changed),
+                                      Q_ARG(int, options.refreshArticle), Q_ARG(QString, options.refreshFile));
+            QTextStream(stdout) << "Teclas actualizadas: " << changed << "\n";
+            return 0;
+        } catch (const zqvr::Error& e) {
+            QTextStream(stderr) << e.source() << ": " << e.description() << "\n";
+            return 1;
+        }
     }
 
     brevanto::LauncherWindow window(conn.get(), &empresa, options.dbPath);

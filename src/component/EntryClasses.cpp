@@ -6,6 +6,9 @@
 #include "component/frmclsParkingMtto.h"
 #include "component/frmclsTpvs.h"
 #include "component/frmclsVisorTpvs.h"
+#include "component/frmclsCfgPantalla.h"
+#include "component/frmclsTpvs.h"
+#include "touchscreen/clsCfgPantallaTactil.h"
 
 namespace zqvr::component {
 
@@ -18,6 +21,8 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     add(QStringLiteral("frmclsGestorMensajesTPV"), [] { return new frmclsGestorMensajesTPV; });
     add(QStringLiteral("frmclsCodigosRapido"), [] { return new frmclsCodigosRapido; });
     add(QStringLiteral("frmclsParkingMtto"), [] { return new frmclsParkingMtto; });
+    add(QStringLiteral("frmclsCfgPantalla"), [] { return new frmclsCfgPantalla; });
+    add(QStringLiteral("clsCfgPantallaTactil"), [] { return new touchscreen::clsCfgPantallaTactil; });
 }
 
 } // namespace zqvr::component

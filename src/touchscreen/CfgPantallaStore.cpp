@@ -1,0 +1,65 @@
+#include "touchscreen/CfgPantallaStore.h"
+
+#include "db/Connection.h"
+#include "db/SqlLiteral.h"
+
+namespace zqvr::touchscreen {
+
+using db::sqlInt;
+using db::sqlText;
+
+std::vector<CfgPantalla> CfgPantallaStore::list()
+{
+    std::vector<CfgPantalla> out;
+    auto rs = m_conn.query(QStringLiteral("SELECT * FROM TPV_CfgPantalla WHERE Cod_Empresa =") + sqlInt(m_empresa)
+                           + QStringLiteral(" ORDER BY Cod_CfgPantalla"));
+    while (!rs.eof()) {
+        out.push_back({rs["Cod_CfgPantalla"].toInt(), rs["Descripcion"].toString(), rs["Tipo"].toInt()});
+        rs.moveNext();
+    }
+    return out;
+}
+
+bool CfgPantallaStore::exists(int codigo, const QString& descripcion)
+{
+    const QString rest = QStringLiteral("* FROM TPV_CfgPantalla WHERE Cod_Empresa =") + sqlInt(m_empresa)
+                         + QStringLiteral(" AND (Cod_CfgPantalla = ") + sqlInt(codigo)
+                         + QStringLiteral(" OR Descripcion = ") + sqlText(descripcion) + QStringLiteral(")");
+    auto rs = m_conn.query(QStringLiteral(" ") + m_conn.dialect().selectTop(1, rest));
+    return !rs.eof();
+}
+
+void CfgPantallaStore::insert(const CfgPantalla& cfg)
+{
+    m_conn.execute(QStringLiteral("INSERT INTO TPV_CfgPantalla (Cod_Empresa, Cod_CfgPantalla, Descripcion, Tipo, "
+                                  "Cod_GrupoDF) VALUES (")
+                   + sqlInt(m_empresa) + QStringLiteral(",") + sqlInt(cfg.codigo) + QStringLiteral(",")
+                   + sqlText(cfg.descripcion) + QStringLiteral(",") + sqlInt(cfg.tipo) + QStringLiteral(",0)"));
+}
+
+void CfgPantallaStore::update(int codigo, const QString& descripcion, int tipo)
+{
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Descripcion =") + sqlText(descripcion)
+                   + QStringLiteral(" ,Tipo = ") + sqlInt(tipo) + QStringLiteral(" WHERE Cod_Empresa = ")
+                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla =") + sqlInt(codigo));
+}
+
+void CfgPantallaStore::remove(int codigo)
+{
+    const QString where = QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa)
+                          + QStringLiteral(" AND Cod_CfgPantalla =") + sqlInt(codigo);
+    db::TransactionGuard tx(m_conn);
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas") + where);
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos") + where);
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla") + where);
+    tx.commit();
+}
+
+void CfgPantallaStore::forceReload(int codigo)
+{
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Act=0, Act2=0, Act3=0, Act4=0, Act5=0, Act6=0, "
+                                  "Act7=0, Act8=0, Act9=0, Act10=0 WHERE Cod_Empresa = ")
+                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(codigo));
+}
+
+} // namespace zqvr::touchscreen

@@ -1,0 +1,374 @@
+#include "touchscreen/LayoutStore.h"
+
+#include "db/Connection.h"
+#include "db/Error.h"
+#include "db/SqlLiteral.h"
+#include "frame/modComun.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace zqvr::touchscreen {
+
+using db::sqlInt;
+using db::sqlText;
+
+namespace {
+const QString TempPicture = QStringLiteral("temp_imagen.png");
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+} // namespace
+
+LayoutStore::LayoutStore(db::Connection& conn, int empresa, int cfg, int tipo, int empresaArticulos)
+    : m_conn(conn), m_empresa(empresa), m_cfg(cfg), m_tipo(tipo == Tipo3x4 ? Tipo3x4 : Tipo9x4),
+      m_empresaArticulos(empresaArticulos)
+{
+}
+
+QString LayoutStore::cfgWhere() const
+{
+    return QStringLiteral(" AND Cod_Empresa = ") + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=")
+           + sqlInt(m_cfg);
+}
+
+QString LayoutStore::groupWhere(int numero) const
+{
+    return QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=")
+           + sqlInt(m_cfg) + QStringLiteral(" AND Cod_Grupo=") + sqlInt(numero);
+}
+
+QString LayoutStore::keyWhere(int grupo, int posicion) const
+{
+    return groupWhere(grupo) + QStringLiteral(" AND Posicion=") + sqlInt(posicion);
+}
+
+QString LayoutStore::groupPictureSelect(int numero) const
+{
+    return QStringLiteral("SELECT Imagen FROM TPV_CfgPantalla_Grupos") + groupWhere(numero);
+}
+
+QString LayoutStore::keyPictureSelect(int grupo, int posicion) const
+{
+    return QStringLiteral("SELECT Imagen FROM TPV_CfgPantalla_Grupos_Lineas") + keyWhere(grupo, posicion);
+}
+
+std::vector<GroupSlot> LayoutStore::loadGroups(int* defaultIndex)
+{
+    std::vector<GroupSlot> page(count());
+    if (defaultIndex)
+        *defaultIndex = -1;
+    // Pictures come with the rows: one statement for the page, whatever the number of pictures.
+    auto rs = m_conn.query(
+        QStringLiteral("SELECT g.*, ") + m_conn.dialect().isNull(QStringLiteral("p.Cod_GrupoDF"), QStringLiteral("0"))
+        + QStringLiteral(" AS GDF FROM TPV_CfgPantalla_Grupos g LEFT JOIN TPV_CfgPantalla p ON p.Cod_Empresa = "
+                         "g.Cod_Empresa AND p.Cod_CFGPantalla=g.Cod_CFGPantalla AND p.Cod_GrupoDF = g.Cod_Grupo"
+                         " WHERE g.Cod_Empresa =")
+        + sqlInt(m_empresa) + QStringLiteral(" AND g.Cod_CfgPantalla =") + sqlInt(m_cfg));
+    while (!rs.eof()) {
+        const int index = indexOf(m_tipo, rs["Posicion"].toInt());
+        // A row whose place does not belong to this grid type cannot be shown; leave it alone.
+        if (index >= 0) {
+            GroupSlot& s = page[index];
+            s.numero = rs["Cod_Grupo"].toInt();
+            s.posicion = rs["Posicion"].toInt();
+            s.tipoTexto = rs["TipoTexto"].toInt();
+            s.texto = rs["Descripcion"].toString();
+            s.foreColor = static_cast<qint32>(rs["ForeColor"].toLongLong());
+            s.backColor = static_cast<qint32>(rs["BackColor"].toLongLong());
+            s.imagen = rs["Imagen"].toByteArray();
+            s.defecto = rs["GDF"].toInt() != 0;
+            if (s.defecto && defaultIndex)
+                *defaultIndex = index;
+        }
+        rs.moveNext();
+    }
+    return page;
+}
+
+std::vector<KeySlot> LayoutStore::loadKeys(int grupo)
+{
+    std::vector<KeySlot> page(count());
+    for (auto& s : page)
+        s.grupo = grupo;
+    auto rs = m_conn.query(
+        QStringLiteral("SELECT a.Cod_Grupo, a.Cod_Articulo, a.Unidades, ")
+        + m_conn.dialect().isNull(QStringLiteral("b.Descripcion"), QStringLiteral("''"))
+        + QStringLiteral(" AS Descripcion, a.Posicion, BackColor, ForeColor, TipoTexto, Texto, Imagen, Pesado, "
+                         "PathVinculo, OrigenImagen FROM TPV_CfgPantalla_Grupos_Lineas a LEFT JOIN Articulos b"
+                         " ON b.Cod_Empresa = ")
+        + sqlInt(m_empresaArticulos) + QStringLiteral(" AND a.Cod_Articulo = b.Codigo WHERE a.Cod_Empresa =")
+        + sqlInt(m_empresa) + QStringLiteral(" AND a.Cod_CfgPantalla =") + sqlInt(m_cfg)
+        + QStringLiteral(" AND a.Cod_Grupo =") + sqlInt(grupo) + QStringLiteral(" ORDER BY a.Posicion ASC"));
+    while (!rs.eof()) {
+        const int index = indexOf(m_tipo, rs["Posicion"].toInt());
+        if (index >= 0) {
+            KeySlot& s = page[index];
+            s.articulo = rs["Cod_Articulo"].toInt();
+            s.tipo = s.articulo >= 1 ? KindArticle : s.articulo;
+            s.unidades = rs["Unidades"].toDouble();
+            s.descripcion = rs["Descripcion"].toString();
+            s.posicion = rs["Posicion"].toInt();
+            s.backColor = static_cast<qint32>(rs["BackColor"].toLongLong());
+            s.foreColor = static_cast<qint32>(rs["ForeColor"].toLongLong());
+            s.tipoTexto = rs["TipoTexto"].toInt();
+            s.texto = rs["Texto"].toString();
+            s.imagen = rs["Imagen"].toByteArray();
+            s.pesado = rs["Pesado"].toBool();
+            s.vinculo = rs["PathVinculo"].toString();
+            s.origenImagen = rs["OrigenImagen"].toInt();
+        }
+        rs.moveNext();
+    }
+    return page;
+}
+
+void LayoutStore::insertGroupRow(const GroupSlot& slot, int numero, int posicion)
+{
+    m_conn.execute(QStringLiteral("INSERT INTO TPV_CfgPantalla_Grupos (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, "
+                                  "Posicion, Descripcion, ForeColor, Backcolor, TipoTexto) VALUES (")
+                   + sqlInt(m_empresa) + QStringLiteral(", ") + sqlInt(m_cfg) + QStringLiteral(",") + sqlInt(numero)
+                   + QStringLiteral(",") + sqlInt(posicion) + QStringLiteral(", ") + sqlText(slot.texto)
+                   + QStringLiteral(", ") + sqlInt(slot.foreColor) + QStringLiteral(", ") + sqlInt(slot.backColor)
+                   + QStringLiteral(",") + sqlInt(slot.tipoTexto) + QStringLiteral(")"));
+}
+
+void LayoutStore::insertKeyRow(const KeySlot& slot, int posicion)
+{
+    m_conn.execute(QStringLiteral("INSERT INTO TPV_CfgPantalla_Grupos_Lineas (Cod_Empresa, Cod_CfgPantalla, "
+                                  "Cod_Grupo, Posicion, Cod_Articulo, Unidades,ForeColor, BackColor, "
+                                  "TipoTexto,Texto) VALUES (")
+                   + sqlInt(m_empresa) + QStringLiteral(", ") + sqlInt(m_cfg) + QStringLiteral(",")
+                   + sqlInt(slot.grupo) + QStringLiteral(",") + sqlInt(posicion) + QStringLiteral(",")
+                   + sqlInt(slot.articulo) + QStringLiteral(",") + db::sqlNumber(slot.unidades)
+                   + QStringLiteral(",") + sqlInt(slot.foreColor) + QStringLiteral(",") + sqlInt(slot.backColor)
+                   + QStringLiteral(",") + sqlInt(slot.tipoTexto) + QStringLiteral(",") + sqlText(slot.texto)
+                   + QStringLiteral(")"));
+}
+
+void LayoutStore::writeGroup(GroupSlot& slot, int index, const QString& clause)
+{
+    const int numero = slot.stored() ? slot.numero : index + 1;
+    const int posicion = slot.stored() ? slot.posicion : placeOf(m_tipo, index);
+    db::TransactionGuard tx(m_conn);
+    if (!slot.stored())
+        insertGroupRow(slot, numero, posicion);
+    if (!clause.isEmpty())
+        m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos set") + clause + groupWhere(numero));
+    tx.commit();
+    slot.numero = numero;
+    slot.posicion = posicion;
+}
+
+void LayoutStore::writeKey(KeySlot& slot, int index, const QString& clause)
+{
+    if (slot.grupo == 0)
+        throw Error(0, QStringLiteral("El grupo seleccionado no está guardado."), QStringLiteral("LayoutStore::writeKey"));
+    const int posicion = slot.stored() ? slot.posicion : placeOf(m_tipo, index);
+    db::TransactionGuard tx(m_conn);
+    if (!slot.stored())
+        insertKeyRow(slot, posicion);
+    if (!clause.isEmpty())
+        m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas set") + clause
+                       + keyWhere(slot.grupo, posicion));
+    tx.commit();
+    slot.posicion = posicion;
+}
+
+void LayoutStore::checkPictureFile(const QString& path)
+{
+    const QString source = QStringLiteral("LayoutStore::checkPictureFile");
+    QFileInfo fi(path);
+    if (path.isEmpty() || !fi.isFile())
+        throw Error(53, QStringLiteral("No se encuentra el fichero \"%1\".").arg(path), source);
+    if (fi.size() == 0)
+        throw Error(481, QStringLiteral("El fichero \"%1\" está vacío.").arg(path), source);
+    QImageReader reader(path);
+    if (!reader.canRead())
+        throw Error(481, QStringLiteral("El fichero \"%1\" no es una imagen válida.").arg(path), source);
+    const QSize size = reader.size();
+    // Pictures beyond what can be held in memory are refused before any row is touched.
+    const qint64 megabytes = qint64(size.width()) * size.height() * 4 / (1024 * 1024);
+    if (size.isValid() && QImageReader::allocationLimit() > 0 && megabytes >= QImageReader::allocationLimit())
+        throw Error(481,
+                    QStringLiteral("La imagen \"%1\" es demasiado grande (%2 x %3).")
+                        .arg(path)
+                        .arg(size.width())
+                        .arg(size.height()),
+                    source);
+}
+
+void LayoutStore::storeGroupPicture(GroupSlot& slot, int index, const QString& path)
+{
+    checkPictureFile(path);
+    const int numero = slot.stored() ? slot.numero : index + 1;
+    const int posicion = slot.stored() ? slot.posicion : placeOf(m_tipo, index);
+    db::TransactionGuard tx(m_conn);
+    if (!slot.stored())
+        insertGroupRow(slot, numero, posicion);
+    const QString thumb = frame::SalvarImagenes(m_conn, path, groupPictureSelect(numero), TempPicture);
+    if (thumb.isEmpty())
+        throw Error(481, QStringLiteral("No se pudo guardar la imagen \"%1\".").arg(path),
+                    QStringLiteral("LayoutStore::storeGroupPicture"));
+    const QByteArray bytes = readFile(thumb);
+    tx.commit();
+    slot.numero = numero;
+    slot.posicion = posicion;
+    slot.imagen = bytes;
+}
+
+void LayoutStore::storeKeyPicture(KeySlot& slot, int index, const QString& path)
+{
+    checkPictureFile(path);
+    if (slot.grupo == 0)
+        throw Error(0, QStringLiteral("El grupo seleccionado no está guardado."),
+                    QStringLiteral("LayoutStore::storeKeyPicture"));
+    const int posicion = slot.stored() ? slot.posicion : placeOf(m_tipo, index);
+    db::TransactionGuard tx(m_conn);
+    if (!slot.stored())
+        insertKeyRow(slot, posicion);
+    const QString thumb = frame::SalvarImagenes(m_conn, path, keyPictureSelect(slot.grupo, posicion), TempPicture);
+    if (thumb.isEmpty())
+        throw Error(481, QStringLiteral("No se pudo guardar la imagen \"%1\".").arg(path),
+                    QStringLiteral("LayoutStore::storeKeyPicture"));
+    const QByteArray bytes = readFile(thumb);
+    tx.commit();
+    slot.posicion = posicion;
+    slot.imagen = bytes;
+}
+
+void LayoutStore::removeGroupPicture(GroupSlot& slot)
+{
+    if (!slot.stored())
+        return;
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos SET Imagen = '' ") + QStringLiteral(" WHERE Cod_Empresa =")
+                   + sqlInt(m_empresa) + QStringLiteral("   AND Cod_CfgPantalla =") + sqlInt(m_cfg)
+                   + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.numero));
+    slot.imagen.clear();
+}
+
+void LayoutStore::removeKeyPicture(KeySlot& slot)
+{
+    if (!slot.stored())
+        return;
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = '' ")
+                   + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa) + QStringLiteral("   AND Cod_CfgPantalla =")
+                   + sqlInt(m_cfg) + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.grupo)
+                   + QStringLiteral("   AND Posicion =") + sqlInt(slot.posicion));
+    slot.imagen.clear();
+}
+
+void LayoutStore::setDefaultGroup(int numero)
+{
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Cod_GrupoDF = ") + sqlInt(numero)
+                   + QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa)
+                   + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg));
+}
+
+int LayoutStore::defaultGroup()
+{
+    return m_conn
+        .scalar(QStringLiteral("SELECT Cod_GrupoDF FROM TPV_CfgPantalla WHERE Cod_Empresa = ") + sqlInt(m_empresa)
+                + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg))
+        .toInt();
+}
+
+void LayoutStore::deleteKey(KeySlot& slot)
+{
+    if (!slot.stored())
+        return;
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas  WHERE Cod_Empresa = ")
+                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)
+                   + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(slot.grupo) + QStringLiteral(" AND Posicion = ")
+                   + sqlInt(slot.posicion));
+    const int grupo = slot.grupo;
+    slot = KeySlot{};
+    slot.grupo = grupo;
+}
+
+void LayoutStore::deleteGroup(GroupSlot& slot)
+{
+    if (!slot.stored())
+        return;
+    const QString where = QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa)
+                          + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)
+                          + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(slot.numero);
+    db::TransactionGuard tx(m_conn);
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas ") + where);
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos ") + where);
+    tx.commit();
+    slot = GroupSlot{};
+}
+
+void LayoutStore::moveKey(int grupo, int f, int final)
+{
+    if (f == final)
+        return;
+    const int lo = std::min(f, final);
+    const int hi = std::max(f, final);
+    const QString shift = f < final ? QStringLiteral(" - 1") : QStringLiteral(" + 1");
+    const QString scope = cfgWhere() + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(grupo);
+    db::TransactionGuard tx(m_conn);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET  Posicion =99  WHERE Posicion = ")
+                   + sqlInt(placeOf(m_tipo, f)) + scope);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET  Posicion  =")
+                   + shiftedPlaceSql(m_tipo, shift) + QStringLiteral("  WHERE Posicion<>99 AND Posicion BETWEEN ")
+                   + sqlInt(placeOf(m_tipo, lo)) + QStringLiteral(" AND ") + sqlInt(placeOf(m_tipo, hi)) + scope);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET  Posicion= ")
+                   + sqlInt(placeOf(m_tipo, final)) + QStringLiteral(" WHERE Posicion = 99") + scope);
+    tx.commit();
+}
+
+int LayoutStore::moveGroup(int f, int final)
+{
+    const int previousDefault = defaultGroup();
+    if (f == final)
+        return previousDefault;
+    const int lo = std::min(f, final);
+    const int hi = std::max(f, final);
+    const QString shift = f < final ? QStringLiteral(" - 1") : QStringLiteral(" + 1");
+    const QString scope = cfgWhere();
+    const QString range = QStringLiteral(" AND Cod_Grupo BETWEEN ") + sqlInt(lo + 1) + QStringLiteral(" AND ")
+                          + sqlInt(hi + 1);
+    db::TransactionGuard tx(m_conn);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos SET Cod_Grupo=99, Posicion =")
+                   + sqlInt(placeOf(m_tipo, final)) + QStringLiteral("  WHERE Cod_Grupo = ") + sqlInt(f + 1) + scope);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos SET Cod_Grupo=Cod_Grupo ") + shift
+                   + QStringLiteral(", Posicion  =") + shiftedGroupPlaceSql(m_tipo, shift)
+                   + QStringLiteral("  WHERE Cod_Grupo <> 99") + range + scope);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos SET Cod_Grupo=") + sqlInt(final + 1)
+                   + QStringLiteral("  WHERE Cod_Grupo = 99") + scope);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Cod_Grupo=99  WHERE Cod_Grupo = ")
+                   + sqlInt(f + 1) + scope);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Cod_Grupo=Cod_Grupo") + shift
+                   + QStringLiteral("  WHERE Cod_Grupo <> 99") + range + scope);
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Cod_Grupo=") + sqlInt(final + 1)
+                   + QStringLiteral("  WHERE Cod_Grupo = 99") + scope);
+    // The default group is a number: when its group was moved or renumbered, the number follows it.
+    int newDefault = previousDefault;
+    if (previousDefault >= 1 && previousDefault <= count()) {
+        newDefault = indexAfterMove(previousDefault - 1, f, final) + 1;
+        if (newDefault != previousDefault)
+            setDefaultGroup(newDefault);
+    }
+    tx.commit();
+    return newDefault;
+}
+
+QString LayoutStore::articleDescription(qint32 codigo)
+{
+    auto rs = m_conn.query(QStringLiteral("SELECT Descripcion FROM Articulos WHERE Cod_Empresa = ")
+                           + sqlInt(m_empresaArticulos) + QStringLiteral(" AND Codigo = ") + sqlInt(codigo));
+    if (rs.eof())
+        return QString();
+    const QString d = rs["Descripcion"].toString();
+    return d.isNull() ? QStringLiteral("") : d;
+}
+
+} // namespace zqvr::touchscreen

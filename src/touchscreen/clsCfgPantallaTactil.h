@@ -1,0 +1,31 @@
+#pragma once
+// The windowless entry class the host calls when an article's picture
+// changes: every touch-screen key showing the article record's picture
+// ("Imagen de la ficha") takes the new one, in every configuration of the company.
+#include "touchscreen_export.h"
+
+#include <QObject>
+#include <QString>
+
+namespace zqvr::touchscreen {
+
+class ZQVR_TOUCHSCREEN_EXPORT clsCfgPantallaTactil : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QObject* EmpresaBrevanto READ empresaBrevanto WRITE setEmpresaBrevanto)
+    Q_PROPERTY(QObject* ConexionBrevanto READ conexionBrevanto WRITE setConexionBrevanto)
+public:
+    explicit clsCfgPantallaTactil(QObject* parent = nullptr);
+
+    QObject* empresaBrevanto() const;
+    void setEmpresaBrevanto(QObject* empresa);
+    QObject* conexionBrevanto() const;
+    void setConexionBrevanto(QObject* conexion);
+
+    // Stores the picture at strPathImageName into those keys; a missing file
+    // clears their picture. Throws zqvr::Error to the host on failure (a file
+    // that is empty, not a picture or too large is refused before any row changes).
+    // Returns the number of keys changed.
+    Q_INVOKABLE int ActualizarImagenesFicha(int Cod_Articulo, const QString& strPathImageName);
+};
+
+} // namespace zqvr::touchscreen

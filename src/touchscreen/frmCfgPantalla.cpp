@@ -1,0 +1,184 @@
+#include "touchscreen/frmCfgPantalla.h"
+
+#include "controls/Grid.h"
+#include "frame/ErrorReport.h"
+#include "frame/HostContext.h"
+#include "frame/Services.h"
+#include "host/Empresa.h"
+#include "touchscreen/CfgPantallaStore.h"
+#include "touchscreen/LayoutPlaces.h"
+#include "touchscreen/frmCfgPantalla_Datos.h"
+#include "touchscreen/frmGrpCfgPantalla.h"
+#include "ui_frmCfgPantalla.h"
+
+namespace zqvr::touchscreen {
+
+using controls::Grid;
+
+namespace {
+CfgPantallaStore store() { return CfgPantallaStore(frame::conn(), frame::empresa().CodigoEmpresa()); }
+} // namespace
+
+frmCfgPantalla::frmCfgPantalla(QWidget* parent)
+    : frame::Form(QStringLiteral("frmCfgPantalla"), QStringLiteral("Configuración Pantallas Táctil"), parent),
+      ui(std::make_unique<Ui::frmCfgPantalla>())
+{
+    ui->setupUi(this);
+    setRaisesUnloadNotice(true);
+    connect(ui->cmdAgregar, &QPushButton::clicked, this, [this] { cmdAgregar_Click(); });
+    connect(ui->cmdModificar, &QPushButton::clicked, this, [this] { cmdModificar_Click(); });
+    connect(ui->cmdEliminar, &QPushButton::clicked, this, [this] { cmdEliminar_Click(); });
+    connect(ui->cmdConfigurar, &QPushButton::clicked, this, [this] { cmdConfigurar_Click(); });
+    connect(ui->cmdForzar, &QPushButton::clicked, this, [this] { cmdForzar_Click(); });
+    // cmdImprimir is hooked to the grid printer once the reports library is part of the build.
+    connect(ui->cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
+    connect(ui->vsLineas, &Grid::DoubleClicked, this, [this](int row, int) {
+        if (row >= 1)
+            cmdModificar_Click();
+    });
+}
+
+frmCfgPantalla::~frmCfgPantalla() = default;
+
+void frmCfgPantalla::formLoad()
+{
+    Grid* g = ui->vsLineas;
+    g->setCols(4);
+    g->setFixedRows(1);
+    g->setRows(1);
+    g->setTextMatrix(0, 0, QStringLiteral("Código"));
+    g->setTextMatrix(0, 1, QStringLiteral("Descripción"));
+    g->setTextMatrix(0, 3, QStringLiteral("Tipo"));
+    g->setColWidth(0, 900);
+    g->setColWidth(1, 3800);
+    g->setColWidth(3, 800);
+    g->setColAlignment(1, Grid::AlignLeft);
+    g->setColAlignment(3, Grid::AlignCenter);
+    for (int c = 0; c < 4; ++c)
+        g->setFixedAlignment(c, Grid::AlignCenter);
+    g->setColHidden(2, true);
+    Cargar();
+}
+
+int frmCfgPantalla::lineaSeleccionada() const
+{
+    const int row = ui->vsLineas->Row();
+    return row >= 1 && row < ui->vsLineas->Rows() ? row : 0;
+}
+
+void frmCfgPantalla::habilitarBotones()
+{
+    const bool any = ui->vsLineas->Rows() > 1;
+    ui->cmdEliminar->setEnabled(any);
+    ui->cmdModificar->setEnabled(any);
+}
+
+void frmCfgPantalla::Cargar()
+{
+    frame::guarded(QStringLiteral("frmCfgPantalla:Cargar"), [&] {
+        const auto list = store().list();
+        Grid* g = ui->vsLineas;
+        g->setRedraw(false);
+        g->setRows(1);
+        for (const auto& c : list)
+            g->AddItem(QString::number(c.codigo) + QLatin1Char('\t') + c.descripcion + QLatin1Char('\t')
+                       + QString::number(c.tipo) + QLatin1Char('\t') + tipoLabel(c.tipo));
+        g->setRedraw(true);
+        if (g->Rows() > 1)
+            g->setRow(1);
+    });
+    habilitarBotones();
+}
+
+void frmCfgPantalla::cmdAgregar_Click()
+{
+    frame::guarded(QStringLiteral("frmCfgPantalla:cmdAgregar_Click"), [&] {
+        frmCfgPantalla_Datos dlg(this);
+        dlg.setCodigo(0);
+        dlg.setDescripcion(QString());
+        dlg.Cargar();
+        frame::runModal(dlg);
+        if (dlg.Descripcion().isEmpty())
+            return;
+        CfgPantallaStore s = store();
+        if (s.exists(dlg.Codigo(), dlg.Descripcion())) {
+            frame::msgNoPermitida(QStringLiteral("El elemento especificado ya existe."));
+            return;
+        }
+        s.insert({dlg.Codigo(), dlg.Descripcion(), dlg.Tipo()});
+        Cargar();
+        ui->vsLineas->setRow(ui->vsLineas->Rows() - 1);
+        habilitarBotones();
+    });
+}
+
+void frmCfgPantalla::cmdModificar_Click()
+{
+    const int row = lineaSeleccionada();
+    if (row == 0)
+        return;
+    frame::guarded(QStringLiteral("frmCfgPantalla:cmdModificar_Click"), [&] {
+        Grid* g = ui->vsLineas;
+        frmCfgPantalla_Datos dlg(this);
+        dlg.setDescripcion(g->TextMatrix(row, 1));
+        dlg.setCodigo(static_cast<qint16>(g->TextMatrix(row, 0).toInt()));
+        dlg.setTipo(static_cast<qint16>(g->TextMatrix(row, 2).toInt()));
+        dlg.Cargar();
+        frame::runModal(dlg);
+        if (dlg.Descripcion().isEmpty())
+            return;
+        store().update(g->TextMatrix(row, 0).toInt(), dlg.Descripcion(), dlg.Tipo());
+        g->setTextMatrix(row, 1, dlg.Descripcion());
+        g->setTextMatrix(row, 2, QString::number(dlg.Tipo()));
+        g->setTextMatrix(row, 3, tipoLabel(dlg.Tipo()));
+    });
+}
+
+void frmCfgPantalla::cmdEliminar_Click()
+{
+    const int row = lineaSeleccionada();
+    if (row == 0)
+        return;
+    frame::guarded(QStringLiteral("frmCfgPantalla:cmdEliminar_Click"), [&] {
+        if (!frame::askYesNo(QStringLiteral("¿Está seguro que desea eliminar el elemento actual?"),
+                             QStringLiteral("¡ Atención !")))
+            return;
+        store().remove(ui->vsLineas->TextMatrix(row, 0).toInt());
+        ui->vsLineas->RemoveItem(row);
+        if (ui->vsLineas->Rows() > 1)
+            ui->vsLineas->setRow(std::min(row, ui->vsLineas->Rows() - 1));
+    });
+    habilitarBotones();
+}
+
+void frmCfgPantalla::cmdConfigurar_Click()
+{
+    const int row = lineaSeleccionada();
+    if (row == 0)
+        return;
+    frame::guarded(QStringLiteral("frmCfgPantalla:cmdConfigurar_Click"), [&] {
+        Grid* g = ui->vsLineas;
+        frmGrpCfgPantalla editor(this);
+        editor.setCodigo(g->TextMatrix(row, 0).toInt());
+        editor.setTipo(g->TextMatrix(row, 2).toInt());
+        editor.setDescripcion(g->TextMatrix(row, 1));
+        editor.Cargar();
+        frame::runModal(editor);
+    });
+}
+
+void frmCfgPantalla::cmdForzar_Click()
+{
+    const int row = lineaSeleccionada();
+    if (row == 0)
+        return;
+    frame::guarded(QStringLiteral("frmCfgPantalla:cmdForzar_Click"), [&] {
+        store().forceReload(ui->vsLineas->TextMatrix(row, 0).toInt());
+        frame::msgBox(QStringLiteral("Operación realizada con éxito"), QStringLiteral("¡ Atención !"),
+                      frame::MsgIcon::Information);
+    });
+}
+
+void frmCfgPantalla::cmdSalir_Click() { close(); }
+
+} // namespace zqvr::touchscreen

@@ -1,0 +1,875 @@
+#include "touchscreen/frmGrpCfgPantalla.h"
+
+#include "controls/PropertyGrid.h"
+#include "controls/ctlCodePicker.h"
+#include "db/Connection.h"
+#include "db/SqlLiteral.h"
+#include "frame/ErrorReport.h"
+#include "frame/HostContext.h"
+#include "frame/Services.h"
+#include "frame/modComun.h"
+#include "host/Empresa.h"
+#include "touchscreen/ImageList.h"
+#include "touchscreen/LayoutStore.h"
+#include "touchscreen/PageButton.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zqvr::touchscreen {
+
+using controls::PropertyGrid;
+using controls::PropertyItem;
+using db::sqlInt;
+using db::sqlText;
+
+namespace {
+// Pitches of the pages: 1440 twips across and 1200 down between buttons.
+constexpr int PitchX = 1440 / 15;
+constexpr int PitchY = 1200 / 15;
+constexpr int ButtonW = PitchX - 6;
+constexpr int ButtonH = PitchY - 6;
+constexpr int OriginX = 12;
+constexpr int OriginY = 26;
+constexpr int ArrowGap = 60 / 15; // the arrow sits 60 twips beyond a right half
+const QColor FrameColor(212, 208, 200);
+
+// Group grid items.
+enum { GrpTipoTexto = 1, GrpTexto, GrpColorTexto, GrpColorFondo, GrpDefecto, GrpImagen };
+// Key grid items.
+enum {
+    ArtTipo = 1, ArtArticulo, ArtTipoTexto, ArtTexto, ArtUnidades, ArtColorTexto, ArtColorFondo,
+    ArtOrigenImagen, ArtImagen, ArtPesado, ArtVinculo
+};
+
+QPixmap pictureOf(const QByteArray& bytes)
+{
+    QPixmap p;
+    if (!bytes.isEmpty())
+        p.loadFromData(bytes);
+    return p;
+}
+
+QPixmap arrowPicture()
+{
+    QPixmap pm(9, ButtonH);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(200, 0, 0), 3));
+    p.drawLine(4, 6, 4, ButtonH - 6);
+    p.setBrush(QColor(200, 0, 0));
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygon({QPoint(0, 0), QPoint(9, 0), QPoint(4, 7)}));
+    p.drawPolygon(QPolygon({QPoint(0, ButtonH), QPoint(9, ButtonH), QPoint(4, ButtonH - 7)}));
+    return pm;
+}
+
+int listValue(const QVariant& v) { return v.toInt(); }
+} // namespace
+
+frmGrpCfgPantalla::frmGrpCfgPantalla(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmGrpCfgPantalla"));
+    setModal(true);
+    construir();
+}
+
+frmGrpCfgPantalla::~frmGrpCfgPantalla() = default;
+
+void frmGrpCfgPantalla::construir()
+{
+    auto* root = new QHBoxLayout(this);
+    auto* pages = new QVBoxLayout;
+    root->addLayout(pages);
+
+    auto makeFrame = [&](const QString& name, const QString& caption) {
+        auto* f = new QGroupBox(caption, this);
+        f->setObjectName(name);
+        f->setAutoFillBackground(true);
+        QPalette pal = f->palette();
+        pal.setColor(QPalette::Window, FrameColor);
+        f->setPalette(pal);
+        pages->addWidget(f, 0, Qt::AlignLeft | Qt::AlignTop);
+        return f;
+    };
+    fraGrupos = makeFrame(QStringLiteral("fraGrupos"), QStringLiteral("Grupos"));
+    fraArticulos = makeFrame(QStringLiteral("fraArticulos"), QStringLiteral("Artículos"));
+    pages->addStretch(1);
+
+    auto makeMark = [](QWidget* parent, const QString& name) {
+        auto* m = new QFrame(parent);
+        m->setObjectName(name);
+        m->setFrameShape(QFrame::Box);
+        m->setLineWidth(3);
+        m->setStyleSheet(QStringLiteral("QFrame { border: 3px solid #1030C0; background: transparent; }"));
+        m->hide();
+        return m;
+    };
+    Shape1 = makeMark(fraGrupos, QStringLiteral("Shape1"));
+    Shape = makeMark(fraArticulos, QStringLiteral("Shape"));
+
+    chkGDF = new QCheckBox(fraGrupos);
+    chkGDF->setObjectName(QStringLiteral("chkGDF"));
+    chkGDF->setChecked(true);
+    chkGDF->setAttribute(Qt::WA_TransparentForMouseEvents);
+    chkGDF->setFocusPolicy(Qt::NoFocus);
+    chkGDF->setToolTip(QStringLiteral("Grupo por Defecto"));
+    chkGDF->adjustSize();
+    chkGDF->hide();
+
+    pctFlecha = new QLabel(fraGrupos);
+    pctFlecha->setObjectName(QStringLiteral("pctFlecha"));
+    pctFlecha->setPixmap(arrowPicture());
+    pctFlecha->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pctFlecha->adjustSize();
+    pctFlecha->hide();
+
+    auto* side = new QVBoxLayout;
+    root->addLayout(side, 1);
+    wndPropGridGrp = new PropertyGrid(this);
+    wndPropGridGrp->setObjectName(QStringLiteral("wndPropGridGrp"));
+    wndPropGridArt = new PropertyGrid(this);
+    wndPropGridArt->setObjectName(QStringLiteral("wndPropGridArt"));
+    side->addWidget(wndPropGridGrp, 2);
+    side->addWidget(wndPropGridArt, 3);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    cmdSalir = new QPushButton(QStringLiteral("&Salir"), this);
+    cmdSalir->setObjectName(QStringLiteral("cmdSalir"));
+    cmdSalir->setAutoDefault(false);
+    bottom->addWidget(cmdSalir);
+    side->addLayout(bottom);
+
+    txtArticuloTAC = new controls::ctlArticulo(this);
+    txtArticuloTAC->setObjectName(QStringLiteral("txtArticuloTAC"));
+    txtArticuloTAC->hide();
+
+    ImageManager1 = new ImageList(this);
+    ImageManager1->setObjectName(QStringLiteral("ImageManager1"));
+    ImageManager = new ImageList(this);
+    ImageManager->setObjectName(QStringLiteral("ImageManager"));
+
+    // Colours and pictures are chosen through the component's modal and file services.
+    auto colorChooser = [this](const QColor& current) -> std::optional<QColor> {
+        QColorDialog dlg(current, this);
+        dlg.setObjectName(QStringLiteral("dlgColor"));
+        if (frame::runModal(dlg) != QDialog::Accepted)
+            return std::nullopt;
+        return dlg.currentColor();
+    };
+    auto pictureChooser = [this] {
+        return frame::Services::files().openFile(this, QStringLiteral("Imagen"), QString(),
+                                                 QStringLiteral("Imágenes (*.png *.jpg *.jpeg *.bmp *.gif)"));
+    };
+
+    PropertyGrid* g = wndPropGridGrp;
+    g->setColorChooser(colorChooser);
+    g->setPictureChooser(pictureChooser);
+    g->addCategory(QStringLiteral("Botón Grupo"));
+    auto* tt = g->addItem(GrpTipoTexto, PropertyItem::List, QStringLiteral("Tipo Texto"));
+    tt->addChoice(QStringLiteral("Texto personalizado"), 0);
+    tt->addChoice(QStringLiteral("No Mostrar"), 1);
+    g->addItem(GrpTexto, PropertyItem::Text, QStringLiteral("Texto"));
+    g->addItem(GrpColorTexto, PropertyItem::Color, QStringLiteral("Color Texto"));
+    g->addItem(GrpColorFondo, PropertyItem::Color, QStringLiteral("Color Fondo"));
+    g->addItem(GrpDefecto, PropertyItem::YesNo, QStringLiteral("Grupo por Defecto"));
+    g->addItem(GrpImagen, PropertyItem::Picture, QStringLiteral("Imagen"));
+    g->addCommand(101, QStringLiteral("Establecer Predeterminado"));
+    g->addCommand(102, QStringLiteral("Eliminar Grupo"));
+    g->addCommand(103, QStringLiteral("Quitar Imagen"));
+
+    PropertyGrid* a = wndPropGridArt;
+    a->setColorChooser(colorChooser);
+    a->setPictureChooser(pictureChooser);
+    a->addCategory(QStringLiteral("Botón Artículo"));
+    auto* kind = a->addItem(ArtTipo, PropertyItem::List, QStringLiteral("Tipo"));
+    kind->addChoice(QStringLiteral("Articulo"), KindArticle);
+    kind->addChoice(QStringLiteral("Botón Atrás"), KindBack);
+    kind->addChoice(QStringLiteral("Vinculo Externo"), KindLink);
+    a->addItem(ArtArticulo, PropertyItem::TextButton, QStringLiteral("Artículo"));
+    auto* at = a->addItem(ArtTipoTexto, PropertyItem::List, QStringLiteral("Tipo Texto"));
+    at->addChoice(QStringLiteral("Texto del artículo"), 0);
+    at->addChoice(QStringLiteral("Texto personalizado"), 1);
+    at->addChoice(QStringLiteral("No mostrar"), 2);
+    a->addItem(ArtTexto, PropertyItem::Text, QStringLiteral("Texto"));
+    a->addItem(ArtUnidades, PropertyItem::Number, QStringLiteral("Unidades"));
+    a->addItem(ArtColorTexto, PropertyItem::Color, QStringLiteral("Color Texto"));
+    a->addItem(ArtColorFondo, PropertyItem::Color, QStringLiteral("Color Fondo"));
+    auto* origin = a->addItem(ArtOrigenImagen, PropertyItem::List, QStringLiteral("Origen imagen"));
+    origin->addChoice(QStringLiteral("Imagen personalizada"), 0);
+    origin->addChoice(QStringLiteral("Imagen de la ficha"), 1);
+    a->addItem(ArtImagen, PropertyItem::Picture, QStringLiteral("Imagen"));
+    auto* weighed = a->addItem(ArtPesado, PropertyItem::List, QStringLiteral("Pesado en TPV"));
+    weighed->addChoice(QStringLiteral("No"), 0);
+    weighed->addChoice(QStringLiteral("Si"), 1);
+    a->addItem(ArtVinculo, PropertyItem::Text, QStringLiteral("PathVinculo"));
+    a->addCommand(201, QStringLiteral("Eliminar Artículo"));
+    a->addCommand(202, QStringLiteral("Quitar Imagen"));
+
+    connect(g, &PropertyGrid::ValueChanged, this, [this](PropertyItem* i) { wndPropGridGrp_ValueChanged(i); });
+    connect(a, &PropertyGrid::ValueChanged, this, [this](PropertyItem* i) { wndPropGridArt_ValueChanged(i); });
+    connect(g, &PropertyGrid::CommandClicked, this, [this](int id) { wndPropGridGrp_Command(id); });
+    connect(a, &PropertyGrid::CommandClicked, this, [this](int id) { wndPropGridArt_Command(id); });
+    connect(a, &PropertyGrid::KeyDown, this, [this](int& k, int s) { wndPropGridArt_KeyDown(k, s); });
+    connect(a, &PropertyGrid::InplaceButtonDown, this, [this](PropertyItem* i) {
+        if (i->index() == ArtArticulo)
+            buscarArticulo();
+    });
+    connect(cmdSalir, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmGrpCfgPantalla::distribuir()
+{
+    const int n = buttonCount(m_tipo);
+    const int cols = buttonColumns(m_tipo);
+    QFont captionFont(QStringLiteral("Tahoma"));
+    captionFont.setBold(true);
+    auto make = [&](std::vector<PageButton*>& list, QGroupBox* frame, const QString& name, bool grupos) {
+        for (PageButton* b : list)
+            delete b;
+        list.clear();
+        for (int i = 0; i < n; ++i) {
+            auto* b = new PageButton(name, i, frame);
+            b->setGeometry(OriginX + (i % cols) * PitchX, OriginY + (i / cols) * PitchY, ButtonW, ButtonH);
+            b->setFont(captionFont);
+            b->show();
+            if (grupos) {
+                connect(b, &PageButton::Selected, this, [this](int i) { cmdRapido_Click(i); });
+                connect(b, &PageButton::DragOver, this, [this](int f, const QPoint& p) { arrastrando(true, f, p); });
+                connect(b, &PageButton::Dropped, this, [this](int f, const QPoint& p) { soltado(true, f, p); });
+            } else {
+                connect(b, &PageButton::Selected, this, [this](int i) { cmdArticulo_Click(i); });
+                connect(b, &PageButton::DragOver, this, [this](int f, const QPoint& p) { arrastrando(false, f, p); });
+                connect(b, &PageButton::Dropped, this, [this](int f, const QPoint& p) { soltado(false, f, p); });
+            }
+            connect(b, &PageButton::DragCancelled, pctFlecha, &QWidget::hide);
+            list.push_back(b);
+        }
+        frame->setFixedSize(OriginX * 2 + (cols - 1) * PitchX + ButtonW, OriginY + 3 * PitchY + ButtonH + 12);
+    };
+    make(cmdRapido, fraGrupos, QStringLiteral("cmdRapido"), true);
+    make(cmdArticulo, fraArticulos, QStringLiteral("cmdArticulo"), false);
+    Shape1->lower();
+    Shape->lower();
+}
+
+void frmGrpCfgPantalla::Cargar()
+{
+    frame::guarded(QStringLiteral("frmGrpCfgPantalla:ConfiguracionPantalla"), [&] {
+        frame::tempImageFolder(); // the picture saver writes its files there
+        host::Empresa& empresa = frame::empresa();
+        db::Connection& conn = frame::conn();
+        txtArticuloTAC->setConexion(&conn);
+        txtArticuloTAC->setEmpresa(&empresa);
+        setWindowTitle(QStringLiteral("[Configuración Grupos Pantalla] - ") + m_descripcion);
+        m_store = std::make_unique<LayoutStore>(conn, empresa.CodigoEmpresa(), m_codigo, m_tipo,
+                                                empresa.EmpresaArticulos());
+        distribuir();
+        m_loaded = true;
+        m_articulos.assign(buttonCount(m_tipo), KeySlot{});
+        CargarCodigosRapido();
+        cmdRapido_Click(m_defaultIndex >= 0 ? m_defaultIndex : 0);
+    });
+}
+
+void frmGrpCfgPantalla::CargarCodigosRapido()
+{
+    frame::guarded(QStringLiteral("frmGrpCfgPantalla:CargarCodigosRapido"), [&] {
+        int def = -1;
+        auto grupos = m_store->loadGroups(&def);
+        ImageManager1->clear();
+        for (GroupSlot& s : grupos) {
+            const QPixmap p = pictureOf(s.imagen);
+            if (!p.isNull())
+                s.imagenIndex = ImageManager1->add(p);
+        }
+        m_grupos = std::move(grupos);
+        m_defaultIndex = def;
+        for (int i = 0; i < int(m_grupos.size()); ++i)
+            refrescarGrupo(i);
+        colocarMarcaDefecto();
+    });
+}
+
+void frmGrpCfgPantalla::CargarArticulos()
+{
+    frame::guarded(QStringLiteral("frmGrpCfgPantalla:CargarArticulos"), [&] {
+        const GroupSlot& g = m_grupos.at(m_grupoIndex);
+        std::vector<KeySlot> keys;
+        if (g.stored()) {
+            keys = m_store->loadKeys(g.numero);
+        } else {
+            keys.assign(buttonCount(m_tipo), KeySlot{});
+        }
+        ImageManager->clear();
+        for (KeySlot& k : keys) {
+            const QPixmap p = pictureOf(k.imagen);
+            if (!p.isNull())
+                k.imagenIndex = ImageManager->add(p);
+        }
+        m_articulos = std::move(keys);
+    });
+    for (int i = 0; i < int(m_articulos.size()); ++i)
+        refrescarArticulo(i);
+}
+
+void frmGrpCfgPantalla::refrescarGrupo(int index)
+{
+    const GroupSlot& s = m_grupos.at(index);
+    cmdRapido.at(index)->setFace(colorFromStored(s.backColor), colorFromStored(s.foreColor),
+                                 s.imagenIndex > 0 ? ImageManager1->at(s.imagenIndex) : QPixmap(), s.caption());
+}
+
+void frmGrpCfgPantalla::refrescarArticulo(int index)
+{
+    const KeySlot& s = m_articulos.at(index);
+    cmdArticulo.at(index)->setFace(colorFromStored(s.backColor), colorFromStored(s.foreColor),
+                                   s.imagenIndex > 0 ? ImageManager->at(s.imagenIndex) : QPixmap(), s.caption());
+}
+
+void frmGrpCfgPantalla::marcar(QFrame* mark, QWidget* button)
+{
+    mark->setGeometry(button->geometry().adjusted(-4, -4, 4, 4));
+    mark->show();
+    mark->lower();
+}
+
+void frmGrpCfgPantalla::colocarMarcaDefecto()
+{
+    if (m_defaultIndex < 0 || m_defaultIndex >= int(cmdRapido.size()) || !m_grupos[m_defaultIndex].stored()) {
+        chkGDF->hide();
+        return;
+    }
+    const QRect r = cmdRapido[m_defaultIndex]->geometry();
+    chkGDF->move(r.right() - chkGDF->width() - 2, r.top() + 2);
+    chkGDF->show();
+    chkGDF->raise();
+}
+
+void frmGrpCfgPantalla::cmdRapido_Click(int index)
+{
+    if (!m_loaded || index < 0 || index >= int(m_grupos.size()))
+        return;
+    m_grupoIndex = index;
+    marcar(Shape1, cmdRapido[index]);
+    cargarPropiedadesGrupo();
+    CargarArticulos();
+    cmdArticulo_Click(m_articuloIndex);
+    const bool stored = m_grupos[index].stored();
+    fraArticulos->setEnabled(stored);
+    wndPropGridArt->setEnabled(stored);
+}
+
+void frmGrpCfgPantalla::cmdArticulo_Click(int index)
+{
+    if (!m_loaded || index < 0 || index >= int(m_articulos.size()))
+        return;
+    m_articuloIndex = index;
+    marcar(Shape, cmdArticulo[index]);
+    cargarPropiedadesArticulo();
+}
+
+void frmGrpCfgPantalla::cargarPropiedadesGrupo()
+{
+    const GroupSlot& s = m_grupos.at(m_grupoIndex);
+    PropertyGrid* g = wndPropGridGrp;
+    g->item(GrpTipoTexto)->setValue(s.tipoTexto);
+    g->item(GrpTexto)->setValue(s.texto);
+    g->item(GrpColorTexto)->setValue(colorFromStored(s.foreColor));
+    g->item(GrpColorFondo)->setValue(colorFromStored(s.backColor));
+    g->item(GrpDefecto)->setValue(s.defecto);
+    g->item(GrpImagen)->setValue(QString());
+}
+
+void frmGrpCfgPantalla::cargarPropiedadesArticulo()
+{
+    const KeySlot& s = m_articulos.at(m_articuloIndex);
+    PropertyGrid* a = wndPropGridArt;
+    const int kind = (s.tipo == KindBack || s.tipo == KindLink) ? s.tipo : KindArticle;
+    a->item(ArtTipo)->setValue(kind);
+    a->item(ArtArticulo)->setValue(s.articulo > 0 ? QString::number(s.articulo) : QString());
+    a->item(ArtTipoTexto)->setValue(s.tipoTexto);
+    a->item(ArtTexto)->setValue(s.tipoTexto == 1 ? s.texto : s.descripcion);
+    a->item(ArtUnidades)->setValue(s.unidades);
+    a->item(ArtColorTexto)->setValue(colorFromStored(s.foreColor));
+    a->item(ArtColorFondo)->setValue(colorFromStored(s.backColor));
+    a->item(ArtOrigenImagen)->setValue(s.origenImagen);
+    a->item(ArtImagen)->setValue(QString());
+    a->item(ArtPesado)->setValue(s.pesado ? 1 : 0);
+    a->item(ArtVinculo)->setValue(s.vinculo);
+    // A back or link key has no article to type in.
+    a->item(ArtArticulo)->setReadOnly(kind != KindArticle);
+    a->item(ArtTexto)->setReadOnly(s.tipoTexto != 1);
+    a->item(ArtImagen)->setReadOnly(s.origenImagen == 1);
+}
+
+// ---------------------------------------------------------------------------
+// Property changes: each one is written at once, creating the row of an
+// empty button first, all in one transaction; when it fails, the button
+// and its grid show again what is stored.
+
+void frmGrpCfgPantalla::wndPropGridGrp_ValueChanged(PropertyItem* item)
+{
+    const GroupSlot before = m_grupos.at(m_grupoIndex);
+    const bool wasStored = before.stored();
+    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:wndPropGridGrp_ValueChanged"), [&] {
+        db::TransactionGuard tx(frame::conn());
+        cambioGrupo(item->index(), item->value());
+        tx.commit();
+    });
+    if (!ok) {
+        m_grupos[m_grupoIndex] = before;
+        cargarPropiedadesGrupo();
+    }
+    refrescarGrupo(m_grupoIndex);
+    if (ok && !wasStored && m_grupos[m_grupoIndex].stored()) {
+        fraArticulos->setEnabled(true);
+        wndPropGridArt->setEnabled(true);
+        for (KeySlot& k : m_articulos)
+            k.grupo = m_grupos[m_grupoIndex].numero;
+    }
+}
+
+void frmGrpCfgPantalla::cambioGrupo(int item, const QVariant& value)
+{
+    GroupSlot& s = m_grupos.at(m_grupoIndex);
+    // writeGroup creates the row of an empty button with what the slot holds
+    // before the change, then writes the change; the slot takes it afterwards.
+    switch (item) {
+    case GrpTipoTexto: {
+        const int mode = listValue(value);
+        m_store->writeGroup(s, m_grupoIndex, QStringLiteral(" TipoTexto = ") + sqlText(QString::number(mode)));
+        s.tipoTexto = mode;
+        return;
+    }
+    case GrpTexto:
+        m_store->writeGroup(s, m_grupoIndex, QStringLiteral(" Descripcion = ") + sqlText(value.toString()));
+        s.texto = value.toString();
+        return;
+    case GrpColorTexto: {
+        const qint32 c = colorToStored(value.value<QColor>());
+        m_store->writeGroup(s, m_grupoIndex, QStringLiteral(" ForeColor = ") + sqlInt(c));
+        s.foreColor = c;
+        return;
+    }
+    case GrpColorFondo: {
+        const qint32 c = colorToStored(value.value<QColor>());
+        m_store->writeGroup(s, m_grupoIndex, QStringLiteral(" BackColor = ") + sqlInt(c));
+        s.backColor = c;
+        return;
+    }
+    case GrpDefecto:
+        // Whatever the tick says, the group becomes the default: a default is replaced, never cleared.
+        m_store->writeGroup(s, m_grupoIndex, QString());
+        Establecer_GrupoDefecto();
+        return;
+    case GrpImagen:
+        m_store->storeGroupPicture(s, m_grupoIndex, value.toString());
+        mostrarImagenGrupo(s);
+        return;
+    default: return;
+    }
+}
+
+void frmGrpCfgPantalla::mostrarImagenGrupo(GroupSlot& s)
+{
+    const QPixmap p = pictureOf(s.imagen);
+    if (p.isNull())
+        return;
+    if (s.imagenIndex == 0)
+        s.imagenIndex = ImageManager1->add(p);
+    else
+        ImageManager1->replace(s.imagenIndex, p);
+}
+
+void frmGrpCfgPantalla::wndPropGridArt_ValueChanged(PropertyItem* item)
+{
+    const KeySlot before = m_articulos.at(m_articuloIndex);
+    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:wndPropGridArt_ValueChanged"), [&] {
+        db::TransactionGuard tx(frame::conn());
+        cambioArticulo(item->index(), item->value());
+        tx.commit();
+    });
+    if (!ok) {
+        m_articulos[m_articuloIndex] = before;
+        cargarPropiedadesArticulo();
+    }
+    refrescarArticulo(m_articuloIndex);
+}
+
+void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
+{
+    KeySlot& s = m_articulos.at(m_articuloIndex);
+    PropertyGrid* a = wndPropGridArt;
+    // Creates the row of an empty key with what the slot holds before the
+    // change, then writes the change; the slot takes the value afterwards.
+    auto write = [&](const QString& clause) { m_store->writeKey(s, m_articuloIndex, clause); };
+    // Sets another item as the user would have and handles it as its own change.
+    auto chain = [&](int other, const QVariant& v) {
+        a->item(other)->setValue(v);
+        cambioArticulo(other, v);
+    };
+    switch (item) {
+    case ArtTipo: {
+        const int kind = listValue(value);
+        if (kind == KindBack) {
+            chain(ArtTipoTexto, 1);
+            chain(ArtTexto, QStringLiteral("ATRAS"));
+            chain(ArtArticulo, QString::number(KindBack));
+            a->item(ArtArticulo)->setReadOnly(true);
+            a->item(ArtArticulo)->setValue(QString());
+        } else if (kind == KindLink) {
+            chain(ArtTipoTexto, 1);
+            chain(ArtArticulo, QString::number(KindLink));
+            a->item(ArtArticulo)->setReadOnly(true);
+            a->item(ArtArticulo)->setValue(QString());
+        } else {
+            chain(ArtArticulo, QStringLiteral("0"));
+            a->item(ArtArticulo)->setReadOnly(false);
+        }
+        s.tipo = kind;
+        return;
+    }
+    case ArtArticulo: {
+        bool numeric = false;
+        const QString typed = value.toString().trimmed();
+        qint64 code = typed.toLongLong(&numeric);
+        if (!numeric || code < std::numeric_limits<qint32>::min() || code > std::numeric_limits<qint32>::max()) {
+            a->item(ArtArticulo)->setValue(QString());
+            return;
+        }
+        const bool custom = s.tipoTexto == 1;
+        QString description;
+        if (code >= 1) {
+            const QString found = m_store->articleDescription(static_cast<qint32>(code));
+            if (found.isNull()) {
+                code = 0;
+                if (custom)
+                    frame::msgAtencion(QStringLiteral("EL ARTICULO NO EXISTE"));
+                else
+                    a->item(ArtTexto)->setValue(QStringLiteral("EL ARTICULO NO EXISTE"));
+            } else {
+                description = found;
+                if (!custom)
+                    a->item(ArtTexto)->setValue(found);
+            }
+            if (!custom)
+                a->item(ArtTexto)->setReadOnly(true);
+        }
+        write(QStringLiteral(" Cod_Articulo = ") + sqlInt(code));
+        s.articulo = static_cast<qint32>(code);
+        s.descripcion = description;
+        if (code >= 1)
+            s.tipo = KindArticle;
+        a->item(ArtArticulo)->setValue(code > 0 ? QString::number(code) : QString());
+        return;
+    }
+    case ArtTipoTexto: {
+        const int mode = listValue(value);
+        write(QStringLiteral(" TipoTexto = ") + sqlInt(mode));
+        s.tipoTexto = mode;
+        a->item(ArtTexto)->setReadOnly(mode != 1);
+        a->item(ArtTexto)->setValue(mode == 1 ? s.texto : s.descripcion);
+        return;
+    }
+    case ArtTexto:
+        write(QStringLiteral(" Texto = ") + sqlText(value.toString()));
+        s.texto = value.toString();
+        return;
+    case ArtUnidades:
+        write(QStringLiteral(" Unidades = ") + db::sqlNumber(value.toDouble()));
+        s.unidades = value.toDouble();
+        return;
+    case ArtColorTexto: {
+        const qint32 c = colorToStored(value.value<QColor>());
+        write(QStringLiteral(" ForeColor = ") + sqlInt(c));
+        s.foreColor = c;
+        return;
+    }
+    case ArtColorFondo: {
+        const qint32 c = colorToStored(value.value<QColor>());
+        write(QStringLiteral(" BackColor = ") + sqlInt(c));
+        s.backColor = c;
+        return;
+    }
+    case ArtOrigenImagen: {
+        const int origin = listValue(value);
+        a->item(ArtImagen)->setReadOnly(origin == 1);
+        if (origin == 1 && s.articulo >= 1) {
+            // The article record's picture: <DirImagenArt>/<code>.jpg, when there is one.
+            const QString dir = frame::empresa().Variable(QStringLiteral("DirImagenArt")).toString();
+            const QString file = QDir(dir).filePath(QString::number(s.articulo) + QStringLiteral(".jpg"));
+            if (!dir.isEmpty() && QFileInfo(file).isFile()) {
+                m_store->storeKeyPicture(s, m_articuloIndex, file);
+                mostrarImagenArticulo(s);
+            }
+        }
+        write(QStringLiteral(" OrigenImagen = ") + sqlInt(origin));
+        s.origenImagen = origin;
+        return;
+    }
+    case ArtImagen: {
+        m_store->storeKeyPicture(s, m_articuloIndex, value.toString());
+        mostrarImagenArticulo(s);
+        return;
+    }
+    case ArtPesado:
+        write(QStringLiteral(" Pesado = ") + sqlInt(listValue(value)));
+        s.pesado = listValue(value) != 0;
+        return;
+    case ArtVinculo:
+        write(QStringLiteral(" PathVinculo = ") + sqlText(value.toString()));
+        s.vinculo = value.toString();
+        return;
+    default: return;
+    }
+}
+
+void frmGrpCfgPantalla::mostrarImagenArticulo(KeySlot& s)
+{
+    const QPixmap p = pictureOf(s.imagen);
+    if (p.isNull())
+        return;
+    if (s.imagenIndex == 0)
+        s.imagenIndex = ImageManager->add(p);
+    else
+        ImageManager->replace(s.imagenIndex, p);
+}
+
+void frmGrpCfgPantalla::wndPropGridArt_KeyDown(int& keyCode, int)
+{
+    if (keyCode != Qt::Key_F3)
+        return;
+    PropertyItem* item = wndPropGridArt->selectedItem();
+    if (!item || item->index() != ArtArticulo)
+        return;
+    keyCode = 0;
+    buscarArticulo();
+}
+
+void frmGrpCfgPantalla::buscarArticulo()
+{
+    PropertyItem* item = wndPropGridArt->item(ArtArticulo);
+    if (item->isReadOnly() || !wndPropGridArt->isEnabled())
+        return;
+    txtArticuloTAC->setText(QString());
+    txtArticuloTAC->Buscar();
+    const qint64 chosen = txtArticuloTAC->Codigo();
+    if (chosen > 0)
+        item->setValueFromUser(QString::number(chosen));
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+void frmGrpCfgPantalla::wndPropGridGrp_Command(int id)
+{
+    if (id == 101)
+        frame::guarded(QStringLiteral("frmGrpCfgPantalla:Establecer_GrupoDefecto"), [&] { Establecer_GrupoDefecto(); });
+    else if (id == 102)
+        Eliminar_Grupo();
+    else if (id == 103)
+        Quitar_ImagenGrupo();
+}
+
+void frmGrpCfgPantalla::wndPropGridArt_Command(int id)
+{
+    if (id == 201)
+        Eliminar_Articulo();
+    else if (id == 202)
+        Quitar_ImagenArticulo();
+}
+
+void frmGrpCfgPantalla::Establecer_GrupoDefecto()
+{
+    GroupSlot& s = m_grupos.at(m_grupoIndex);
+    if (!s.stored())
+        return;
+    m_store->setDefaultGroup(s.numero);
+    if (m_defaultIndex >= 0 && m_defaultIndex < int(m_grupos.size()))
+        m_grupos[m_defaultIndex].defecto = false;
+    s.defecto = true;
+    m_defaultIndex = m_grupoIndex;
+    colocarMarcaDefecto();
+    wndPropGridGrp->item(GrpDefecto)->setValue(true);
+}
+
+void frmGrpCfgPantalla::Eliminar_Articulo()
+{
+    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Eliminar_Articulo"), [&] {
+        KeySlot& s = m_articulos.at(m_articuloIndex);
+        if (!s.stored())
+            return;
+        if (frame::msgBox(QStringLiteral("¿Desea eliminar el artículo seleccionado.?"), QStringLiteral("Eliminar ARTICULO"),
+                          frame::MsgIcon::Exclamation, frame::MsgButtons::YesNo, frame::MsgResult::No)
+            != frame::MsgResult::Yes)
+            return;
+        m_store->deleteKey(s);
+        refrescarArticulo(m_articuloIndex);
+        cargarPropiedadesArticulo();
+    });
+}
+
+void frmGrpCfgPantalla::Eliminar_Grupo()
+{
+    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Eliminar_Grupo"), [&] {
+        GroupSlot& s = m_grupos.at(m_grupoIndex);
+        if (!s.stored())
+            return;
+        if (frame::msgBox(QStringLiteral("¿Desea eliminar el grupo seleccionado y todos los artículos que contiene.?"),
+                          QStringLiteral("Eliminar GRUPO"), frame::MsgIcon::Exclamation, frame::MsgButtons::YesNo,
+                          frame::MsgResult::No)
+            != frame::MsgResult::Yes)
+            return;
+        m_store->deleteGroup(s);
+        // The configuration still names the number as its default; the button just no longer shows it.
+        if (m_defaultIndex == m_grupoIndex)
+            m_defaultIndex = -1;
+        colocarMarcaDefecto();
+        refrescarGrupo(m_grupoIndex);
+        cmdRapido_Click(m_grupoIndex);
+    });
+}
+
+void frmGrpCfgPantalla::Quitar_ImagenArticulo()
+{
+    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Quitar_ImagenArticulo"), [&] {
+        KeySlot& s = m_articulos.at(m_articuloIndex);
+        if (!s.stored())
+            return;
+        m_store->removeKeyPicture(s);
+        ImageManager->remove(s.imagenIndex);
+        s.imagenIndex = 0;
+        refrescarArticulo(m_articuloIndex);
+        cargarPropiedadesArticulo();
+    });
+}
+
+void frmGrpCfgPantalla::Quitar_ImagenGrupo()
+{
+    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Quitar_ImagenGrupo"), [&] {
+        GroupSlot& s = m_grupos.at(m_grupoIndex);
+        if (!s.stored())
+            return;
+        m_store->removeGroupPicture(s);
+        ImageManager1->remove(s.imagenIndex);
+        s.imagenIndex = 0;
+        refrescarGrupo(m_grupoIndex);
+        cargarPropiedadesGrupo();
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Drag and drop
+
+PageButton* frmGrpCfgPantalla::botonEn(bool grupos, const QPoint& globalPos, bool* after) const
+{
+    for (PageButton* b : grupos ? cmdRapido : cmdArticulo) {
+        const QPoint local = b->mapFromGlobal(globalPos);
+        if (b->rect().contains(local)) {
+            if (after)
+                *after = local.x() >= b->width() / 2;
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+void frmGrpCfgPantalla::arrastrando(bool grupos, int f, const QPoint& globalPos)
+{
+    bool after = false;
+    PageButton* target = botonEn(grupos, globalPos, &after);
+    if (!target || target->index() == f) {
+        pctFlecha->hide();
+        return;
+    }
+    QWidget* frame = grupos ? static_cast<QWidget*>(fraGrupos) : fraArticulos;
+    if (pctFlecha->parentWidget() != frame)
+        pctFlecha->setParent(frame);
+    const QRect r = target->geometry();
+    const int x = after ? r.right() + ArrowGap : r.left();
+    pctFlecha->move(x, r.top());
+    pctFlecha->show();
+    pctFlecha->raise();
+}
+
+void frmGrpCfgPantalla::soltado(bool grupos, int f, const QPoint& globalPos)
+{
+    pctFlecha->hide();
+    bool after = false;
+    PageButton* target = botonEn(grupos, globalPos, &after);
+    if (!target) // dropped outside the page
+        return;
+    if (grupos)
+        MoverGrupo(f, target->index(), after);
+    else
+        MoverArticulo(f, target->index(), after);
+}
+
+void frmGrpCfgPantalla::MoverArticulo(int f, int t, bool after)
+{
+    const int n = int(m_articulos.size());
+    if (!m_loaded || f == t || f < 0 || t < 0 || f >= n || t >= n)
+        return;
+    const GroupSlot& g = m_grupos.at(m_grupoIndex);
+    if (!g.stored())
+        return;
+    const int final = std::clamp(finalIndex(f, t, after), 0, n - 1);
+    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:MoverArticulo"),
+                                   [&] { m_store->moveKey(g.numero, f, final); });
+    if (!ok || final == f)
+        return;
+    // Committed: the page follows.
+    KeySlot moved = m_articulos[f];
+    m_articulos.erase(m_articulos.begin() + f);
+    m_articulos.insert(m_articulos.begin() + final, moved);
+    for (int i = std::min(f, final); i <= std::max(f, final); ++i) {
+        if (m_articulos[i].stored())
+            m_articulos[i].posicion = placeOf(m_tipo, i);
+        refrescarArticulo(i);
+    }
+    cmdArticulo_Click(final);
+}
+
+void frmGrpCfgPantalla::MoverGrupo(int f, int t, bool after)
+{
+    const int n = int(m_grupos.size());
+    if (!m_loaded || f == t || f < 0 || t < 0 || f >= n || t >= n)
+        return;
+    const int final = std::clamp(finalIndex(f, t, after), 0, n - 1);
+    int newDefault = 0;
+    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:MoverGrupo"),
+                                   [&] { newDefault = m_store->moveGroup(f, final); });
+    if (!ok || final == f)
+        return;
+    GroupSlot moved = m_grupos[f];
+    m_grupos.erase(m_grupos.begin() + f);
+    m_grupos.insert(m_grupos.begin() + final, moved);
+    m_defaultIndex = -1;
+    for (int i = 0; i < n; ++i) {
+        GroupSlot& s = m_grupos[i];
+        if (s.stored()) {
+            s.numero = i + 1;
+            s.posicion = placeOf(m_tipo, i);
+        }
+        s.defecto = s.stored() && s.numero == newDefault;
+        if (s.defecto)
+            m_defaultIndex = i;
+    }
+    for (int i = std::min(f, final); i <= std::max(f, final); ++i)
+        refrescarGrupo(i);
+    colocarMarcaDefecto();
+    // The selection stays with the group it was on, whose keys now carry its new number.
+    cmdRapido_Click(indexAfterMove(m_grupoIndex, f, final));
+}
+
+} // namespace zqvr::touchscreen

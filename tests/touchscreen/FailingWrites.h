@@ -1,0 +1,46 @@
+#pragma once
+// Makes the n-th row written to the given tables fail, so that a test can
+// break a multi-statement write at each of its statements in turn.
+#include "support/TestDatabase.h"
+
+#include <QStringList>
+
+namespace zqvr::test {
+
+class FailingWrites {
+public:
+    FailingWrites(TestDatabase& db, QStringList tables) : m_db(db), m_tables(std::move(tables))
+    {
+        m_db.exec("CREATE TEMP TABLE write_count (n INTEGER, fail_at INTEGER)");
+        m_db.exec("INSERT INTO write_count VALUES (0, 0)");
+        for (const QString& t : m_tables)
+            for (const char* op : {"INSERT", "UPDATE", "DELETE"})
+                m_db.exec(QStringLiteral("CREATE TEMP TRIGGER fail_%1_%2 BEFORE %2 ON %1 BEGIN "
+                                         "UPDATE write_count SET n = n + 1; "
+                                         "SELECT RAISE(ABORT, 'fallo provocado') FROM write_count WHERE n = fail_at; END")
+                              .arg(t, QString::fromLatin1(op)));
+    }
+    // The next write operation fails at its n-th row written (0: nothing fails).
+    void failAt(int n) { m_db.exec(QStringLiteral("UPDATE write_count SET n = 0, fail_at = %1").arg(n)); }
+    void off() { failAt(0); }
+
+private:
+    TestDatabase& m_db;
+    QStringList m_tables;
+};
+
+// Every row of a table in a fixed order, as text: two snapshots compare equal only when nothing changed.
+inline QString snapshot(TestDatabase& db, const QString& table, const QString& orderBy)
+{
+    auto rs = db.conn().query(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(table, orderBy));
+    QString out;
+    while (!rs.eof()) {
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            out += rs.value(i).toString() + QLatin1Char('|');
+        out += QLatin1Char('\n');
+        rs.moveNext();
+    }
+    return out;
+}
+
+} // namespace zqvr::test

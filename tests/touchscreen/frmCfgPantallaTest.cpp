@@ -1,0 +1,290 @@
+// The configurations list and its data dialog, through the real widgets.
+#include "component/ClassRegistry.h"
+#include "controls/Grid.h"
+#include "frame/EntryClass.h"
+#include "controls/ctlTextBox.h"
+#include "support/ScreenTest.h"
+#include "touchscreen/frmCfgPantalla.h"
+#include "touchscreen/frmCfgPantalla_Datos.h"
+#include "touchscreen/frmGrpCfgPantalla.h"
+
+#include <QComboBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace zqvr;
+using controls::ctlTextBox;
+using controls::Grid;
+using frame::MsgIcon;
+using frame::MsgResult;
+using touchscreen::frmCfgPantalla;
+
+namespace {
+
+// Fills the data dialog as the user would and presses a button.
+test::ScriptedModal::Step fill(const QString& code, const QString& description, int type, bool accept = true)
+{
+    return [=](QDialog& d) {
+        auto* codigo = d.findChild<ctlTextBox*>("txtCodigo");
+        if (codigo->Habilitado())
+            codigo->setText(code);
+        d.findChild<ctlTextBox*>("txtDescripcion")->setText(description);
+        d.findChild<QComboBox*>("cboTipoPantalla")->setCurrentIndex(type);
+        d.findChild<QPushButton*>(accept ? "cmdAceptar" : "cmdCancelar")->click();
+        return d.result();
+    };
+}
+
+class ConfigurationList : public ::testing::Test {
+protected:
+    void SetUp() override { test::installInHostContext(db); }
+    void open()
+    {
+        form = std::make_unique<frmCfgPantalla>();
+        form->showForm(0);
+    }
+    Grid* grid() { return form->findChild<Grid*>("vsLineas"); }
+    QPushButton* button(const char* name) { return form->findChild<QPushButton*>(name); }
+    void addCfg(int code, const QString& desc, int type)
+    {
+        db.exec(QStringLiteral("INSERT INTO TPV_CfgPantalla (Cod_Empresa, Cod_CfgPantalla, Descripcion, Tipo, Act, Act5,"
+                               " Act10) VALUES (1, %1, '%2', %3, 1, 1, 1)").arg(code).arg(desc).arg(type));
+    }
+
+    test::TestDatabase db;
+    test::ServiceDoubles services;
+    std::unique_ptr<frmCfgPantalla> form;
+};
+
+TEST_F(ConfigurationList, ShowsTheCompanysConfigurationsWithTheirTypeLabels)
+{
+    addCfg(2, "Terraza", 0);
+    addCfg(1, "Barra", 1);
+    db.exec("INSERT INTO TPV_CfgPantalla (Cod_Empresa, Cod_CfgPantalla, Descripcion, Tipo) VALUES (2, 7, 'Ajena', 0)");
+    open();
+    EXPECT_EQ(form->objectName(), "frmCfgPantalla");
+    EXPECT_EQ(form->windowTitle(), "Configuración Pantallas Táctil");
+    Grid* g = grid();
+    ASSERT_EQ(g->Rows(), 3);
+    EXPECT_EQ(g->TextMatrix(0, 0), "Código");
+    EXPECT_EQ(g->TextMatrix(0, 1), "Descripción");
+    EXPECT_EQ(g->TextMatrix(0, 3), "Tipo");
+    EXPECT_TRUE(g->ColHidden(2));
+    EXPECT_EQ(g->ColWidth(1), 3800);
+    EXPECT_EQ(g->TextMatrix(1, 1), "Barra");
+    EXPECT_EQ(g->TextMatrix(1, 3), "9 x 4");
+    EXPECT_EQ(g->TextMatrix(2, 3), "3 x 4");
+    EXPECT_EQ(g->Row(), 1);
+    EXPECT_TRUE(button("cmdModificar")->isEnabled());
+    EXPECT_EQ(button("cmdForzar")->text(), "Forzar Carga Tpv");
+    EXPECT_EQ(button("cmdConfigurar")->text(), "&Cfg. Grupos");
+}
+
+TEST_F(ConfigurationList, AnEmptyListDisablesChangesAndTheLineButtonsDoNothing)
+{
+    open();
+    EXPECT_EQ(grid()->Rows(), 1);
+    EXPECT_FALSE(button("cmdModificar")->isEnabled());
+    EXPECT_FALSE(button("cmdEliminar")->isEnabled());
+    button("cmdForzar")->click();
+    button("cmdConfigurar")->click();
+    EXPECT_TRUE(services.messages->shown.empty());
+    EXPECT_TRUE(services.modal->dialogsRun.isEmpty());
+}
+
+TEST_F(ConfigurationList, AddingCreatesTheRowAndRefusesDuplicates)
+{
+    addCfg(1, "Barra", 1);
+    open();
+    services.modal->queue(fill("5", "Bar d'Ana", 0));
+    button("cmdAgregar")->click();
+    ASSERT_EQ(services.modal->dialogsRun, QStringList{"frmCfgPantalla_Datos"});
+    EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 5 AND Descripcion = 'Bar d''Ana' AND Tipo = 0 AND "
+                                          "Cod_GrupoDF = 0"),
+              1);
+    ASSERT_EQ(grid()->Rows(), 3);
+    EXPECT_EQ(grid()->Row(), 2);
+
+    // A new code with a description already used, and a used code with a new description.
+    services.modal->queue(fill("9", "Barra", 1));
+    button("cmdAgregar")->click();
+    services.modal->queue(fill("5", "Otra", 1));
+    button("cmdAgregar")->click();
+    ASSERT_EQ(services.messages->shown.size(), 2u);
+    for (const auto& m : services.messages->shown) {
+        EXPECT_EQ(m.text, "El elemento especificado ya existe.");
+        EXPECT_EQ(m.caption, "¡ Operación no permitida !");
+        EXPECT_EQ(m.icon, MsgIcon::Exclamation);
+    }
+    EXPECT_EQ(db.count("TPV_CfgPantalla"), 2);
+}
+
+TEST_F(ConfigurationList, TheDialogRefusesBadCodesAndBlankDescriptions)
+{
+    open();
+    struct Case { const char* code; const char* description; const char* message; };
+    const Case cases[] = {
+        {"3", "   ", "Debe especificar una descripción para la pantalla"},
+        {"0", "Barra", "Se esperaba código"},
+        {"", "Barra", "Se esperaba código"},
+        {"40000", "Barra", "El código debe ser un número entero entre 1 y 32767"},
+        {"-4", "Barra", "El código debe ser un número entero entre 1 y 32767"},
+    };
+    for (const Case& c : cases) {
+        services.messages->shown.clear();
+        // The refused dialog stays open; the user then cancels it.
+        services.modal->queue([&](QDialog& d) {
+            fill(c.code, c.description, 0)(d);
+            EXPECT_EQ(d.result(), QDialog::Rejected);
+            d.findChild<QPushButton*>("cmdCancelar")->click();
+            return d.result();
+        });
+        button("cmdAgregar")->click();
+        ASSERT_FALSE(services.messages->shown.empty()) << c.code;
+        EXPECT_EQ(services.messages->shown.front().text, c.message) << c.code;
+        EXPECT_EQ(services.messages->shown.front().caption, "¡ Atención !");
+    }
+    EXPECT_EQ(db.count("TPV_CfgPantalla"), 0);
+}
+
+TEST_F(ConfigurationList, ChangingKeepsTheCodeAndMayRepeatADescription)
+{
+    addCfg(1, "Barra", 1);
+    addCfg(2, "Terraza", 0);
+    open();
+    grid()->setRow(2);
+    services.modal->queue([](QDialog& d) {
+        auto* codigo = d.findChild<ctlTextBox*>("txtCodigo");
+        EXPECT_EQ(codigo->text(), "2");
+        EXPECT_FALSE(codigo->Habilitado());
+        EXPECT_EQ(d.findChild<ctlTextBox*>("txtDescripcion")->text(), "Terraza");
+        EXPECT_EQ(d.findChild<QComboBox*>("cboTipoPantalla")->currentText(), " 3 x 4 ");
+        return fill("99", "Barra", 1)(d);
+    });
+    button("cmdModificar")->click();
+    EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 2 AND Descripcion = 'Barra' AND Tipo = 1"), 1);
+    EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 99"), 0);
+    EXPECT_EQ(grid()->TextMatrix(2, 1), "Barra");
+    EXPECT_EQ(grid()->TextMatrix(2, 3), "9 x 4");
+
+    // Cancelling changes nothing.
+    const QString before = db.conn().scalar("SELECT Descripcion || Tipo FROM TPV_CfgPantalla WHERE Cod_CfgPantalla = 1").toString();
+    grid()->setRow(1);
+    services.modal->queue(fill("", "Otra", 0, false));
+    button("cmdModificar")->click();
+    EXPECT_EQ(db.conn().scalar("SELECT Descripcion || Tipo FROM TPV_CfgPantalla WHERE Cod_CfgPantalla = 1").toString(), before);
+    EXPECT_EQ(grid()->TextMatrix(1, 1), "Barra");
+}
+
+TEST_F(ConfigurationList, DeletingAsksFirstAndTakesTheLayoutAlong)
+{
+    addCfg(1, "Barra", 1);
+    db.exec("INSERT INTO TPV_CfgPantalla_Grupos (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion) VALUES (1, 1, 1, 0)");
+    db.exec("INSERT INTO TPV_CfgPantalla_Grupos_Lineas (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion) VALUES (1, 1, 1, 0)");
+    open();
+    services.messages->queueAnswer(MsgResult::No);
+    button("cmdEliminar")->click();
+    EXPECT_EQ(db.count("TPV_CfgPantalla"), 1);
+    ASSERT_EQ(services.messages->shown.size(), 1u);
+    const auto& q = services.messages->shown.front();
+    EXPECT_EQ(q.text, "¿Está seguro que desea eliminar el elemento actual?");
+    EXPECT_EQ(q.caption, "¡ Atención !");
+    EXPECT_EQ(q.defaultButton, MsgResult::No);
+
+    services.messages->queueAnswer(MsgResult::Yes);
+    button("cmdEliminar")->click();
+    EXPECT_EQ(db.count("TPV_CfgPantalla"), 0);
+    EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
+    EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos_Lineas"), 0);
+    EXPECT_EQ(grid()->Rows(), 1);
+    EXPECT_FALSE(button("cmdEliminar")->isEnabled());
+    EXPECT_FALSE(button("cmdModificar")->isEnabled());
+}
+
+TEST_F(ConfigurationList, ADeleteThatFailsIsReportedAndKeepsTheLine)
+{
+    addCfg(1, "Barra", 1);
+    open();
+    db.exec("CREATE TRIGGER no_borrar BEFORE DELETE ON TPV_CfgPantalla BEGIN SELECT RAISE(ABORT, 'bloqueado'); END");
+    services.messages->queueAnswer(MsgResult::Yes);
+    button("cmdEliminar")->click();
+    ASSERT_EQ(services.messages->shown.size(), 2u);
+    EXPECT_EQ(services.messages->shown.back().icon, MsgIcon::Critical);
+    EXPECT_TRUE(services.messages->shown.back().caption.contains("frmCfgPantalla:cmdEliminar_Click"));
+    EXPECT_EQ(grid()->Rows(), 2);
+}
+
+TEST_F(ConfigurationList, ForcingAReloadClearsTheMarksAndSaysSoEvenWhenAlreadyClear)
+{
+    addCfg(1, "Barra", 1);
+    addCfg(2, "Terraza", 0);
+    open();
+    grid()->setRow(2);
+    for (int round = 0; round < 2; ++round) {
+        button("cmdForzar")->click();
+        EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 2 AND Act = 0 AND Act5 = 0 AND Act10 = 0"), 1);
+        EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 1 AND Act = 1"), 1);
+        ASSERT_EQ(services.messages->shown.size(), size_t(round + 1));
+        EXPECT_EQ(services.messages->shown.back().text, "Operación realizada con éxito");
+        EXPECT_EQ(services.messages->shown.back().icon, MsgIcon::Information);
+    }
+}
+
+TEST_F(ConfigurationList, CfgGruposOpensTheEditorOnTheSelectedConfiguration)
+{
+    addCfg(1, "Barra", 1);
+    addCfg(4, "Terraza", 0);
+    open();
+    grid()->setRow(2);
+    services.modal->queue([](QDialog& d) {
+        auto& editor = dynamic_cast<touchscreen::frmGrpCfgPantalla&>(d);
+        EXPECT_EQ(editor.Codigo(), 4);
+        EXPECT_EQ(editor.Tipo(), 0);
+        EXPECT_EQ(editor.windowTitle(), "[Configuración Grupos Pantalla] - Terraza");
+        EXPECT_EQ(editor.grupos().size(), 12u);
+        return int(QDialog::Accepted);
+    });
+    button("cmdConfigurar")->click();
+    EXPECT_EQ(services.modal->dialogsRun, QStringList{"frmGrpCfgPantalla"});
+}
+
+TEST_F(ConfigurationList, TheEntryClassStartsAFreshScreenAfterItsScreenCloses)
+{
+    addCfg(1, "Barra", 1);
+    std::unique_ptr<QObject> entry(component::ClassRegistry::instance().create("ZQVRTpvs.frmclsCfgPantalla"));
+    ASSERT_NE(entry, nullptr);
+    entry->setProperty("EmpresaBrevanto", QVariant::fromValue<QObject*>(&db.empresa()));
+    entry->setProperty("ConexionBrevanto", QVariant::fromValue<QObject*>(&db.conn()));
+    auto* launcher = qobject_cast<frame::EntryClass*>(entry.get());
+    QPointer<frame::Form> first = launcher->screen();
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(QMetaObject::invokeMethod(entry.get(), "Show", Q_ARG(int, 0), Q_ARG(QObject*, nullptr)));
+    EXPECT_EQ(first->findChild<Grid*>("vsLineas")->Rows(), 2);
+    first->findChild<QPushButton*>("cmdSalir")->click();
+    EXPECT_EQ(launcher->screen(), nullptr) << "the closing notice drops the screen";
+    QMetaObject::invokeMethod(entry.get(), "Show", Q_ARG(int, 0), Q_ARG(QObject*, nullptr));
+    ASSERT_NE(launcher->screen(), nullptr);
+    EXPECT_EQ(launcher->screen()->loadCount(), 1);
+    EXPECT_TRUE(launcher->screen()->isVisible());
+}
+
+TEST(PictureRefreshEntry, TheHostReachesItLateBoundByItsProgramIdentifier)
+{
+    test::TestDatabase db;
+    test::ServiceDoubles services;
+    db.exec("INSERT INTO TPV_CfgPantalla_Grupos_Lineas (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion, Cod_Articulo,"
+            " OrigenImagen, Imagen) VALUES (1, 1, 1, 0, 7, 1, X'01')");
+    std::unique_ptr<QObject> cls(component::ClassRegistry::instance().create("ZQVRTpvs.clsCfgPantallaTactil"));
+    ASSERT_NE(cls, nullptr);
+    cls->setProperty("EmpresaBrevanto", QVariant::fromValue<QObject*>(&db.empresa()));
+    cls->setProperty("ConexionBrevanto", QVariant::fromValue<QObject*>(&db.conn()));
+    int changed = -1;
+    ASSERT_TRUE(QMetaObject::invokeMethod(cls.get(), "ActualizarImagenesFicha", Q_RETURN_ARG(int, changed),
+                                          Q_ARG(int, 7), Q_ARG(QString, QStringLiteral("/no/existe.png"))));
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(db.conn().scalar("SELECT Imagen FROM TPV_CfgPantalla_Grupos_Lineas").toByteArray(), QByteArray(""));
+}
+
+} // namespace
