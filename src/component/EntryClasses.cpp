@@ -1,6 +1,8 @@
 #include "component/EntryClasses.h"
 
+#include "component/frmclsArtTarjetaRegalo.h"
 #include "component/frmclsTpvs.h"
+#include "component/frmclsVisorTickets.h"
 
 namespace zqvr::component {
 
@@ -8,6 +10,8 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
 {
     // One line per entry class whose screen is built, in the library's order.
     add(QStringLiteral("frmclsTpvs"), [] { return new frmclsTpvs; });
+    add(QStringLiteral("frmclsVisorTickets"), [] { return new frmclsVisorTickets; });
+    add(QStringLiteral("frmclsArtTarjetaRegalo"), [] { return new frmclsArtTarjetaRegalo; });
 }
 
 } // namespace zqvr::component

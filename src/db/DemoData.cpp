@@ -1079,7 +1079,11 @@ private:
                     lines.clear();
                     double total = 0;
                     for (int l = 0; l < nLines; ++l) {
-                        const Article& a = co.articles[size_t(co.articlePick.pick(m_rng))];
+                        const int picked = co.articlePick.pick(m_rng);
+                        // The first ticket of today and yesterday on each till opens with a kit.
+                        const bool kitShowcase = l == 0 && k == 0 && d + 2 >= m_days.size() && !co.kitArticles.empty();
+                        const Article& a = kitShowcase ? article(co, co.kitArticles[size_t(t.code) % co.kitArticles.size()])
+                                                       : co.articles[size_t(picked)];
                         Line ln{};
                         ln.article = a.code;
                         ln.tax = a.tax;
@@ -1116,6 +1120,11 @@ private:
                         ++customerTickets;
                     }
                     const int agent = m_rng.chance(0.05) ? m_rng.pick(co.agents) : 0;
+                    // The second ticket of today and yesterday on each till names a
+                    // customer since deleted from the customer file, as old tickets do.
+                    const bool goneCustomer = k == 1 && d + 2 >= m_days.size();
+                    if (goneCustomer)
+                        customer = int(co.customers.size()) + 900;
                     double cash = 0, cardAmount = 0, cheque = 0, vouchers = 0, credit = 0, change = 0;
                     if (total <= 0) {
                         cash = total;
@@ -1168,7 +1177,7 @@ private:
                         s.units += ln.qty;
                         s.amount += ln.amount;
                         s.cost += ln.qty * ln.cost;
-                        if (customer > 0) {
+                        if (customer > 0 && !goneCustomer) {
                             Aggregate& c = m_customerStats[saleKey(t.company, customer, int(d), ln.article)];
                             c.units += ln.qty;
                             c.amount += ln.amount;
@@ -1178,7 +1187,7 @@ private:
                     if (cardAmount > 0)
                         card(t.company, t.warehouse, t.code, fecha, ticket, 1, m_rng.between(1, 5), cardAmount,
                              m_rng.pick(cardNumbers));
-                    if (customer > 0 && total > 0 && (customerTickets <= 3 || m_rng.chance(0.02))) {
+                    if (customer > 0 && !goneCustomer && total > 0 && (customerTickets <= 3 || m_rng.chance(0.02))) {
                         QDate invoiceDay = day.addDays(m_rng.between(0, 2));
                         if (invoiceDay > m_today)
                             invoiceDay = m_today;
