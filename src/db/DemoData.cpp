@@ -1026,7 +1026,9 @@ private:
             for (size_t d = 0; d < m_days.size(); ++d) {
                 const double wd = (cafe ? weekdayCafe : weekdayRetail)[m_days[d].dayOfWeek()];
                 const double year = int(d) >= firstThisYear ? 1.0 : 0.93;
-                weight.push_back(tw * wd * year * m_rng.real(0.85, 1.15));
+                // Today and yesterday are busier, so that the ticket viewer has a full day to show.
+                const double recent = d + 2 >= m_days.size() ? 4.0 : 1.0;
+                weight.push_back(tw * wd * year * recent * m_rng.real(0.85, 1.15));
             }
         }
         double totalWeight = 0;

@@ -98,6 +98,14 @@ QString ticketDays(const db::Dialect& d, int empresa, int almacen, const QDate& 
            QStringLiteral(" ORDER BY TPV_Tickets.Fecha, TPV_Tickets.Caja, TPV_Tickets.Cajero");
 }
 
+QString lastCashier(const db::Dialect& d, int empresa, int almacen, int caja, const QDate& fecha)
+{
+    return d.selectTop(1, QStringLiteral("Cajero FROM TPV_Tickets WHERE Cod_Empresa =") + sqlInt(empresa) +
+                              QStringLiteral(" AND Cod_Almacen =") + sqlInt(almacen) + QStringLiteral(" AND Caja =") +
+                              sqlInt(caja) + QStringLiteral(" AND Fecha =") + d.date(fecha) +
+                              QStringLiteral(" ORDER BY Hora DESC"));
+}
+
 QString cardName(const db::Dialect& d, const TicketKey& k)
 {
     return QStringLiteral("SELECT ") + d.isNull(QStringLiteral("T.Nombre"), QStringLiteral("''")) +

@@ -52,6 +52,9 @@ ZQVR_TICKETS_EXPORT QString ticketByKey(const db::Dialect& d, const TicketKey& k
 ZQVR_TICKETS_EXPORT QString ticketDays(const db::Dialect& d, int empresa, int almacen, const QDate& from,
                                        const QDate& to, qint64 articulo);
 
+// The cashier of the latest ticket of a till on a day.
+ZQVR_TICKETS_EXPORT QString lastCashier(const db::Dialect& d, int empresa, int almacen, int caja, const QDate& fecha);
+
 // Name of the card a ticket was paid with.
 ZQVR_TICKETS_EXPORT QString cardName(const db::Dialect& d, const TicketKey& k);
 

@@ -8,14 +8,58 @@ namespace zqvr::tickets {
 
 namespace {
 QString src(const char* procedure) { return QStringLiteral("TicketStore::") + QLatin1String(procedure); }
+
+int digits(QStringView s, qsizetype from, qsizetype n)
+{
+    int v = 0;
+    for (qsizetype i = from; i < from + n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
+}
+
+// Dates and times as the embedded file stores them ("2026-12-05",
+// "2026-12-05 09:00:00") are read by hand: a list of thousands of tickets
+// would spend most of its time in the general parser otherwise. Anything
+// else goes through it.
+QDate readDate(const db::Value& v)
+{
+    if (v.variant().typeId() == QMetaType::QString) {
+        const QString s = v.variant().toString();
+        if (s.size() >= 10 && s[4] == u'-' && s[7] == u'-') {
+            const int y = digits(s, 0, 4), m = digits(s, 5, 2), d = digits(s, 8, 2);
+            if (y > 0 && m > 0 && d > 0)
+                return QDate(y, m, d);
+        }
+    }
+    return v.toDate();
+}
+
+QDateTime readDateTime(const db::Value& v)
+{
+    if (v.variant().typeId() == QMetaType::QString) {
+        const QString s = v.variant().toString();
+        if (s.size() >= 16 && (s[10] == u' ' || s[10] == u'T') && s[13] == u':') {
+            const QDate d = readDate(v);
+            const int h = digits(s, 11, 2), mi = digits(s, 14, 2);
+            const int sec = s.size() >= 19 && s[16] == u':' ? digits(s, 17, 2) : 0;
+            if (d.isValid() && h >= 0 && mi >= 0 && sec >= 0)
+                return QDateTime(d, QTime(h, mi, sec));
+        }
+    }
+    return v.toDateTime();
+}
 } // namespace
 
 static TicketRow readTicketRow(const db::RecordSet& rs)
 {
     TicketRow r;
     r.codigo = rs.value(0).toInt();
-    r.fecha = rs.value(1).toDate();
-    r.hora = rs.value(2).toDateTime();
+    r.fecha = readDate(rs.value(1));
+    r.hora = readDateTime(rs.value(2));
     r.total = rs.value(3).toDouble();
     r.efectivo = rs.value(4).toDouble();
     r.tarjeta = rs.value(5).toDouble();
@@ -89,7 +133,7 @@ QList<TicketDayRow> TicketStore::days(int empresa, int almacen, const QDate& fro
         auto rs = m_conn.query(sql::ticketDays(m_conn.dialect(), empresa, almacen, from, to, articulo));
         while (!rs.eof()) {
             TicketDayRow r;
-            r.fecha = rs.value(0).toDate();
+            r.fecha = readDate(rs.value(0));
             r.caja = rs.value(1).toInt();
             r.cajero = rs.value(2).toInt();
             r.nombreCajero = rs.value(3).toString();
@@ -97,6 +141,13 @@ QList<TicketDayRow> TicketStore::days(int empresa, int almacen, const QDate& fro
             rs.moveNext();
         }
         return out;
+    });
+}
+
+int TicketStore::lastCashier(int empresa, int almacen, int caja, const QDate& fecha) const
+{
+    return reraiseAs(src("lastCashier"), [&] {
+        return m_conn.scalar(sql::lastCashier(m_conn.dialect(), empresa, almacen, caja, fecha)).toInt();
     });
 }
 

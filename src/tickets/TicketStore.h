@@ -57,6 +57,8 @@ public:
     std::optional<Found> ticket(const TicketKey& k, int empresaClientes) const;
     QList<TicketLineRow> lines(const TicketKey& k, int empresaArticulos) const;
     QList<TicketDayRow> days(int empresa, int almacen, const QDate& from, const QDate& to, qint64 articulo) const;
+    // The cashier of the latest ticket of a till on a day, 0 when the till sold nothing.
+    int lastCashier(int empresa, int almacen, int caja, const QDate& fecha) const;
     // The first card's name, "Tarjeta" when the ticket has no card row or the name is empty.
     QString cardName(const TicketKey& k) const;
     // A general-scope parameter; nothing when the row is missing.

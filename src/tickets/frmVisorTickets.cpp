@@ -13,6 +13,7 @@
 #include "host/Formato.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QShortcut>
 
@@ -74,6 +75,17 @@ frmVisorTickets::frmVisorTickets(QWidget* parent)
 
 frmVisorTickets::~frmVisorTickets() = default;
 
+namespace {
+// The widths are the suite's, in twips, measured for its small default
+// font; a column never gets narrower than its caption or its widest usual value.
+void anchoColumna(controls::Grid* g, int col, int twips, const QString& sample)
+{
+    const QFontMetrics fm(g->font());
+    const int text = std::max(fm.horizontalAdvance(g->TextMatrix(0, col)), fm.horizontalAdvance(sample));
+    g->setColWidth(col, std::max(twips, (text + 14) * 15));
+}
+} // namespace
+
 void frmVisorTickets::configurarGrids()
 {
     struct Col { const char* caption; int width; controls::Grid::Alignment align; };
@@ -89,7 +101,11 @@ void frmVisorTickets::configurarGrids()
     g->setRows(1);
     for (int c = 0; c < CabCols; ++c) {
         g->setTextMatrix(0, c, QString::fromUtf8(cab[c].caption));
-        g->setColWidth(c, cab[c].width);
+        anchoColumna(g, c, cab[c].width,
+                     c == CabFecha   ? QStringLiteral("00/00/0000")
+                     : c == CabHora  ? QStringLiteral("00:00")
+                     : c >= CabImporte ? QStringLiteral("00.000,00")
+                                     : QString());
         g->setColAlignment(c, cab[c].align);
     }
     const Col lin[LinCols] = {{"Núm. Línea", 1000, controls::Grid::AlignRight}, {"Artículo", 1300, controls::Grid::AlignRight},
@@ -105,7 +121,10 @@ void frmVisorTickets::configurarGrids()
     for (int c = 0; c < LinCols; ++c) {
         l->setTextMatrix(0, c, QString::fromUtf8(lin[c].caption));
         if (lin[c].width > 0)
-            l->setColWidth(c, lin[c].width);
+            anchoColumna(l, c, lin[c].width,
+                         c == LinPVP || c == LinCantidad ? QStringLiteral("0.000,000")
+                         : c == LinIgic                   ? QStringLiteral("00,00%")
+                                                          : QString());
         l->setColAlignment(c, lin[c].align);
     }
     l->setColWidth(LinTPromo, 2000);
@@ -126,17 +145,24 @@ void frmVisorTickets::formLoad()
     ui->txtArticulo->setEmpresa(&emp);
     ui->txtCaja->setNumeric(true);
     ui->txtCaja->setText(QStringLiteral("1"));
-    // The user's own warehouse and today, so that the first Enter already shows something.
+    // The user's own warehouse, today and the cashier now on till 1, so
+    // that one Enter in the article field lists what the till sold today.
+    ui->txtFecha->setFecha(QDate::currentDate());
     frame::guarded(QStringLiteral("frmVisorTickets:Form_Load"), [&] {
         const qint64 almacen = ui->txtAlmacen->AlmacenUsuario();
-        if (almacen > 0) {
-            ui->txtAlmacen->setCodigo(almacen);
-            ui->txtAlmacen->Cargar();
+        if (almacen <= 0)
+            return;
+        ui->txtAlmacen->setCodigo(almacen);
+        ui->txtAlmacen->Cargar();
+        const int cajero = TicketStore(conn).lastCashier(emp.CodigoEmpresa(), int(almacen), 1, QDate::currentDate());
+        if (cajero > 0) {
+            ui->txtUsuario->setCodigo(cajero);
+            ui->txtUsuario->Cargar();
         }
     });
-    ui->txtFecha->setFecha(QDate::currentDate());
     limpiarLista();
     ui->SSTab->setCurrentIndex(0);
+    ui->txtArticulo->setFocus(Qt::OtherFocusReason);
 }
 
 // ---- search ----

@@ -106,6 +106,24 @@ TEST_F(TicketViewer, OpensEmptyWithTillOneAndNothingToPrint)
     EXPECT_EQ(vsLineas()->TextMatrix(0, 11), QStringLiteral("T.Promo"));
 }
 
+TEST_F(TicketViewer, OpensOnTheUsersWarehouseTodayWithTheTillsLastCashier)
+{
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    db.exec("INSERT INTO SGD_Usuarios_Almacenes (CodUsuario, Cod_Empresa, Cod_Almacen) VALUES (1, 1, 1)");
+    db.exec(QStringLiteral("INSERT INTO TPV_Tickets (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Hora, Cajero) VALUES"
+                           " (1, 1, 1, '%1', 1, '%1 09:00:00', 7), (1, 1, 1, '%1', 2, '%1 12:00:00', 8),"
+                           " (1, 1, 2, '%1', 1, '%1 13:00:00', 7)")
+                .arg(today));
+    form->unloadForm();
+    form->showForm(0);
+    EXPECT_EQ(ctl<controls::ctlAlmacen>("txtAlmacen")->Codigo(), 1);
+    EXPECT_EQ(ctl<controls::ctlUsuario>("txtUsuario")->Codigo(), 8);
+    EXPECT_EQ(ctl<controls::ctlMaskEdBox>("txtFecha")->Fecha(), QDate::currentDate());
+    EXPECT_EQ(vsCab()->Rows(), 1); // nothing is listed before the user asks
+    search();
+    EXPECT_EQ(column(vsCab(), 0), (QStringList{"2"}));
+}
+
 TEST_F(TicketViewer, SearchListsTheDaysTicketsWithCustomerAndPayments)
 {
     fill(1, "1", 7, "05/12/2026");
