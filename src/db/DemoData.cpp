@@ -965,7 +965,11 @@ private:
                 }
                 for (int code : codes) {
                     auto it = values.find(code);
-                    rows.emplace_back(code, it == values.end() ? QStringLiteral("0") : it->second, 0, 0, 0, QString());
+                    // Unused header, footer and voucher lines are empty texts, as the window saves them.
+                    const bool text = (code >= 100 && code <= 109) || (code >= 130 && code <= 139) ||
+                                      (code >= 405 && code <= 407);
+                    rows.emplace_back(code, it != values.end() ? it->second : text ? QString() : QStringLiteral("0"), 0,
+                                      0, 0, QString());
                 }
                 if (!co.cafes) {
                     rows.emplace_back(300, QStringLiteral("20"), 0, 0, 0, QStringLiteral("1"));
