@@ -38,19 +38,25 @@ QDate readDate(const db::Value& v)
     return v.toDate();
 }
 
-QDateTime readDateTime(const db::Value& v)
+// The time of day of a sale. Read without a time zone: only the clock
+// time is shown, and a local date-time would look the zone up for every row.
+QTime readTime(const db::Value& v)
 {
     if (v.variant().typeId() == QMetaType::QString) {
         const QString s = v.variant().toString();
         if (s.size() >= 16 && (s[10] == u' ' || s[10] == u'T') && s[13] == u':') {
-            const QDate d = readDate(v);
             const int h = digits(s, 11, 2), mi = digits(s, 14, 2);
             const int sec = s.size() >= 19 && s[16] == u':' ? digits(s, 17, 2) : 0;
-            if (d.isValid() && h >= 0 && mi >= 0 && sec >= 0)
-                return QDateTime(d, QTime(h, mi, sec));
+            if (h >= 0 && mi >= 0 && sec >= 0)
+                return QTime(h, mi, sec);
         }
     }
-    return v.toDateTime();
+    const QVariant& var = v.variant();
+    if (var.typeId() == QMetaType::QDateTime)
+        return var.toDateTime().time();
+    if (var.typeId() == QMetaType::QTime)
+        return var.toTime();
+    return v.toDateTime().time();
 }
 } // namespace
 
@@ -59,7 +65,7 @@ static TicketRow readTicketRow(const db::RecordSet& rs)
     TicketRow r;
     r.codigo = rs.value(0).toInt();
     r.fecha = readDate(rs.value(1));
-    r.hora = readDateTime(rs.value(2));
+    r.hora = readTime(rs.value(2));
     r.total = rs.value(3).toDouble();
     r.efectivo = rs.value(4).toDouble();
     r.tarjeta = rs.value(5).toDouble();

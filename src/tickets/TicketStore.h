@@ -18,7 +18,7 @@ namespace zqvr::tickets {
 struct ZQVR_TICKETS_EXPORT TicketRow {
     int codigo = 0;
     QDate fecha;
-    QDateTime hora;
+    QTime hora; // time of the sale
     int cliente = 0;
     QString nombreCliente;
     double total = 0, efectivo = 0, tarjeta = 0, cheque = 0, vales = 0, credito = 0, cambio = 0;

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QHash>
 #include <QMenu>
 #include <QShortcut>
 
@@ -263,15 +264,43 @@ bool frmVisorTickets::cargarTickets()
         ~RedrawOn() { g->setRedraw(true); }
     } redrawOn{g};
     m_tickets = TicketStore(frame::conn()).tickets(f);
+    // Thousands of rows share a date and most amounts (every empty payment
+    // kind is 0,00): each distinct value is formatted once.
+    QDate lastDate;
+    QString lastDateText;
+    QHash<double, QString> amounts;
+    auto amount = [&](double v) -> const QString& {
+        auto it = amounts.constFind(v);
+        if (it == amounts.constEnd())
+            it = amounts.insert(v, Formato::FormatoNumero(v, 2));
+        return it.value();
+    };
+    QString row;
     for (const TicketRow& t : m_tickets) {
-        const QString cliente = t.cliente == 0 ? QString()
-                                               : QString::number(t.cliente) + QStringLiteral(" - ") + t.nombreCliente;
-        QString row = QString::number(t.codigo);
-        row += QLatin1Char('\t') + Formato::FormatoFecha(t.fecha);
-        row += QLatin1Char('\t') + (t.hora.isValid() ? t.hora.toString(QStringLiteral("hh:mm")) : QString());
-        row += QLatin1Char('\t') + QString(cliente).replace(QLatin1Char('\t'), QLatin1Char(' '));
-        for (double v : {t.total, t.efectivo, t.tarjeta, t.cheque, t.vales, t.credito, t.cambio})
-            row += QLatin1Char('\t') + Formato::FormatoNumero(v, 2);
+        if (t.fecha != lastDate) {
+            lastDate = t.fecha;
+            lastDateText = Formato::FormatoFecha(t.fecha);
+        }
+        row.clear();
+        row += QString::number(t.codigo);
+        row += QLatin1Char('\t');
+        row += lastDateText;
+        row += QLatin1Char('\t');
+        if (t.hora.isValid()) {
+            const char hhmm[] = {char('0' + t.hora.hour() / 10), char('0' + t.hora.hour() % 10), ':',
+                                 char('0' + t.hora.minute() / 10), char('0' + t.hora.minute() % 10)};
+            row += QLatin1String(hhmm, 5);
+        }
+        row += QLatin1Char('\t');
+        if (t.cliente != 0) {
+            row += QString::number(t.cliente);
+            row += QStringLiteral(" - ");
+            row += QString(t.nombreCliente).replace(QLatin1Char('\t'), QLatin1Char(' '));
+        }
+        for (double v : {t.total, t.efectivo, t.tarjeta, t.cheque, t.vales, t.credito, t.cambio}) {
+            row += QLatin1Char('\t');
+            row += amount(v);
+        }
         g->AddItem(row);
     }
     if (hayTickets())

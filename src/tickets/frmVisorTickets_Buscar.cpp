@@ -45,6 +45,8 @@ frmVisorTickets_Buscar::frmVisorTickets_Buscar(QWidget* parent)
     ui->txtArticulo->setEmpresa(emp);
     ui->txtFechaI->setFecha(QDate::currentDate());
     ui->txtFechaF->setFecha(QDate::currentDate());
+    // The warehouse comes from the viewer: the user starts with the dates.
+    ui->txtFechaI->setFocus(Qt::OtherFocusReason);
 
     connect(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this,
             [this](int& k) { txtArticulo_KeyPress(k); });

@@ -48,7 +48,7 @@ TEST_F(TicketQueries, ListsOnlyTheTicketsOfThatTillCashierAndDayInTimeOrder)
     EXPECT_TRUE(store.tickets(filter(3, 7, kDay5)).isEmpty());
 
     const auto rows = store.tickets(filter(1, 7, kDay5));
-    EXPECT_EQ(rows[0].hora.time(), QTime(9, 0));
+    EXPECT_EQ(rows[0].hora, QTime(9, 0));
     EXPECT_EQ(rows[0].fecha, kDay5);
     EXPECT_DOUBLE_EQ(rows[0].total, 12.5);
     EXPECT_DOUBLE_EQ(rows[0].efectivo, 20);
