@@ -178,6 +178,20 @@ TEST_F(TicketViewer, MissingCriteriaClearTheOldListAndSayWhatIsMissing)
     EXPECT_EQ(services.messages->last()->text, QStringLiteral("Indique la caja y el cajero para buscar los tickets."));
 }
 
+TEST_F(TicketViewer, ADatabaseFailureIsReportedAndTheWindowStays)
+{
+    db.exec("DROP TABLE Clientes");
+    fill(1, "1", 7, "05/12/2026");
+    search();
+    ASSERT_NE(services.messages->last(), nullptr);
+    EXPECT_EQ(services.messages->last()->caption, QStringLiteral("¡ Atención !"));
+    EXPECT_EQ(services.messages->last()->icon, MsgIcon::Critical);
+    EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("Clientes")));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(vsCab()->Rows(), 1);
+    EXPECT_FALSE(ctl<QPushButton>("cmdImprimir")->isEnabled());
+}
+
 TEST_F(TicketViewer, InvalidDateIsRefusedAndLoadsNothing)
 {
     for (const char* bad : {"31/02/2026", ""}) {
