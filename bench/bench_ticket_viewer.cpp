@@ -23,6 +23,7 @@
 #include "host/Empresa.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -180,6 +181,35 @@ void BM_TicketLines_Store(benchmark::State& state)
         benchmark::DoNotOptimize(store.lines(env().oneTicket, env().busiest.empresa));
 }
 BENCHMARK(BM_TicketLines_Store)->Unit(benchmark::kMicrosecond)->MinTime(1.0)->UseRealTime();
+
+// The lines as the viewer loads them: the first-ticket button reloads the
+// lines grid of the first ticket of the busiest list each time.
+void BM_TicketLines_Viewer(benchmark::State& state)
+{
+    Env& e = env();
+    frame::Services::setMessages(std::make_shared<SilentMessages>());
+    tickets::frmVisorTickets form;
+    form.showForm(0);
+    auto* almacen = form.findChild<controls::ctlAlmacen*>(QStringLiteral("txtAlmacen"));
+    almacen->setCodigo(e.busiest.almacen);
+    almacen->Cargar();
+    form.findChild<controls::ctlTextBox*>(QStringLiteral("txtCaja"))->setText(QString::number(e.busiest.caja));
+    auto* usuario = form.findChild<controls::ctlUsuario*>(QStringLiteral("txtUsuario"));
+    usuario->setCodigo(e.busiest.cajero);
+    usuario->Cargar();
+    form.findChild<controls::ctlMaskEdBox*>(QStringLiteral("txtFecha"))->setFecha(e.busiest.fecha);
+    QTest::keyClick(form.findChild<controls::ctlArticulo*>(QStringLiteral("txtArticulo"))->codeField(), Qt::Key_Return);
+    auto* primero = form.findChild<QPushButton*>(QStringLiteral("cmdPrimero"));
+    auto* lineas = form.findChild<controls::Grid*>(QStringLiteral("vsLineas"));
+    for (auto _ : state) {
+        primero->click();
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = double(lineas->Rows() - 1);
+    form.unloadForm();
+    frame::Services::setMessages(nullptr);
+}
+BENCHMARK(BM_TicketLines_Viewer)->Unit(benchmark::kMicrosecond)->MinTime(1.0)->UseRealTime();
 
 } // namespace
 
