@@ -7,8 +7,9 @@
 #include "component/frmclsTpvs.h"
 #include "component/frmclsVisorTpvs.h"
 #include "component/frmclsCfgPantalla.h"
-#include "component/frmclsTpvs.h"
 #include "touchscreen/clsCfgPantallaTactil.h"
+#include "component/frmclsArtTarjetaRegalo.h"
+#include "component/frmclsVisorTickets.h"
 
 namespace zqvr::component {
 
@@ -23,6 +24,8 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     add(QStringLiteral("frmclsParkingMtto"), [] { return new frmclsParkingMtto; });
     add(QStringLiteral("frmclsCfgPantalla"), [] { return new frmclsCfgPantalla; });
     add(QStringLiteral("clsCfgPantallaTactil"), [] { return new touchscreen::clsCfgPantallaTactil; });
+    add(QStringLiteral("frmclsVisorTickets"), [] { return new frmclsVisorTickets; });
+    add(QStringLiteral("frmclsArtTarjetaRegalo"), [] { return new frmclsArtTarjetaRegalo; });
 }
 
 } // namespace zqvr::component

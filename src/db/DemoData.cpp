@@ -966,7 +966,11 @@ private:
                 }
                 for (int code : codes) {
                     auto it = values.find(code);
-                    rows.emplace_back(code, it == values.end() ? QStringLiteral("0") : it->second, 0, 0, 0, QString());
+                    // Unused header, footer and voucher lines are empty texts, as the window saves them.
+                    const bool text = (code >= 100 && code <= 109) || (code >= 130 && code <= 139) ||
+                                      (code >= 405 && code <= 407);
+                    rows.emplace_back(code, it != values.end() ? it->second : text ? QString() : QStringLiteral("0"), 0,
+                                      0, 0, QString());
                 }
                 if (!co.cafes) {
                     rows.emplace_back(300, QStringLiteral("20"), 0, 0, 0, QStringLiteral("1"));
@@ -1027,7 +1031,9 @@ private:
             for (size_t d = 0; d < m_days.size(); ++d) {
                 const double wd = (cafe ? weekdayCafe : weekdayRetail)[m_days[d].dayOfWeek()];
                 const double year = int(d) >= firstThisYear ? 1.0 : 0.93;
-                weight.push_back(tw * wd * year * m_rng.real(0.85, 1.15));
+                // Today and yesterday are busier, so that the ticket viewer has a full day to show.
+                const double recent = d + 2 >= m_days.size() ? 4.0 : 1.0;
+                weight.push_back(tw * wd * year * recent * m_rng.real(0.85, 1.15));
             }
         }
         double totalWeight = 0;
@@ -1080,7 +1086,11 @@ private:
                     lines.clear();
                     double total = 0;
                     for (int l = 0; l < nLines; ++l) {
-                        const Article& a = co.articles[size_t(co.articlePick.pick(m_rng))];
+                        const int picked = co.articlePick.pick(m_rng);
+                        // The first ticket of today and yesterday on each till opens with a kit.
+                        const bool kitShowcase = l == 0 && k == 0 && d + 2 >= m_days.size() && !co.kitArticles.empty();
+                        const Article& a = kitShowcase ? article(co, co.kitArticles[size_t(t.code) % co.kitArticles.size()])
+                                                       : co.articles[size_t(picked)];
                         Line ln{};
                         ln.article = a.code;
                         ln.tax = a.tax;
@@ -1117,6 +1127,11 @@ private:
                         ++customerTickets;
                     }
                     const int agent = m_rng.chance(0.05) ? m_rng.pick(co.agents) : 0;
+                    // The second ticket of today and yesterday on each till names a
+                    // customer since deleted from the customer file, as old tickets do.
+                    const bool goneCustomer = k == 1 && d + 2 >= m_days.size();
+                    if (goneCustomer)
+                        customer = int(co.customers.size()) + 900;
                     double cash = 0, cardAmount = 0, cheque = 0, vouchers = 0, credit = 0, change = 0;
                     if (total <= 0) {
                         cash = total;
@@ -1169,7 +1184,7 @@ private:
                         s.units += ln.qty;
                         s.amount += ln.amount;
                         s.cost += ln.qty * ln.cost;
-                        if (customer > 0) {
+                        if (customer > 0 && !goneCustomer) {
                             Aggregate& c = m_customerStats[saleKey(t.company, customer, int(d), ln.article)];
                             c.units += ln.qty;
                             c.amount += ln.amount;
@@ -1179,7 +1194,7 @@ private:
                     if (cardAmount > 0)
                         card(t.company, t.warehouse, t.code, fecha, ticket, 1, m_rng.between(1, 5), cardAmount,
                              m_rng.pick(cardNumbers));
-                    if (customer > 0 && total > 0 && (customerTickets <= 3 || m_rng.chance(0.02))) {
+                    if (customer > 0 && !goneCustomer && total > 0 && (customerTickets <= 3 || m_rng.chance(0.02))) {
                         QDate invoiceDay = day.addDays(m_rng.between(0, 2));
                         if (invoiceDay > m_today)
                             invoiceDay = m_today;

@@ -1,0 +1,509 @@
+#include "tickets/frmVisorTickets.h"
+#include "ui_frmVisorTickets.h"
+
+#include "tickets/PrintDestination.h"
+#include "tickets/frmVisorTickets_Buscar.h"
+#include "touchscreen/frmArticulosKit.h"
+
+#include "frame/ErrorReport.h"
+#include "frame/HostContext.h"
+#include "frame/OperationNotice.h"
+#include "frame/Services.h"
+#include "host/Empresa.h"
+#include "host/Formato.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QHash>
+#include <QMenu>
+#include <QShortcut>
+
+namespace zqvr::tickets {
+
+using host::Formato;
+
+namespace {
+constexpr int KeyEnter = 13;
+const QString kAtencionInfo = QStringLiteral("¡Atención!");
+const QString kAtencionError = QStringLiteral("¡ Atención !");
+
+QString flag(bool on) { return on ? QStringLiteral("X") : QString(); }
+
+// A failure while loading the list or the lines: its description under "¡ Atención !".
+template <class F>
+void loadGuarded(F&& f)
+{
+    try {
+        f();
+    } catch (const Error& e) {
+        frame::msgBox(e.description(), kAtencionError, frame::MsgIcon::Critical);
+    } catch (const std::exception& e) {
+        frame::msgBox(QString::fromUtf8(e.what()), kAtencionError, frame::MsgIcon::Critical);
+    }
+}
+} // namespace
+
+frmVisorTickets::frmVisorTickets(QWidget* parent)
+    : Form(QStringLiteral("frmVisorTickets"), QStringLiteral("Visor de Tickets"), parent),
+      ui(std::make_unique<Ui::frmVisorTickets>())
+{
+    ui->setupUi(this);
+    configurarGrids();
+
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("Popup"));
+    m_kitCommand = m_popup->addAction(QStringLiteral("Composición del Kit"));
+    m_kitCommand->setData(1);
+    connect(m_kitCommand, &QAction::triggered, this, [this] { CommandBars_Execute(1); });
+
+    connect(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, [this](int& k) { txtArticulo_KeyPress(k); });
+    connect(ui->SSTab, &QTabWidget::currentChanged, this, [this](int tab) { SSTab_Click(tab); });
+    connect(ui->cmdPrimero, &QPushButton::clicked, this, [this] { cmdPrimero_Click(); });
+    connect(ui->cmdAnterior, &QPushButton::clicked, this, [this] { cmdAnterior_Click(); });
+    connect(ui->cmdSiguiente, &QPushButton::clicked, this, [this] { cmdSiguiente_Click(); });
+    connect(ui->cmdUltimo, &QPushButton::clicked, this, [this] { cmdUltimo_Click(); });
+    connect(ui->cmdBuscarCajero, &QPushButton::clicked, this, [this] { cmdBuscarCajero_Click(); });
+    connect(ui->cmdImprimir, &QPushButton::clicked, this, [this] { cmdImprimir_Click(); });
+    connect(ui->cmdCerrar, &QPushButton::clicked, this, [this] { cmdCerrar_Click(); });
+    connect(ui->vsLineas, &controls::Grid::RightClicked, this,
+            [this](int row, int col, const QPoint& pos) { vsLineas_RightClicked(row, col, pos); });
+
+    // The window sees Esc before its controls.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WindowShortcut);
+    connect(esc, &QShortcut::activated, this, [this] { cmdCerrar_Click(); });
+}
+
+frmVisorTickets::~frmVisorTickets() = default;
+
+namespace {
+// The widths are the suite's, in twips, measured for its small default
+// font; a column never gets narrower than its caption or its widest usual value.
+void anchoColumna(controls::Grid* g, int col, int twips, const QString& sample)
+{
+    const QFontMetrics fm(g->font());
+    const int text = std::max(fm.horizontalAdvance(g->TextMatrix(0, col)), fm.horizontalAdvance(sample));
+    g->setColWidth(col, std::max(twips, (text + 14) * 15));
+}
+} // namespace
+
+void frmVisorTickets::configurarGrids()
+{
+    struct Col { const char* caption; int width; controls::Grid::Alignment align; };
+    const Col cab[CabCols] = {{"Código", 800, controls::Grid::AlignRight},   {"Fecha", 1000, controls::Grid::AlignLeft},
+                              {"Hora", 600, controls::Grid::AlignLeft},      {"Cliente", 2000, controls::Grid::AlignLeft},
+                              {"Importe", 1200, controls::Grid::AlignRight}, {"Efectivo", 950, controls::Grid::AlignRight},
+                              {"Tarjeta", 950, controls::Grid::AlignRight},  {"Cheques", 950, controls::Grid::AlignRight},
+                              {"Vales", 950, controls::Grid::AlignRight},    {"Crédito", 950, controls::Grid::AlignRight},
+                              {"Cambio", 950, controls::Grid::AlignRight}};
+    auto* g = ui->vsCab;
+    g->setCols(CabCols);
+    g->setFixedRows(1);
+    g->setRows(1);
+    for (int c = 0; c < CabCols; ++c) {
+        g->setTextMatrix(0, c, QString::fromUtf8(cab[c].caption));
+        anchoColumna(g, c, cab[c].width,
+                     c == CabFecha   ? QStringLiteral("00/00/0000")
+                     : c == CabHora  ? QStringLiteral("00:00")
+                     : c >= CabImporte ? QStringLiteral("00.000,00")
+                                     : QString());
+        g->setColAlignment(c, cab[c].align);
+    }
+    const Col lin[LinCols] = {{"Núm. Línea", 1000, controls::Grid::AlignRight}, {"Artículo", 1300, controls::Grid::AlignRight},
+                              {"Descripción", 4100, controls::Grid::AlignLeft}, {"K", 400, controls::Grid::AlignCenter},
+                              {"P.V.P.", 800, controls::Grid::AlignRight},      {"Cantidad", 1000, controls::Grid::AlignRight},
+                              {"Dto.", 800, controls::Grid::AlignRight},        {"Igic", 700, controls::Grid::AlignRight},
+                              {"PM", 400, controls::Grid::AlignCenter},         {"PR", 400, controls::Grid::AlignCenter},
+                              {"PA", 400, controls::Grid::AlignCenter},         {"T.Promo", -1, controls::Grid::AlignLeft}};
+    auto* l = ui->vsLineas;
+    l->setCols(LinCols);
+    l->setFixedRows(1);
+    l->setRows(1);
+    for (int c = 0; c < LinCols; ++c) {
+        l->setTextMatrix(0, c, QString::fromUtf8(lin[c].caption));
+        if (lin[c].width > 0)
+            anchoColumna(l, c, lin[c].width,
+                         c == LinPVP || c == LinCantidad ? QStringLiteral("0.000,000")
+                         : c == LinIgic                   ? QStringLiteral("00,00%")
+                                                          : QString());
+        l->setColAlignment(c, lin[c].align);
+    }
+    l->setColWidth(LinTPromo, 2000);
+}
+
+void frmVisorTickets::formLoad()
+{
+    auto& conn = frame::conn();
+    auto& emp = frame::empresa();
+    ui->txtAlmacen->setConexion(&conn);
+    ui->txtAlmacen->setEmpresa(&emp);
+    ui->txtAlmacen->setUsuario(emp.usuarioActual());
+    ui->txtAlmacen->setSoloAlmacenesUsuario(true);
+    ui->txtAlmacen->setMaxCode(32767);
+    ui->txtUsuario->setConexion(&conn);
+    ui->txtUsuario->setEmpresa(&emp);
+    ui->txtArticulo->setConexion(&conn);
+    ui->txtArticulo->setEmpresa(&emp);
+    ui->txtCaja->setNumeric(true);
+    ui->txtCaja->setText(QStringLiteral("1"));
+    // The user's own warehouse, today and the cashier now on till 1, so
+    // that one Enter in the article field lists what the till sold today.
+    ui->txtFecha->setFecha(QDate::currentDate());
+    frame::guarded(QStringLiteral("frmVisorTickets:Form_Load"), [&] {
+        const qint64 almacen = ui->txtAlmacen->AlmacenUsuario();
+        if (almacen <= 0)
+            return;
+        ui->txtAlmacen->setCodigo(almacen);
+        ui->txtAlmacen->Cargar();
+        const int cajero = TicketStore(conn).lastCashier(emp.CodigoEmpresa(), int(almacen), 1, QDate::currentDate());
+        if (cajero > 0) {
+            ui->txtUsuario->setCodigo(cajero);
+            ui->txtUsuario->Cargar();
+        }
+    });
+    limpiarLista();
+    ui->SSTab->setCurrentIndex(0);
+    ui->txtArticulo->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- search ----
+
+void frmVisorTickets::txtArticulo_KeyPress(int& keyAscii)
+{
+    if (keyAscii != KeyEnter)
+        return;
+    keyAscii = 0;
+    frame::guarded(QStringLiteral("Error en txtArticulo_KeyPress"), [&] { buscar(); });
+}
+
+void frmVisorTickets::limpiarLista()
+{
+    ui->vsCab->ClearData();
+    ui->vsLineas->ClearData();
+    ui->lblCodigo->clear();
+    m_tickets.clear();
+    m_lines.clear();
+    m_listed = {};
+    ui->cmdImprimir->setEnabled(false);
+    ui->SSTab->setTabEnabled(1, false);
+}
+
+void frmVisorTickets::buscar()
+{
+    if (!ui->txtFecha->isValid()) {
+        frame::msgBox(QStringLiteral("Se esperaba fecha válida."), kAtencionInfo, frame::MsgIcon::Information);
+        ui->txtFecha->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    bool loaded = false;
+    loadGuarded([&] { loaded = cargarTickets(); });
+    if (!loaded)
+        return;
+    if (hayTickets()) {
+        ui->cmdImprimir->setEnabled(true);
+        ui->SSTab->setTabEnabled(1, true);
+    } else {
+        ui->cmdImprimir->setEnabled(false);
+        ui->SSTab->setTabEnabled(1, false);
+        frame::msgBox(QStringLiteral("No hay ningún ticket de la caja ") + QString::number(m_listed.caja) +
+                          QStringLiteral(", del cajero ") + m_listed.nombreCajero + QStringLiteral(" en la fecha ") +
+                          ui->txtFecha->text(),
+                      kAtencionInfo, frame::MsgIcon::Information);
+    }
+}
+
+bool frmVisorTickets::cargarTickets()
+{
+    // A search that cannot run empties the list: the tickets of the previous
+    // search must never stay on screen under other criteria.
+    limpiarLista();
+    const int almacen = int(ui->txtAlmacen->Codigo());
+    const int caja = int(ui->txtCaja->Valor());
+    const int cajero = int(ui->txtUsuario->Codigo());
+    QStringList missing;
+    if (almacen <= 0)
+        missing << QStringLiteral("el almacén");
+    if (caja <= 0 || caja != ui->txtCaja->Valor())
+        missing << QStringLiteral("la caja");
+    if (cajero <= 0)
+        missing << QStringLiteral("el cajero");
+    if (!missing.isEmpty()) {
+        QString list = missing.front();
+        for (int i = 1; i < missing.size(); ++i)
+            list += (i == missing.size() - 1 ? QStringLiteral(" y ") : QStringLiteral(", ")) + missing.at(i);
+        frame::msgBox(QStringLiteral("Indique ") + list + QStringLiteral(" para buscar los tickets."), kAtencionInfo,
+                      frame::MsgIcon::Information);
+        (almacen <= 0 ? static_cast<QWidget*>(ui->txtAlmacen)
+                      : caja <= 0 ? static_cast<QWidget*>(ui->txtCaja) : static_cast<QWidget*>(ui->txtUsuario))
+            ->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+
+    auto& emp = frame::empresa();
+    TicketFilter f;
+    f.empresa = emp.CodigoEmpresa();
+    f.empresaClientes = emp.EmpresaClientes();
+    f.almacen = almacen;
+    f.caja = caja;
+    f.cajero = cajero;
+    f.fecha = ui->txtFecha->Fecha();
+    f.articulo = ui->txtArticulo->Codigo();
+
+    m_listed.almacen = almacen;
+    m_listed.caja = caja;
+    m_listed.cajero = cajero;
+    m_listed.nombreCajero = ui->txtUsuario->Nombre();
+    m_listed.fecha = f.fecha;
+    m_listed.valid = true;
+
+    frame::OperationNotice notice;
+    auto* g = ui->vsCab;
+    g->setRedraw(false);
+    struct RedrawOn {
+        controls::Grid* g;
+        ~RedrawOn() { g->setRedraw(true); }
+    } redrawOn{g};
+    m_tickets = TicketStore(frame::conn()).tickets(f);
+    // Thousands of rows share a date and most amounts (every empty payment
+    // kind is 0,00): each distinct value is formatted once.
+    QDate lastDate;
+    QString lastDateText;
+    QHash<double, QString> amounts;
+    auto amount = [&](double v) -> const QString& {
+        auto it = amounts.constFind(v);
+        if (it == amounts.constEnd())
+            it = amounts.insert(v, Formato::FormatoNumero(v, 2));
+        return it.value();
+    };
+    QString row;
+    for (const TicketRow& t : m_tickets) {
+        if (t.fecha != lastDate) {
+            lastDate = t.fecha;
+            lastDateText = Formato::FormatoFecha(t.fecha);
+        }
+        row.clear();
+        row += QString::number(t.codigo);
+        row += QLatin1Char('\t');
+        row += lastDateText;
+        row += QLatin1Char('\t');
+        if (t.hora.isValid()) {
+            const char hhmm[] = {char('0' + t.hora.hour() / 10), char('0' + t.hora.hour() % 10), ':',
+                                 char('0' + t.hora.minute() / 10), char('0' + t.hora.minute() % 10)};
+            row += QLatin1String(hhmm, 5);
+        }
+        row += QLatin1Char('\t');
+        if (t.cliente != 0) {
+            row += QString::number(t.cliente);
+            row += QStringLiteral(" - ");
+            row += QString(t.nombreCliente).replace(QLatin1Char('\t'), QLatin1Char(' '));
+        }
+        for (double v : {t.total, t.efectivo, t.tarjeta, t.cheque, t.vales, t.credito, t.cambio}) {
+            row += QLatin1Char('\t');
+            row += amount(v);
+        }
+        g->AddItem(row);
+    }
+    if (hayTickets())
+        g->setRow(1);
+    return true;
+}
+
+bool frmVisorTickets::hayTickets() const { return ui->vsCab->Rows() > ui->vsCab->FixedRows(); }
+
+const TicketRow* frmVisorTickets::ticketSeleccionado() const
+{
+    const int i = ui->vsCab->Row() - ui->vsCab->FixedRows();
+    return i >= 0 && i < m_tickets.size() ? &m_tickets.at(i) : nullptr;
+}
+
+TicketKey frmVisorTickets::claveSeleccionada() const
+{
+    TicketKey k;
+    k.empresa = frame::empresa().CodigoEmpresa();
+    k.almacen = m_listed.almacen;
+    k.caja = m_listed.caja;
+    k.fecha = m_listed.fecha;
+    if (const TicketRow* t = ticketSeleccionado())
+        k.codigo = t->codigo;
+    return k;
+}
+
+// ---- lines ----
+
+void frmVisorTickets::SSTab_Click(int tab)
+{
+    if (tab == 1)
+        loadGuarded([&] { cargarLineas(); });
+}
+
+void frmVisorTickets::cargarLineas()
+{
+    auto* l = ui->vsLineas;
+    l->ClearData();
+    m_lines.clear();
+    const TicketRow* t = ticketSeleccionado();
+    ui->lblCodigo->setText(t ? QString::number(t->codigo) : QString());
+    if (!t || !m_listed.valid)
+        return;
+    auto& emp = frame::empresa();
+    m_lines = TicketStore(frame::conn()).lines(claveSeleccionada(), emp.EmpresaArticulos());
+    const int decimales = emp.DecimalesPrecio();
+    l->setRedraw(false);
+    for (const TicketLineRow& ln : m_lines) {
+        QString row = QString::number(ln.numLinea);
+        row += QLatin1Char('\t') + QString::number(ln.articulo);
+        row += QLatin1Char('\t') + QString(ln.descripcion).replace(QLatin1Char('\t'), QLatin1Char(' '));
+        row += QLatin1Char('\t') + flag(ln.kit);
+        row += QLatin1Char('\t') + Formato::FormatoNumero(ln.pvp, decimales);
+        row += QLatin1Char('\t') + Formato::FormatoNumero(ln.cantidad, 3);
+        row += QLatin1Char('\t') + Formato::FormatoNumero(ln.dto, 2);
+        row += QLatin1Char('\t') + textoImpuesto(ln.impuesto);
+        row += QLatin1Char('\t') + flag(ln.pm);
+        row += QLatin1Char('\t') + flag(ln.promocion);
+        row += QLatin1Char('\t') + flag(ln.pa);
+        row += QLatin1Char('\t') + nombreTipoPromocion(ln.tipoPromocion);
+        l->AddItem(row);
+    }
+    l->setRedraw(true);
+    if (l->Rows() > l->FixedRows())
+        l->setRow(1);
+}
+
+// ---- moving ----
+
+void frmVisorTickets::moverA(int row)
+{
+    ui->vsCab->setRow(row);
+    loadGuarded([&] { cargarLineas(); });
+}
+
+void frmVisorTickets::cmdPrimero_Click()
+{
+    frame::guarded(QStringLiteral("Error en cmdPrimero_Click"), [&] {
+        if (hayTickets())
+            moverA(1);
+    });
+}
+
+void frmVisorTickets::cmdAnterior_Click()
+{
+    frame::guarded(QStringLiteral("Error en cmdAnterior_Click"), [&] {
+        if (hayTickets() && ui->vsCab->Row() >= 2)
+            moverA(ui->vsCab->Row() - 1);
+    });
+}
+
+void frmVisorTickets::cmdSiguiente_Click()
+{
+    frame::guarded(QStringLiteral("Error en cmdSiguiente_Click"), [&] {
+        if (hayTickets() && ui->vsCab->Row() >= 1 && ui->vsCab->Row() < ui->vsCab->Rows() - 1)
+            moverA(ui->vsCab->Row() + 1);
+    });
+}
+
+void frmVisorTickets::cmdUltimo_Click()
+{
+    frame::guarded(QStringLiteral("Error en cmdUltimo_Click"), [&] {
+        if (hayTickets())
+            moverA(ui->vsCab->Rows() - 1);
+    });
+}
+
+// ---- kit composition ----
+
+bool frmVisorTickets::lineaEsKit() const
+{
+    const int row = ui->vsLineas->Row();
+    return row >= ui->vsLineas->FixedRows() && row < ui->vsLineas->Rows() &&
+           ui->vsLineas->TextMatrix(row, LinK) == QLatin1String("X");
+}
+
+void frmVisorTickets::vsLineas_RightClicked(int row, int col, const QPoint& globalPos)
+{
+    if (ui->vsLineas->Rows() <= ui->vsLineas->FixedRows())
+        return;
+    m_kitCommand->setEnabled(lineaEsKit());
+    m_popup->popup(globalPos);
+}
+
+void frmVisorTickets::CommandBars_Execute(int id)
+{
+    frame::guarded(QStringLiteral("Error en CommandBars_Execute"), [&] {
+        if (id != 1 || !lineaEsKit() || !m_listed.valid)
+            return;
+        const TicketKey k = claveSeleccionada();
+        touchscreen::frmArticulosKit kit(this);
+        kit.setCodigo(k.codigo);
+        kit.setCaja(static_cast<qint16>(k.caja));
+        kit.setAlmacen(static_cast<qint16>(k.almacen));
+        kit.setFecha(k.fecha);
+        // The line's own number: line numbers may have gaps, so the row's
+        // position could name another line's components.
+        const int i = ui->vsLineas->Row() - ui->vsLineas->FixedRows();
+        if (i < 0 || i >= m_lines.size())
+            return;
+        kit.setNumLinea(static_cast<qint16>(m_lines.at(i).numLinea));
+        kit.cargar();
+        frame::runModal(kit);
+    });
+}
+
+// ---- search dialog ----
+
+void frmVisorTickets::cmdBuscarCajero_Click()
+{
+    frame::guarded(QStringLiteral("Error en cmdBuscarCajero_Click"), [&] {
+        frmVisorTickets_Buscar dlg(this);
+        dlg.setCodigoAlmacen(int(ui->txtAlmacen->Codigo()));
+        frame::runModal(dlg);
+        if (dlg.CodigoCajero() <= 0)
+            return;
+        ui->txtCaja->setText(QString::number(dlg.Caja()));
+        ui->txtFecha->setFecha(dlg.Fecha());
+        if (dlg.CodigoArticulo() != 0) {
+            ui->txtArticulo->setCodigo(dlg.CodigoArticulo());
+            ui->txtArticulo->Cargar();
+        } else {
+            ui->txtArticulo->setText(QString());
+        }
+        ui->txtUsuario->setCodigo(dlg.CodigoCajero());
+        ui->txtUsuario->Cargar();
+        ui->txtAlmacen->setCodigo(dlg.CodigoAlmacen());
+        ui->txtAlmacen->Cargar();
+        buscar();
+    });
+}
+
+// ---- printing ----
+
+void frmVisorTickets::cmdImprimir_Click()
+{
+    frame::guarded(QStringLiteral("Visor Tickets::Imprimir"), [&] { imprimir(); });
+}
+
+void frmVisorTickets::imprimir()
+{
+    if (!hayTickets() || !ticketSeleccionado() || !m_listed.valid)
+        return;
+    auto& conn = frame::conn();
+    auto& emp = frame::empresa();
+    const TicketKey key = claveSeleccionada();
+    const bool texto = TicketStore(conn).textReceipt(key.empresa, key.almacen);
+    const auto destino = elegirDestino(this, texto);
+    if (!destino)
+        return;
+    frame::OperationNotice notice;
+    // The receipt prints the lines the grid shows for this ticket.
+    cargarLineas();
+    TicketToPrint t;
+    t.key = key;
+    t.row = *ticketSeleccionado();
+    t.cajero = m_listed.cajero;
+    t.nombreCajero = m_listed.nombreCajero;
+    t.lines = m_lines;
+    TicketPrinting::print(conn, emp, t, *destino);
+}
+
+void frmVisorTickets::cmdCerrar_Click() { close(); }
+
+} // namespace zqvr::tickets
