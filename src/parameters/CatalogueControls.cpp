@@ -180,6 +180,7 @@ QWidget* CatalogueControls::buildTab(Tab tab, QWidget* parent)
                 form->addRow(list);
             }
             if (e.kind == Kind::ClaveEntry) {
+                list->setMinimumHeight(std::min(list->count() + 1, 13) * 15 + 8);
                 auto* item = new QListWidgetItem(e.captionText(), list);
                 item->setData(Qt::UserRole, e.code);
                 item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -260,8 +261,10 @@ QWidget* CatalogueControls::buildTab(Tab tab, QWidget* parent)
                 return;
             }
         }
-        if (isCheckKind(e.kind) || !*e.caption)
+        if (isCheckKind(e.kind))
             form->addRow(field);
+        else if (!*e.caption)
+            form->addRow(QString(), field); // in the field column, under the others
         else
             form->addRow(label(e.captionText(), e, owner), field);
     };
@@ -303,8 +306,8 @@ QWidget* CatalogueControls::buildTab(Tab tab, QWidget* parent)
         }
         auto* form = static_cast<QFormLayout*>(target);
         for (const CatalogueEntry* e : b.entries) {
-            // Long loose lists of check boxes continue in the next column.
-            if (b.frame.isEmpty() && used >= perColumn + 0.5 && isCheckKind(e->kind)) {
+            // Long loose lists continue in the next column.
+            if (b.frame.isEmpty() && used >= perColumn + 0.5 && !e->has(SameRow)) {
                 newColumn();
                 form = new QFormLayout;
                 column->addLayout(form);
@@ -385,6 +388,7 @@ void CatalogueControls::show(const ScopeValues& values)
                     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
                 }
             }
+            list->setMinimumHeight(std::min(list->count(), 13) * std::max(list->sizeHintForRow(0), 14) + 8);
             for (int i = 0; i < list->count(); ++i) {
                 const int bit = list->item(i)->data(Qt::UserRole).toInt();
                 list->item(i)->setCheckState((v.n >> bit) & 1 ? Qt::Checked : Qt::Unchecked);

@@ -116,16 +116,15 @@ void frmParametros::buildWindow()
         const Tab tab = static_cast<Tab>(t);
         auto* page = named(new QWidget(sstTpv), QStringLiteral("qt_tab_%1").arg(t));
         auto* layout = new QVBoxLayout(page);
-        if (tab == Tab::Operaciones)
-            layout->addWidget(buildOperacionesTab());
-        else if (tab == Tab::Balanzas)
-            layout->addWidget(buildBalanzasTab());
-        else if (tab == Tab::Logotipo)
-            layout->addWidget(buildLogotipoTab());
-        if (QWidget* settings = m_catalogue.buildTab(tab, page))
+        QWidget* own = tab == Tab::Operaciones ? buildOperacionesTab()
+                       : tab == Tab::Balanzas  ? buildBalanzasTab()
+                       : tab == Tab::Logotipo  ? buildLogotipoTab()
+                                               : nullptr;
+        QWidget* settings = m_catalogue.buildTab(tab, page);
+        if (own)
+            layout->addWidget(own, settings ? 0 : 1);
+        if (settings)
             layout->addWidget(settings, 1);
-        else
-            layout->addStretch(1);
         sstTpv->addTab(page, tabCaption(tab));
     }
     main->addWidget(sstTpv, 1);
