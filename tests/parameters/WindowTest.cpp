@@ -75,9 +75,14 @@ protected:
     template <class T = QWidget>
     T* ctl(const QString& name, int index = -1)
     {
-        for (T* w : form->findChildren<T*>(name))
-            if (index < 0 || w->property("index").toInt() == index)
+        for (T* w : form->findChildren<T*>(name)) {
+            // The pickers' own inner fields are not controls of the window.
+            bool inner = false;
+            for (QWidget* p = w->parentWidget(); p && p != form.get(); p = p->parentWidget())
+                inner = inner || qobject_cast<controls::ctlCodePicker*>(p) != nullptr;
+            if (!inner && (index < 0 || w->property("index").toInt() == index))
                 return w;
+        }
         ADD_FAILURE() << "no control " << name.toStdString() << " " << index;
         return nullptr;
     }
@@ -373,11 +378,11 @@ TEST_F(ParametersWindow, ScalesTakeAtMostTenRowsWithAPrefix)
     QTest::keyClick(tipo, Qt::Key_Return);
     EXPECT_EQ(scales->Rows(), 3);
     EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("distinto de 0")));
-    for (int p = 22; scales->Rows() - 1 < 10; ++p) {
+    for (int p = 22; scales->Rows() - 1 < 10 && p < 60; ++p) {
         codigo->setText(QString::number(p));
         tipo->setCurrentIndex(3);
         QTest::keyClick(tipo, Qt::Key_Return);
-        EXPECT_TRUE(codigo->text().isEmpty());
+        ASSERT_TRUE(codigo->text().isEmpty()) << services.messages->texts().join(QLatin1Char('/')).toStdString();
     }
     EXPECT_EQ(scales->TextMatrix(3, 1), QStringLiteral("EAN 7 p. digitos + Peso"));
     codigo->setText(QStringLiteral("99"));
