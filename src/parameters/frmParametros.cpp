@@ -307,8 +307,11 @@ void frmParametros::bindKeys()
         auto* s = new QShortcut(QKeySequence(key), this);
         s->setContext(Qt::WindowShortcut);
         connect(s, &QShortcut::activated, target, [target] {
-            if (target->isEnabled() && target->isVisible())
+            // The focus moves first, so that a picker being typed in takes its code.
+            if (target->isEnabled() && target->isVisible()) {
+                target->setFocus(Qt::ShortcutFocusReason);
                 target->click();
+            }
         });
     };
     bind(Qt::Key_F9, cmdAceptar);

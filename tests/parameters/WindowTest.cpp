@@ -452,6 +452,20 @@ TEST_F(ParametersWindow, LinksTakeTheChosenProgramAndReactionsFollowTheirSetting
     EXPECT_FALSE(text("txtRecargaMovilAlm")->isEnabled());
     combo("cboRecargaMovil")->setCurrentIndex(4);
     EXPECT_TRUE(text("txtRecargaMovilAlm")->isEnabled());
+    // Enter in these combos moves on to the next field.
+    for (const char* name : {"cboAutenticacion", "cboServidorImagen", "cboTipoFichaCliente"}) {
+        QComboBox* c = combo(name);
+        auto* tabs = ctl<QTabWidget>(QStringLiteral("sstTpv"));
+        for (int t = 0; t < tabs->count(); ++t)
+            if (tabs->widget(t)->isAncestorOf(c))
+                tabs->setCurrentIndex(t);
+        c->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), c) << name;
+        const int index = c->currentIndex();
+        QTest::keyClick(c, Qt::Key_Return);
+        EXPECT_NE(QApplication::focusWidget(), c) << name;
+        EXPECT_EQ(c->currentIndex(), index);
+    }
     check("chkParam", 10)->setChecked(true);
     check("chkParam", 11)->setChecked(true);
     check("chkParam", 10)->setChecked(false);
