@@ -388,7 +388,10 @@ void CatalogueControls::show(const ScopeValues& values)
                     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
                 }
             }
-            list->setMinimumHeight(std::min(list->count(), 13) * std::max(list->sizeHintForRow(0), 14) + 8);
+            const int height = std::min(list->count(), 13) * std::max(list->sizeHintForRow(0), 14) + 8;
+            list->setMinimumHeight(height);
+            if (list->count() <= 13) // short lists show just their entries
+                list->setMaximumHeight(height);
             for (int i = 0; i < list->count(); ++i) {
                 const int bit = list->item(i)->data(Qt::UserRole).toInt();
                 list->item(i)->setCheckState((v.n >> bit) & 1 ? Qt::Checked : Qt::Unchecked);
