@@ -83,9 +83,17 @@ frmParametros::frmParametros(QWidget* parent)
 {
     buildWindow();
     bindKeys();
+    setPreview(nullptr);
 }
 
 frmParametros::~frmParametros() = default;
+
+void frmParametros::setPreview(PreviewFn fn)
+{
+    m_preview = std::move(fn);
+    cmdVisual->setEnabled(bool(m_preview));
+    cmdVistaPos->setEnabled(bool(m_preview));
+}
 
 // ---- building ----
 

@@ -47,7 +47,8 @@ public:
     // mode, returns the position clicked (0 none). Set by the window itself
     // when the preview is available; tests may replace it.
     using PreviewFn = std::function<int(const std::vector<OperationKey>& keys, int mode, QWidget* parent)>;
-    void setPreview(PreviewFn fn) { m_preview = std::move(fn); }
+    // Without a preview both preview buttons stay disabled.
+    void setPreview(PreviewFn fn);
 
 protected:
     void formLoad() override;
