@@ -4,6 +4,7 @@
 #include "component/frmclsGestorMensajesTPV.h"
 #include "component/frmclsCodigosRapido.h"
 #include "component/frmclsParkingMtto.h"
+#include "component/frmclsParametros.h"
 #include "component/frmclsTpvs.h"
 #include "component/frmclsVisorTpvs.h"
 #include "component/frmclsCfgPantalla.h"
@@ -26,6 +27,7 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     add(QStringLiteral("clsCfgPantallaTactil"), [] { return new touchscreen::clsCfgPantallaTactil; });
     add(QStringLiteral("frmclsVisorTickets"), [] { return new frmclsVisorTickets; });
     add(QStringLiteral("frmclsArtTarjetaRegalo"), [] { return new frmclsArtTarjetaRegalo; });
+    add(QStringLiteral("frmclsParametros"), [] { return new frmclsParametros; });
 }
 
 } // namespace zqvr::component

@@ -3,6 +3,7 @@
 #include "controls/GridModel.h"
 #include "controls/KeyCodes.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -566,6 +567,21 @@ void Grid::mousePressEvent(QMouseEvent* e)
         return;
     }
     QTableView::mousePressEvent(e);
+}
+
+void Grid::setAccessLevel(int level)
+{
+    m_accessLevel = level;
+    if (level == 0) {
+        setVisible(true);
+    } else if (level == 1) {
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        QPalette p = palette();
+        p.setColor(QPalette::Text, QApplication::palette().color(QPalette::Disabled, QPalette::Text));
+        setPalette(p);
+    } else if (level == 2) {
+        setEnabled(false);
+    }
 }
 
 } // namespace zqvr::controls

@@ -14,6 +14,7 @@ class GridModel;
 
 class ZQVR_CONTROLS_EXPORT Grid : public QTableView {
     Q_OBJECT
+    Q_PROPERTY(int AccessLevel READ AccessLevel WRITE setAccessLevel)
 public:
     enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2, AlignGeneral = 3 };
     // Column data types by the suite's numbers (grid printing maps them to column types).
@@ -101,6 +102,11 @@ public:
     bool Redraw() const;
     void setRedraw(bool on);
 
+    // Access level granted to the user (0 shown, 1 read only, grey text, 2 disabled),
+    // applied by the control itself; other levels change nothing.
+    int AccessLevel() const { return m_accessLevel; }
+    void setAccessLevel(int level);
+
     GridModel* gridModel() const { return m_model; }
     // Grid row of a model index (header rows counted), -1 for an invalid index.
     int gridRow(const QModelIndex& index) const;
@@ -130,6 +136,7 @@ private:
     int dataRowUnder(const QPoint& pos, int* col) const;
 
     GridModel* m_model = nullptr;
+    int m_accessLevel = 0;
     bool m_redraw = true;
     // Current and top row asked for while redraw was off (grid rows, -1 none).
     int m_pendingRow = -1;

@@ -217,6 +217,17 @@ void ctlCodePicker::setHabilitado(bool on)
 
 bool ctlCodePicker::Habilitado() const { return m_code->Habilitado(); }
 
+void ctlCodePicker::setAccessLevel(int level)
+{
+    m_accessLevel = level;
+    if (level == 0)
+        setVisible(true);
+    else if (level == 1)
+        setHabilitado(false);
+    else if (level == 2)
+        setEnabled(false);
+}
+
 void ctlCodePicker::commitTyped()
 {
     if (!m_dirty)

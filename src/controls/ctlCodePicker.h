@@ -18,6 +18,7 @@ class ctlTextBox;
 
 class ZQVR_CONTROLS_EXPORT ctlCodePicker : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(int AccessLevel READ AccessLevel WRITE setAccessLevel)
 public:
     enum class CompanyKind { Company, Articles, Customers, None };
 
@@ -45,6 +46,10 @@ public:
     // false locks the code field and the search button.
     void setHabilitado(bool on);
     bool Habilitado() const;
+    // Access level granted to the user (0 shown, 1 locked, 2 disabled),
+    // applied by the control itself; other levels change nothing.
+    int AccessLevel() const { return m_accessLevel; }
+    void setAccessLevel(int level);
     // Largest code the field accepts (what the code's type holds).
     qint64 maxCode() const { return m_maxCode; }
     // The largest code the field accepts (a screen storing 16-bit codes narrows a 32-bit picker).
@@ -86,6 +91,7 @@ private:
     qint64 m_codigo = 0;
     qint64 m_maxCode = 2147483647;
     bool m_valid = false;
+    int m_accessLevel = 0;
     bool m_dirty = false; // the user edited the field since the last look-up
     QString m_searchTitle;
     ctlTextBox* m_code = nullptr;

@@ -42,6 +42,17 @@ void ctlTextBox::setHabilitado(bool on)
     setPalette(p);
 }
 
+void ctlTextBox::setAccessLevel(int level)
+{
+    m_accessLevel = level;
+    if (level == 0)
+        setVisible(true);
+    else if (level == 1)
+        setHabilitado(false);
+    else if (level == 2)
+        setEnabled(false);
+}
+
 void ctlTextBox::setPasswordMask(bool on)
 {
     if (on) {

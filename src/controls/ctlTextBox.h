@@ -10,6 +10,7 @@ namespace zqvr::controls {
 
 class ZQVR_CONTROLS_EXPORT ctlTextBox : public QLineEdit {
     Q_OBJECT
+    Q_PROPERTY(int AccessLevel READ AccessLevel WRITE setAccessLevel)
 public:
     explicit ctlTextBox(QWidget* parent = nullptr);
 
@@ -25,6 +26,10 @@ public:
     bool isNumeric() const { return m_numeric; }
     // Enter that no KeyPress handler consumed moves the focus to the next field (on by default).
     void setEnterMovesFocus(bool on) { m_enterMovesFocus = on; }
+    // Access level granted to the user (0 shown, 1 locked, 2 disabled),
+    // applied by the control itself; other levels change nothing.
+    int AccessLevel() const { return m_accessLevel; }
+    void setAccessLevel(int level);
 
 Q_SIGNALS:
     // keyCode is a Qt::Key; a handler sets it to 0 to consume the key.
@@ -37,6 +42,7 @@ protected:
 
 private:
     bool m_numeric = false;
+    int m_accessLevel = 0;
     bool m_enterMovesFocus = true;
     QStyle* m_maskStyle = nullptr;
 };

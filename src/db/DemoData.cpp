@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <set>
 #include <random>
 #include <unordered_map>
 #include <vector>
@@ -878,6 +879,15 @@ private:
         return c;
     }
 
+    // Settings the parameters window edits as free text (header and footer
+    // lines, displays, paths, passwords, service identifiers).
+    static bool isTextSetting(int code)
+    {
+        static const std::set<int> text = {80, 357, 377, 378, 379, 405, 406, 407, 411, 414, 434, 450, 493,
+                                           499, 500, 519, 546, 548, 550, 551, 552};
+        return (code >= 100 && code <= 109) || (code >= 130 && code <= 139) || text.count(code) > 0;
+    }
+
     std::map<int, QString> settingsFor(const Company& co, const Warehouse& w)
     {
         std::map<int, QString> v;
@@ -966,11 +976,9 @@ private:
                 }
                 for (int code : codes) {
                     auto it = values.find(code);
-                    // Unused header, footer and voucher lines are empty texts, as the window saves them.
-                    const bool text = (code >= 100 && code <= 109) || (code >= 130 && code <= 139) ||
-                                      (code >= 405 && code <= 407);
-                    rows.emplace_back(code, it != values.end() ? it->second : text ? QString() : QStringLiteral("0"), 0,
-                                      0, 0, QString());
+                    // Settings without a value: text settings empty, the others 0.
+                    const QString none = isTextSetting(code) ? QString() : QStringLiteral("0");
+                    rows.emplace_back(code, it == values.end() ? none : it->second, 0, 0, 0, QString());
                 }
                 if (!co.cafes) {
                     rows.emplace_back(300, QStringLiteral("20"), 0, 0, 0, QStringLiteral("1"));

@@ -1,0 +1,234 @@
+#include "parameters/ParameterStore.h"
+
+#include "db/Connection.h"
+#include "db/SqlLiteral.h"
+#include "parameters/BitSets.h"
+
+namespace zqvr::parameters {
+
+using db::sqlInt;
+using db::sqlText;
+
+namespace {
+
+// What the statements of a scope share: the table, and for a terminal its
+// column and value inside the column and value lists.
+struct ScopeText {
+    QString table, tpvColumn, tpvValue;
+};
+
+ScopeText scopeText(int tpv)
+{
+    if (tpv == 0)
+        return {QStringLiteral("Tpv_Parametros"), QString(), QString()};
+    return {QStringLiteral("Tpv_Parametros_Ex"), QStringLiteral(" Cod_Tpv,"), sqlInt(tpv) + QLatin1Char(',')};
+}
+
+QString checkText(qint64 n) { return n != 0 ? QStringLiteral("1") : QStringLiteral("0"); }
+
+} // namespace
+
+QString ParameterStore::selectScope(int almacen, int tpv) const
+{
+    if (tpv == 0)
+        return QStringLiteral("SELECT * FROM TPV_Parametros WHERE Cod_Empresa =") + sqlInt(m_company) +
+               QStringLiteral(" AND Cod_Almacen =") + sqlInt(almacen);
+    return QStringLiteral("SELECT * FROM TPV_Parametros_Ex WHERE Cod_Empresa =") + sqlInt(m_company) +
+           QStringLiteral(" AND Cod_Almacen =") + sqlInt(almacen) + QStringLiteral(" AND Cod_Tpv=") + sqlInt(tpv);
+}
+
+QString ParameterStore::deleteScope(int almacen, int tpv) const
+{
+    if (tpv == 0)
+        return QStringLiteral("DELETE FROM Tpv_Parametros WHERE Cod_Empresa =") + sqlInt(m_company) +
+               QStringLiteral(" AND Cod_Almacen =") + sqlInt(almacen);
+    return QStringLiteral("DELETE FROM Tpv_Parametros_Ex WHERE Cod_Empresa =") + sqlInt(m_company) +
+           QStringLiteral(" AND Cod_Almacen =") + sqlInt(almacen) + QStringLiteral(" AND Cod_Tpv =") + sqlInt(tpv);
+}
+
+QStringList ParameterStore::saveStatements(int almacen, int tpv, const ScopeValues& values) const
+{
+    const ScopeText s = scopeText(tpv);
+    const QString head = QStringLiteral("INSERT INTO ") + s.table + QStringLiteral(" (Cod_Empresa, Cod_Almacen, Codigo, ") +
+                         s.tpvColumn;
+    auto prefix = [&](int code) {
+        return sqlInt(m_company) + QStringLiteral(", ") + sqlInt(almacen) + QStringLiteral(", ") + sqlInt(code) +
+               QStringLiteral(", ") + s.tpvValue;
+    };
+    auto setting = [&](int code, const QString& value) {
+        return head + QStringLiteral(" Valor) VALUES (") + prefix(code) + sqlText(value) + QLatin1Char(')');
+    };
+
+    QStringList out;
+    out << deleteScope(almacen, tpv);
+    for (const OperationKey& k : values.keys)
+        out << head + QStringLiteral(" Valor, Visible, Posicion, Color) VALUES (") + prefix(k.operation) +
+                   sqlText(QString::number(k.key)) + QStringLiteral(", ") + sqlInt(k.visible ? 1 : 0) +
+                   QStringLiteral(", ") + sqlInt(k.position) + QStringLiteral(", ") + sqlInt(k.color) +
+                   QLatin1Char(')');
+
+    for (const CatalogueEntry& e : catalogue()) {
+        const SettingValue& v = values.value(e.code);
+        const QList<ListEntry>& list = values.entries(e.code);
+        switch (e.kind) {
+        case Kind::Check:
+        case Kind::PlainCheck:
+        case Kind::ClaveEntry:
+            out << setting(e.code, checkText(v.n));
+            break;
+        case Kind::Hidden:
+            out << setting(e.code, checkText(values.hidden545));
+            break;
+        case Kind::ComboIndex:
+            out << setting(e.code, QString::number(v.n));
+            break;
+        case Kind::ComboData: {
+            const qint64 i = v.n >= 0 && v.n < list.size() ? v.n : e.resetIndex;
+            out << setting(e.code, QString::number(i < list.size() ? list[int(i)].data : 0));
+            break;
+        }
+        case Kind::Number: {
+            bool ok = false;
+            const QString n = storedNumber(v.text, &ok);
+            if (!ok) {
+                const QString failing = setting(e.code, v.text);
+                throw SaveError(Error(13, QStringLiteral("No coinciden los tipos: \"%1\" no es un número.").arg(v.text),
+                                      QStringLiteral("frmParametros:GuardarOpciones")),
+                                failing);
+            }
+            out << setting(e.code, n);
+            break;
+        }
+        case Kind::Text:
+            out << setting(e.code, v.text);
+            break;
+        case Kind::Picker:
+            out << setting(e.code, QString::number(v.n));
+            break;
+        case Kind::ListBits: {
+            QList<int> bits;
+            for (const ListEntry& x : list)
+                bits << x.data;
+            out << setting(e.code, QString::number(v.n & listMask(bits)));
+            break;
+        }
+        case Kind::CheckBits: {
+            qint64 weights = 0;
+            for (const ListEntry& x : list)
+                weights |= x.data;
+            out << setting(e.code, QString::number(v.n & weights));
+            break;
+        }
+        case Kind::Link:
+            out << head + QStringLiteral(" Valor, Visible, Valor2) VALUES (") + prefix(e.code) +
+                       sqlText(QString::number(v.n)) + QStringLiteral(", 0, ") + sqlText(v.text) + QLatin1Char(')');
+            break;
+        case Kind::ScaleRows: {
+            int code = kFirstScaleCode;
+            for (const ScaleRow& r : values.scales) {
+                if (code > kLastScaleCode)
+                    break;
+                out << head + QStringLiteral(" Valor, Valor2) VALUES (") + prefix(code) + sqlText(r.prefix) +
+                           QStringLiteral(", ") + sqlInt(r.type) + QLatin1Char(')');
+                ++code;
+            }
+            break;
+        }
+        }
+    }
+    return out;
+}
+
+std::vector<ParameterRow> ParameterStore::load(int almacen, int tpv)
+{
+    std::vector<ParameterRow> rows;
+    rows.reserve(400);
+    db::RecordSet rs = m_conn.query(selectScope(almacen, tpv));
+    while (!rs.eof()) {
+        ParameterRow r;
+        r.code = rs["Codigo"].toInt();
+        r.valor = rs["Valor"].toString();
+        r.visible = rs["Visible"].toInt();
+        r.posicion = rs["Posicion"].toInt();
+        r.color = rs["Color"].toInt();
+        r.valor2 = rs["Valor2"].toString();
+        rows.push_back(std::move(r));
+        rs.moveNext();
+    }
+    return rows;
+}
+
+void ParameterStore::save(int almacen, int tpv, const ScopeValues& values)
+{
+    const QStringList statements = saveStatements(almacen, tpv, values);
+    QString last;
+    try {
+        db::TransactionGuard tx(m_conn, db::TransactionGuard::Write);
+        for (const QString& sql : statements) {
+            last = sql;
+            m_conn.execute(sql);
+        }
+        tx.commit();
+    } catch (const SaveError&) {
+        throw;
+    } catch (const Error& e) {
+        throw SaveError(e, last);
+    }
+}
+
+void ParameterStore::depurarTpvs(bool oficinaCentral)
+{
+    db::TransactionGuard tx(m_conn, db::TransactionGuard::Write);
+    if (!oficinaCentral)
+        m_conn.execute(QStringLiteral("DELETE FROM TPV_Parametros ") +
+                       QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM Tpvs") +
+                       QStringLiteral(" WHERE Tpvs.Empresa = TPV_Parametros.Cod_Empresa") +
+                       QStringLiteral("   AND Tpvs.Almacen = TPV_Parametros.Cod_Almacen)"));
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_Parametros_Ex ") +
+                   QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM Tpvs") +
+                   QStringLiteral(" WHERE Tpvs.Empresa = TPV_Parametros_Ex.Cod_Empresa") +
+                   QStringLiteral("   AND Tpvs.Almacen = TPV_Parametros_Ex.Cod_Almacen") +
+                   QStringLiteral("   AND Tpvs.Codigo = TPV_Parametros_Ex.Cod_Tpv)"));
+    tx.commit();
+}
+
+void ParameterStore::copyGeneralToTerminal(int almacen, int tpv)
+{
+    db::TransactionGuard tx(m_conn, db::TransactionGuard::Write);
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_Parametros_Ex WHERE Cod_Empresa =") + sqlInt(m_company) +
+                   QStringLiteral("   AND Cod_Almacen=") + sqlInt(almacen) + QStringLiteral("   AND Cod_Tpv=") +
+                   sqlInt(tpv));
+    m_conn.execute(
+        QStringLiteral("INSERT INTO TPV_Parametros_Ex(Cod_Empresa, Cod_Almacen, Codigo, Cod_Tpv, Valor, Visible, Valor2, "
+                       "Posicion, Color)") +
+        QStringLiteral(" SELECT param.Cod_Empresa, param.Cod_Almacen, param.Codigo, ") + sqlInt(tpv) +
+        QStringLiteral(" , param.Valor, param.Visible, param.Valor2, param.Posicion, param.Color") +
+        QStringLiteral("   FROM TPV_Parametros param") + QStringLiteral("  WHERE param.Cod_Empresa =") +
+        sqlInt(m_company) + QStringLiteral("    AND param.Cod_Almacen =") + sqlInt(almacen));
+    tx.commit();
+}
+
+void ParameterStore::deleteTerminal(int almacen, int tpv)
+{
+    m_conn.execute(QStringLiteral("DELETE FROM TPV_Parametros_Ex") + QStringLiteral(" WHERE Cod_Empresa=") +
+                   sqlInt(m_company) + QStringLiteral("   AND Cod_Almacen=") + sqlInt(almacen) +
+                   QStringLiteral("   AND Cod_Tpv= ") + sqlInt(tpv));
+}
+
+bool ParameterStore::terminalExists(int almacen, int tpv)
+{
+    return !m_conn
+                .query(QStringLiteral("SELECT Codigo FROM Tpvs WHERE Empresa=") + sqlInt(m_company) +
+                       QStringLiteral(" AND Almacen=") + sqlInt(almacen) + QStringLiteral(" AND Codigo=") + sqlInt(tpv))
+                .eof();
+}
+
+bool ParameterStore::warehouseHasTerminals(int almacen)
+{
+    return !m_conn
+                .query(QStringLiteral("SELECT Codigo FROM Tpvs WHERE Empresa=") + sqlInt(m_company) +
+                       QStringLiteral(" AND Almacen=") + sqlInt(almacen))
+                .eof();
+}
+
+} // namespace zqvr::parameters

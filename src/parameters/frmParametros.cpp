@@ -1,0 +1,820 @@
+#include "parameters/frmParametros.h"
+
+#include "controls/Grid.h"
+#include "controls/ctlCodePicker.h"
+#include "controls/ctlTextBox.h"
+#include "db/Connection.h"
+#include "db/SqlLiteral.h"
+#include "frame/ErrorReport.h"
+#include "frame/HostContext.h"
+#include "frame/OperationNotice.h"
+#include "frame/Services.h"
+#include "host/Empresa.h"
+#include "host/Teclado.h"
+#include "parameters/ColorButton.h"
+#include "parameters/LogoFolder.h"
+#include "parameters/ParameterStore.h"
+#include "security/clsControlSeg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace zqvr::parameters {
+
+using controls::Grid;
+using controls::ctlTextBox;
+using frame::MsgButtons;
+using frame::MsgIcon;
+
+namespace {
+
+const QString kAtencion = QStringLiteral("¡ Atención !");
+constexpr int kMaxPreviewRows = 18;
+
+template <class W>
+W* named(W* w, const QString& name, int index = -1)
+{
+    w->setObjectName(name);
+    if (index >= 0)
+        w->setProperty("index", index);
+    return w;
+}
+
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent, int index = -1)
+{
+    return named(new QPushButton(caption, parent), name, index);
+}
+
+void fillCombo(QComboBox* c, const QList<ListEntry>& entries)
+{
+    const QSignalBlocker block(c);
+    c->clear();
+    for (const ListEntry& e : entries)
+        c->addItem(e.text, e.data);
+    if (c->count() > 0)
+        c->setCurrentIndex(0);
+}
+
+int comboIndexOf(const QComboBox* c, int data)
+{
+    for (int i = 0; i < c->count(); ++i)
+        if (c->itemData(i).toInt() == data)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+frmParametros::frmParametros(QWidget* parent)
+    : Form(QStringLiteral("frmParametros"), QStringLiteral("Parámetros de TPV"), parent),
+      m_values(std::make_unique<ScopeValues>())
+{
+    buildWindow();
+    bindKeys();
+    setPreview(nullptr);
+}
+
+frmParametros::~frmParametros() = default;
+
+void frmParametros::setPreview(PreviewFn fn)
+{
+    m_preview = std::move(fn);
+    cmdVisual->setEnabled(bool(m_preview));
+    cmdVistaPos->setEnabled(bool(m_preview));
+}
+
+// ---- building ----
+
+void frmParametros::buildWindow()
+{
+    auto* main = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(named(new QLabel(QStringLiteral("Almacén:"), this), QStringLiteral("lblAlmacen")));
+    cboAlmacen = named(new QComboBox(this), QStringLiteral("cboAlmacen"));
+    cboAlmacen->setMinimumWidth(200);
+    top->addWidget(cboAlmacen);
+    lblTpv = named(new QLabel(QStringLiteral("Tpv:"), this), QStringLiteral("lblTpv"));
+    top->addWidget(lblTpv);
+    cboTpv = named(new QComboBox(this), QStringLiteral("cboTpv"));
+    cboTpv->setMinimumWidth(200);
+    top->addWidget(cboTpv);
+    cmdCopiarGeneral = button(QStringLiteral("Copiar &General"), QStringLiteral("cmdCopiarGeneral"), this);
+    cmdCopiarGeneral->setToolTip(QStringLiteral("Copiar los parámetros generales al Tpv seleccionado"));
+    top->addWidget(cmdCopiarGeneral);
+    cmdEliminarParametrosTpv = button(QStringLiteral("&Eliminar Parámetros Tpv"), QStringLiteral("cmdEliminarParametrosTpv"), this);
+    top->addWidget(cmdEliminarParametrosTpv);
+    top->addStretch(1);
+    main->addLayout(top);
+
+    sstTpv = named(new QTabWidget(this), QStringLiteral("sstTpv"));
+    for (int t = 0; t < kTabCount; ++t) {
+        const Tab tab = static_cast<Tab>(t);
+        auto* page = named(new QWidget(sstTpv), QStringLiteral("qt_tab_%1").arg(t));
+        auto* layout = new QVBoxLayout(page);
+        QWidget* own = tab == Tab::Operaciones ? buildOperacionesTab()
+                       : tab == Tab::Balanzas  ? buildBalanzasTab()
+                       : tab == Tab::Logotipo  ? buildLogotipoTab()
+                                               : nullptr;
+        QWidget* settings = m_catalogue.buildTab(tab, page);
+        if (own)
+            layout->addWidget(own, settings ? 0 : 1);
+        if (settings)
+            layout->addWidget(settings, 1);
+        sstTpv->addTab(page, tabCaption(tab));
+    }
+    main->addWidget(sstTpv, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    cmdAceptar = button(QStringLiteral("&Guardar"), QStringLiteral("cmdAceptar"), this);
+    cmdCancelar = button(QStringLiteral("&Salir"), QStringLiteral("cmdCancelar"), this);
+    bottom->addWidget(cmdAceptar);
+    bottom->addWidget(cmdCancelar);
+    main->addLayout(bottom);
+    resize(1180, 760);
+
+    // Reactions.
+    connect(cboAlmacen, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_allowAlmacen)
+            frame::guarded(QStringLiteral("Error en cboAlmacen_Click"), [this] { cboAlmacen_Click(); });
+    });
+    connect(cboTpv, &QComboBox::currentIndexChanged, this,
+            [this] { frame::guarded(QStringLiteral("Error en cboTpv_Click"), [this] { cboTpv_Click(); }); });
+    auto wireButton = [this](QPushButton* b, const QString& caption, std::function<void()> f) {
+        connect(b, &QPushButton::clicked, this, [caption, f] { frame::guarded(caption, f); });
+    };
+    wireButton(cmdAceptar, QStringLiteral("Error en cmdAceptar_Click"), [this] { cmdAceptar_Click(); });
+    wireButton(cmdCancelar, QStringLiteral("Error en cmdCancelar_Click"), [this] { cmdCancelar_Click(); });
+    wireButton(cmdCopiarGeneral, QStringLiteral("frmParametros:cmdCopiarGeneral_Click"), [this] { cmdCopiarGeneral_Click(); });
+    wireButton(cmdEliminarParametrosTpv, QStringLiteral("frmParametros:cmdEliminarParametrosTpv_Click"),
+               [this] { cmdEliminarParametrosTpv_Click(); });
+    wireButton(cmdAgregar, QStringLiteral("Error en cmdAgregar_Click"), [this] { cmdAgregar_Click(); });
+    wireButton(cmdEliminarOP, QStringLiteral("Error en cmdEliminarOP_Click"), [this] { cmdEliminarOP_Click(); });
+    wireButton(cmdVisual, QStringLiteral("Error en cmdVisual_Click"), [this] { cmdVisual_Click(0); });
+    wireButton(cmdVistaPos, QStringLiteral("Error en cmdVistaPos_Click"), [this] { cmdVisual_Click(1); });
+    wireButton(cmdEliminar, QStringLiteral("Error en cmdEliminar_Click"), [this] { cmdEliminar_Click(); });
+    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoExaminar"))) {
+        const int k = b->property("index").toInt();
+        wireButton(b, QStringLiteral("Error en cmdFotoExaminar_Click"), [this, k] { cmdFotoExaminar_Click(k); });
+    }
+    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoBorrar"))) {
+        const int k = b->property("index").toInt();
+        wireButton(b, QStringLiteral("Error en cmdFotoBorrar_Click"), [this, k] { cmdFotoBorrar_Click(k); });
+    }
+    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdExaminar_Vinculo"))) {
+        const int i = b->property("index").toInt();
+        wireButton(b, QStringLiteral("Error en cmdExaminar_Vinculo_Click"), [this, i] { cmdExaminar_Vinculo_Click(i); });
+    }
+    connect(vsLineas, &Grid::RowColChange, this, [this](int row, int) { vsLineas_RowColChange(row); });
+
+    // Reactions of single settings; they run on load too.
+    if (QComboBox* aut = m_catalogue.combo(364))
+        connect(aut, &QComboBox::currentIndexChanged, this, [this] { applyReactions(); });
+    if (QComboBox* recarga = m_catalogue.combo(393))
+        connect(recarga, &QComboBox::currentIndexChanged, this, [this] { applyReactions(); });
+    if (auto* detallar = qobject_cast<QCheckBox*>(m_catalogue.control(64)))
+        connect(detallar, &QCheckBox::toggled, this, [this] { applyReactions(); });
+    for (int code : {364, 376, 431})
+        if (QComboBox* c = m_catalogue.combo(code))
+            c->installEventFilter(this);
+    cboTipo->installEventFilter(this);
+}
+
+QWidget* frmParametros::buildOperacionesTab()
+{
+    auto* box = named(new QWidget(this), QStringLiteral("qt_operaciones"));
+    auto* h = new QHBoxLayout(box);
+    vsLineas = named(new Grid(box), QStringLiteral("vsLineas"));
+    vsLineas->setCols(8);
+    vsLineas->setRows(1);
+    const char* headers[] = {"", "Operación", "", "Tecla", "Posición", "Color", "Visible", ""};
+    for (int c = 0; c < 8; ++c)
+        vsLineas->setTextMatrix(0, c, QString::fromUtf8(headers[c]));
+    for (int c : {0, 2, 7})
+        vsLineas->setColHidden(c, true);
+    vsLineas->setColWidth(1, 3000);
+    vsLineas->setColWidth(3, 1000);
+    vsLineas->setColWidth(4, 1000);
+    vsLineas->setColWidth(5, 900);
+    vsLineas->setColWidth(6, 800);
+    h->addWidget(vsLineas, 1);
+
+    auto* editors = new QGroupBox(QStringLiteral("Operación"), box);
+    editors->setObjectName(QStringLiteral("fraOperacion"));
+    auto* g = new QGridLayout(editors);
+    cboOperacion = named(new QComboBox(editors), QStringLiteral("cboOperacion"));
+    cboTecla = named(new QComboBox(editors), QStringLiteral("cboTecla"));
+    cboPosicion = named(new QComboBox(editors), QStringLiteral("cboPosicion"));
+    cboColor = named(new ColorButton(editors), QStringLiteral("cboColor"));
+    chkVisible = named(new QCheckBox(QStringLiteral("Visible"), editors), QStringLiteral("chkVisible"));
+    chkVisible->setChecked(true);
+    cmdVistaPos = button(QStringLiteral("..."), QStringLiteral("cmdVistaPos"), editors);
+    cmdVistaPos->setToolTip(QStringLiteral("Elegir la posición en la vista preliminar"));
+    cmdVistaPos->setMaximumWidth(32);
+    g->addWidget(named(new QLabel(QStringLiteral("Operación:"), editors), QStringLiteral("lblOperacion")), 0, 0);
+    g->addWidget(cboOperacion, 0, 1, 1, 2);
+    g->addWidget(named(new QLabel(QStringLiteral("Tecla:"), editors), QStringLiteral("lblTecla")), 1, 0);
+    g->addWidget(cboTecla, 1, 1, 1, 2);
+    g->addWidget(named(new QLabel(QStringLiteral("Posición:"), editors), QStringLiteral("lblPosicion")), 2, 0);
+    g->addWidget(cboPosicion, 2, 1);
+    g->addWidget(cmdVistaPos, 2, 2);
+    g->addWidget(named(new QLabel(QStringLiteral("Color:"), editors), QStringLiteral("lblColor")), 3, 0);
+    g->addWidget(cboColor, 3, 1, 1, 2);
+    g->addWidget(chkVisible, 4, 1, 1, 2);
+    cmdAgregar = button(QStringLiteral("&Agregar"), QStringLiteral("cmdAgregar"), editors);
+    cmdEliminarOP = button(QStringLiteral("E&liminar"), QStringLiteral("cmdEliminarOP"), editors);
+    cmdVisual = button(QStringLiteral("&Vista Preliminar"), QStringLiteral("cmdVisual"), editors);
+    g->addWidget(cmdAgregar, 5, 0, 1, 3);
+    g->addWidget(cmdEliminarOP, 6, 0, 1, 3);
+    g->addWidget(cmdVisual, 7, 0, 1, 3);
+    g->setRowStretch(8, 1);
+    h->addWidget(editors);
+    return box;
+}
+
+QWidget* frmParametros::buildBalanzasTab()
+{
+    auto* box = named(new QWidget(this), QStringLiteral("qt_balanzas"));
+    auto* h = new QHBoxLayout(box);
+    vsBalanzas = named(new Grid(box), QStringLiteral("vsBalanzas"));
+    vsBalanzas->setCols(3);
+    vsBalanzas->setRows(1);
+    vsBalanzas->setTextMatrix(0, 0, QStringLiteral("Codigo"));
+    vsBalanzas->setTextMatrix(0, 1, QStringLiteral("Tipo"));
+    vsBalanzas->setColHidden(2, true);
+    vsBalanzas->setColWidth(0, 1200);
+    vsBalanzas->setColWidth(1, 3500);
+    vsBalanzas->setMinimumHeight(200);
+    h->addWidget(vsBalanzas, 1);
+    auto* editors = new QGroupBox(QStringLiteral("Balanza"), box);
+    editors->setObjectName(QStringLiteral("fraBalanza"));
+    auto* g = new QGridLayout(editors);
+    txtCodigo = named(new ctlTextBox(editors), QStringLiteral("txtCodigo"));
+    txtCodigo->setNumeric(true);
+    txtCodigo->setEnterMovesFocus(true);
+    cboTipo = named(new QComboBox(editors), QStringLiteral("cboTipo"));
+    fillCombo(cboTipo, scaleTypeEntries());
+    cmdEliminar = button(QStringLiteral("&Eliminar"), QStringLiteral("cmdEliminar"), editors);
+    g->addWidget(named(new QLabel(QStringLiteral("Codigo:"), editors), QStringLiteral("lblCodigo")), 0, 0);
+    g->addWidget(txtCodigo, 0, 1);
+    g->addWidget(named(new QLabel(QStringLiteral("Tipo:"), editors), QStringLiteral("lblTipo")), 1, 0);
+    g->addWidget(cboTipo, 1, 1);
+    g->addWidget(cmdEliminar, 2, 0, 1, 2);
+    g->setRowStretch(3, 1);
+    h->addWidget(editors);
+    return box;
+}
+
+QWidget* frmParametros::buildLogotipoTab()
+{
+    auto* box = named(new QWidget(this), QStringLiteral("qt_logotipo"));
+    auto* g = new QGridLayout(box);
+    for (int k = 0; k < 2; ++k) {
+        lblInfo[k == 0 ? 0 : 2] = named(new QLabel(k == 0 ? QStringLiteral("Logo generico para todos los almacenes")
+                                                           : QStringLiteral("Logo para el almacén"), box),
+                                        QStringLiteral("lblInfo"), k == 0 ? 0 : 2);
+        picLogo[k] = named(new QLabel(box), QStringLiteral("picLogo"), k);
+        picLogo[k]->setFixedSize(380, 150);
+        picLogo[k]->setFrameShape(QFrame::Box);
+        picLogo[k]->setAlignment(Qt::AlignCenter);
+        picLogo[k]->setStyleSheet(QStringLiteral("background: white"));
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(button(QStringLiteral("E&xaminar..."), QStringLiteral("cmdFotoExaminar"), box, k));
+        buttons->addWidget(button(QStringLiteral("&Borrar"), QStringLiteral("cmdFotoBorrar"), box, k));
+        buttons->addStretch(1);
+        g->addWidget(lblInfo[k == 0 ? 0 : 2], 0, k);
+        g->addWidget(picLogo[k], 1, k);
+        g->addLayout(buttons, 2, k);
+    }
+    lblInfo[1] = named(new QLabel(QStringLiteral("Los cambios de logo se guardarán inmediatamente."), box),
+                       QStringLiteral("lblInfo"), 1);
+    lblFotoCargando = named(new QLabel(QStringLiteral("<<< Cargando imagen >>>"), box), QStringLiteral("lblFotoCargando"));
+    lblFotoCargando->hide();
+    g->addWidget(lblInfo[1], 3, 0, 1, 2);
+    g->addWidget(lblFotoCargando, 4, 0, 1, 2);
+    return box;
+}
+
+void frmParametros::bindKeys()
+{
+    // Window-scoped keys that follow their buttons' enabled state.
+    auto bind = [this](Qt::Key key, QPushButton* target) {
+        auto* s = new QShortcut(QKeySequence(key), this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, target, [target] {
+            // The focus moves first, so that a picker being typed in takes its code.
+            if (target->isEnabled() && target->isVisible()) {
+                target->setFocus(Qt::ShortcutFocusReason);
+                target->click();
+            }
+        });
+    };
+    bind(Qt::Key_F9, cmdAceptar);
+    bind(Qt::Key_F12, cmdCancelar);
+}
+
+bool frmParametros::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(event);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            if (watched == cboTipo) {
+                frame::guarded(QStringLiteral("Error en cboTipo_KeyPress"), [this] { cboTipo_Enter(); });
+                return true;
+            }
+            // The suite's keyboard service moves on to the next field.
+            host::Teclado::Enter(static_cast<QWidget*>(watched));
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+// ---- load ----
+
+void frmParametros::formLoad()
+{
+    host::Empresa& empresa = frame::empresa();
+    db::Connection& conn = frame::conn();
+    m_allowAlmacen = m_allowTpv = false;
+    m_esFenvary = empresa.variableBool(QStringLiteral("EsFenvary"));
+    m_programFolder = LogoFolder::programFolder(empresa.RutaAplicacion(), m_esFenvary);
+    m_values = std::make_unique<ScopeValues>(m_esFenvary);
+
+    // Sales-report groupings named by the host: the first always, the others when not empty.
+    QList<ListEntry> infVta{{QStringLiteral("---"), 0}};
+    for (int i = 0; i < 3; ++i) {
+        const QString text = empresa.Variable(QStringLiteral("InformeVtaAgrupado%1").arg(i)).toString();
+        if (i == 0 || !text.isEmpty())
+            infVta.push_back({text, int(infVta.size())});
+    }
+    m_values->setEntries(518, infVta);
+    m_catalogue.refillCombo(518, *m_values);
+
+    m_catalogue.preparePickers(&conn, &empresa);
+    sstTpv->setCurrentIndex(0);
+
+    CargarOperaciones();
+    QList<ListEntry> labels{{QStringLiteral("---"), 0}};
+    {
+        db::RecordSet rs = conn.query(QStringLiteral("SELECT * FROM Modelos_Etiq_Art ORDER BY Codigo"));
+        for (; !rs.eof(); rs.moveNext())
+            labels.push_back({rs["Nombre"].toString(), rs["Codigo"].toInt()});
+    }
+    m_values->setEntries(403, labels);
+    m_catalogue.refillCombo(403, *m_values);
+
+    CargarAlmacenes();
+    CargarTpvs();
+    cmdCopiarGeneral->setEnabled(false);
+    cmdEliminarParametrosTpv->setEnabled(false);
+    const bool byTerminal = empresa.variableBool(QStringLiteral("Tpv_HabilitarParamTpv"));
+    for (QWidget* w : {static_cast<QWidget*>(lblTpv), static_cast<QWidget*>(cboTpv),
+                       static_cast<QWidget*>(cmdCopiarGeneral), static_cast<QWidget*>(cmdEliminarParametrosTpv)})
+        w->setVisible(byTerminal);
+
+    CargarComboImpuestos();
+    security::applyAccessLevels(this);
+    Cargar_Opciones(almacenActual(), tpvActual());
+    applyReactions();
+    if (lblInfo[2])
+        lblInfo[2]->setText(QStringLiteral("Logo para el almacén ") + cboAlmacen->currentText());
+    m_allowAlmacen = m_allowTpv = true;
+}
+
+void frmParametros::CargarAlmacenes()
+{
+    const QSignalBlocker block(cboAlmacen);
+    cboAlmacen->clear();
+    db::RecordSet rs = frame::conn().query(QStringLiteral("SELECT Codigo, Nombre FROM Almacenes WHERE Cod_Empresa =") +
+                                           db::sqlInt(frame::empresa().CodigoEmpresa()));
+    for (; !rs.eof(); rs.moveNext())
+        cboAlmacen->addItem(rs["Nombre"].toString(), rs["Codigo"].toInt());
+    if (cboAlmacen->count() > 0)
+        cboAlmacen->setCurrentIndex(0);
+}
+
+void frmParametros::CargarTpvs()
+{
+    const bool allowed = m_allowTpv;
+    m_allowTpv = false;
+    cboTpv->clear();
+    cboTpv->addItem(QStringLiteral("TODOS"), 0);
+    if (frame::empresa().variableBool(QStringLiteral("Tpv_HabilitarParamTpv")) && cboAlmacen->currentIndex() >= 0) {
+        db::RecordSet rs = frame::conn().query(QStringLiteral("SELECT Codigo, Descripcion FROM Tpvs") +
+                                               QStringLiteral(" WHERE Empresa=") + db::sqlInt(frame::empresa().CodigoEmpresa()) +
+                                               QStringLiteral("   AND Almacen=") + db::sqlInt(almacenActual()));
+        for (; !rs.eof(); rs.moveNext())
+            cboTpv->addItem(rs["Descripcion"].toString(), rs["Codigo"].toInt());
+    }
+    cboTpv->setCurrentIndex(0);
+    m_allowTpv = allowed;
+}
+
+void frmParametros::CargarOperaciones()
+{
+    fillCombo(cboOperacion, operationEntries());
+    fillCombo(cboTecla, keyEntries());
+    QList<ListEntry> positions;
+    for (int p = 1; p <= 30; ++p)
+        positions.push_back({QString::number(p), p});
+    fillCombo(cboPosicion, positions);
+}
+
+void frmParametros::CargarComboImpuestos()
+{
+    frame::guarded(QStringLiteral("frmParametros:CargarComboImpuestos"), [this] {
+        db::Connection& conn = frame::conn();
+        const int company = frame::empresa().CodigoEmpresa();
+        QList<ListEntry> taxes{{QStringLiteral("Estipulado"), -1}};
+        const int regime = conn.scalar(QStringLiteral("SELECT Regimen_Impuesto FROM Almacenes WHERE Cod_Empresa =") +
+                                       db::sqlInt(company) + QStringLiteral(" AND Codigo =") + db::sqlInt(almacenActual()))
+                               .toInt();
+        const QString today = conn.dialect().date(QDate::currentDate());
+        db::RecordSet rs = conn.query(
+            (regime == 1 ? QStringLiteral("SELECT Tipo, Imp_Valor FROM Impuestos2_Tipos")
+                         : QStringLiteral("SELECT Tipo, Imp_Valor FROM Igic_Tipos")) +
+            QStringLiteral(" WHERE Cod_Empresa =") + db::sqlInt(company) + QStringLiteral(" AND FechaI <= ") + today +
+            QStringLiteral(" AND FechaF >= ") + today + QStringLiteral(" ORDER BY Imp_Valor"));
+        for (; !rs.eof(); rs.moveNext())
+            taxes.push_back({QLocale().toString(rs["Imp_Valor"].toDouble()) + QStringLiteral(" %"), rs["Tipo"].toInt()});
+        m_values->setEntries(535, taxes);
+        m_catalogue.refillCombo(535, *m_values);
+    });
+}
+
+int frmParametros::almacenActual() const { return cboAlmacen->currentData().toInt(); }
+int frmParametros::tpvActual() const { return cboTpv->currentIndex() < 0 ? 0 : cboTpv->currentData().toInt(); }
+
+// ---- scope ----
+
+void frmParametros::LimpiarOpciones()
+{
+    m_values->reset();
+    m_values->keys.clear();
+    showValues();
+    showScales({});
+    for (QLabel* p : picLogo)
+        p->clear();
+}
+
+void frmParametros::Cargar_Opciones(int almacen, int tpv)
+{
+    frame::guarded(QStringLiteral("frmTPV_Parametros:Cargar_Opciones"), [&] {
+        frame::OperationNotice notice;
+        ParameterStore store(frame::conn(), frame::empresa().CodigoEmpresa());
+        m_values->load(store.load(almacen, tpv));
+        showValues();
+        CargarLogos();
+    });
+}
+
+void frmParametros::showValues()
+{
+    m_catalogue.show(*m_values);
+    showKeys(m_values->keys);
+    showScales(m_values->scales);
+    applyReactions();
+}
+
+void frmParametros::showKeys(const std::vector<OperationKey>& keys)
+{
+    vsLineas->setRedraw(false);
+    vsLineas->setRows(1);
+    for (const OperationKey& k : keys) {
+        vsLineas->AddItem(QStringList{QString::number(k.operation), operationName(k.operation), QString::number(k.key),
+                                      keyName(k.key), QString::number(k.position), QString(),
+                                      k.visible ? QStringLiteral("X") : QString(), QString::number(k.color)}
+                              .join(QLatin1Char('\t')));
+        vsLineas->setCellBackColor(vsLineas->Rows() - 1, 5, k.color == 0 ? QColor(Qt::white) : fromSuiteColor(k.color));
+    }
+    vsLineas->setRedraw(true);
+}
+
+void frmParametros::showScales(const std::vector<ScaleRow>& rows)
+{
+    vsBalanzas->setRows(1);
+    for (const ScaleRow& r : rows)
+        vsBalanzas->AddItem(r.prefix + QLatin1Char('\t') + storedScaleTypeName(r.type) + QLatin1Char('\t') +
+                            QString::number(r.type));
+}
+
+ScopeValues frmParametros::currentValues() const
+{
+    ScopeValues v = *m_values;
+    m_catalogue.read(v);
+    v.keys.clear();
+    for (int r = 1; r < vsLineas->Rows(); ++r)
+        v.keys.push_back({vsLineas->TextMatrix(r, 0).toInt(), vsLineas->TextMatrix(r, 2).toInt(),
+                          vsLineas->TextMatrix(r, 4).toInt(), vsLineas->TextMatrix(r, 7).toInt(),
+                          vsLineas->TextMatrix(r, 6) == QLatin1String("X")});
+    v.scales.clear();
+    for (int r = 1; r < vsBalanzas->Rows(); ++r)
+        v.scales.push_back({vsBalanzas->TextMatrix(r, 0), vsBalanzas->TextMatrix(r, 2).toInt()});
+    return v;
+}
+
+void frmParametros::applyReactions()
+{
+    if (auto* clave = m_catalogue.control(80))
+        if (QComboBox* aut = m_catalogue.combo(364))
+            clave->setEnabled(aut->currentIndex() == 0);
+    if (auto* alm = m_catalogue.control(548))
+        if (QComboBox* recarga = m_catalogue.combo(393))
+            alm->setEnabled(recarga->currentIndex() == 4);
+    auto* detallar = qobject_cast<QCheckBox*>(m_catalogue.control(64));
+    auto* retraer = qobject_cast<QCheckBox*>(m_catalogue.control(478));
+    if (detallar && retraer) {
+        retraer->setEnabled(detallar->isChecked());
+        if (!detallar->isChecked())
+            retraer->setChecked(false);
+    }
+}
+
+void frmParametros::cboAlmacen_Click()
+{
+    frame::OperationNotice notice;
+    LimpiarOpciones();
+    CargarComboImpuestos();
+    CargarTpvs();
+    Cargar_Opciones(almacenActual(), tpvActual());
+    lblInfo[2]->setText(QStringLiteral("Logo para el almacén ") + cboAlmacen->currentText());
+}
+
+void frmParametros::cboTpv_Click()
+{
+    const bool terminal = tpvActual() != 0;
+    cmdCopiarGeneral->setEnabled(terminal);
+    cmdEliminarParametrosTpv->setEnabled(terminal);
+    if (!m_allowTpv)
+        return;
+    frame::OperationNotice notice;
+    LimpiarOpciones();
+    Cargar_Opciones(almacenActual(), tpvActual());
+}
+
+// ---- saving ----
+
+void frmParametros::DepurarTpvs()
+{
+    frame::guarded(QStringLiteral("frmParametros:DepurarTpvs"), [] {
+        ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa())
+            .depurarTpvs(frame::empresa().variableBool(QStringLiteral("OficinaCentral")));
+    });
+}
+
+bool frmParametros::GuardarOpciones(int almacen, int tpv)
+{
+    const ScopeValues values = currentValues();
+    try {
+        ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).save(almacen, tpv, values);
+    } catch (const SaveError& e) {
+        frame::msgBox(QStringLiteral("Ha ocurrido un error al guardar los parametros. Es posible que no haya especificado alguno."),
+                      kAtencion, MsgIcon::Critical);
+        frame::msgBox(e.statement(), kAtencion, MsgIcon::Critical);
+        return false;
+    }
+    *m_values = values;
+    frame::msgBox(QStringLiteral("Parámetros de TPV guardados correctamente."), QStringLiteral("Drumelt"),
+                  MsgIcon::Information);
+    return true;
+}
+
+void frmParametros::cmdAceptar_Click()
+{
+    const ScopeValues v = currentValues();
+    for (size_t a = 0; a < v.keys.size(); ++a)
+        for (size_t b = a + 1; b < v.keys.size(); ++b)
+            if (v.keys[a].position > 0 && v.keys[a].position == v.keys[b].position) {
+                frame::msgAtencion(QStringLiteral("Existen varias operaciones en la misma posición: ") +
+                                   QString::number(v.keys[a].position));
+                return;
+            }
+    auto* minimo = qobject_cast<ctlTextBox*>(m_catalogue.control(541));
+    bool okMin = false, okMax = false;
+    const double min = storedNumber(v.value(541).text, &okMin).toDouble();
+    const double max = storedNumber(v.value(542).text, &okMax).toDouble();
+    if (okMin && min > 99999) {
+        frame::msgBox(QStringLiteral("Las unidades mínimas permitidas para facturar no puede ser superior a 99999"), kAtencion,
+                      MsgIcon::Information);
+        minimo->setFocus();
+        return;
+    }
+    if (okMin && okMax && max < min) {
+        frame::msgBox(QStringLiteral("Las unidades mínimas permitidas debe ser inferior a las máximas permitidas"), kAtencion,
+                      MsgIcon::Information);
+        minimo->setFocus();
+        return;
+    }
+    const int almacen = almacenActual();
+    const int tpv = tpvActual();
+    ParameterStore store(frame::conn(), frame::empresa().CodigoEmpresa());
+    // Rows of a terminal or warehouse without terminals would be removed by
+    // the next clean-up: saving them would look done and be lost.
+    if (tpv != 0 && !store.terminalExists(almacen, tpv)) {
+        frame::msgAtencion(QStringLiteral("El Tpv seleccionado ya no existe en el almacén. No se han guardado los parámetros."));
+        return;
+    }
+    if (tpv == 0 && !frame::empresa().variableBool(QStringLiteral("OficinaCentral")) && !store.warehouseHasTerminals(almacen)) {
+        frame::msgAtencion(QStringLiteral("El almacén seleccionado no tiene ningún Tpv. No se han guardado los parámetros."));
+        return;
+    }
+    {
+        frame::OperationNotice notice;
+        DepurarTpvs();
+        GuardarOpciones(almacen, tpv);
+    }
+    cboAlmacen->setFocus();
+}
+
+void frmParametros::cmdCancelar_Click() { close(); }
+
+void frmParametros::cmdCopiarGeneral_Click()
+{
+    const int tpv = tpvActual();
+    if (tpv == 0)
+        return;
+    if (!frame::askYesNo(QStringLiteral("¿Desea sobreescribir los parámetros desde el General al Tpv seleccionado?."),
+                         QStringLiteral("COPIAR PARAMETROS")))
+        return;
+    ParameterStore store(frame::conn(), frame::empresa().CodigoEmpresa());
+    if (!store.terminalExists(almacenActual(), tpv)) {
+        frame::msgAtencion(QStringLiteral("El Tpv seleccionado ya no existe en el almacén. No se han copiado los parámetros."));
+        return;
+    }
+    store.copyGeneralToTerminal(almacenActual(), tpv);
+    Cargar_Opciones(almacenActual(), tpv);
+}
+
+void frmParametros::cmdEliminarParametrosTpv_Click()
+{
+    const int tpv = tpvActual();
+    if (tpv == 0)
+        return;
+    if (!frame::askYesNo(QStringLiteral("Va a eliminar la configuración del Tpv Seleccionado ¿Desea continuar?."),
+                         QStringLiteral("ELIMINAR PARAMETROS")))
+        return;
+    ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).deleteTerminal(almacenActual(), tpv);
+    frame::msgBox(QStringLiteral("Configuración eliminada correctamente"), QStringLiteral("ELIMINAR PARAMETROS"),
+                  MsgIcon::Information);
+    LimpiarOpciones();
+    cboTpv->setCurrentIndex(0);
+}
+
+// ---- operation keys ----
+
+void frmParametros::cmdAgregar_Click()
+{
+    if (cboOperacion->currentIndex() < 0 || cboTecla->currentIndex() < 0 || cboPosicion->currentIndex() < 0)
+        return;
+    const int op = cboOperacion->currentData().toInt();
+    int row = -1;
+    for (int r = 1; r < vsLineas->Rows(); ++r)
+        if (vsLineas->TextMatrix(r, 0).toInt() == op)
+            row = r;
+    if (row < 0) {
+        vsLineas->AddItem(QString());
+        row = vsLineas->Rows() - 1;
+    }
+    const int colour = cboColor->Color();
+    const QStringList cells{QString::number(op), cboOperacion->currentText(), cboTecla->currentData().toString(),
+                            cboTecla->currentText(), cboPosicion->currentText(), QString(),
+                            chkVisible->isChecked() ? QStringLiteral("X") : QString(), QString::number(colour)};
+    for (int c = 0; c < cells.size(); ++c)
+        vsLineas->setTextMatrix(row, c, cells[c]);
+    vsLineas->setCellBackColor(row, 5, colour == 0 ? QColor(Qt::white) : fromSuiteColor(colour));
+}
+
+void frmParametros::cmdEliminarOP_Click()
+{
+    const int row = vsLineas->Row();
+    if (row >= 1 && row < vsLineas->Rows())
+        vsLineas->RemoveItem(row);
+}
+
+void frmParametros::vsLineas_RowColChange(int row)
+{
+    if (row < 1 || row >= vsLineas->Rows())
+        return;
+    cboOperacion->setCurrentIndex(comboIndexOf(cboOperacion, vsLineas->TextMatrix(row, 0).toInt()));
+    cboTecla->setCurrentIndex(comboIndexOf(cboTecla, vsLineas->TextMatrix(row, 2).toInt()));
+    cboPosicion->setCurrentIndex(comboIndexOf(cboPosicion, vsLineas->TextMatrix(row, 4).toInt()));
+    cboColor->setColor(vsLineas->TextMatrix(row, 7).toInt());
+    chkVisible->setChecked(vsLineas->TextMatrix(row, 6) == QLatin1String("X"));
+}
+
+void frmParametros::cmdVisual_Click(int mode)
+{
+    if (vsLineas->Rows() - 1 > kMaxPreviewRows) {
+        frame::msgAtencion(QStringLiteral("Existen demasiadas operaciones asignadas para la previsualización."));
+        return;
+    }
+    if (!m_preview)
+        return;
+    const int position = m_preview(currentValues().keys, mode, this);
+    if (mode == 1 && position > 0 && position <= cboPosicion->count())
+        cboPosicion->setCurrentIndex(position - 1);
+}
+
+// ---- scales ----
+
+void frmParametros::cboTipo_Enter()
+{
+    bool ok = false;
+    const QString prefix = storedNumber(txtCodigo->text(), &ok);
+    if (!ok || prefix.contains(QLatin1Char('.')) || prefix.startsWith(QLatin1Char('-'))) {
+        frame::msgAtencion(QStringLiteral("El código de la balanza debe ser un número entero."));
+        txtCodigo->setFocus();
+        return;
+    }
+    if (prefix == QLatin1String("0")) {
+        frame::msgAtencion(QStringLiteral("Indique el código de la balanza (distinto de 0)."));
+        txtCodigo->setFocus();
+        return;
+    }
+    if (vsBalanzas->Rows() - 1 >= kMaxScaleRows) {
+        frame::msgBox(QStringLiteral("No puede definir más de 10 líneas."), QStringLiteral("¡Atención!"), MsgIcon::Exclamation);
+        return;
+    }
+    vsBalanzas->AddItem(prefix + QLatin1Char('\t') + cboTipo->currentText() + QLatin1Char('\t') +
+                        cboTipo->currentData().toString());
+    txtCodigo->clear();
+    txtCodigo->setFocus();
+}
+
+void frmParametros::cmdEliminar_Click()
+{
+    const int row = vsBalanzas->Row();
+    if (row >= 1 && row < vsBalanzas->Rows())
+        vsBalanzas->RemoveItem(row);
+}
+
+// ---- logos and links ----
+
+void frmParametros::CargarLogos()
+{
+    lblFotoCargando->show();
+    const LogoFolder folder(m_programFolder);
+    for (int k = 0; k < 2; ++k) {
+        const QString path = folder.path(k, almacenActual());
+        QPixmap pixmap;
+        if (QFileInfo::exists(path) && pixmap.load(path))
+            picLogo[k]->setPixmap(pixmap.scaled(picLogo[k]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        else
+            picLogo[k]->clear();
+    }
+    lblFotoCargando->hide();
+}
+
+void frmParametros::cmdFotoExaminar_Click(int k)
+{
+    const QString file = frame::Services::files().openFile(this, QStringLiteral("Logotipo"), QString(),
+                                                          QStringLiteral("Fichero de Imagen (*.bmp)"));
+    if (file.isEmpty())
+        return;
+    auto* crearMX = qobject_cast<QCheckBox*>(m_catalogue.control(509));
+    try {
+        LogoFolder(m_programFolder).install(k, almacenActual(), file, crearMX && crearMX->isChecked());
+    } catch (const Error& e) {
+        frame::msgBox(e.description(), kAtencion, MsgIcon::Exclamation);
+        return;
+    }
+    CargarLogos();
+}
+
+void frmParametros::cmdFotoBorrar_Click(int k)
+{
+    try {
+        LogoFolder(m_programFolder).remove(k, almacenActual());
+    } catch (const Error& e) {
+        frame::msgBox(e.description(), kAtencion, MsgIcon::Exclamation);
+        return;
+    }
+    picLogo[k]->clear();
+}
+
+void frmParametros::cmdExaminar_Vinculo_Click(int i)
+{
+    const QString file = frame::Services::files().openFile(this, QStringLiteral("Vínculo"), QString(),
+                                                          QStringLiteral("Todos los archivos (*.*)"));
+    if (file.isEmpty())
+        return;
+    for (auto* t : findChildren<ctlTextBox*>(QStringLiteral("txtUbicacion_Vinculo")))
+        if (t->property("index").toInt() == i)
+            t->setText(file);
+}
+
+} // namespace zqvr::parameters

@@ -1,0 +1,127 @@
+#pragma once
+// The terminal parameters window: the settings of a warehouse (general
+// scope) or of one of its terminals, on thirteen tabs built from the
+// catalogue, with the operation keys, scales, links and ticket logos.
+#include "parameters_export.h"
+#include "frame/Form.h"
+#include "parameters/CatalogueControls.h"
+#include "parameters/ScopeValues.h"
+
+#include <QList>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace zqvr::controls { class Grid; class ctlTextBox; }
+
+namespace zqvr::parameters {
+
+class ColorButton;
+
+class ZQVR_PARAMETERS_EXPORT frmParametros : public frame::Form {
+    Q_OBJECT
+public:
+    explicit frmParametros(QWidget* parent = nullptr);
+    ~frmParametros() override;
+
+    // The procedures of the window (also used by its tests).
+    void LimpiarOpciones();
+    void Cargar_Opciones(int almacen, int tpv);
+    // Replaces the scope with the state of the controls; false when it failed (already reported).
+    bool GuardarOpciones(int almacen, int tpv);
+    void DepurarTpvs();
+    void CargarComboImpuestos();
+
+    int almacenActual() const;
+    int tpvActual() const;
+    QString programFolder() const { return m_programFolder; }
+    // The state the controls show, as a save would write it.
+    ScopeValues currentValues() const;
+
+    // The hook for the operation-panel preview: receives the rows and the
+    // mode, returns the position clicked (0 none). Set by the window itself
+    // when the preview is available; tests may replace it.
+    using PreviewFn = std::function<int(const std::vector<OperationKey>& keys, int mode, QWidget* parent)>;
+    // Without a preview both preview buttons stay disabled.
+    void setPreview(PreviewFn fn);
+
+protected:
+    void formLoad() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    QWidget* buildOperacionesTab();
+    QWidget* buildBalanzasTab();
+    QWidget* buildLogotipoTab();
+    void bindKeys();
+
+    void CargarAlmacenes();
+    void CargarTpvs();
+    void CargarOperaciones();
+    void showValues();
+    void showKeys(const std::vector<OperationKey>& keys);
+    void showScales(const std::vector<ScaleRow>& rows);
+    void CargarLogos();
+    void applyReactions();
+
+    void cboAlmacen_Click();
+    void cboTpv_Click();
+    void cmdAceptar_Click();
+    void cmdCancelar_Click();
+    void cmdCopiarGeneral_Click();
+    void cmdEliminarParametrosTpv_Click();
+    void cmdAgregar_Click();
+    void cmdEliminarOP_Click();
+    void vsLineas_RowColChange(int row);
+    void cmdVisual_Click(int mode);
+    void cboTipo_Enter();
+    void cmdEliminar_Click();
+    void cmdFotoExaminar_Click(int k);
+    void cmdFotoBorrar_Click(int k);
+    void cmdExaminar_Vinculo_Click(int i);
+
+    CatalogueControls m_catalogue;
+    std::unique_ptr<ScopeValues> m_values;
+    QString m_programFolder;
+    bool m_esFenvary = false;
+    bool m_allowAlmacen = false;
+    bool m_allowTpv = false;
+    PreviewFn m_preview;
+
+    QTabWidget* sstTpv = nullptr;
+    QComboBox* cboAlmacen = nullptr;
+    QComboBox* cboTpv = nullptr;
+    QLabel* lblTpv = nullptr;
+    QPushButton* cmdCopiarGeneral = nullptr;
+    QPushButton* cmdEliminarParametrosTpv = nullptr;
+    QPushButton* cmdAceptar = nullptr;
+    QPushButton* cmdCancelar = nullptr;
+    // Operation keys.
+    controls::Grid* vsLineas = nullptr;
+    QComboBox* cboOperacion = nullptr;
+    QComboBox* cboTecla = nullptr;
+    QComboBox* cboPosicion = nullptr;
+    ColorButton* cboColor = nullptr;
+    QCheckBox* chkVisible = nullptr;
+    QPushButton* cmdAgregar = nullptr;
+    QPushButton* cmdEliminarOP = nullptr;
+    QPushButton* cmdVisual = nullptr;
+    QPushButton* cmdVistaPos = nullptr;
+    // Scales.
+    controls::Grid* vsBalanzas = nullptr;
+    controls::ctlTextBox* txtCodigo = nullptr;
+    QComboBox* cboTipo = nullptr;
+    QPushButton* cmdEliminar = nullptr;
+    // Logos.
+    QLabel* picLogo[2] = {};
+    QLabel* lblInfo[3] = {};
+    QLabel* lblFotoCargando = nullptr;
+};
+
+} // namespace zqvr::parameters

@@ -1,0 +1,236 @@
+#include "security/clsControlSeg.h"
+
+#include "db/Connection.h"
+#include "db/Error.h"
+#include "db/SqlLiteral.h"
+#include "frame/ErrorReport.h"
+#include "frame/HostContext.h"
+#include "host/Empresa.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMetaProperty>
+
+namespace zqvr::security {
+
+const char* const kDevelopmentServer = "BRVDESARROLLO";
+
+namespace {
+
+const char* const kCaption = "clsControlSeg:SetStateAllControl";
+
+bool ownsAccessLevel(const QObject* o) { return o->metaObject()->indexOfProperty("AccessLevel") >= 0; }
+
+// A control's index within its control array, -1 for a single control.
+int arrayIndex(const QWidget* w)
+{
+    const QVariant v = w->property("index");
+    bool ok = false;
+    const int i = v.toInt(&ok);
+    return v.isValid() && ok ? i : -1;
+}
+
+void collect(QWidget* parent, QList<QWidget*>& out)
+{
+    for (QObject* o : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->isWindow())
+            continue;
+        const QString name = w->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+            out.push_back(w);
+        // A control that takes its level itself owns what is inside it.
+        if (!ownsAccessLevel(w))
+            collect(w, out);
+    }
+}
+
+QList<QWidget*> namedControls(QWidget* form)
+{
+    QList<QWidget*> out;
+    if (form)
+        collect(form, out);
+    return out;
+}
+
+bool canBeLocked(const QWidget* w)
+{
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+           w->metaObject()->indexOfProperty("readOnly") >= 0;
+}
+
+} // namespace
+
+QString clsControlSeg::controlKey(const QWidget* control)
+{
+    const int i = arrayIndex(control);
+    return i >= 0 ? control->objectName() + QLatin1Char('!') + QString::number(i) : control->objectName();
+}
+
+QHash<QString, QWidget*> clsControlSeg::windowControls(QWidget* form)
+{
+    QHash<QString, QWidget*> h;
+    for (QWidget* w : namedControls(form))
+        if (!h.contains(controlKey(w)))
+            h.insert(controlKey(w), w);
+    return h;
+}
+
+void clsControlSeg::setControlState(QWidget* control, int level)
+{
+    if (!control)
+        return;
+    if (ownsAccessLevel(control) && control->setProperty("AccessLevel", level))
+        return;
+    switch (level) {
+    case 0:
+        control->setVisible(true);
+        break;
+    case 1: {
+        QPalette p = control->palette();
+        const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        p.setColor(QPalette::Text, grey);
+        p.setColor(QPalette::WindowText, grey);
+        p.setColor(QPalette::ButtonText, grey);
+        control->setPalette(p);
+        if (canBeLocked(control))
+            control->setProperty("readOnly", true);
+        else
+            control->setEnabled(false);
+        break;
+    }
+    case 2: {
+        control->setEnabled(false);
+        if (auto* e = qobject_cast<QLineEdit*>(control))
+            e->setFrame(false);
+        else if (auto* c = qobject_cast<QComboBox*>(control))
+            c->setFrame(false);
+        else if (auto* f = qobject_cast<QFrame*>(control))
+            f->setFrameShape(QFrame::NoFrame);
+        if (QWidget* container = control->parentWidget()) {
+            QPalette p = control->palette();
+            const QColor back = container->palette().color(QPalette::Window);
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                p.setColor(group, QPalette::Base, back);
+                p.setColor(group, QPalette::Window, back);
+                p.setColor(group, QPalette::Button, back);
+            }
+            control->setPalette(p);
+            control->setAutoFillBackground(true);
+        }
+        break;
+    }
+    default:
+        return; // other levels change nothing
+    }
+    emit AfterSetStateControl(control, level);
+}
+
+void clsControlSeg::SetStateAllControl()
+{
+    frame::guarded(QString::fromLatin1(kCaption), [&] {
+        if (!m_form)
+            throw Error(91, QStringLiteral("No se ha indicado el formulario cuyos controles se protegen."));
+        if (!m_conn)
+            throw Error(91, QStringLiteral("No se ha indicado la conexión."));
+        updateCatalogue();
+        if (m_empresa && m_empresa->variableBool(QStringLiteral("NoProcesarPermisosControles")))
+            return;
+        m_controls = windowControls(m_form);
+        const QString sql =
+            QStringLiteral("SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso") +
+            QStringLiteral(" FROM SGD_Controles_Grupos gc") + QStringLiteral(" INNER JOIN SGD_Formularios f") +
+            QStringLiteral(" ON gc.Cod_Formulario = f.Cod_Formulario ") + QStringLiteral(" INNER JOIN SGD_Controles c") +
+            QStringLiteral(" ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control") +
+            QStringLiteral(" WHERE f.Nombre = ") + db::sqlText(m_form->objectName()) +
+            QStringLiteral(" AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = ") +
+            db::sqlInt(m_user) + QStringLiteral("))") + QStringLiteral(" ORDER BY c.Nombre, gc.Permiso ASC");
+        struct Grant { QString key; int level; };
+        QList<Grant> grants;
+        {
+            db::RecordSet rs = m_conn->query(sql);
+            while (!rs.eof()) {
+                const QString index = rs["Indice"].toString().trimmed();
+                const QString name = rs["Control"].toString();
+                grants.push_back({index.isEmpty() ? name : name + QLatin1Char('!') + index, rs["Permiso"].toInt()});
+                rs.moveNext();
+            }
+        }
+        // Rows come in ascending level per control, so the most restrictive is applied last.
+        for (const Grant& g : grants) {
+            QWidget* w = m_controls.value(g.key);
+            if (w) // a control no longer on the window is skipped
+                setControlState(w, g.level);
+        }
+        emit AfterSetStateAllControls();
+    });
+}
+
+void clsControlSeg::updateCatalogue()
+{
+    const db::Dialect& d = m_conn->dialect();
+    const QString server =
+        m_conn->scalar(QStringLiteral("SELECT ") + d.isNull(d.serverName(), QStringLiteral("''"))).toString();
+    if (server.compare(QString::fromLatin1(kDevelopmentServer), Qt::CaseInsensitive) != 0)
+        return;
+
+    const QString name = m_form->objectName();
+    db::TransactionGuard tx(*m_conn, db::TransactionGuard::Write);
+    db::Value code = m_conn->scalar(QStringLiteral("SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre =") +
+                                    db::sqlText(name));
+    int form = code.toInt();
+    if (code.isNull()) {
+        form = m_conn->scalar(QStringLiteral("SELECT Max(Cod_Formulario) AS codigo FROM SGD_Formularios")).toInt() + 1;
+        m_conn->execute(QStringLiteral("INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (") + db::sqlInt(form) +
+                        QLatin1Char(',') + db::sqlText(name) + QLatin1Char(')'));
+    }
+    m_conn->execute(QStringLiteral("UPDATE SGD_Controles SET TabIndex=-1 WHERE Cod_Formulario=") + db::sqlInt(form));
+
+    // The tab index of a control is its place in the window's focus order;
+    // controls that take no focus follow the focusable ones.
+    QList<QWidget*> controls = namedControls(m_form);
+    QHash<QWidget*, int> order;
+    int next = 0;
+    for (QWidget* w = m_form->nextInFocusChain(); w && w != m_form && next < 10000; w = w->nextInFocusChain())
+        if (!order.contains(w))
+            order.insert(w, next++);
+    int tail = 10000;
+    for (QWidget* w : controls) {
+        const int tabIndex = order.contains(w) ? order.value(w) : tail++;
+        const int i = arrayIndex(w);
+        const QString index = i >= 0 ? QString::number(i) : QStringLiteral(""); // empty, never NULL
+        const int changed = m_conn->execute(
+            QStringLiteral("UPDATE SGD_Controles SET TabIndex=? WHERE Cod_Formulario=? AND Nombre=? AND Indice=?"),
+            {tabIndex, form, w->objectName(), index});
+        if (changed == 0) {
+            const int control = m_conn->scalar(QStringLiteral("SELECT ") +
+                                               d.isNull(QStringLiteral("Max(Cod_Control)"), QStringLiteral("0")) +
+                                               QStringLiteral(" FROM SGD_Controles WHERE Cod_Formulario = ") + db::sqlInt(form))
+                                    .toInt() + 1;
+            m_conn->execute(QStringLiteral("INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice,TabIndex) "
+                                           "VALUES (?,?,?,?,?)"),
+                            {form, control, w->objectName(), index, tabIndex});
+        }
+    }
+    m_conn->execute(d.deleteJoin(QStringLiteral("SGD_Controles_Grupos"), QStringLiteral("cg"),
+                                 QStringLiteral("INNER JOIN SGD_Controles c ON cg.Cod_Formulario=c.Cod_Formulario AND "
+                                                "cg.Cod_Control=c.Cod_Control WHERE c.TabIndex=-1")));
+    m_conn->execute(QStringLiteral("DELETE FROM SGD_Controles WHERE TabIndex=-1"));
+    tx.commit();
+}
+
+void applyAccessLevels(QWidget* form)
+{
+    frame::HostContext& host = frame::HostContext::instance();
+    clsControlSeg seg;
+    seg.setConexion(host.conexion());
+    seg.setEmpresa(host.empresa());
+    seg.setContentForm(form);
+    seg.setUsuario(host.empresa() ? host.empresa()->usuarioActual() : 0);
+    seg.SetStateAllControl();
+}
+
+} // namespace zqvr::security
