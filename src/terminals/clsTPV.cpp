@@ -21,7 +21,7 @@ db::Connection& clsTPV::conexion() const
     return *m_conn;
 }
 
-db::Connection& clsTPV::conexionTpv() const
+db::Connection& clsTPV::tillConnection() const
 {
     if (!m_connTpv)
         throw Error(ObjectNotSet,
@@ -109,7 +109,7 @@ bool clsTPV::Cargar(clsTPV* clsDest)
 
 // The terminal next to the target's code: the nearest code below it ("<",
 // DESC) or above it (">", ASC).
-bool clsTPV::cargarVecino(clsTPV* clsDest, const QString& comparison, const QString& order,
+bool clsTPV::loadNeighbour(clsTPV* clsDest, const QString& comparison, const QString& order,
                           const QString& source)
 {
     clsTPV& dest = clsDest ? *clsDest : *this;
@@ -125,7 +125,7 @@ bool clsTPV::cargarVecino(clsTPV* clsDest, const QString& comparison, const QStr
 }
 
 // The lowest (MIN) or highest (MAX) terminal; with none the code looked for is 0.
-bool clsTPV::cargarExtremo(clsTPV* clsDest, const QString& aggregate, const QString& source)
+bool clsTPV::loadEnd(clsTPV* clsDest, const QString& aggregate, const QString& source)
 {
     clsTPV& dest = clsDest ? *clsDest : *this;
     return reraiseAs(source, [&] {
@@ -139,22 +139,22 @@ bool clsTPV::cargarExtremo(clsTPV* clsDest, const QString& aggregate, const QStr
 
 bool clsTPV::Cargar_Anterior(clsTPV* clsDest)
 {
-    return cargarVecino(clsDest, QStringLiteral("<"), QStringLiteral("DESC"), QStringLiteral("clsTPV::Cargar_Anterior"));
+    return loadNeighbour(clsDest, QStringLiteral("<"), QStringLiteral("DESC"), QStringLiteral("clsTPV::Cargar_Anterior"));
 }
 
 bool clsTPV::Cargar_Siguiente(clsTPV* clsDest)
 {
-    return cargarVecino(clsDest, QStringLiteral(">"), QStringLiteral("ASC"), QStringLiteral("clsTPV::Cargar_Siguiente"));
+    return loadNeighbour(clsDest, QStringLiteral(">"), QStringLiteral("ASC"), QStringLiteral("clsTPV::Cargar_Siguiente"));
 }
 
 bool clsTPV::Cargar_Primero(clsTPV* clsDest)
 {
-    return cargarExtremo(clsDest, QStringLiteral("MIN"), QStringLiteral("clsTPV::Cargar_Primero"));
+    return loadEnd(clsDest, QStringLiteral("MIN"), QStringLiteral("clsTPV::Cargar_Primero"));
 }
 
 bool clsTPV::Cargar_Ultimo(clsTPV* clsDest)
 {
-    return cargarExtremo(clsDest, QStringLiteral("MAX"), QStringLiteral("clsTPV::Cargar_Ultimo"));
+    return loadEnd(clsDest, QStringLiteral("MAX"), QStringLiteral("clsTPV::Cargar_Ultimo"));
 }
 
 QString clsTPV::counterCondition(db::Connection& conn, bool continua, const QDate& fecha) const
@@ -170,7 +170,7 @@ qint32 clsTPV::Dev_CodigoTicket(bool bolAct, bool bolNumeracion_Continua, const 
     return reraiseAs(QStringLiteral("clsTPV::Dev_CodigoTicket"), [&]() -> qint32 {
         if (!dtePOSFecha.isValid())
             throw Error(errc::InvalidArgument, QStringLiteral("La fecha del ticket no es válida."));
-        db::Connection& c = conexionTpv();
+        db::Connection& c = tillConnection();
         const QString where = counterCondition(c, bolNumeracion_Continua, dtePOSFecha);
 
         if (!bolAct) {
@@ -192,10 +192,14 @@ qint32 clsTPV::Dev_CodigoTicket(bool bolAct, bool bolNumeracion_Continua, const 
                       c.dialect().date(dtePOSFecha) + QStringLiteral(", 1)"));
         } else {
             const qint32 last = rs[QStringLiteral("Codigo")].toInt();
+            // With continuous numbering the year may hold one row per day: only
+            // the row read moves on, never every row that holds the same number.
+            const QDate rowDate = rs[QStringLiteral("Fecha")].toDate();
             rs.close();
             next = last + 1;
-            const int n = c.execute(QStringLiteral("UPDATE TPV_Contador_Ticket_Caja SET Codigo = ") +
-                                    sqlInt(next) + where + QStringLiteral(" AND Codigo = ") + sqlInt(last));
+            const int n = c.execute(QStringLiteral("UPDATE TPV_Contador_Ticket_Caja SET Codigo = ") + sqlInt(next) +
+                                    QStringLiteral(" WHERE Fecha =") + c.dialect().date(rowDate.isValid() ? rowDate : dtePOSFecha) +
+                                    QStringLiteral(" AND Codigo = ") + sqlInt(last));
             if (n == 0)
                 throw Error(errc::Database, QStringLiteral("No se pudo actualizar el contador de tickets."));
         }

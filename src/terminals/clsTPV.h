@@ -74,10 +74,10 @@ public:
 
 private:
     db::Connection& conexion() const;
-    db::Connection& conexionTpv() const;
+    db::Connection& tillConnection() const;
     bool CargarInst(const QString& sql, clsTPV& dest);
-    bool cargarVecino(clsTPV* clsDest, const QString& comparison, const QString& order, const QString& source);
-    bool cargarExtremo(clsTPV* clsDest, const QString& aggregate, const QString& source);
+    bool loadNeighbour(clsTPV* clsDest, const QString& comparison, const QString& order, const QString& source);
+    bool loadEnd(clsTPV* clsDest, const QString& aggregate, const QString& source);
     QString counterCondition(db::Connection& conn, bool continua, const QDate& fecha) const;
 
     qint16 m_codigo = 0;

@@ -266,6 +266,16 @@ TEST_F(TicketCounter, ContinuousNumberingCountsThroughTheYear)
     EXPECT_EQ(next(true, true, QDate(2026, 12, 31)), 4);
 }
 
+TEST_F(TicketCounter, ContinuousNumberingMovesOnlyTheRowItReadWhenTheYearHoldsSeveral)
+{
+    // Days counted separately before the till switched to continuous numbering.
+    db.exec("INSERT INTO TPV_Contador_Ticket_Caja (Fecha, Codigo) VALUES ('2026-03-01', 7), ('2026-03-02', 7)");
+    const qint32 taken = next(true, true, QDate(2026, 3, 5));
+    EXPECT_EQ(taken, 8);
+    EXPECT_EQ(db.count("TPV_Contador_Ticket_Caja", "Codigo = 8"), 1);
+    EXPECT_EQ(db.count("TPV_Contador_Ticket_Caja", "Codigo = 7"), 1);
+}
+
 TEST_F(TicketCounter, TillsTakingNumbersOfTheSameDateAtOnceNeverShareOne)
 {
     TestDatabase file(TestDatabase::File);
