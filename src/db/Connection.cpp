@@ -32,7 +32,21 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString, QO
     const QString name = QStringLiteral("zqvr-%1").arg(g_counter.fetchAndAddRelaxed(1));
     std::unique_ptr<Dialect> dialect;
     QSqlDatabase db;
-    if (cs.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive)) {
+    bool recording = false;
+    if (cs.startsWith(QLatin1String("record:"), Qt::CaseInsensitive)) {
+        const QString engine = cs.mid(7).toLower();
+        if (engine == QLatin1String("sqlserver"))
+            dialect = std::make_unique<SqlServerDialect>();
+        else if (engine == QLatin1String("sqlite"))
+            dialect = std::make_unique<SQLiteDialect>();
+        else
+            throw Error(errc::ConnectionFailed,
+                        QStringLiteral("Motor desconocido en la cadena de conexión \"%1\".").arg(connectionString));
+        // An empty in-memory database only gives the empty results.
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        recording = true;
+    } else if (cs.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive)) {
         const QString path = cs.mid(7);
         if (path.isEmpty())
             throw Error(errc::ConnectionFailed,
@@ -71,6 +85,9 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString, QO
                     QStringLiteral("No se pudo abrir la base de datos: %1").arg(msg));
     }
     std::unique_ptr<Connection> conn(new Connection(name, cs, std::move(dialect), parent));
+    conn->m_recording = recording;
+    if (recording)
+        return conn;
     // Only the connection object refers to the database from here on, so
     // that closing it (also when the probe below fails) releases it entirely.
     db = QSqlDatabase();
@@ -139,6 +156,10 @@ QSqlQuery Connection::prepare(const QString& sql, const QVariantList& params)
 
 int Connection::execute(const QString& sql)
 {
+    if (m_recording) {
+        m_recorded << sql;
+        return 0;
+    }
     QSqlQuery q(database());
     q.setForwardOnly(true);
     if (!q.exec(sql))
@@ -149,6 +170,10 @@ int Connection::execute(const QString& sql)
 
 int Connection::execute(const QString& sql, const QVariantList& params)
 {
+    if (m_recording) {
+        m_recorded << sql;
+        return 0;
+    }
     QSqlQuery q = prepare(sql, params);
     if (!q.exec())
         fail(q);
@@ -158,6 +183,13 @@ int Connection::execute(const QString& sql, const QVariantList& params)
 
 RecordSet Connection::query(const QString& sql)
 {
+    if (m_recording) {
+        m_recorded << sql;
+        QSqlQuery none(database());
+        none.setForwardOnly(true);
+        none.exec(QStringLiteral("SELECT NULL WHERE 0"));
+        return RecordSet(std::move(none), sql);
+    }
     QSqlQuery q(database());
     q.setForwardOnly(true);
     if (!q.exec(sql))
@@ -167,6 +199,8 @@ RecordSet Connection::query(const QString& sql)
 
 RecordSet Connection::query(const QString& sql, const QVariantList& params)
 {
+    if (m_recording)
+        return query(sql);
     QSqlQuery q = prepare(sql, params);
     if (!q.exec())
         fail(q);

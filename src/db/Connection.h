@@ -13,6 +13,7 @@
 #include "db/RecordSet.h"
 
 #include <QObject>
+#include <QStringList>
 #include <QSqlDatabase>
 #include <QVariantList>
 #include <memory>
@@ -23,7 +24,14 @@ class ZQVR_DB_EXPORT Connection : public QObject {
     Q_OBJECT
 public:
     // Opens the connection; throws Error with a clear message when it cannot be opened.
+    // "sqlite:PATH" opens an embedded file, "odbc:..." a server. "record:sqlserver"
+    // (or "record:sqlite") runs nothing: every statement is rendered through that
+    // engine's dialect and kept in recordedStatements(); changes affect no row and
+    // queries return no row. The statement contracts with the terminals are checked so.
     static std::unique_ptr<Connection> open(const QString& connectionString, QObject* parent = nullptr);
+    // The statements a "record:" connection was given, in order.
+    QStringList recordedStatements() const { return m_recorded; }
+    bool isRecorder() const { return m_recording; }
     ~Connection() override;
 
     const Dialect& dialect() const { return *m_dialect; }
@@ -67,6 +75,8 @@ private:
     QString m_connectionString;
     std::unique_ptr<Dialect> m_dialect;
     int m_depth = 0;
+    bool m_recording = false;
+    QStringList m_recorded;
 };
 
 // Begins a transaction and rolls it back when left by an exception; commit()

@@ -1,0 +1,98 @@
+// What the terminal register sends to the suite's SQL Server is a contract:
+// the statements are rendered through the SQL Server dialect on a recording
+// connection and compared with the text the system specifies. Later screens
+// add their statements to tables like this one.
+#include "db/Connection.h"
+#include "frame/HostContext.h"
+#include "support/ScreenTest.h"
+#include "terminals/clsTPV.h"
+#include "terminals/frmTPVs_Buscar.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <functional>
+
+using namespace zqvr;
+using terminals::clsTPV;
+
+namespace {
+
+struct Contract {
+    const char* operation;
+    std::function<void(clsTPV&)> run;
+    QStringList statements;
+};
+
+clsTPV terminalFive()
+{
+    clsTPV t;
+    t.setCodigo(5);
+    t.setHost(QStringLiteral("PC'05"));
+    t.setDescripcion(QStringLiteral("Caja 5"));
+    t.setEmpresa(1);
+    t.setTarifaPVP(7);
+    t.setTarifaProm(0);
+    t.setEnLinea(1);
+    t.setAlmacen(2);
+    t.setEmergencia(true);
+    return t;
+}
+
+} // namespace
+
+TEST(StatementContract, TheTerminalRecordSendsTheSystemsStatementsToSqlServer)
+{
+    const QDate day(2026, 12, 6);
+    const std::vector<Contract> contracts = {
+        {"Cargar", [](clsTPV& t) { t.Cargar(); }, {"SELECT * FROM TPVs WHERE Codigo =5"}},
+        {"Modificar (a new terminal)", [](clsTPV& t) { t.Modificar(); },
+         {"UPDATE TPVs SET Host ='PC''05', Descripcion='Caja 5', Empresa =1, TarifaPVP =7, TarifaProm =0, "
+          "EnLinea =1, Almacen =2, Emergencia =1 WHERE Codigo =5",
+          "INSERT INTO TPVs (Codigo, Host, Descripcion, Empresa, TarifaPVP, TarifaProm, EnLinea, Almacen, Emergencia)"
+          " VALUES (5, 'PC''05', 'Caja 5', 1, 7, 0, 1, 2, 1)",
+          "UPDATE TPVs SET Emergencia = 0 WHERE Codigo <> 5"}},
+        {"Eliminar", [](clsTPV& t) { t.Eliminar(); }, {"DELETE FROM TPVs WHERE Codigo =5"}},
+        {"Cargar_Anterior", [](clsTPV& t) { t.Cargar_Anterior(nullptr); },
+         {"SELECT * FROM TPVs WHERE Codigo IN (SELECT TOP 1 Codigo FROM TPVs WHERE Codigo < 5 ORDER BY Codigo DESC)"}},
+        {"Cargar_Siguiente", [](clsTPV& t) { t.Cargar_Siguiente(nullptr); },
+         {"SELECT * FROM TPVs WHERE Codigo IN (SELECT TOP 1 Codigo FROM TPVs WHERE Codigo > 5 ORDER BY Codigo ASC)"}},
+        {"Cargar_Primero", [](clsTPV& t) { t.Cargar_Primero(nullptr); },
+         {"SELECT * FROM TPVs WHERE Codigo IN (SELECT ISNULL(MIN(Codigo), 0) AS Codigo FROM TPVs)"}},
+        {"Cargar_Ultimo", [](clsTPV& t) { t.Cargar_Ultimo(nullptr); },
+         {"SELECT * FROM TPVs WHERE Codigo IN (SELECT ISNULL(MAX(Codigo), 0) AS Codigo FROM TPVs)"}},
+        {"Dev_CodigoTicket (looking)", [day](clsTPV& t) { t.Dev_CodigoTicket(false, false, day); },
+         {"SELECT * FROM TPV_Contador_Ticket_Caja WHERE Fecha ='06/12/2026'"}},
+        {"Dev_CodigoTicket (continuous)", [day](clsTPV& t) { t.Dev_CodigoTicket(false, true, day); },
+         {"SELECT * FROM TPV_Contador_Ticket_Caja WHERE Year(Fecha) =2026"}},
+        {"Dev_CodigoTicket (taking the first)", [day](clsTPV& t) { t.Dev_CodigoTicket(true, false, day); },
+         {"SELECT * FROM TPV_Contador_Ticket_Caja WITH (UPDLOCK, HOLDLOCK) WHERE Fecha ='06/12/2026'",
+          "INSERT INTO TPV_Contador_Ticket_Caja (Fecha, Codigo) VALUES ('06/12/2026', 1)"}},
+    };
+    for (const Contract& c : contracts) {
+        auto conn = db::Connection::open(QStringLiteral("record:sqlserver"));
+        clsTPV t = terminalFive();
+        t.setConexion(conn.get());
+        t.setConexionTpv(conn.get());
+        c.run(t);
+        EXPECT_EQ(conn->recordedStatements(), c.statements) << c.operation;
+    }
+}
+
+TEST(StatementContract, TheSearchDialogSendsTheSystemsSearchByHost)
+{
+    test::ServiceDoubles services;
+    test::TestDatabase db;
+    test::installInHostContext(db);
+    auto conn = db::Connection::open(QStringLiteral("record:sqlserver"));
+    frame::HostContext::instance().setConexion(conn.get());
+    terminals::frmTPVs_Buscar dialog;
+    auto* txtNombre = dialog.findChild<QLineEdit*>(QStringLiteral("txtNombre"));
+    ASSERT_NE(txtNombre, nullptr);
+    txtNombre->setText(QStringLiteral("*C'0"));
+    QTest::keyClick(txtNombre, Qt::Key_Return);
+    // The system's statement, ordered by host so that pages come in a stable order.
+    EXPECT_EQ(conn->recordedStatements(),
+              QStringList{"SELECT Codigo, Host FROM TPVs WHERE  (Host like '%C''0%') ORDER BY Host"});
+    frame::HostContext::instance().setConexion(&db.conn());
+}
