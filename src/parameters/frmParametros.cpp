@@ -14,6 +14,7 @@
 #include "parameters/ColorButton.h"
 #include "parameters/LogoFolder.h"
 #include "parameters/ParameterStore.h"
+#include "reports/frmVistaPreliminarOp.h"
 #include "security/clsControlSeg.h"
 
 #include <QCheckBox>
@@ -75,6 +76,19 @@ int comboIndexOf(const QComboBox* c, int data)
     return -1;
 }
 
+// Shows the terminal's operation panel as the rows of vsLineas would lay it
+// out and returns the position the user clicked (0 none). The window lives
+// only for this call.
+int showOperationPanel(const std::vector<OperationKey>& keys, int mode, QWidget* parent)
+{
+    reports::frmVistaPreliminarOp vista(parent);
+    for (const OperationKey& k : keys)
+        vista.Agregar(k.operation, k.key, k.color, k.position, k.visible);
+    vista.setModo(mode);
+    frame::runModal(vista);
+    return vista.Posicion();
+}
+
 } // namespace
 
 frmParametros::frmParametros(QWidget* parent)
@@ -83,7 +97,7 @@ frmParametros::frmParametros(QWidget* parent)
 {
     buildWindow();
     bindKeys();
-    setPreview(nullptr);
+    setPreview(&showOperationPanel);
 }
 
 frmParametros::~frmParametros() = default;
@@ -725,8 +739,12 @@ void frmParametros::cmdVisual_Click(int mode)
     if (!m_preview)
         return;
     const int position = m_preview(currentValues().keys, mode, this);
-    if (mode == 1 && position > 0 && position <= cboPosicion->count())
-        cboPosicion->setCurrentIndex(position - 1);
+    // The combo lists positions 1-30, so the clicked position is looked up by value.
+    if (mode == 1 && position > 0) {
+        const int index = comboIndexOf(cboPosicion, position);
+        if (index >= 0)
+            cboPosicion->setCurrentIndex(index);
+    }
 }
 
 // ---- scales ----

@@ -44,8 +44,8 @@ public:
     ScopeValues currentValues() const;
 
     // The hook for the operation-panel preview: receives the rows and the
-    // mode, returns the position clicked (0 none). Set by the window itself
-    // when the preview is available; tests may replace it.
+    // mode, returns the position clicked (0 none). The window opens the
+    // operation-panel preview window; tests may replace it.
     using PreviewFn = std::function<int(const std::vector<OperationKey>& keys, int mode, QWidget* parent)>;
     // Without a preview both preview buttons stay disabled.
     void setPreview(PreviewFn fn);

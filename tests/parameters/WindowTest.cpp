@@ -7,6 +7,7 @@
 #include "controls/ctlTextBox.h"
 #include "parameters/ColorButton.h"
 #include "parameters/frmParametros.h"
+#include "reports/frmVistaPreliminarOp.h"
 #include "support/ScreenTest.h"
 
 #include <QApplication>
@@ -366,6 +367,56 @@ TEST_F(ParametersWindow, AnOperationHasOneKeyRowAndThePreviewRefusesMoreThanEigh
     click("cmdVistaPos");
     EXPECT_EQ(previews, 1);
     EXPECT_EQ(services.messages->last()->text, QStringLiteral("Existen demasiadas operaciones asignadas para la previsualización."));
+}
+
+TEST_F(ParametersWindow, ThePanelPreviewShowsTheKeysAndPicksThePositionClicked)
+{
+    using reports::frmVistaPreliminarOp;
+    open();
+    EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdVisual"))->isEnabled());
+    EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdVistaPos"))->isEnabled());
+    QComboBox* posicion = combo("cboPosicion");
+    posicion->setCurrentIndex(posicion->findText(QStringLiteral("4")));
+
+    // Looking only: the stored keys are laid out, a click on a key does not close the panel.
+    QString cobrar, hidden, cobrarStyle;
+    int resultAfterClick = -1;
+    services.modal->queue([&](QDialog& d) {
+        auto& vista = static_cast<frmVistaPreliminarOp&>(d);
+        cobrar = vista.boton(1)->text();
+        cobrarStyle = vista.boton(1)->styleSheet();
+        hidden = vista.boton(2)->text();
+        QTest::mouseClick(vista.boton(3), Qt::LeftButton);
+        resultAfterClick = d.result();
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdCerrar")), Qt::LeftButton);
+        return d.result();
+    });
+    click("cmdVisual");
+    EXPECT_EQ(services.modal->dialogsRun, QStringList{QStringLiteral("frmVistaPreliminarOp")});
+    EXPECT_EQ(cobrar, QStringLiteral("Cobrar\n(F2)"));
+    EXPECT_TRUE(cobrarStyle.contains(QStringLiteral("#ff0000"))) << cobrarStyle.toStdString();
+    EXPECT_EQ(hidden, QString()); // stored as not visible
+    EXPECT_NE(resultAfterClick, QDialog::Accepted);
+    EXPECT_EQ(posicion->currentText(), QStringLiteral("4"));
+
+    // Choosing: the clicked position becomes the key's position; the panel is gone afterwards.
+    services.modal->queue([](QDialog& d) {
+        QTest::mouseClick(static_cast<frmVistaPreliminarOp&>(d).boton(9), Qt::LeftButton);
+        return d.result();
+    });
+    click("cmdVistaPos");
+    EXPECT_EQ(posicion->currentText(), QStringLiteral("9"));
+    EXPECT_TRUE(form->findChildren<frmVistaPreliminarOp*>().isEmpty());
+
+    // Closing without a click keeps the position chosen before.
+    services.modal->queue([](QDialog& d) {
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdCerrar")), Qt::LeftButton);
+        return d.result();
+    });
+    click("cmdVistaPos");
+    EXPECT_EQ(services.modal->dialogsRun.size(), 3);
+    EXPECT_EQ(posicion->currentText(), QStringLiteral("9"));
+    EXPECT_TRUE(services.messages->shown.empty());
 }
 
 TEST_F(ParametersWindow, ScalesTakeAtMostTenRowsWithAPrefix)
