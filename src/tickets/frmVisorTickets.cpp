@@ -1,9 +1,10 @@
 #include "tickets/frmVisorTickets.h"
 #include "ui_frmVisorTickets.h"
 
-#include "tickets/PrintDestination.h"
 #include "tickets/frmVisorTickets_Buscar.h"
 #include "touchscreen/frmArticulosKit.h"
+
+#include "reports/frmReport_Destino.h"
 
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
@@ -13,10 +14,13 @@
 #include "host/Formato.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFontMetrics>
 #include <QHash>
 #include <QMenu>
 #include <QShortcut>
+
+#include <optional>
 
 namespace zqvr::tickets {
 
@@ -28,6 +32,44 @@ const QString kAtencionInfo = QStringLiteral("¡Atención!");
 const QString kAtencionError = QStringLiteral("¡ Atención !");
 
 QString flag(bool on) { return on ? QStringLiteral("X") : QString(); }
+
+// Where a reprinted ticket goes: the print destination dialog (screen,
+// printer or file, and the printer), then, for a file, its name through the
+// file chooser. Nothing when the user cancels either. textFile: the file is
+// the text receipt (.txt), otherwise the document of the host's ticket printing.
+std::optional<PrintTarget> elegirDestino(QWidget* parent, bool textFile)
+{
+    reports::frmReport_Destino dlg(parent);
+    dlg.setWindowTitle(QStringLiteral("Imprimir Tickets"));
+    frame::runModal(dlg);
+    if (!dlg.Result())
+        return std::nullopt;
+
+    PrintTarget t;
+    switch (dlg.Destino()) {
+    case reports::Destino::Pantalla:
+        t.device = host::OutputDevice::Screen;
+        break;
+    case reports::Destino::Impresora:
+        t.device = host::OutputDevice::Printer;
+        t.target = dlg.Impresora();
+        if (t.target.isEmpty()) {
+            frame::msgAtencion(QStringLiteral("No hay ninguna impresora instalada."));
+            return std::nullopt;
+        }
+        break;
+    case reports::Destino::Fichero:
+        t.device = host::OutputDevice::File;
+        t.target = frame::Services::files().saveFile(
+            parent, QStringLiteral("Imprimir Tickets"),
+            QDir::home().filePath(textFile ? QStringLiteral("ticket.txt") : QStringLiteral("ticket.pdf")),
+            textFile ? QStringLiteral("Texto (*.txt)") : QStringLiteral("PDF (*.pdf)"));
+        if (t.target.isEmpty())
+            return std::nullopt;
+        break;
+    }
+    return t;
+}
 
 // A failure while loading the list or the lines: its description under "¡ Atención !".
 template <class F>

@@ -9,6 +9,7 @@
 #include "controls/ctlDispositivo.h"
 #include "controls/ctlMaskEdBox.h"
 #include "controls/ctlTextBox.h"
+#include "reports/frmReport_Destino.h"
 #include "support/ScreenTest.h"
 
 #include <QAction>
@@ -414,6 +415,48 @@ TEST_F(TicketViewer, ReprintToFileWritesTheTextReceipt)
     EXPECT_TRUE(text.contains(QStringLiteral("Ticket: 2                     Caja  : 00001")));
     EXPECT_TRUE(text.contains(QStringLiteral("Zumo de naranja")));
     EXPECT_FALSE(text.contains(QStringLiteral("Café molido")));
+}
+
+TEST_F(TicketViewer, ReprintWithoutTextReceiptSendsTheTicketDocumentToTheChosenFile)
+{
+    db.exec("INSERT INTO Tpv_Parametros (Cod_Empresa, Cod_Almacen, Codigo, Valor) VALUES (1, 1, 75, '0')");
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("copia.pdf"));
+    services.files->answers.push_back(file);
+    services.modal->queue([](QDialog& d) {
+        // The suite's own destination dialog, not one of the viewer's.
+        EXPECT_NE(qobject_cast<reports::frmReport_Destino*>(&d), nullptr);
+        d.findChild<controls::ctlDispositivo*>(QStringLiteral("cboDispositivo"))
+            ->setValor(controls::ctlDispositivo::Fichero);
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAceptar")), Qt::LeftButton);
+        return d.result();
+    });
+    fill(1, "1", 7, "05/12/2026");
+    search();
+    click("cmdImprimir");
+    EXPECT_TRUE(services.messages->shown.empty()) << services.messages->texts().join('\n').toStdString();
+    EXPECT_EQ(services.files->asked, 1);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5).startsWith("%PDF"));
+}
+
+TEST_F(TicketViewer, CancelledFileChoicePrintsNothing)
+{
+    services.files->answers.push_back(QString());
+    services.modal->queue([](QDialog& d) {
+        d.findChild<controls::ctlDispositivo*>(QStringLiteral("cboDispositivo"))
+            ->setValor(controls::ctlDispositivo::Fichero);
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAceptar")), Qt::LeftButton);
+        return d.result();
+    });
+    fill(1, "1", 7, "05/12/2026");
+    search();
+    click("cmdImprimir");
+    EXPECT_EQ(services.files->asked, 1);
+    EXPECT_TRUE(services.messages->shown.empty());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible() && w->objectName() == QLatin1String("TextPreview"));
 }
 
 TEST_F(TicketViewer, CancelledDestinationPrintsNothing)
