@@ -1,10 +1,13 @@
 #include "touchscreen/frmCfgPantalla.h"
 
 #include "controls/Grid.h"
+#include "db/Connection.h"
+#include "db/SqlLiteral.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
+#include "reports/CRPrintGrid.h"
 #include "touchscreen/CfgPantallaStore.h"
 #include "touchscreen/LayoutPlaces.h"
 #include "touchscreen/frmCfgPantalla_Datos.h"
@@ -30,7 +33,7 @@ frmCfgPantalla::frmCfgPantalla(QWidget* parent)
     connect(ui->cmdEliminar, &QPushButton::clicked, this, [this] { cmdEliminar_Click(); });
     connect(ui->cmdConfigurar, &QPushButton::clicked, this, [this] { cmdConfigurar_Click(); });
     connect(ui->cmdForzar, &QPushButton::clicked, this, [this] { cmdForzar_Click(); });
-    // cmdImprimir is hooked to the grid printer once the reports library is part of the build.
+    connect(ui->cmdImprimir, &QPushButton::clicked, this, [this] { cmdImprimir_Click(); });
     connect(ui->cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
     connect(ui->vsLineas, &Grid::DoubleClicked, this, [this](int row, int) {
         if (row >= 1)
@@ -176,6 +179,27 @@ void frmCfgPantalla::cmdForzar_Click()
         store().forceReload(ui->vsLineas->TextMatrix(row, 0).toInt());
         frame::msgBox(QStringLiteral("Operación realizada con éxito"), QStringLiteral("¡ Atención !"),
                       frame::MsgIcon::Information);
+    });
+}
+
+void frmCfgPantalla::cmdImprimir_Click()
+{
+    frame::guarded(QStringLiteral("frmCfgPantalla:cmdImprimir_Click"), [&] {
+        const host::Empresa& empresa = frame::empresa();
+        db::Connection& conn = frame::conn();
+        // The company object carries no name; the listing's header takes it from the companies table.
+        const QString nombre = conn.scalar(QStringLiteral("SELECT Nombre_1 FROM Empresas WHERE Codigo = ")
+                                           + db::sqlInt(empresa.CodigoEmpresa()))
+                                   .toString();
+        reports::CRPrintGrid job;
+        job.setEmpresa_AppPath(empresa.RutaAplicacion());
+        job.setEmpresa_Codigo(empresa.CodigoEmpresa());
+        job.setEmpresa_Nombre(nombre);
+        job.setConnectionString(conn.property(QStringLiteral("Extended Properties")).toString());
+        job.setReportSource(ui->vsLineas);
+        job.setTitulo(windowTitle());
+        job.setAjustarColumnas(true);
+        job.Imprimir(0, QString());
     });
 }
 

@@ -2,7 +2,8 @@
 // The list of touch-screen configurations of the company: create, change
 // and delete them, open the layout editor of one, and mark one for the
 // terminals to load again ("Forzar Carga Tpv"); changes made in the
-// editor reach the terminals only after that mark.
+// editor reach the terminals only after that mark. "Imprimir" shows the
+// list in the report viewer.
 #include "touchscreen_export.h"
 #include "frame/Form.h"
 
@@ -28,6 +29,8 @@ private:
     void cmdEliminar_Click();
     void cmdConfigurar_Click();
     void cmdForzar_Click();
+    // The list as it stands, through the grid printer into the report viewer.
+    void cmdImprimir_Click();
     void cmdSalir_Click();
     // Modificar and Eliminar need a line to work on.
     void habilitarBotones();

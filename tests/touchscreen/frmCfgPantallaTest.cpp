@@ -3,6 +3,11 @@
 #include "controls/Grid.h"
 #include "frame/EntryClass.h"
 #include "controls/ctlTextBox.h"
+#include "reports/PdfText.h"
+#include "reports/Report.h"
+#include "reports/ReportOutput.h"
+#include "reports/ReportViewer.h"
+#include "reports/frmView.h"
 #include "support/ScreenTest.h"
 #include "touchscreen/frmCfgPantalla.h"
 #include "touchscreen/frmCfgPantalla_Datos.h"
@@ -11,6 +16,7 @@
 #include <QComboBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -230,6 +236,58 @@ TEST_F(ConfigurationList, ForcingAReloadClearsTheMarksAndSaysSoEvenWhenAlreadyCl
         EXPECT_EQ(services.messages->shown.back().text, "Operación realizada con éxito");
         EXPECT_EQ(services.messages->shown.back().icon, MsgIcon::Information);
     }
+}
+
+TEST_F(ConfigurationList, ImprimirShowsTheListInTheViewerAndReportsAFailedPrint)
+{
+    addCfg(1, "Barra d''Ana", 1); // the helper writes SQL text: the quote is doubled here
+    addCfg(4, "Terraza", 0);
+    db.exec("INSERT INTO Empresas (Codigo, Nombre_1) VALUES (1, 'Comercial Táctil')");
+    db.empresa().setRutaAplicacion(QStringLiteral(ZQVR_SOURCE_DIR));
+    open();
+
+    // What the user reads in the viewer, taken as the viewer's report written into a PDF.
+    QTemporaryDir out;
+    const QString pdf = out.filePath("listado.pdf");
+    QStringList fields;
+    int rows = -1;
+    QStringList labels;
+    services.modal->queue([&](QDialog& d) {
+        auto* view = qobject_cast<reports::frmView*>(&d);
+        EXPECT_NE(view, nullptr);
+        if (view && view->viewer()->report()) {
+            reports::Report* report = view->viewer()->report();
+            fields = report->data().fields();
+            rows = report->data().rowCount();
+            for (int r = 0; r < rows && fields.size() == 3; ++r)
+                labels << report->data().value(r, 2).toString();
+            reports::writePdf(*report, pdf);
+        }
+        return int(QDialog::Rejected);
+    });
+    button("cmdImprimir")->click();
+    EXPECT_TRUE(services.messages->shown.empty()) << services.messages->texts().join('\n').toStdString();
+    ASSERT_EQ(services.modal->dialogsRun, QStringList{"frmView"});
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(fields.size(), 3) << "the hidden type number is not printed: " << fields.join(',').toStdString();
+    // The type labels exactly as listed (the PDF's text loses the blanks of a narrow centred column).
+    EXPECT_EQ(labels, (QStringList{"9 x 4", "3 x 4"}));
+    const QString text = test::pdfText(pdf);
+    for (const char* s : {"Empresa: 1 - Comercial Táctil", "Configuración Pantallas Táctil", "Código", "Descripción",
+                          "Tipo", "Barra d'Ana", "Terraza"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s << "\n" << text.toStdString();
+    EXPECT_EQ(grid()->Rows(), 3);
+
+    // Without the listing's layout the print fails: reported under the procedure, no viewer, the list stays.
+    db.empresa().setRutaAplicacion(out.path());
+    button("cmdImprimir")->click();
+    ASSERT_EQ(services.messages->shown.size(), 1u);
+    EXPECT_EQ(services.messages->shown.front().icon, MsgIcon::Critical);
+    EXPECT_TRUE(services.messages->shown.front().caption.contains("frmCfgPantalla:cmdImprimir_Click"))
+        << services.messages->shown.front().caption.toStdString();
+    EXPECT_EQ(services.modal->dialogsRun, QStringList{"frmView"});
+    EXPECT_EQ(grid()->Rows(), 3);
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(ConfigurationList, CfgGruposOpensTheEditorOnTheSelectedConfiguration)
