@@ -109,6 +109,24 @@ TEST_F(QuickCodeListingPrint, MissingLayoutIsReportedAndNothingIsWritten)
         << services.messages->texts().join(QString()).toStdString();
 }
 
+TEST_F(QuickCodeListingPrint, DatabaseFailureIsReportedAndTheWindowStaysOpen)
+{
+    frmCodigosRapido_Listado dlg;
+    dlg.setAlmacen(2);
+    dlg.show();
+    db.exec("DROP TABLE TPV_CodigosRapido");
+    dlg.findChild<ctlDispositivo*>(QStringLiteral("cboDispositivo"))->setValor(ctlDispositivo::Fichero);
+    const QString path = dir.filePath(QStringLiteral("fallo.pdf"));
+    services.files->answers = {path};
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("cmdAceptar")), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(services.files->asked, 0) << "the report fails before the file is chosen";
+    ASSERT_EQ(services.messages->shown.size(), 1u);
+    EXPECT_EQ(services.messages->last()->caption, QStringLiteral("Error en cmdAceptar_Click"));
+    EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("TPV_CodigosRapido")));
+    EXPECT_TRUE(dlg.isVisible());
+}
+
 TEST_F(QuickCodeListingPrint, ImprimirOpensTheListingForTheWarehouseShown)
 {
     touchscreen::frmCodigosRapido form;
