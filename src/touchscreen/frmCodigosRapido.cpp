@@ -8,6 +8,7 @@
 #include "frame/Services.h"
 #include "host/Empresa.h"
 #include "touchscreen/QuickCodeStore.h"
+#include "touchscreen/frmCodigosRapido_Listado.h"
 #include "ui_frmCodigosRapido.h"
 
 namespace zqvr::touchscreen {
@@ -39,10 +40,8 @@ frmCodigosRapido::frmCodigosRapido(QWidget* parent)
     });
     connect(ui->cmdEliminar, &QPushButton::clicked, this,
             [this] { frame::guarded(QStringLiteral("Error en cmdEliminar_Click"), [&] { cmdEliminar_Click(); }); });
-    // The listing prints through the report engine, which this build does
-    // not have yet: the button stays in its place, unavailable.
-    ui->cmdImprimir->setEnabled(false);
-    ui->cmdImprimir->setToolTip(QStringLiteral("El listado de códigos rápidos no está disponible en esta versión."));
+    connect(ui->cmdImprimir, &QPushButton::clicked, this,
+            [this] { frame::guarded(QStringLiteral("Error en cmdImprimir_Click"), [&] { cmdImprimir_Click(); }); });
     connect(ui->cmdSalir, &QPushButton::clicked, this,
             [this] { frame::guarded(QStringLiteral("Error en cmdSalir_Click"), [&] { cmdSalir_Click(); }); });
 }
@@ -175,5 +174,15 @@ void frmCodigosRapido::cmdEliminar_Click()
 }
 
 void frmCodigosRapido::cmdSalir_Click() { close(); }
+
+void frmCodigosRapido::cmdImprimir_Click()
+{
+    // One listing window at a time: it is modal over this one.
+    frmCodigosRapido_Listado dlg(this);
+    const qint16 almacen = ui->txtAlmacen->EsValido() ? static_cast<qint16>(ui->txtAlmacen->Codigo()) : m_almacen;
+    if (almacen > 0)
+        dlg.setAlmacen(almacen);
+    frame::runModal(dlg);
+}
 
 } // namespace zqvr::touchscreen

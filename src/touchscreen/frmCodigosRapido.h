@@ -28,6 +28,7 @@ private:
     void txtAlmacen_KeyPress(int& keyAscii);
     void txtUnidades_KeyPress(int& keyAscii);
     void cmdEliminar_Click();
+    void cmdImprimir_Click();
     void cmdSalir_Click();
 
     void CargarLineas();
