@@ -15,16 +15,6 @@ namespace zqvr::touchscreen {
 
 using db::sqlInt;
 
-clsCfgPantallaTactil::clsCfgPantallaTactil(QObject* parent) : QObject(parent) {}
-
-QObject* clsCfgPantallaTactil::empresaBrevanto() const { return frame::HostContext::instance().empresaObject(); }
-void clsCfgPantallaTactil::setEmpresaBrevanto(QObject* empresa) { frame::HostContext::instance().setEmpresa(empresa); }
-QObject* clsCfgPantallaTactil::conexionBrevanto() const { return frame::HostContext::instance().conexionObject(); }
-void clsCfgPantallaTactil::setConexionBrevanto(QObject* conexion)
-{
-    frame::HostContext::instance().setConexion(conexion);
-}
-
 int clsCfgPantallaTactil::ActualizarImagenesFicha(int Cod_Articulo, const QString& strPathImageName)
 {
     const QString source = QStringLiteral("clsCfgPantallaTactil::ActualizarImagenesFicha");

@@ -2,24 +2,17 @@
 // The windowless entry class the host calls when an article's picture
 // changes: every touch-screen key showing the article record's picture
 // ("Imagen de la ficha") takes the new one, in every configuration of the company.
+#include "frame/WindowlessEntryClass.h"
 #include "touchscreen_export.h"
 
-#include <QObject>
 #include <QString>
 
 namespace zqvr::touchscreen {
 
-class ZQVR_TOUCHSCREEN_EXPORT clsCfgPantallaTactil : public QObject {
+class ZQVR_TOUCHSCREEN_EXPORT clsCfgPantallaTactil : public frame::WindowlessEntryClass {
     Q_OBJECT
-    Q_PROPERTY(QObject* EmpresaBrevanto READ empresaBrevanto WRITE setEmpresaBrevanto)
-    Q_PROPERTY(QObject* ConexionBrevanto READ conexionBrevanto WRITE setConexionBrevanto)
 public:
-    explicit clsCfgPantallaTactil(QObject* parent = nullptr);
-
-    QObject* empresaBrevanto() const;
-    void setEmpresaBrevanto(QObject* empresa);
-    QObject* conexionBrevanto() const;
-    void setConexionBrevanto(QObject* conexion);
+    using WindowlessEntryClass::WindowlessEntryClass;
 
     // Stores the picture at strPathImageName into those keys; a missing file
     // clears their picture. Throws zqvr::Error to the host on failure (a file
