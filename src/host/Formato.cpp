@@ -1,5 +1,7 @@
 #include "host/Formato.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
 #include <cmath>
 
@@ -86,8 +88,12 @@ QString Formato::Alinear(int mode, const QString& text, int width)
     }
     case 2:
         return QString(pad, QLatin1Char(' ')) + t;
-    case 3:
-        return QString(pad, QLatin1Char('0')) + t;
+    case 3: {
+        // Zero-filled when it is a number (till numbers); a zero-filled name
+        // would be unreadable, so any other text is padded like mode 0.
+        const bool digits = !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); });
+        return digits ? QString(pad, QLatin1Char('0')) + t : t + QString(pad, QLatin1Char(' '));
+    }
     default:
         return t + QString(pad, QLatin1Char(' '));
     }

@@ -20,7 +20,8 @@ public:
     static QString FormatoFecha(const QDate& date);
     static QString FormatoFecha(const QString& dateText);
     // Pads (or cuts) the text to width: mode 0 left, 1 centred, 2 right,
-    // 3 right with leading zeros (till numbers on receipts).
+    // 3 a number right-aligned with leading zeros (till numbers on receipts),
+    // any other text padded on the right as in mode 0.
     static QString Alinear(int mode, const QString& text, int width);
     // Reads a number written in the suite's notation ("1.234,5", "12,5", "-3");
     // also accepts a lone "." as decimal point ("12.5"). Returns 0 and ok=false otherwise.

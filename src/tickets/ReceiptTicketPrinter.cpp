@@ -4,49 +4,36 @@
 
 #include "db/Connection.h"
 #include "db/Error.h"
-#include "frame/Services.h"
 #include "host/Empresa.h"
-
-#include <QFontDatabase>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include "host/Formato.h"
+#include "reports/Report.h"
+#include "reports/ReportOutput.h"
 
 namespace zqvr::tickets {
+
+using host::Formato;
 
 namespace {
 const QString kSource = QStringLiteral("ReceiptTicketPrinter::print");
 
-void render(QPrinter& printer, const QStringList& lines, int pageLength)
+// Header or footer lines as the report prints them (centred by the layout):
+// "-" an empty line, empty values left out, printer tags removed.
+QString parameterLines(const QMap<int, QString>& values, int first, int last)
 {
-    QPainter p;
-    if (!p.begin(&printer))
-        throw Error(errc::InvalidArgument, QStringLiteral("No se pudo iniciar la impresión del ticket."), kSource);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(9);
-    p.setFont(font);
-    const QFontMetrics fm(font, &printer);
-    const int lineHeight = fm.lineSpacing();
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int perPage = std::max(1, std::min(pageLength, page.height() / std::max(1, lineHeight)));
-    int y = fm.ascent();
-    int onPage = 0;
-    for (const QString& l : lines) {
-        if (onPage == perPage) {
-            printer.newPage();
-            y = fm.ascent();
-            onPage = 0;
-        }
-        p.drawText(0, y, l);
-        y += lineHeight;
-        ++onPage;
+    QStringList out;
+    for (int code = first; code <= last; ++code) {
+        const QString v = values.value(code);
+        if (v.isEmpty())
+            continue;
+        out << (v.trimmed() == QLatin1String("-") ? QString() : quitarEtiquetas(v).trimmed());
     }
-    p.end();
+    return out.join(QLatin1Char('\n'));
 }
+
+QString amount(double v) { return Formato::FormatoNumero(v, 2); }
 } // namespace
 
-QStringList ReceiptTicketPrinter::receiptFor(const host::TicketPrintRequest& r)
+ReceiptData ReceiptTicketPrinter::ticketFor(const host::TicketPrintRequest& r)
 {
     if (!r.conexion || !r.empresa)
         throw Error(errc::InvalidArgument, QStringLiteral("Falta la conexión o la empresa para imprimir el ticket."),
@@ -66,44 +53,69 @@ QStringList ReceiptTicketPrinter::receiptFor(const host::TicketPrintRequest& r)
     t.cajero = found->cajero;
     t.nombreCajero = found->nombreCajero;
     t.lines = store.lines(t.key, r.empresa->EmpresaArticulos());
-    return buildReceipt(TicketPrinting::receiptData(*r.conexion, t));
+    return TicketPrinting::receiptData(*r.conexion, t);
+}
+
+std::shared_ptr<reports::Report> ReceiptTicketPrinter::reportFor(const ReceiptData& d, const QString& layoutPath)
+{
+    auto rpt = reports::Report::open(layoutPath);
+    rpt->setTitle(QStringLiteral("Copia de Ticket "));
+
+    reports::ReportData rows({QStringLiteral("Descripcion"), QStringLiteral("Cantidad"), QStringLiteral("PVP"),
+                              QStringLiteral("Importe")});
+    rows.reserve(int(d.lineas.size()));
+    for (const ReceiptLine& l : d.lineas)
+        rows.addRow({l.pa ? QStringLiteral("* ") + l.descripcion : l.descripcion, l.cantidad, l.pvp, importeLinea(l)});
+    rpt->setData(std::move(rows));
+
+    QStringList etiquetas, importes;
+    const QList<ReceiptPayment> used = usedPayments(d);
+    if (used.size() > 1)
+        for (const ReceiptPayment& k : used) {
+            etiquetas << k.lineLabel.trimmed();
+            importes << amount(k.amount);
+        }
+    else if (used.size() == 1) {
+        etiquetas << used.front().label;
+        importes << QString();
+    }
+    etiquetas << QStringLiteral("Entregado :") << QStringLiteral("Cambio :");
+    importes << amount(entregado(d)) << amount(cambio(d));
+
+    const bool anySaving = std::any_of(d.lineas.begin(), d.lineas.end(), [](const ReceiptLine& l) { return l.pa; });
+    rpt->setParameter(QStringLiteral("Cabecera"), parameterLines(d.cabecera, HeaderFirst, HeaderLast));
+    rpt->setParameter(QStringLiteral("Ticket"), d.numero);
+    rpt->setParameter(QStringLiteral("Caja"), d.caja);
+    rpt->setParameter(QStringLiteral("Fecha"), Formato::FormatoFecha(d.fecha));
+    rpt->setParameter(QStringLiteral("Cajero"), QString::number(d.cajero) + QStringLiteral(" - ") + d.nombreCajero);
+    rpt->setParameter(QStringLiteral("Total"), amount(d.total));
+    rpt->setParameter(QStringLiteral("Lineas"), int(d.lineas.size()));
+    rpt->setParameter(QStringLiteral("PagosEtiquetas"), etiquetas.join(QLatin1Char('\n')));
+    rpt->setParameter(QStringLiteral("PagosImportes"), importes.join(QLatin1Char('\n')));
+    rpt->setParameter(QStringLiteral("Ahorro"),
+                      anySaving ? QStringLiteral("* Total Ahorro Promoción: ") + amount(ahorroPromocion(d)) : QString());
+    rpt->setParameter(QStringLiteral("Pie"), parameterLines(d.pie, FooterFirst, FooterLast));
+    return rpt;
 }
 
 void ReceiptTicketPrinter::print(const host::TicketPrintRequest& r)
 {
-    const QStringList lines = receiptFor(r);
-    const int pageLength = TicketPrinting::PageLength;
+    const ReceiptData d = ticketFor(r);
+    auto rpt = reportFor(d, r.empresa->RutaAplicacion() + QStringLiteral("/Rpt/Ticket.rpt"));
     switch (r.device) {
-    case host::OutputDevice::File: {
+    case host::OutputDevice::File:
         if (r.target.trimmed().isEmpty())
             throw Error(errc::InvalidArgument, QStringLiteral("No se ha indicado el fichero de salida."), kSource);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(r.target);
-        printer.setDocName(QStringLiteral("Copia de Ticket "));
-        render(printer, lines, pageLength);
+        reports::writePdf(*rpt, r.target);
         break;
-    }
-    case host::OutputDevice::Printer: {
-        const QPrinterInfo info = QPrinterInfo::printerInfo(r.target);
-        if (r.target.trimmed().isEmpty() || info.isNull())
-            throw Error(errc::InvalidArgument,
-                        QStringLiteral("No existe la impresora \"%1\".").arg(r.target), kSource);
-        QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(QStringLiteral("Copia de Ticket "));
-        render(printer, lines, pageLength);
+    case host::OutputDevice::Printer:
+        if (r.target.trimmed().isEmpty())
+            throw Error(errc::InvalidArgument, QStringLiteral("No se ha indicado la impresora."), kSource);
+        reports::printReport(*rpt, r.target);
         break;
-    }
-    case host::OutputDevice::Screen: {
-        QPrinter printer(QPrinter::HighResolution);
-        QPrintPreviewDialog preview(&printer);
-        preview.setObjectName(QStringLiteral("TicketPreview"));
-        preview.setWindowTitle(QStringLiteral("Copia de Ticket "));
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&](QPrinter* p) { render(*p, lines, pageLength); });
-        frame::runModal(preview);
+    case host::OutputDevice::Screen:
+        reports::sendReport(rpt, reports::Destino::Pantalla);
         break;
-    }
     }
 }
 

@@ -42,6 +42,41 @@ void addParameterLine(QStringList& out, const QString& value)
 
 double importeLinea(const ReceiptLine& l) { return Redondear(l.cantidad * l.pvp * (1.0 - l.dto / 100.0), 2); }
 
+QList<ReceiptPayment> usedPayments(const ReceiptData& d)
+{
+    const QString tarjeta = d.nombreTarjeta.isEmpty() ? QStringLiteral("Tarjeta") : d.nombreTarjeta;
+    const QList<ReceiptPayment> all = {
+        {QStringLiteral("- Efectivo -"), QStringLiteral("Efectivo : "), d.efectivo},
+        {QStringLiteral("- ") + tarjeta.left(14) + QStringLiteral(" -"), Formato::Alinear(2, tarjeta, 16) + QStringLiteral(" : "),
+         d.tarjeta},
+        {QStringLiteral("- Cheque -"), QStringLiteral("Cheque   : "), d.cheque},
+        {QStringLiteral("- Vales -"), QStringLiteral("Vales    : "), d.vales},
+        {QStringLiteral("- Credito -"), QStringLiteral("Credito  : "), d.credito},
+    };
+    QList<ReceiptPayment> used;
+    for (const ReceiptPayment& k : all)
+        if (Redondear(k.amount, 2) != 0.0)
+            used << k;
+    return used;
+}
+
+double ahorroPromocion(const ReceiptData& d)
+{
+    double ahorro = 0;
+    for (const ReceiptLine& l : d.lineas)
+        if (l.pa)
+            ahorro += importeLinea(l);
+    return Redondear(ahorro, 2);
+}
+
+namespace {
+double handedOver(const ReceiptData& d) { return Redondear(d.efectivo + d.tarjeta + d.cheque + d.vales + d.credito, 2); }
+} // namespace
+
+double entregado(const ReceiptData& d) { return d.total > 0 ? handedOver(d) : 0.0; }
+
+double cambio(const ReceiptData& d) { return d.total > 0 ? Redondear(handedOver(d) - d.total, 2) : std::fabs(d.efectivo); }
+
 QStringList buildReceipt(const ReceiptData& d)
 {
     QStringList out;
@@ -52,9 +87,11 @@ QStringList buildReceipt(const ReceiptData& d)
     out << QString();
     out << Formato::Alinear(0, QStringLiteral("Ticket: ") + QString::number(d.numero), 30) +
                Formato::Alinear(0, QStringLiteral("Caja  : ") + Formato::Alinear(3, QString::number(d.caja), 5), 13);
+    // "Cajero: " and its 25-column text need 33 columns: the field takes the
+    // 40 left of the line, so the end of every cashier's name is printed.
     const QString cajero = QString::number(d.cajero) + QStringLiteral(" - ") + d.nombreCajero;
     out << Formato::Alinear(0, QStringLiteral("Fecha : ") + Formato::FormatoFecha(d.fecha), 30) +
-               Formato::Alinear(0, QStringLiteral("Cajero: ") + Formato::Alinear(3, cajero, 25), 30);
+               Formato::Alinear(0, QStringLiteral("Cajero: ") + Formato::Alinear(3, cajero, 25), ReceiptWidth - 30);
     out << repeat('-', ReceiptWidth);
     out << Formato::Alinear(0, QStringLiteral("DESCRIPCION"), 40) + QLatin1Char(' ') +
                Formato::Alinear(2, QStringLiteral("CANTIDAD"), 9) + QLatin1Char(' ') +
@@ -64,23 +101,19 @@ QStringList buildReceipt(const ReceiptData& d)
 
     // Lines; the savings title goes in front of the first promotion-saving line.
     bool savingsTitle = false;
-    double ahorro = 0;
     for (const ReceiptLine& l : d.lineas) {
         if (l.pa && !savingsTitle) {
             out << QString();
             out << repeat('=', 26) + QStringLiteral(" AHORRO PROMOCION ") + repeat('=', 26);
             savingsTitle = true;
         }
-        const double importe = importeLinea(l);
         out << Formato::Alinear(0, l.descripcion, 40) + QLatin1Char(' ') +
                    Formato::Alinear(2, Formato::FormatoNumero(l.cantidad, 3), 9) + QLatin1Char(' ') +
                    Formato::Alinear(2, Formato::FormatoNumero(l.pvp, 2), 9) + QLatin1Char(' ') +
-                   Formato::Alinear(2, Formato::FormatoNumero(importe, 2), 9);
-        if (l.pa)
-            ahorro += importe;
+                   Formato::Alinear(2, Formato::FormatoNumero(importeLinea(l), 2), 9);
     }
     if (savingsTitle) {
-        out << amountLine(QStringLiteral("Total Ahorro :"), Redondear(ahorro, 2));
+        out << amountLine(QStringLiteral("Total Ahorro :"), ahorroPromocion(d));
         out << repeat('=', ReceiptWidth);
     }
 
@@ -89,28 +122,14 @@ QStringList buildReceipt(const ReceiptData& d)
                spaces(18) + repeat('-', 10);
     out << amountLine(QStringLiteral("Total     : "), d.total);
 
-    struct Kind { QString label; QString lineLabel; double amount; };
-    const QString tarjeta = d.nombreTarjeta.isEmpty() ? QStringLiteral("Tarjeta") : d.nombreTarjeta;
-    const QList<Kind> all = {
-        {QStringLiteral("- Efectivo -"), QStringLiteral("Efectivo : "), d.efectivo},
-        {QStringLiteral("- ") + tarjeta.left(14) + QStringLiteral(" -"), Formato::Alinear(2, tarjeta, 16) + QStringLiteral(" : "), d.tarjeta},
-        {QStringLiteral("- Cheque -"), QStringLiteral("Cheque   : "), d.cheque},
-        {QStringLiteral("- Vales -"), QStringLiteral("Vales    : "), d.vales},
-        {QStringLiteral("- Credito -"), QStringLiteral("Credito  : "), d.credito},
-    };
-    QList<Kind> used;
-    for (const Kind& k : all)
-        if (Redondear(k.amount, 2) != 0.0)
-            used << k;
+    const QList<ReceiptPayment> used = usedPayments(d);
     if (used.size() == 1)
         out << spaces(30) + Formato::Alinear(1, used.front().label, 18);
-
-    const double suma = Redondear(d.efectivo + d.tarjeta + d.cheque + d.vales + d.credito, 2);
-    out << amountLine(QStringLiteral("Entregado : "), d.total > 0 ? suma : 0.0);
+    out << amountLine(QStringLiteral("Entregado : "), entregado(d));
     if (used.size() > 1)
-        for (const Kind& k : used)
+        for (const ReceiptPayment& k : used)
             out << amountLine(k.lineLabel, k.amount);
-    out << amountLine(QStringLiteral("Cambio    : "), d.total > 0 ? Redondear(suma - d.total, 2) : std::fabs(d.efectivo));
+    out << amountLine(QStringLiteral("Cambio    : "), cambio(d));
 
     // Footer.
     for (int code = FooterFirst; code <= FooterLast; ++code)

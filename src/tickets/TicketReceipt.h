@@ -47,6 +47,21 @@ ZQVR_TICKETS_EXPORT QString quitarEtiquetas(const QString& value);
 ZQVR_TICKETS_EXPORT void addParameterLine(QStringList& out, const QString& value);
 // Amount of a line as printed: quantity x price less its discount, to 2 decimals.
 ZQVR_TICKETS_EXPORT double importeLinea(const ReceiptLine& l);
+// A payment kind the ticket used: its centred label ("- Efectivo -"), the
+// label of its amount line ("Efectivo : ") and the amount.
+struct ZQVR_TICKETS_EXPORT ReceiptPayment {
+    QString label;
+    QString lineLabel;
+    double amount = 0;
+};
+// What the lines listed under the promotion savings add up to.
+ZQVR_TICKETS_EXPORT double ahorroPromocion(const ReceiptData& d);
+// The kinds with a non-zero amount, in the receipt's order.
+ZQVR_TICKETS_EXPORT QList<ReceiptPayment> usedPayments(const ReceiptData& d);
+// "Entregado": the five amounts together, 0 for a refund.
+ZQVR_TICKETS_EXPORT double entregado(const ReceiptData& d);
+// "Cambio": what was handed over less the total; for a refund the cash given back.
+ZQVR_TICKETS_EXPORT double cambio(const ReceiptData& d);
 // The whole receipt, one entry per printed line.
 ZQVR_TICKETS_EXPORT QStringList buildReceipt(const ReceiptData& d);
 

@@ -65,6 +65,7 @@ TEST(Alinear, PadsOrCutsToTheWidthInEachMode)
     EXPECT_EQ(Formato::Alinear(1, "ab", 6), "  ab  ");
     EXPECT_EQ(Formato::Alinear(2, "12,50", 9), "    12,50");
     EXPECT_EQ(Formato::Alinear(3, "7", 5), "00007");
+    EXPECT_EQ(Formato::Alinear(3, "7 - Ana", 9), "7 - Ana  "); // a name is never zero-filled
     EXPECT_EQ(Formato::Alinear(0, "", 3), "   ");
     EXPECT_EQ(Formato::Alinear(7, "ab", 4), "ab  "); // unknown modes align left
     // Too long: cut to the width, whatever the mode.

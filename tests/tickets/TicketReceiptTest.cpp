@@ -1,11 +1,14 @@
 // The reprinted ticket as text: the exact 70-column receipt (the contract
 // with the printer), the header and footer rules, the payment variants, and
 // which printing object code 75 sends the ticket to.
+#include "tickets/ReceiptTicketPrinter.h"
 #include "tickets/TicketPrinting.h"
 #include "tickets/TicketReceipt.h"
 
+#include "../reports/PdfText.h"
 #include "TicketFixture.h"
 #include "db/Error.h"
+#include "host/Empresa.h"
 #include "host/TicketPrinter.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +52,7 @@ TEST(TextReceipt, IsExactlyTheAgreedSeventyColumnText)
         QStringLiteral("                             C/ Mayor, 1                              "),
         QString(),
         QStringLiteral("Ticket: 42                    Caja  : 00003"),
-        QStringLiteral("Fecha : 05/12/2026            Cajero: 0000000000007 - Ana Ló"),
+        QStringLiteral("Fecha : 05/12/2026            Cajero: 7 - Ana López                   "),
         QStringLiteral("----------------------------------------------------------------------"),
         QStringLiteral("DESCRIPCION                               CANTIDAD     PVP     IMPORTE"),
         QStringLiteral("----------------------------------------------------------------------"),
@@ -73,6 +76,15 @@ TEST(TextReceipt, IsExactlyTheAgreedSeventyColumnText)
     EXPECT_EQ(got.join(QLatin1Char('\n')), expected.join(QLatin1Char('\n')));
     for (const QString& l : got)
         EXPECT_LE(l.size(), ReceiptWidth) << l.toStdString();
+}
+
+TEST(TextReceipt, TheCashierFieldKeepsItsTwentyFiveColumnsWhole)
+{
+    ReceiptData d = sample();
+    d.cajero = 12;
+    d.nombreCajero = QStringLiteral("María Dolores Hernández Padrón");
+    const QString line = buildReceipt(d).at(5);
+    EXPECT_EQ(line, QStringLiteral("Fecha : 05/12/2026            Cajero: 12 - María Dolores Hernán       "));
 }
 
 TEST(TextReceipt, OnePaymentKindShowsOnlyItsCentredLabel)
@@ -211,15 +223,48 @@ TEST_F(ReprintPath, AFileThatCannotBeWrittenIsReportedUnderThePrintProcedure)
     }
 }
 
-TEST_F(ReprintPath, OwnTicketPrinterRendersTheStoredTicketToPdf)
+
+TEST_F(ReprintPath, WithoutAHostPrinterTheTicketModelPrintsThroughTheTicketLayout)
+{
+    zqvr::host::TicketPrinter::setFactory({});
+    db.empresa().setRutaAplicacion(QStringLiteral(ZQVR_SOURCE_DIR));
+    db.exec("INSERT INTO Tpv_Parametros (Cod_Empresa, Cod_Almacen, Codigo, Valor) VALUES"
+            " (1, 1, 75, '0'), (1, 1, 100, '<JC>TIENDA CENTRO'), (1, 1, 101, '-'), (1, 1, 130, '<N>Vuelva pronto')");
+    const QString file = dir.filePath(QStringLiteral("t.pdf"));
+    const auto path = TicketPrinting::print(db.conn(), db.empresa(), ticket(1, 1),
+                                            {zqvr::host::OutputDevice::File, file});
+    EXPECT_EQ(path, TicketPrinting::Path::TicketModel);
+    const QString text = zqvr::test::pdfText(file);
+    for (const char* expected : {"TIENDA CENTRO", "COPIA DE TICKET", "Ticket: 1", "Caja: 1", "Fecha: 05/12/2026",
+                                 "Cajero: 7 - Ana López", "Café molido 250 g", "* Café molido 250 g", "Pack desayuno",
+                                 "6,26", "12,50", "- Efectivo -", "20,00", "7,50", "Total Ahorro", "Vuelva pronto"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    // Tags never reach the paper, and the other till's ticket 1 stays out.
+    EXPECT_FALSE(text.contains(QStringLiteral("<N>")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Leche entera")));
+}
+
+TEST_F(ReprintPath, TheTicketModelRefusesAMissingTicketOrLayoutWithoutWritingAFile)
 {
     zqvr::host::TicketPrinter::setFactory({});
     db.exec("INSERT INTO Tpv_Parametros (Cod_Empresa, Cod_Almacen, Codigo, Valor) VALUES (1, 1, 75, '0')");
     const QString file = dir.filePath(QStringLiteral("t.pdf"));
-    TicketPrinting::print(db.conn(), db.empresa(), ticket(1, 1), {zqvr::host::OutputDevice::File, file});
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.read(5).startsWith("%PDF"));
+
+    db.empresa().setRutaAplicacion(QStringLiteral(ZQVR_SOURCE_DIR));
+    TicketToPrint gone = ticket(1, 1);
+    gone.key.codigo = 77;
+    EXPECT_THROW(TicketPrinting::print(db.conn(), db.empresa(), gone, {zqvr::host::OutputDevice::File, file}),
+                 zqvr::Error);
+    EXPECT_FALSE(QFile::exists(file));
+
+    db.empresa().setRutaAplicacion(dir.path()); // no Rpt folder there
+    try {
+        TicketPrinting::print(db.conn(), db.empresa(), ticket(1, 1), {zqvr::host::OutputDevice::File, file});
+        ADD_FAILURE() << "printed without its layout";
+    } catch (const zqvr::Error& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("Ticket.rpt"))) << e.description().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(file));
 }
 
 } // namespace
