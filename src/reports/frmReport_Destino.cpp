@@ -2,16 +2,25 @@
 #include "ui_frmReport_Destino.h"
 
 #include "frame/ErrorReport.h"
+#include "frame/Wiring.h"
 
 namespace zqvr::reports {
 
 frmReport_Destino::frmReport_Destino(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::frmReport_Destino>())
 {
     ui->setupUi(this);
-    connect(ui->cmdAceptar, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [this] { cmdAceptar_Click(); }); });
-    connect(ui->cmdCancelar, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdCancelar_Click"), [this] { cmdCancelar_Click(); }); });
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmReport_Destino::cmdAceptar_Click);
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmReport_Destino::cmdCancelar_Click);
+    frame::wire(ui->cboDispositivo, &controls::ctlDispositivo::DispositivoCambiado, this,
+                &frmReport_Destino::cboDispositivo_Change);
+    cboDispositivo_Change();
+}
+
+// The printer only means something when printing: for the screen or a file
+// its box is greyed out (what was chosen in it is still stored).
+void frmReport_Destino::cboDispositivo_Change()
+{
+    ui->cboImpresora->setEnabled(ui->cboDispositivo->Valor() == controls::ctlDispositivo::Impresora);
 }
 
 frmReport_Destino::~frmReport_Destino() = default;

@@ -37,6 +37,7 @@ public:
 private:
     void cmdAceptar_Click();
     void cmdCancelar_Click();
+    void cboDispositivo_Change();
 
     std::unique_ptr<Ui::frmReport_Destino> ui;
     reports::Destino m_destino = reports::Destino::Pantalla;

@@ -49,7 +49,11 @@ TEST_F(PrintDialogs, DestinationIsStoredOnlyByAceptar)
     showActive(dlg);
     auto* printers = child<ctlImpresoras>(dlg, "cboImpresora");
     printers->CargarNombres({QStringLiteral("Laser Oficina"), QStringLiteral("Matricial Caja")}, QStringLiteral("Laser Oficina"));
+    EXPECT_FALSE(printers->isEnabled()); // the screen needs no printer
+    child<ctlDispositivo>(dlg, "cboDispositivo")->setValor(ctlDispositivo::Impresora);
+    EXPECT_TRUE(printers->isEnabled());
     child<ctlDispositivo>(dlg, "cboDispositivo")->setValor(ctlDispositivo::Fichero);
+    EXPECT_FALSE(printers->isEnabled());
     printers->setImpresora(QStringLiteral("matricial caja"));
     QTest::mouseClick(child<QPushButton>(dlg, "cmdAceptar"), Qt::LeftButton);
     EXPECT_TRUE(dlg.Result());
