@@ -2,6 +2,7 @@
 
 #include "host/Formato.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zqvr::tickets {
@@ -87,11 +88,15 @@ QStringList buildReceipt(const ReceiptData& d)
     out << QString();
     out << Formato::Alinear(0, QStringLiteral("Ticket: ") + QString::number(d.numero), 30) +
                Formato::Alinear(0, QStringLiteral("Caja  : ") + Formato::Alinear(3, QString::number(d.caja), 5), 13);
-    // "Cajero: " and its 25-column text need 33 columns: the field takes the
-    // 40 left of the line, so the end of every cashier's name is printed.
+    // The cashier's text is padded to 25 columns; "Cajero: " and those 25
+    // need 33, so the field takes the 40 left of the line, and a longer name
+    // uses that room before it is cut.
     const QString cajero = QString::number(d.cajero) + QStringLiteral(" - ") + d.nombreCajero;
+    const int cajeroRoom = ReceiptWidth - 30 - 8;
     out << Formato::Alinear(0, QStringLiteral("Fecha : ") + Formato::FormatoFecha(d.fecha), 30) +
-               Formato::Alinear(0, QStringLiteral("Cajero: ") + Formato::Alinear(3, cajero, 25), ReceiptWidth - 30);
+               Formato::Alinear(0, QStringLiteral("Cajero: ") +
+                                       Formato::Alinear(3, cajero, std::clamp(int(cajero.size()), 25, cajeroRoom)),
+                                ReceiptWidth - 30);
     out << repeat('-', ReceiptWidth);
     out << Formato::Alinear(0, QStringLiteral("DESCRIPCION"), 40) + QLatin1Char(' ') +
                Formato::Alinear(2, QStringLiteral("CANTIDAD"), 9) + QLatin1Char(' ') +

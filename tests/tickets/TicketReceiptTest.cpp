@@ -78,13 +78,13 @@ TEST(TextReceipt, IsExactlyTheAgreedSeventyColumnText)
         EXPECT_LE(l.size(), ReceiptWidth) << l.toStdString();
 }
 
-TEST(TextReceipt, TheCashierFieldKeepsItsTwentyFiveColumnsWhole)
+TEST(TextReceipt, ALongCashierNameUsesTheRestOfTheLineBeforeItIsCut)
 {
     ReceiptData d = sample();
     d.cajero = 12;
     d.nombreCajero = QStringLiteral("María Dolores Hernández Padrón");
     const QString line = buildReceipt(d).at(5);
-    EXPECT_EQ(line, QStringLiteral("Fecha : 05/12/2026            Cajero: 12 - María Dolores Hernán       "));
+    EXPECT_EQ(line, QStringLiteral("Fecha : 05/12/2026            Cajero: 12 - María Dolores Hernández Pad"));
 }
 
 TEST(TextReceipt, OnePaymentKindShowsOnlyItsCentredLabel)
