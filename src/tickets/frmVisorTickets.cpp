@@ -7,6 +7,8 @@
 #include "reports/frmReport_Destino.h"
 
 #include "frame/ErrorReport.h"
+#include "frame/KeyBinding.h"
+#include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "frame/OperationNotice.h"
 #include "frame/Services.h"
@@ -18,7 +20,6 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QMenu>
-#include <QShortcut>
 
 #include <optional>
 
@@ -96,24 +97,21 @@ frmVisorTickets::frmVisorTickets(QWidget* parent)
     m_popup->setObjectName(QStringLiteral("Popup"));
     m_kitCommand = m_popup->addAction(QStringLiteral("Composición del Kit"));
     m_kitCommand->setData(1);
-    connect(m_kitCommand, &QAction::triggered, this, [this] { CommandBars_Execute(1); });
+    connect(m_kitCommand, &QAction::triggered, this, [this] { CommandBars_Execute(1); }); // reports its own failures
 
-    connect(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, [this](int& k) { txtArticulo_KeyPress(k); });
-    connect(ui->SSTab, &QTabWidget::currentChanged, this, [this](int tab) { SSTab_Click(tab); });
-    connect(ui->cmdPrimero, &QPushButton::clicked, this, [this] { cmdPrimero_Click(); });
-    connect(ui->cmdAnterior, &QPushButton::clicked, this, [this] { cmdAnterior_Click(); });
-    connect(ui->cmdSiguiente, &QPushButton::clicked, this, [this] { cmdSiguiente_Click(); });
-    connect(ui->cmdUltimo, &QPushButton::clicked, this, [this] { cmdUltimo_Click(); });
-    connect(ui->cmdBuscarCajero, &QPushButton::clicked, this, [this] { cmdBuscarCajero_Click(); });
-    connect(ui->cmdImprimir, &QPushButton::clicked, this, [this] { cmdImprimir_Click(); });
-    connect(ui->cmdCerrar, &QPushButton::clicked, this, [this] { cmdCerrar_Click(); });
-    connect(ui->vsLineas, &controls::Grid::RightClicked, this,
-            [this](int row, int col, const QPoint& pos) { vsLineas_RightClicked(row, col, pos); });
-
+    frame::wire(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, &frmVisorTickets::txtArticulo_KeyPress);
+    frame::wire(ui->SSTab, &QTabWidget::currentChanged, this, &frmVisorTickets::SSTab_Click);
+    frame::wire(ui->cmdPrimero, &QPushButton::clicked, this, &frmVisorTickets::cmdPrimero_Click);
+    frame::wire(ui->cmdAnterior, &QPushButton::clicked, this, &frmVisorTickets::cmdAnterior_Click);
+    frame::wire(ui->cmdSiguiente, &QPushButton::clicked, this, &frmVisorTickets::cmdSiguiente_Click);
+    frame::wire(ui->cmdUltimo, &QPushButton::clicked, this, &frmVisorTickets::cmdUltimo_Click);
+    frame::wire(ui->cmdBuscarCajero, &QPushButton::clicked, this, &frmVisorTickets::cmdBuscarCajero_Click);
+    frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmVisorTickets::cmdImprimir_Click,
+                QStringLiteral("Visor Tickets::Imprimir"));
+    frame::wire(ui->cmdCerrar, &QPushButton::clicked, this, &frmVisorTickets::cmdCerrar_Click);
+    frame::wire(ui->vsLineas, &controls::Grid::RightClicked, this, &frmVisorTickets::vsLineas_RightClicked);
     // The window sees Esc before its controls.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WindowShortcut);
-    connect(esc, &QShortcut::activated, this, [this] { cmdCerrar_Click(); });
+    frame::bindKey(this, Qt::Key_Escape, ui->cmdCerrar);
 }
 
 frmVisorTickets::~frmVisorTickets() = default;
@@ -215,7 +213,7 @@ void frmVisorTickets::txtArticulo_KeyPress(int& keyAscii)
     if (keyAscii != KeyEnter)
         return;
     keyAscii = 0;
-    frame::guarded(QStringLiteral("Error en txtArticulo_KeyPress"), [&] { buscar(); });
+    buscar();
 }
 
 void frmVisorTickets::limpiarLista()
@@ -421,34 +419,26 @@ void frmVisorTickets::moverA(int row)
 
 void frmVisorTickets::cmdPrimero_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdPrimero_Click"), [&] {
-        if (hayTickets())
-            moverA(1);
-    });
+    if (hayTickets())
+        moverA(1);
 }
 
 void frmVisorTickets::cmdAnterior_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdAnterior_Click"), [&] {
-        if (hayTickets() && ui->vsCab->Row() >= 2)
-            moverA(ui->vsCab->Row() - 1);
-    });
+    if (hayTickets() && ui->vsCab->Row() >= 2)
+        moverA(ui->vsCab->Row() - 1);
 }
 
 void frmVisorTickets::cmdSiguiente_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdSiguiente_Click"), [&] {
-        if (hayTickets() && ui->vsCab->Row() >= 1 && ui->vsCab->Row() < ui->vsCab->Rows() - 1)
-            moverA(ui->vsCab->Row() + 1);
-    });
+    if (hayTickets() && ui->vsCab->Row() >= 1 && ui->vsCab->Row() < ui->vsCab->Rows() - 1)
+        moverA(ui->vsCab->Row() + 1);
 }
 
 void frmVisorTickets::cmdUltimo_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdUltimo_Click"), [&] {
-        if (hayTickets())
-            moverA(ui->vsCab->Rows() - 1);
-    });
+    if (hayTickets())
+        moverA(ui->vsCab->Rows() - 1);
 }
 
 // ---- kit composition ----
@@ -494,36 +484,29 @@ void frmVisorTickets::CommandBars_Execute(int id)
 
 void frmVisorTickets::cmdBuscarCajero_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdBuscarCajero_Click"), [&] {
-        frmVisorTickets_Buscar dlg(this);
-        dlg.setCodigoAlmacen(int(ui->txtAlmacen->Codigo()));
-        frame::runModal(dlg);
-        if (dlg.CodigoCajero() <= 0)
-            return;
-        ui->txtCaja->setText(QString::number(dlg.Caja()));
-        ui->txtFecha->setFecha(dlg.Fecha());
-        if (dlg.CodigoArticulo() != 0) {
-            ui->txtArticulo->setCodigo(dlg.CodigoArticulo());
-            ui->txtArticulo->Cargar();
-        } else {
-            ui->txtArticulo->setText(QString());
-        }
-        ui->txtUsuario->setCodigo(dlg.CodigoCajero());
-        ui->txtUsuario->Cargar();
-        ui->txtAlmacen->setCodigo(dlg.CodigoAlmacen());
-        ui->txtAlmacen->Cargar();
-        buscar();
-    });
+    frmVisorTickets_Buscar dlg(this);
+    dlg.setCodigoAlmacen(int(ui->txtAlmacen->Codigo()));
+    frame::runModal(dlg);
+    if (dlg.CodigoCajero() <= 0)
+        return;
+    ui->txtCaja->setText(QString::number(dlg.Caja()));
+    ui->txtFecha->setFecha(dlg.Fecha());
+    if (dlg.CodigoArticulo() != 0) {
+        ui->txtArticulo->setCodigo(dlg.CodigoArticulo());
+        ui->txtArticulo->Cargar();
+    } else {
+        ui->txtArticulo->setText(QString());
+    }
+    ui->txtUsuario->setCodigo(dlg.CodigoCajero());
+    ui->txtUsuario->Cargar();
+    ui->txtAlmacen->setCodigo(dlg.CodigoAlmacen());
+    ui->txtAlmacen->Cargar();
+    buscar();
 }
 
 // ---- printing ----
 
 void frmVisorTickets::cmdImprimir_Click()
-{
-    frame::guarded(QStringLiteral("Visor Tickets::Imprimir"), [&] { imprimir(); });
-}
-
-void frmVisorTickets::imprimir()
 {
     if (!hayTickets() || !ticketSeleccionado() || !m_listed.valid)
         return;

@@ -77,7 +77,6 @@ private:
     bool lineaEsKit() const;
     TicketKey claveSeleccionada() const;
     const TicketRow* ticketSeleccionado() const;
-    void imprimir();
 
     std::unique_ptr<Ui::frmVisorTickets> ui;
     QMenu* m_popup = nullptr;

@@ -4,6 +4,7 @@
 #include "tickets/TicketStore.h"
 
 #include "frame/ErrorReport.h"
+#include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
@@ -48,22 +49,13 @@ frmVisorTickets_Buscar::frmVisorTickets_Buscar(QWidget* parent)
     // The warehouse comes from the viewer: the user starts with the dates.
     ui->txtFechaI->setFocus(Qt::OtherFocusReason);
 
-    connect(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this,
-            [this](int& k) { txtArticulo_KeyPress(k); });
-    connect(ui->cmdAceptar, &QPushButton::clicked, this, [this] { cmdAceptar_Click(); });
-    connect(ui->cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
-    connect(g, &controls::Grid::EnterPressed, this, [this](int) {
-        frame::guarded(QStringLiteral("Error en grdTickets_Cajeros_KeyPress"), [&] {
-            if (elegir())
-                accept();
-        });
-    });
-    connect(g, &controls::Grid::DoubleClicked, this, [this](int, int) {
-        frame::guarded(QStringLiteral("Error en grdTickets_Cajeros_DblClick"), [&] {
-            if (elegir())
-                accept();
-        });
-    });
+    frame::wire(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, &frmVisorTickets_Buscar::txtArticulo_KeyPress);
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmVisorTickets_Buscar::cmdAceptar_Click);
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmVisorTickets_Buscar::cmdCancelar_Click);
+    frame::wire(g, &controls::Grid::EnterPressed, this, &frmVisorTickets_Buscar::grdTickets_Cajeros_Choose,
+                QStringLiteral("Error en grdTickets_Cajeros_KeyPress"));
+    frame::wire(g, &controls::Grid::DoubleClicked, this, &frmVisorTickets_Buscar::grdTickets_Cajeros_Choose,
+                QStringLiteral("Error en grdTickets_Cajeros_DblClick"));
 }
 
 frmVisorTickets_Buscar::~frmVisorTickets_Buscar() = default;
@@ -81,7 +73,14 @@ void frmVisorTickets_Buscar::txtArticulo_KeyPress(int& keyAscii)
     if (keyAscii != KeyEnter)
         return;
     keyAscii = 0;
-    frame::guarded(QStringLiteral("Error en txtArticulo_KeyPress"), [&] { buscar(); });
+    buscar();
+}
+
+// Enter or a double click on a till row hands it back; a date row does nothing.
+void frmVisorTickets_Buscar::grdTickets_Cajeros_Choose()
+{
+    if (elegir())
+        accept();
 }
 
 void frmVisorTickets_Buscar::buscar()
@@ -157,12 +156,10 @@ bool frmVisorTickets_Buscar::elegir()
 
 void frmVisorTickets_Buscar::cmdAceptar_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [&] {
-        // A date row chooses nothing: the viewer keeps what it shows.
-        if (!elegir())
-            m_cajero = 0;
-        accept();
-    });
+    // A date row chooses nothing: the viewer keeps what it shows.
+    if (!elegir())
+        m_cajero = 0;
+    accept();
 }
 
 void frmVisorTickets_Buscar::cmdCancelar_Click()

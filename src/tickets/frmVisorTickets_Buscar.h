@@ -35,6 +35,7 @@ private:
     void txtArticulo_KeyPress(int& keyAscii);
     void cmdAceptar_Click();
     void cmdCancelar_Click();
+    void grdTickets_Cajeros_Choose();
     void buscar();
     // Takes the selected till row; false on a date row or with no row.
     bool elegir();

@@ -3,6 +3,7 @@
 
 #include "touchscreen/GiftCardArticles.h"
 
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -33,10 +34,10 @@ frmArtTarjetaRegalo::frmArtTarjetaRegalo(QWidget* parent)
     g->setColAlignment(1, controls::Grid::AlignLeft);
     g->horizontalHeader()->setStretchLastSection(true);
 
-    connect(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, [this](int& k) { txtArticulo_KeyPress(k); });
-    connect(g, &controls::Grid::KeyDown, this, [this](int& k, int s) { vsArticulos_KeyDown(k, s); });
-    connect(ui->cmdEliminar, &QPushButton::clicked, this, [this] { cmdEliminar_Click(); });
-    connect(ui->cmdCerrar, &QPushButton::clicked, this, [this] { close(); });
+    frame::wire(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, &frmArtTarjetaRegalo::txtArticulo_KeyPress);
+    frame::wire(g, &controls::Grid::KeyDown, this, &frmArtTarjetaRegalo::vsArticulos_KeyDown);
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmArtTarjetaRegalo::cmdEliminar_Click);
+    frame::wire(ui->cmdCerrar, &QPushButton::clicked, this, &frmArtTarjetaRegalo::cmdCerrar_Click);
 }
 
 frmArtTarjetaRegalo::~frmArtTarjetaRegalo() = default;
@@ -105,6 +106,8 @@ void frmArtTarjetaRegalo::vsArticulos_KeyDown(int& keyCode, int shift)
 }
 
 void frmArtTarjetaRegalo::cmdEliminar_Click() { RemoveArt(); }
+
+void frmArtTarjetaRegalo::cmdCerrar_Click() { close(); }
 
 void frmArtTarjetaRegalo::RemoveArt()
 {

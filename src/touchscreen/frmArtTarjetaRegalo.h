@@ -25,6 +25,7 @@ private:
     void txtArticulo_KeyPress(int& keyAscii);
     void vsArticulos_KeyDown(int& keyCode, int shift);
     void cmdEliminar_Click();
+    void cmdCerrar_Click();
 
     void cargar();
     void AddArt();

@@ -3,6 +3,7 @@
 
 #include "touchscreen/KitComposition.h"
 
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "host/Empresa.h"
@@ -27,10 +28,12 @@ frmArticulosKit::frmArticulosKit(QWidget* parent) : QDialog(parent), ui(std::mak
     g->setColWidth(2, 1100);
     g->setColAlignment(0, controls::Grid::AlignRight);
     g->setColAlignment(2, controls::Grid::AlignRight);
-    connect(ui->cmdSalir, &QPushButton::clicked, this, &QDialog::accept);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmArticulosKit::cmdSalir_Click);
 }
 
 frmArticulosKit::~frmArticulosKit() = default;
+
+void frmArticulosKit::cmdSalir_Click() { accept(); }
 
 void frmArticulosKit::cargar()
 {

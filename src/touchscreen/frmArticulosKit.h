@@ -28,6 +28,7 @@ public:
     void cargar();
 
 private:
+    void cmdSalir_Click();
     std::unique_ptr<Ui::frmArticulosKit> ui;
     qint32 m_codigo = 0;
     qint16 m_caja = 0;
