@@ -4,6 +4,7 @@
 // rows follow; rows are added from tab-separated text; widths are in twips.
 // Model-based, so that tens of thousands of rows fill in a fraction of a second.
 #include "controls_export.h"
+#include "controls/GridColumnTypes.h"
 #include <QColor>
 #include <QList>
 #include <QTableView>
@@ -12,32 +13,10 @@ namespace zqvr::controls {
 
 class GridModel;
 
-class ZQVR_CONTROLS_EXPORT Grid : public QTableView {
+class ZQVR_CONTROLS_EXPORT Grid : public QTableView, public GridColumnTypes {
     Q_OBJECT
     Q_PROPERTY(int AccessLevel READ AccessLevel WRITE setAccessLevel)
 public:
-    enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2, AlignGeneral = 3 };
-    // Column data types by the suite's numbers (grid printing maps them to column types).
-    enum DataType {
-        TypeEmpty = 0,
-        TypeShort = 2,    // 16-bit integer
-        TypeLong = 3,     // 32-bit integer
-        TypeSingle = 4,
-        TypeDouble = 5,
-        TypeCurrency = 6,
-        TypeDate = 7,
-        TypeString = 8,
-        TypeBoolean = 11,
-        TypeLong8 = 20,   // 64-bit integer
-        TypeText = TypeString,
-        TypeNumber = TypeDouble,
-    };
-    static bool isNumericType(DataType t)
-    {
-        return t == TypeShort || t == TypeLong || t == TypeSingle || t == TypeDouble || t == TypeCurrency
-            || t == TypeLong8;
-    }
-
     explicit Grid(QWidget* parent = nullptr);
     ~Grid() override;
 

@@ -5,6 +5,7 @@
 // each rather than one per cell. Rows here are the model's own (0 = first
 // data row); Grid adds the header rows in front.
 #include "controls_export.h"
+#include "controls/GridColumnTypes.h"
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
@@ -14,31 +15,9 @@
 
 namespace zqvr::controls {
 
-class ZQVR_CONTROLS_EXPORT GridModel : public QAbstractTableModel {
+class ZQVR_CONTROLS_EXPORT GridModel : public QAbstractTableModel, public GridColumnTypes {
     Q_OBJECT
 public:
-    enum Alignment { AlignLeft = 0, AlignCenter = 1, AlignRight = 2, AlignGeneral = 3 };
-    // Column data types by the suite's numbers (grid printing maps them to column types).
-    enum DataType {
-        TypeEmpty = 0,
-        TypeShort = 2,    // 16-bit integer
-        TypeLong = 3,     // 32-bit integer
-        TypeSingle = 4,
-        TypeDouble = 5,
-        TypeCurrency = 6,
-        TypeDate = 7,
-        TypeString = 8,
-        TypeBoolean = 11,
-        TypeLong8 = 20,   // 64-bit integer
-        TypeText = TypeString,
-        TypeNumber = TypeDouble,
-    };
-    static bool isNumericType(DataType t)
-    {
-        return t == TypeShort || t == TypeLong || t == TypeSingle || t == TypeDouble || t == TypeCurrency
-            || t == TypeLong8;
-    }
-
     struct CellStyle {
         QColor back;
         QColor fore;
