@@ -196,7 +196,7 @@ void frmCfgSalones::cmdModificar_Click()
     });
 }
 
-// Reached from the button and from a double click on a line: reports under its own name either way.
+// A double click on a line changes it as the button does, reported under cmdModificar_Click.
 void frmCfgSalones::vsLineas_DblClick(int row, int)
 {
     if (row >= 1)
