@@ -44,4 +44,22 @@ QMetaObject::Connection wire(Sender* control, Signal signal, Receiver* receiver,
                             });
 }
 
+// An element of a control array (objectName the array's name, property
+// "index" its index): the handler takes the element's index, as the system's
+// array handlers do, and reports under "Error en <array>_<Event>":
+//
+//   wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdFotoBorrar_Click);  // (int index)
+//
+// The index is read when the event comes, so the element may be numbered after it is wired.
+template <class Sender, class Signal, class Receiver>
+QMetaObject::Connection wireElement(Sender* control, Signal signal, Receiver* receiver, void (Receiver::*handler)(int),
+                                    const QString& reportName = QString())
+{
+    QString event = eventName(QMetaMethod::fromSignal(signal).name());
+    return QObject::connect(control, signal, receiver, [control, receiver, handler, event, reportName] {
+        const QString caption = reportName.isEmpty() ? handlerCaption(control, event) : reportName;
+        guarded(caption, [&] { (receiver->*handler)(control->property("index").toInt()); });
+    });
+}
+
 } // namespace zqvr::frame

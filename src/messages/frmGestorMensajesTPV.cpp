@@ -3,6 +3,7 @@
 #include "ui_frmGestorMensajesTPV.h"
 
 #include "db/Connection.h"
+#include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "frame/OperationNotice.h"
 #include "frame/Services.h"
@@ -46,24 +47,33 @@ frmGestorMensajesTPV::frmGestorMensajesTPV(QWidget* parent)
 {
     ui->setupUi(this);
     chkVer = {ui->chkVer_0, ui->chkVer_1, ui->chkVer_2};
+    // The procedures report themselves in the messages' own way; anything
+    // that still escaped would be reported under the same names.
+    const auto caption = [](const char* procedure) { return kForm + QLatin1String(procedure); };
     for (int i = 0; i < chkVer.size(); ++i) {
         chkVer[i]->setObjectName(QStringLiteral("chkVer"));
         chkVer[i]->setProperty("index", i);
-        connect(chkVer[i], &QCheckBox::clicked, this, [this] {
-            informando(kForm + QStringLiteral("cargar"), [&] { cargar(); });
-        });
+        frame::wireElement(chkVer[i], &QCheckBox::clicked, this, &frmGestorMensajesTPV::chkVer_Click, caption("cargar"));
     }
     prepararGrid();
-    connect(ui->cmdAgregar, &QPushButton::clicked, this, [this] { cmdAgregar_Click(); });
-    connect(ui->cmdModificar, &QPushButton::clicked, this, [this] { cmdModificar_Click(); });
-    connect(ui->cmdDuplicar, &QPushButton::clicked, this, [this] { cmdDuplicar_Click(); });
-    connect(ui->cmdEliminar, &QPushButton::clicked, this, [this] { cmdEliminar_Click(); });
-    connect(ui->cmdVisualizar, &QPushButton::clicked, this, [this] { cmdVisualizar_Click(); });
-    connect(ui->cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
-    connect(ui->vsMensajes, &controls::Grid::RowColChange, this, [this](int, int) { vsMensajes_RowColChange(); });
-    connect(ui->vsMensajes, &controls::Grid::DoubleClicked, this, [this](int, int) { cmdVisualizar_Click(); });
-    connect(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this,
-            [this](int index, int code, bool checked) { lstAlm_ItemCheck(index, code, checked); });
+    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdAgregar_Click,
+                caption("cmdAgregar_Click"));
+    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdModificar_Click,
+                caption("cmdModificar_Click"));
+    frame::wire(ui->cmdDuplicar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdDuplicar_Click,
+                caption("cmdDuplicar_Click"));
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdEliminar_Click,
+                caption("cmdEliminar_Click"));
+    frame::wire(ui->cmdVisualizar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdVisualizar_Click,
+                caption("cmdVisualizar_Click"));
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdSalir_Click,
+                caption("cmdSalir_Click"));
+    frame::wire(ui->vsMensajes, &controls::Grid::RowColChange, this, &frmGestorMensajesTPV::vsMensajes_RowColChange,
+                caption("vsMensajes_RowColChange"));
+    frame::wire(ui->vsMensajes, &controls::Grid::DoubleClicked, this, &frmGestorMensajesTPV::cmdVisualizar_Click,
+                caption("cmdVisualizar_Click"));
+    frame::wire(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this, &frmGestorMensajesTPV::lstAlm_ItemCheck,
+                caption("lstAlm_ItemCheck"));
     resize(1060, 520);
 }
 
@@ -167,6 +177,12 @@ void frmGestorMensajesTPV::habilitarBotones()
     ui->cmdDuplicar->setEnabled(editable);
     ui->lstAlm->setEnabled(editable);
     ui->cmdVisualizar->setEnabled(k.has_value());
+}
+
+// Each view box narrows the list at once.
+void frmGestorMensajesTPV::chkVer_Click(int)
+{
+    informando(kForm + QStringLiteral("cargar"), [&] { cargar(); });
 }
 
 void frmGestorMensajesTPV::vsMensajes_RowColChange()

@@ -46,6 +46,7 @@ private:
     void cmdEliminar_Click();
     void cmdVisualizar_Click();
     void cmdSalir_Click();
+    void chkVer_Click(int index);
     void vsMensajes_RowColChange();
     void lstAlm_ItemCheck(int index, int code, bool checked);
 

@@ -4,6 +4,7 @@
 
 #include "controls/ctlMaskEdBox.h"
 #include "db/Connection.h"
+#include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
@@ -65,14 +66,19 @@ frmGestorMensajesTPV_Datos::frmGestorMensajesTPV_Datos(QWidget* parent)
                        static_cast<QWidget*>(ui->chkMostrarImagen)})
         w->installEventFilter(this);
 
-    connect(ui->cmdAceptar, &QPushButton::clicked, this, [this] { cmdAceptar_Click(); });
-    connect(ui->cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
-    connect(ui->cmdPrev, &QPushButton::clicked, this, [this] { cmdPrev_Click(); });
-    connect(ui->cmdExaminar, &QPushButton::clicked, this, [this] { cmdExaminar_Click(); });
-    connect(ui->cmdHistorico, &QPushButton::clicked, this, [this] { cmdHistorico_Click(); });
-    connect(ui->optModoMostrar_0, &QRadioButton::clicked, this, [this] { optModoMostrar_Click(0); });
-    connect(ui->optModoMostrar_1, &QRadioButton::clicked, this, [this] { optModoMostrar_Click(1); });
-    connect(ui->chkMostrarImagen, &QCheckBox::clicked, this, [this] { chkMostrarImagen_Click(); });
+    // The procedures report themselves in the messages' own way, under these names.
+    const auto caption = [](const char* procedure) { return kCaption + QLatin1Char(':') + QLatin1String(procedure); };
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdAceptar_Click);
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdCancelar_Click);
+    frame::wire(ui->cmdPrev, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdPrev_Click,
+                caption("cmdPrev_Click"));
+    frame::wire(ui->cmdExaminar, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdExaminar_Click,
+                caption("cmdExaminar_Click"));
+    frame::wire(ui->cmdHistorico, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdHistorico_Click,
+                caption("cmdHistorico_Click"));
+    frame::wireElement(ui->optModoMostrar_0, &QRadioButton::clicked, this, &frmGestorMensajesTPV_Datos::optModoMostrar_Click);
+    frame::wireElement(ui->optModoMostrar_1, &QRadioButton::clicked, this, &frmGestorMensajesTPV_Datos::optModoMostrar_Click);
+    frame::wire(ui->chkMostrarImagen, &QCheckBox::clicked, this, &frmGestorMensajesTPV_Datos::chkMostrarImagen_Click);
     resize(980, 560);
 }
 

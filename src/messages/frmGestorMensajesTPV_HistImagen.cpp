@@ -2,6 +2,7 @@
 
 #include "ui_frmGestorMensajesTPV_HistImagen.h"
 
+#include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "host/Empresa.h"
 #include "messages/ImagenMensaje.h"
@@ -17,13 +18,15 @@ frmGestorMensajesTPV_HistImagen::frmGestorMensajesTPV_HistImagen(QWidget* parent
     : QDialog(parent), ui(std::make_unique<Ui::frmGestorMensajesTPV_HistImagen>())
 {
     ui->setupUi(this);
-    connect(ui->cmdSalir, &QPushButton::clicked, this, &QDialog::reject);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGestorMensajesTPV_HistImagen::cmdSalir_Click);
 }
 
 frmGestorMensajesTPV_HistImagen::~frmGestorMensajesTPV_HistImagen()
 {
     borrarFicheros();
 }
+
+void frmGestorMensajesTPV_HistImagen::cmdSalir_Click() { reject(); }
 
 void frmGestorMensajesTPV_HistImagen::borrarFicheros()
 {

@@ -25,6 +25,7 @@ public:
 
 private:
     void borrarFicheros();
+    void cmdSalir_Click();
 
     std::unique_ptr<Ui::frmGestorMensajesTPV_HistImagen> ui;
     int m_id = 0;

@@ -2,6 +2,7 @@
 
 #include "ui_frmGestorMensajesTPV_Historico.h"
 
+#include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "messages/ColourCombo.h"
@@ -10,7 +11,6 @@
 #include "messages/frmGestorMensajesTPV_HistImagen.h"
 
 #include <QKeySequence>
-#include <QShortcut>
 
 namespace zqvr::messages {
 
@@ -25,9 +25,12 @@ frmGestorMensajesTPV_Historico::frmGestorMensajesTPV_Historico(QWidget* parent)
 {
     ui->setupUi(this);
     prepararGrid();
-    connect(ui->cmdVerImagen, &QPushButton::clicked, this, [this] { cmdVerImagen_Click(); });
-    connect(ui->cmdSalir, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->vsMensajes, &controls::Grid::DoubleClicked, this, [this](int, int) { cmdVerImagen_Click(); });
+    const QString verImagen = QStringLiteral("frmGestorMensajesTPV_Historico:cmdVerImagen_Click");
+    frame::wire(ui->cmdVerImagen, &QPushButton::clicked, this, &frmGestorMensajesTPV_Historico::cmdVerImagen_Click,
+                verImagen);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGestorMensajesTPV_Historico::cmdSalir_Click);
+    frame::wire(ui->vsMensajes, &controls::Grid::DoubleClicked, this, &frmGestorMensajesTPV_Historico::cmdVerImagen_Click,
+                verImagen);
     resize(1100, 480);
 }
 
@@ -103,6 +106,8 @@ void frmGestorMensajesTPV_Historico::cargar()
         ui->cmdVerImagen->setEnabled(!rows.empty());
     });
 }
+
+void frmGestorMensajesTPV_Historico::cmdSalir_Click() { reject(); }
 
 void frmGestorMensajesTPV_Historico::cmdVerImagen_Click()
 {

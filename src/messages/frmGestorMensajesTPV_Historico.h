@@ -25,6 +25,7 @@ public:
 private:
     void prepararGrid();
     void cmdVerImagen_Click();
+    void cmdSalir_Click();
 
     std::unique_ptr<Ui::frmGestorMensajesTPV_Historico> ui;
     ClaveMensaje m_clave;

@@ -5,6 +5,8 @@
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
 #include "db/SqlLiteral.h"
+#include "frame/KeyBinding.h"
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/OperationNotice.h"
@@ -28,7 +30,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -161,46 +162,34 @@ void frmParametros::buildWindow()
     resize(1180, 760);
 
     // Reactions.
-    connect(cboAlmacen, &QComboBox::currentIndexChanged, this, [this] {
-        if (m_allowAlmacen)
-            frame::guarded(QStringLiteral("Error en cboAlmacen_Click"), [this] { cboAlmacen_Click(); });
-    });
-    connect(cboTpv, &QComboBox::currentIndexChanged, this,
-            [this] { frame::guarded(QStringLiteral("Error en cboTpv_Click"), [this] { cboTpv_Click(); }); });
-    auto wireButton = [this](QPushButton* b, const QString& caption, std::function<void()> f) {
-        connect(b, &QPushButton::clicked, this, [caption, f] { frame::guarded(caption, f); });
-    };
-    wireButton(cmdAceptar, QStringLiteral("Error en cmdAceptar_Click"), [this] { cmdAceptar_Click(); });
-    wireButton(cmdCancelar, QStringLiteral("Error en cmdCancelar_Click"), [this] { cmdCancelar_Click(); });
-    wireButton(cmdCopiarGeneral, QStringLiteral("frmParametros:cmdCopiarGeneral_Click"), [this] { cmdCopiarGeneral_Click(); });
-    wireButton(cmdEliminarParametrosTpv, QStringLiteral("frmParametros:cmdEliminarParametrosTpv_Click"),
-               [this] { cmdEliminarParametrosTpv_Click(); });
-    wireButton(cmdAgregar, QStringLiteral("Error en cmdAgregar_Click"), [this] { cmdAgregar_Click(); });
-    wireButton(cmdEliminarOP, QStringLiteral("Error en cmdEliminarOP_Click"), [this] { cmdEliminarOP_Click(); });
-    wireButton(cmdVisual, QStringLiteral("Error en cmdVisual_Click"), [this] { cmdVisual_Click(0); });
-    wireButton(cmdVistaPos, QStringLiteral("Error en cmdVistaPos_Click"), [this] { cmdVisual_Click(1); });
-    wireButton(cmdEliminar, QStringLiteral("Error en cmdEliminar_Click"), [this] { cmdEliminar_Click(); });
-    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoExaminar"))) {
-        const int k = b->property("index").toInt();
-        wireButton(b, QStringLiteral("Error en cmdFotoExaminar_Click"), [this, k] { cmdFotoExaminar_Click(k); });
-    }
-    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoBorrar"))) {
-        const int k = b->property("index").toInt();
-        wireButton(b, QStringLiteral("Error en cmdFotoBorrar_Click"), [this, k] { cmdFotoBorrar_Click(k); });
-    }
-    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdExaminar_Vinculo"))) {
-        const int i = b->property("index").toInt();
-        wireButton(b, QStringLiteral("Error en cmdExaminar_Vinculo_Click"), [this, i] { cmdExaminar_Vinculo_Click(i); });
-    }
-    connect(vsLineas, &Grid::RowColChange, this, [this](int row, int) { vsLineas_RowColChange(row); });
+    frame::wire(cboAlmacen, &QComboBox::currentIndexChanged, this, &frmParametros::cboAlmacen_Click);
+    frame::wire(cboTpv, &QComboBox::currentIndexChanged, this, &frmParametros::cboTpv_Click);
+    frame::wire(cmdAceptar, &QPushButton::clicked, this, &frmParametros::cmdAceptar_Click);
+    frame::wire(cmdCancelar, &QPushButton::clicked, this, &frmParametros::cmdCancelar_Click);
+    frame::wire(cmdCopiarGeneral, &QPushButton::clicked, this, &frmParametros::cmdCopiarGeneral_Click,
+                QStringLiteral("frmParametros:cmdCopiarGeneral_Click"));
+    frame::wire(cmdEliminarParametrosTpv, &QPushButton::clicked, this, &frmParametros::cmdEliminarParametrosTpv_Click,
+                QStringLiteral("frmParametros:cmdEliminarParametrosTpv_Click"));
+    frame::wire(cmdAgregar, &QPushButton::clicked, this, &frmParametros::cmdAgregar_Click);
+    frame::wire(cmdEliminarOP, &QPushButton::clicked, this, &frmParametros::cmdEliminarOP_Click);
+    frame::wire(cmdVisual, &QPushButton::clicked, this, &frmParametros::cmdVisual_Click);
+    frame::wire(cmdVistaPos, &QPushButton::clicked, this, &frmParametros::cmdVistaPos_Click);
+    frame::wire(cmdEliminar, &QPushButton::clicked, this, &frmParametros::cmdEliminar_Click);
+    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoExaminar")))
+        frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdFotoExaminar_Click);
+    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoBorrar")))
+        frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdFotoBorrar_Click);
+    for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdExaminar_Vinculo")))
+        frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdExaminar_Vinculo_Click);
+    frame::wire(vsLineas, &Grid::RowColChange, this, &frmParametros::vsLineas_RowColChange);
 
     // Reactions of single settings; they run on load too.
     if (QComboBox* aut = m_catalogue.combo(364))
-        connect(aut, &QComboBox::currentIndexChanged, this, [this] { applyReactions(); });
+        frame::wire(aut, &QComboBox::currentIndexChanged, this, &frmParametros::applyReactions);
     if (QComboBox* recarga = m_catalogue.combo(393))
-        connect(recarga, &QComboBox::currentIndexChanged, this, [this] { applyReactions(); });
+        frame::wire(recarga, &QComboBox::currentIndexChanged, this, &frmParametros::applyReactions);
     if (auto* detallar = qobject_cast<QCheckBox*>(m_catalogue.control(64)))
-        connect(detallar, &QCheckBox::toggled, this, [this] { applyReactions(); });
+        frame::wire(detallar, &QCheckBox::toggled, this, &frmParametros::applyReactions);
     for (int code : {364, 376, 431})
         if (QComboBox* c = m_catalogue.combo(code))
             c->installEventFilter(this);
@@ -324,20 +313,9 @@ QWidget* frmParametros::buildLogotipoTab()
 
 void frmParametros::bindKeys()
 {
-    // Window-scoped keys that follow their buttons' enabled state.
-    auto bind = [this](Qt::Key key, QPushButton* target) {
-        auto* s = new QShortcut(QKeySequence(key), this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, target, [target] {
-            // The focus moves first, so that a picker being typed in takes its code.
-            if (target->isEnabled() && target->isVisible()) {
-                target->setFocus(Qt::ShortcutFocusReason);
-                target->click();
-            }
-        });
-    };
-    bind(Qt::Key_F9, cmdAceptar);
-    bind(Qt::Key_F12, cmdCancelar);
+    // F9 saves and F12 leaves while their buttons are enabled.
+    frame::bindKey(this, Qt::Key_F9, cmdAceptar);
+    frame::bindKey(this, Qt::Key_F12, cmdCancelar);
 }
 
 bool frmParametros::eventFilter(QObject* watched, QEvent* event)
@@ -560,6 +538,8 @@ void frmParametros::applyReactions()
 
 void frmParametros::cboAlmacen_Click()
 {
+    if (!m_allowAlmacen)
+        return;
     frame::OperationNotice notice;
     LimpiarOpciones();
     CargarComboImpuestos();
@@ -719,7 +699,7 @@ void frmParametros::cmdEliminarOP_Click()
         vsLineas->RemoveItem(row);
 }
 
-void frmParametros::vsLineas_RowColChange(int row)
+void frmParametros::vsLineas_RowColChange(int row, int)
 {
     if (row < 1 || row >= vsLineas->Rows())
         return;
@@ -730,7 +710,12 @@ void frmParametros::vsLineas_RowColChange(int row)
     chkVisible->setChecked(vsLineas->TextMatrix(row, 6) == QLatin1String("X"));
 }
 
-void frmParametros::cmdVisual_Click(int mode)
+void frmParametros::cmdVisual_Click() { vistaPreliminar(0); }
+
+void frmParametros::cmdVistaPos_Click() { vistaPreliminar(1); }
+
+// Mode 0 shows the operation panel; mode 1 also lets the user pick the key's position.
+void frmParametros::vistaPreliminar(int mode)
 {
     if (vsLineas->Rows() - 1 > kMaxPreviewRows) {
         frame::msgAtencion(QStringLiteral("Existen demasiadas operaciones asignadas para la previsualización."));

@@ -78,8 +78,10 @@ private:
     void cmdEliminarParametrosTpv_Click();
     void cmdAgregar_Click();
     void cmdEliminarOP_Click();
-    void vsLineas_RowColChange(int row);
-    void cmdVisual_Click(int mode);
+    void vsLineas_RowColChange(int row, int col);
+    void cmdVisual_Click();
+    void cmdVistaPos_Click();
+    void vistaPreliminar(int mode);
     void cboTipo_Enter();
     void cmdEliminar_Click();
     void cmdFotoExaminar_Click(int k);

@@ -2,6 +2,7 @@
 
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
+#include "frame/KeyBinding.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
@@ -35,18 +36,8 @@ bool warehouseTyped(controls::ctlAlmacen& picker)
 
 void bindAcceptCancelKeys(QDialog& dialog, QAbstractButton& aceptar, QAbstractButton& cancelar)
 {
-    auto bind = [&dialog](Qt::Key key, QAbstractButton& button) {
-        auto* action = new QAction(&dialog);
-        action->setShortcut(QKeySequence(key));
-        action->setShortcutContext(Qt::WindowShortcut);
-        QObject::connect(action, &QAction::triggered, &button, [&button] {
-            if (button.isEnabled())
-                button.click();
-        });
-        dialog.addAction(action);
-    };
-    bind(Qt::Key_F9, aceptar);
-    bind(Qt::Key_F12, cancelar);
+    frame::bindKey(&dialog, Qt::Key_F9, &aceptar);
+    frame::bindKey(&dialog, Qt::Key_F12, &cancelar);
 }
 
 void refuse(QDialog& dialog, const BandProblem& problem)

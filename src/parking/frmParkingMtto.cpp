@@ -1,6 +1,7 @@
 #include "parking/frmParkingMtto.h"
 
 #include "controls/Grid.h"
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -40,20 +41,12 @@ frmParkingMtto::frmParkingMtto(QWidget* parent)
     // The window tells whoever listens that it closed.
     setRaisesUnloadNotice(true);
 
-    auto on = [this](const char* report, void (frmParkingMtto::*handler)()) {
-        return [this, report, handler] {
-            frame::guarded(QString::fromLatin1(report), [&] { (this->*handler)(); });
-        };
-    };
-    connect(ui->cmdAgregar, &QPushButton::clicked, this, on("Error en cmdAgregar_Click", &frmParkingMtto::cmdAgregar_Click));
-    connect(ui->cmdModificar, &QPushButton::clicked, this,
-            on("Error en cmdModificar_Click", &frmParkingMtto::cmdModificar_Click));
-    connect(ui->cmdEliminar, &QPushButton::clicked, this,
-            on("Error en cmdEliminar_Click", &frmParkingMtto::cmdEliminar_Click));
-    connect(ui->cmdSalir, &QPushButton::clicked, this, on("Error en cmdSalir_Click", &frmParkingMtto::cmdSalir_Click));
-    connect(ui->ssTab, &QTabWidget::currentChanged, this, [this](int) {
-        frame::guarded(QStringLiteral("Error en ssTab_Click"), [&] { ssTab_Click(0); });
-    });
+    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmParkingMtto::cmdAgregar_Click);
+    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmParkingMtto::cmdModificar_Click);
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmParkingMtto::cmdEliminar_Click);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmParkingMtto::cmdSalir_Click);
+    frame::wire(ui->ssTab, &QTabWidget::currentChanged, this, &frmParkingMtto::ssTab_Click,
+                QStringLiteral("Error en ssTab_Click"));
 }
 
 frmParkingMtto::~frmParkingMtto() = default;

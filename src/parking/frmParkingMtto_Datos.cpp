@@ -1,6 +1,7 @@
 #include "parking/frmParkingMtto_Datos.h"
 
 #include "host/Formato.h"
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "parking/BandDialogSupport.h"
 #include "parking/BandValidation.h"
@@ -16,10 +17,8 @@ frmParkingMtto_Datos::frmParkingMtto_Datos(QWidget* parent)
     ui->txtImporteFinal->setNumeric(true);
     ui->txtMinutos->setNumeric(true);
     detail::bindAcceptCancelKeys(*this, *ui->cmdAceptar, *ui->cmdCancelar);
-    connect(ui->cmdAceptar, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [&] { cmdAceptar_Click(); }); });
-    connect(ui->cmdCancelar, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdCancelar_Click"), [&] { cmdCancelar_Click(); }); });
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmParkingMtto_Datos::cmdAceptar_Click);
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmParkingMtto_Datos::cmdCancelar_Click);
 }
 
 frmParkingMtto_Datos::~frmParkingMtto_Datos() = default;

@@ -1,5 +1,6 @@
 #include "parking/frmParkingMtto_Datos_2.h"
 
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "parking/BandDialogSupport.h"
 #include "parking/BandValidation.h"
@@ -15,10 +16,8 @@ frmParkingMtto_Datos_2::frmParkingMtto_Datos_2(QWidget* parent)
     ui->txtMinutoFinal->setNumeric(true);
     ui->txtPvp->setNumeric(true);
     detail::bindAcceptCancelKeys(*this, *ui->cmdAceptar, *ui->cmdCancelar);
-    connect(ui->cmdAceptar, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [&] { cmdAceptar_Click(); }); });
-    connect(ui->cmdCancelar, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdCancelar_Click"), [&] { cmdCancelar_Click(); }); });
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmParkingMtto_Datos_2::cmdAceptar_Click);
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmParkingMtto_Datos_2::cmdCancelar_Click);
 }
 
 frmParkingMtto_Datos_2::~frmParkingMtto_Datos_2() = default;

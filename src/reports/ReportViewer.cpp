@@ -1,6 +1,8 @@
 #include "reports/ReportViewer.h"
 
 #include "db/Error.h"
+#include "frame/KeyBinding.h"
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/Services.h"
 #include "reports/Report.h"
@@ -19,7 +21,6 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -142,33 +143,41 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent)
     layout->addWidget(bar);
     layout->addWidget(m_scroll, 1);
 
-    connect(m_first, &QToolButton::clicked, this, [this] { showPage(1); });
-    connect(m_prev, &QToolButton::clicked, this, [this] { showPage(m_page - 1); });
-    connect(m_next, &QToolButton::clicked, this, [this] { showPage(m_page + 1); });
-    connect(m_last, &QToolButton::clicked, this, [this] { showPage(pageCount()); });
-    connect(m_pageBox, &QSpinBox::valueChanged, this, [this](int v) { showPage(v); });
-    connect(m_zoomBox, &QComboBox::activated, this, [this](int i) { setZoom(m_zoomBox->itemData(i).toInt()); });
-    connect(m_print, &QToolButton::clicked, this, [this] { printWithDialog(); });
-    connect(m_export, &QToolButton::clicked, this, [this] { exportPdf(); });
-    connect(m_close, &QToolButton::clicked, this, &ReportViewer::closeRequested);
+    frame::wire(m_first, &QToolButton::clicked, this, &ReportViewer::crvPrimera_Click);
+    frame::wire(m_prev, &QToolButton::clicked, this, &ReportViewer::crvAnterior_Click);
+    frame::wire(m_next, &QToolButton::clicked, this, &ReportViewer::crvSiguiente_Click);
+    frame::wire(m_last, &QToolButton::clicked, this, &ReportViewer::crvUltima_Click);
+    frame::wire(m_pageBox, &QSpinBox::valueChanged, this, &ReportViewer::crvNumPagina_Change);
+    frame::wire(m_zoomBox, &QComboBox::activated, this, &ReportViewer::crvZoom_Click);
+    frame::wire(m_print, &QToolButton::clicked, this, &ReportViewer::crvImprimir_Click);
+    frame::wire(m_export, &QToolButton::clicked, this, &ReportViewer::crvExportar_Click);
+    frame::wire(m_close, &QToolButton::clicked, this, &ReportViewer::crvCerrar_Click);
 
-    // Keys of the viewer, bound to this window only.
-    auto bind = [this](const QKeySequence& k, auto f) {
-        auto* s = new QShortcut(k, this, f);
-        s->setContext(Qt::WindowShortcut);
-    };
-    bind(QKeySequence(Qt::Key_PageDown), [this] { showPage(m_page + 1); });
-    bind(QKeySequence(Qt::Key_PageUp), [this] { showPage(m_page - 1); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { showPage(1); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_End), [this] { showPage(pageCount()); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printWithDialog(); });
-    bind(QKeySequence(Qt::Key_Plus), [this] { zoomBy(1); });
-    bind(QKeySequence(Qt::Key_Minus), [this] { zoomBy(-1); });
+    // Keys of the viewer, bound to this window only; the page keys act even where the buttons are greyed out.
+    frame::bindKey(this, QKeySequence(Qt::Key_PageDown), this, &ReportViewer::crvSiguiente_Click);
+    frame::bindKey(this, QKeySequence(Qt::Key_PageUp), this, &ReportViewer::crvAnterior_Click);
+    frame::bindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Home), this, &ReportViewer::crvPrimera_Click);
+    frame::bindKey(this, QKeySequence(Qt::CTRL | Qt::Key_End), this, &ReportViewer::crvUltima_Click);
+    frame::bindKey(this, QKeySequence(Qt::CTRL | Qt::Key_P), this, &ReportViewer::crvImprimir_Click);
+    frame::bindKey(this, QKeySequence(Qt::Key_Plus), this, &ReportViewer::zoomIn);
+    frame::bindKey(this, QKeySequence(Qt::Key_Minus), this, &ReportViewer::zoomOut);
 
     updateControls();
 }
 
 ReportViewer::~ReportViewer() = default;
+
+void ReportViewer::crvPrimera_Click() { showPage(1); }
+void ReportViewer::crvAnterior_Click() { showPage(m_page - 1); }
+void ReportViewer::crvSiguiente_Click() { showPage(m_page + 1); }
+void ReportViewer::crvUltima_Click() { showPage(pageCount()); }
+void ReportViewer::crvNumPagina_Change(int page) { showPage(page); }
+void ReportViewer::crvZoom_Click(int index) { setZoom(m_zoomBox->itemData(index).toInt()); }
+void ReportViewer::crvImprimir_Click() { printWithDialog(); }
+void ReportViewer::crvExportar_Click() { exportPdf(); }
+void ReportViewer::crvCerrar_Click() { Q_EMIT closeRequested(); }
+void ReportViewer::zoomIn() { zoomBy(1); }
+void ReportViewer::zoomOut() { zoomBy(-1); }
 
 void ReportViewer::setReport(std::shared_ptr<Report> report)
 {

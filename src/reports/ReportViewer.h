@@ -65,6 +65,18 @@ private:
     void updateControls();
     void applyZoom();
     void zoomBy(int steps);
+    void zoomIn();
+    void zoomOut();
+
+    void crvPrimera_Click();
+    void crvAnterior_Click();
+    void crvSiguiente_Click();
+    void crvUltima_Click();
+    void crvNumPagina_Change(int page);
+    void crvZoom_Click(int index);
+    void crvImprimir_Click();
+    void crvExportar_Click();
+    void crvCerrar_Click();
 
     std::shared_ptr<Report> m_report;
     std::unique_ptr<ReportRenderer> m_renderer;

@@ -1,6 +1,7 @@
 #include "reports/frmCopiasImpresion.h"
 #include "ui_frmCopiasImpresion.h"
 
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/Services.h"
 
@@ -15,10 +16,8 @@ frmCopiasImpresion::frmCopiasImpresion(QWidget* parent)
     ui->txtCopias->setNumeric(true);
     ui->txtCopias->setText(QString::number(CopiasIniciales));
     ui->txtCopias->selectAll();
-    connect(ui->cmdImprimir, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdImprimir_Click"), [this] { cmdImprimir_Click(); }); });
-    connect(ui->cmdSalir, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdSalir_Click"), [this] { cmdSalir_Click(); }); });
+    frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmCopiasImpresion::cmdImprimir_Click);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCopiasImpresion::cmdSalir_Click);
 }
 
 frmCopiasImpresion::~frmCopiasImpresion() = default;

@@ -1,5 +1,6 @@
 #include "reports/frmVistaPreliminarOp.h"
 
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "host/Empresa.h"
@@ -38,16 +39,14 @@ frmVistaPreliminarOp::frmVistaPreliminarOp(QWidget* parent) : QDialog(parent)
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         b->setAutoDefault(false);
         b->setToolTip(tr("Posición %1").arg(i + 1));
-        connect(b, &QPushButton::clicked, this, [this, i] {
-            frame::guarded(QStringLiteral("Error en cmdOperacion_Click"), [this, i] { cmdOperacion_Click(i); });
-        });
+        frame::wireElement(b, &QPushButton::clicked, this, &frmVistaPreliminarOp::cmdOperacion_Click);
         grid->addWidget(b, i / Columnas, i % Columnas);
         cmdOperacion << b;
     }
     cmdCerrar = new QPushButton(tr("&Cerrar"), this);
     cmdCerrar->setObjectName(QStringLiteral("cmdCerrar"));
     cmdCerrar->setAutoDefault(false);
-    connect(cmdCerrar, &QPushButton::clicked, this, &QDialog::reject);
+    frame::wire(cmdCerrar, &QPushButton::clicked, this, &frmVistaPreliminarOp::cmdCerrar_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdCerrar);
@@ -56,6 +55,8 @@ frmVistaPreliminarOp::frmVistaPreliminarOp(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     Cargar();
 }
+
+void frmVistaPreliminarOp::cmdCerrar_Click() { reject(); }
 
 void frmVistaPreliminarOp::Agregar(int codigo, int tecla, int color, int posicion, bool visible)
 {

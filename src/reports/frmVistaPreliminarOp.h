@@ -51,6 +51,7 @@ protected:
 private:
     void Cargar();
     void cmdOperacion_Click(int index);
+    void cmdCerrar_Click();
 
     QList<QPushButton*> cmdOperacion;
     QPushButton* cmdCerrar = nullptr;

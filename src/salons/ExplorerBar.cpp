@@ -1,5 +1,6 @@
 #include "salons/ExplorerBar.h"
 
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "salons/ElementCatalog.h"
 #include "salons/FlowGraphView.h"
@@ -65,8 +66,10 @@ ExplorerBar::ExplorerBar(QWidget* parent) : QWidget(parent), m_tree(new Explorer
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
-    connect(m_tree, &ExplorerTree::MouseDown, this, &ExplorerBar::wndTreeView_MouseDown);
-    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { wndTreeView_Click(item); });
+    frame::wire(m_tree, &ExplorerTree::MouseDown, this, &ExplorerBar::wndTreeView_MouseDown,
+                QStringLiteral("ExplorerBar:wndTreeView_MouseDown"));
+    frame::wire(m_tree, &QTreeWidget::itemClicked, this, &ExplorerBar::wndTreeView_Click,
+                QStringLiteral("Error en wndTreeView_Click"));
 }
 
 QIcon ExplorerBar::elementIcon(int tipo, const QString& xaml) const
@@ -126,21 +129,19 @@ void ExplorerBar::Cargar()
 
 void ExplorerBar::wndTreeView_MouseDown(Qt::MouseButton button, const QPoint& pos)
 {
-    frame::guarded(QStringLiteral("ExplorerBar:wndTreeView_MouseDown"), [&] {
-        QTreeWidgetItem* item = m_tree->itemAt(pos);
-        if (!item || !item->parent() || !m_conn)
-            return;
-        // The group is found again by its heading; with two equal headings the first row wins.
-        const std::optional<int> group = ElementCatalog(*m_conn).GrupoDeDescripcion(item->parent()->text(0));
-        m_tree->setCurrentItem(item);
-        PaletteDrag& drag = PaletteDrag::shared();
-        drag.key = item->data(0, KeyRole).toString();
-        drag.text = item->text(0);
-        drag.group = group.value_or(0);
-    });
+    QTreeWidgetItem* item = m_tree->itemAt(pos);
+    if (!item || !item->parent() || !m_conn)
+        return;
+    // The group is found again by its heading; with two equal headings the first row wins.
+    const std::optional<int> group = ElementCatalog(*m_conn).GrupoDeDescripcion(item->parent()->text(0));
+    m_tree->setCurrentItem(item);
+    PaletteDrag& drag = PaletteDrag::shared();
+    drag.key = item->data(0, KeyRole).toString();
+    drag.text = item->text(0);
+    drag.group = group.value_or(0);
 }
 
-void ExplorerBar::wndTreeView_Click(QTreeWidgetItem* item)
+void ExplorerBar::wndTreeView_Click(QTreeWidgetItem* item, int)
 {
     if (!item || !item->parent())
         return;

@@ -49,7 +49,7 @@ public:
 
 private:
     void wndTreeView_MouseDown(Qt::MouseButton button, const QPoint& pos);
-    void wndTreeView_Click(QTreeWidgetItem* item);
+    void wndTreeView_Click(QTreeWidgetItem* item, int column);
     QIcon elementIcon(int tipo, const QString& xaml) const;
 
     ExplorerTree* m_tree;

@@ -4,6 +4,8 @@
 
 #include "db/Connection.h"
 #include "frame/ErrorReport.h"
+#include "frame/KeyBinding.h"
+#include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
@@ -18,7 +20,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QSet>
-#include <QShortcut>
 
 namespace zqvr::salons {
 
@@ -33,24 +34,20 @@ frmCfgSalonElementos::frmCfgSalonElementos(QWidget* parent)
     setModal(true);
     ui->splitter->setStretchFactor(1, 1);
     ui->splitter->setSizes({220, 780});
-    connect(ui->graSalon, &FlowGraphView::ElementDropped, this, &frmCfgSalonElementos::graSalon_DragDrop);
-    connect(ui->graSalon, &FlowGraphView::NodeSelectionChanged, this, &frmCfgSalonElementos::graSalon_SelChange);
-    connect(ui->cmdRenombrar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdRenombrar_Click);
-    connect(ui->cmdEliminarNodo, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdEliminarNodo_Click);
-    connect(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdAceptar_Click);
-    connect(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdCancelar_Click);
+    frame::wire(ui->graSalon, &FlowGraphView::ElementDropped, this, &frmCfgSalonElementos::graSalon_DragDrop,
+                QStringLiteral("frmCfgSalonElementos:graSalon_DragDrop"));
+    frame::wire(ui->graSalon, &FlowGraphView::NodeSelectionChanged, this, &frmCfgSalonElementos::graSalon_SelChange,
+                QStringLiteral("Error en graSalon_SelChange"));
+    frame::wire(ui->cmdRenombrar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdRenombrar_Click);
+    frame::wire(ui->cmdEliminarNodo, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdEliminarNodo_Click);
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdAceptar_Click,
+                QStringLiteral("frmCfgSalonElementos:cmdAceptar_Click"));
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdCancelar_Click);
     // F9 accepts and F12 cancels, as on the other maintenance windows.
-    auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
-    connect(f9, &QShortcut::activated, this, [this] { if (ui->cmdAceptar->isEnabled()) cmdAceptar_Click(); });
-    auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
-    connect(f12, &QShortcut::activated, this, [this] { cmdCancelar_Click(); });
+    frame::bindKey(this, Qt::Key_F9, ui->cmdAceptar);
+    frame::bindKey(this, Qt::Key_F12, ui->cmdCancelar);
     // Enter in the label field applies it.
-    connect(ui->txtRenombrar, &controls::ctlTextBox::KeyPress, this, [this](int& key) {
-        if (key == 13) {
-            key = 0;
-            cmdRenombrar_Click();
-        }
-    });
+    frame::wire(ui->txtRenombrar, &controls::ctlTextBox::KeyPress, this, &frmCfgSalonElementos::txtRenombrar_KeyPress);
 }
 
 frmCfgSalonElementos::~frmCfgSalonElementos() = default;
@@ -171,6 +168,15 @@ void frmCfgSalonElementos::graSalon_SelChange(FlowNodeItem* node)
     ui->txtRenombrar->selectAll();
 }
 
+void frmCfgSalonElementos::txtRenombrar_KeyPress(int& keyAscii)
+{
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        cmdRenombrar_Click();
+    }
+}
+
+// Reached from the button and from Enter in the label field: reports under its own name either way.
 void frmCfgSalonElementos::cmdRenombrar_Click()
 {
     frame::guarded(QStringLiteral("Error en cmdRenombrar_Click"), [&] {
@@ -198,27 +204,23 @@ void frmCfgSalonElementos::cmdRenombrar_Click()
 
 void frmCfgSalonElementos::cmdEliminarNodo_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdEliminarNodo_Click"), [&] {
-        FlowNodeItem* node = m_selected.data();
-        if (!node)
-            return;
-        m_selected.clear();
-        ui->graSalon->removeNode(node);
-        ui->txtRenombrar->clear();
-    });
+    FlowNodeItem* node = m_selected.data();
+    if (!node)
+        return;
+    m_selected.clear();
+    ui->graSalon->removeNode(node);
+    ui->txtRenombrar->clear();
 }
 
 void frmCfgSalonElementos::cmdAceptar_Click()
 {
-    frame::guarded(QStringLiteral("frmCfgSalonElementos:cmdAceptar_Click"), [&] {
-        const QString xml = saveFlowGraph(ui->graSalon->page());
-        SalonStore store(frame::conn(), frame::empresa().CodigoEmpresa());
-        if (!store.GuardarPlano(m_codSalon, xml))
-            throw Error(errc::InvalidArgument,
-                        QStringLiteral("El salón %1 ya no existe: no se ha guardado el plano.").arg(m_codSalon));
-        m_docXml = encodeDocXml(xml);
-        accept();
-    });
+    const QString xml = saveFlowGraph(ui->graSalon->page());
+    SalonStore store(frame::conn(), frame::empresa().CodigoEmpresa());
+    if (!store.GuardarPlano(m_codSalon, xml))
+        throw Error(errc::InvalidArgument,
+                    QStringLiteral("El salón %1 ya no existe: no se ha guardado el plano.").arg(m_codSalon));
+    m_docXml = encodeDocXml(xml);
+    accept();
 }
 
 void frmCfgSalonElementos::cmdCancelar_Click()

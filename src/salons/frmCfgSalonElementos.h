@@ -53,6 +53,7 @@ protected:
 private:
     void graSalon_DragDrop(const QPointF& point);
     void graSalon_SelChange(FlowNodeItem* node);
+    void txtRenombrar_KeyPress(int& keyAscii);
     void cmdRenombrar_Click();
     void cmdEliminarNodo_Click();
     void cmdAceptar_Click();

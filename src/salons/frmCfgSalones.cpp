@@ -2,6 +2,7 @@
 
 #include "ui_frmCfgSalones.h"
 
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -31,17 +32,20 @@ frmCfgSalones::frmCfgSalones(QWidget* parent)
     ui->setupUi(this);
     // The screen announces its closing; its entry object does not listen and keeps it.
     setRaisesUnloadNotice(true);
-    connect(ui->vsLineas, &controls::Grid::RowColChange, this, [this](int row, int) { vsLineas_RowColChange(row); });
-    connect(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this, &frmCfgSalones::lstAlm_ItemCheck);
-    connect(ui->cmdAgregar, &QPushButton::clicked, this, &frmCfgSalones::cmdAgregar_Click);
-    connect(ui->cmdModificar, &QPushButton::clicked, this, &frmCfgSalones::cmdModificar_Click);
-    connect(ui->cmdEliminar, &QPushButton::clicked, this, &frmCfgSalones::cmdEliminar_Click);
-    connect(ui->cmdConfigurar, &QPushButton::clicked, this, &frmCfgSalones::cmdConfigurar_Click);
-    connect(ui->cmdSalir, &QPushButton::clicked, this, &frmCfgSalones::cmdSalir_Click);
-    connect(ui->vsLineas, &controls::Grid::DoubleClicked, this, [this](int row, int) {
-        if (row >= 1)
-            cmdModificar_Click();
-    });
+    frame::wire(ui->vsLineas, &controls::Grid::RowColChange, this, &frmCfgSalones::vsLineas_RowColChange);
+    // The salon list's procedures report under the screen's name.
+    const auto caption = [](const char* handler) { return QStringLiteral("frmCfgSalones:") + QLatin1String(handler); };
+    frame::wire(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this, &frmCfgSalones::lstAlm_ItemCheck,
+                caption("lstAlm_ItemCheck"));
+    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmCfgSalones::cmdAgregar_Click, caption("cmdAgregar_Click"));
+    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmCfgSalones::cmdModificar_Click,
+                caption("cmdModificar_Click"));
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCfgSalones::cmdEliminar_Click,
+                caption("cmdEliminar_Click"));
+    frame::wire(ui->cmdConfigurar, &QPushButton::clicked, this, &frmCfgSalones::cmdConfigurar_Click,
+                caption("cmdConfigurar_Click"));
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCfgSalones::cmdSalir_Click);
+    frame::wire(ui->vsLineas, &controls::Grid::DoubleClicked, this, &frmCfgSalones::vsLineas_DblClick);
 }
 
 frmCfgSalones::~frmCfgSalones() = default;
@@ -111,7 +115,7 @@ void frmCfgSalones::seleccionar(int row)
     mostrarAlmacenes(row);
 }
 
-void frmCfgSalones::vsLineas_RowColChange(int row)
+void frmCfgSalones::vsLineas_RowColChange(int row, int)
 {
     if (row >= ui->vsLineas->FixedRows())
         mostrarAlmacenes(row);
@@ -148,29 +152,27 @@ void frmCfgSalones::lstAlm_ItemCheck(int index, int code, bool checked)
 
 void frmCfgSalones::cmdAgregar_Click()
 {
-    frame::guarded(QStringLiteral("frmCfgSalones:cmdAgregar_Click"), [&] {
-        frmCfgSalones_Datos dlg(this);
-        dlg.setCodigo(0);
-        dlg.Form_Load();
-        frame::runModal(dlg);
-        if (dlg.Descripcion().isEmpty())
-            return;
-        SalonStore s = store();
-        if (s.Existe(dlg.Codigo(), dlg.Descripcion())) {
-            frame::msgNoPermitida(QStringLiteral("El elemento especificado ya existe."));
-            return;
-        }
-        s.Agregar(dlg.Codigo(), dlg.Descripcion(), dlg.Xml());
-        Cargar();
-        // The new salon is selected, wherever its code puts it in the list.
-        controls::Grid& g = *ui->vsLineas;
-        int line = g.Rows() - 1;
-        for (int r = g.FixedRows(); r < g.Rows(); ++r)
-            if (g.TextMatrix(r, ColCodigo).toInt() == dlg.Codigo())
-                line = r;
-        seleccionar(line);
-        habilitar();
-    });
+    frmCfgSalones_Datos dlg(this);
+    dlg.setCodigo(0);
+    dlg.Form_Load();
+    frame::runModal(dlg);
+    if (dlg.Descripcion().isEmpty())
+        return;
+    SalonStore s = store();
+    if (s.Existe(dlg.Codigo(), dlg.Descripcion())) {
+        frame::msgNoPermitida(QStringLiteral("El elemento especificado ya existe."));
+        return;
+    }
+    s.Agregar(dlg.Codigo(), dlg.Descripcion(), dlg.Xml());
+    Cargar();
+    // The new salon is selected, wherever its code puts it in the list.
+    controls::Grid& g = *ui->vsLineas;
+    int line = g.Rows() - 1;
+    for (int r = g.FixedRows(); r < g.Rows(); ++r)
+        if (g.TextMatrix(r, ColCodigo).toInt() == dlg.Codigo())
+            line = r;
+    seleccionar(line);
+    habilitar();
 }
 
 void frmCfgSalones::cmdModificar_Click()
@@ -194,39 +196,42 @@ void frmCfgSalones::cmdModificar_Click()
     });
 }
 
+// A double click on a line changes it as the button does, reported under cmdModificar_Click.
+void frmCfgSalones::vsLineas_DblClick(int row, int)
+{
+    if (row >= 1)
+        cmdModificar_Click();
+}
+
 void frmCfgSalones::cmdEliminar_Click()
 {
-    frame::guarded(QStringLiteral("frmCfgSalones:cmdEliminar_Click"), [&] {
-        const int row = lineaActual();
-        if (row < 0)
-            return;
-        if (!frame::askYesNo(QStringLiteral("¿Está seguro que desea eliminar el elemento actual?"),
-                             QStringLiteral("¡ Atención !")))
-            return;
-        store().Eliminar(salonActual());
-        controls::Grid& g = *ui->vsLineas;
-        g.RemoveItem(row);
-        habilitar();
-        if (g.Rows() > g.FixedRows())
-            seleccionar(std::min(row, g.Rows() - 1));
-        else
-            ui->lstAlm->setAllChecked(false);
-    });
+    const int row = lineaActual();
+    if (row < 0)
+        return;
+    if (!frame::askYesNo(QStringLiteral("¿Está seguro que desea eliminar el elemento actual?"),
+                         QStringLiteral("¡ Atención !")))
+        return;
+    store().Eliminar(salonActual());
+    controls::Grid& g = *ui->vsLineas;
+    g.RemoveItem(row);
+    habilitar();
+    if (g.Rows() > g.FixedRows())
+        seleccionar(std::min(row, g.Rows() - 1));
+    else
+        ui->lstAlm->setAllChecked(false);
 }
 
 void frmCfgSalones::cmdConfigurar_Click()
 {
-    frame::guarded(QStringLiteral("frmCfgSalones:cmdConfigurar_Click"), [&] {
-        if (lineaActual() < 0)
-            return;
-        const qint16 salon = salonActual();
-        const QString doc = store().LeerDocXmlGuardado(salon);
-        frmCfgSalonElementos editor(this);
-        editor.setCodSalon(salon);
-        editor.setDocXml(doc);
-        if (editor.Form_Load())
-            frame::runModal(editor);
-    });
+    if (lineaActual() < 0)
+        return;
+    const qint16 salon = salonActual();
+    const QString doc = store().LeerDocXmlGuardado(salon);
+    frmCfgSalonElementos editor(this);
+    editor.setCodSalon(salon);
+    editor.setDocXml(doc);
+    if (editor.Form_Load())
+        frame::runModal(editor);
 }
 
 void frmCfgSalones::cmdSalir_Click()

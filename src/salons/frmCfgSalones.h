@@ -29,7 +29,8 @@ private:
     void seleccionar(int row);
     void habilitar();
 
-    void vsLineas_RowColChange(int row);
+    void vsLineas_RowColChange(int row, int col);
+    void vsLineas_DblClick(int row, int col);
     void lstAlm_ItemCheck(int index, int code, bool checked);
     void cmdAgregar_Click();
     void cmdModificar_Click();

@@ -3,9 +3,10 @@
 #include "ui_frmCfgSalones_Datos.h"
 
 #include "frame/ErrorReport.h"
+#include "frame/KeyBinding.h"
+#include "frame/Wiring.h"
 #include "frame/Services.h"
 
-#include <QShortcut>
 #include <cmath>
 
 namespace zqvr::salons {
@@ -17,15 +18,11 @@ frmCfgSalones_Datos::frmCfgSalones_Datos(QWidget* parent)
     setModal(true);
     ui->txtCodigo->setNumeric(true);
     ui->txtCodigo->setMaxLength(6);
-    connect(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalones_Datos::cmdAceptar_Click);
-    connect(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalones_Datos::cmdCancelar_Click);
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalones_Datos::cmdAceptar_Click);
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalones_Datos::cmdCancelar_Click);
     // F9 accepts and F12 cancels, as on every maintenance window.
-    auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
-    f9->setContext(Qt::WindowShortcut);
-    connect(f9, &QShortcut::activated, this, [this] { if (ui->cmdAceptar->isEnabled()) cmdAceptar_Click(); });
-    auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
-    f12->setContext(Qt::WindowShortcut);
-    connect(f12, &QShortcut::activated, this, [this] { cmdCancelar_Click(); });
+    frame::bindKey(this, Qt::Key_F9, ui->cmdAceptar);
+    frame::bindKey(this, Qt::Key_F12, ui->cmdCancelar);
 }
 
 frmCfgSalones_Datos::~frmCfgSalones_Datos() = default;
@@ -46,29 +43,27 @@ void frmCfgSalones_Datos::Form_Load()
 
 void frmCfgSalones_Datos::cmdAceptar_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [&] {
-        if (ui->txtDescripcion->text().trimmed().isEmpty()) {
-            frame::msgAtencion(QStringLiteral("Debe especificar una descripción para la pantalla"));
-            ui->txtDescripcion->setFocus();
-            return;
-        }
-        const double code = ui->txtCodigo->Valor();
-        if (code == 0) {
-            frame::msgAtencion(QStringLiteral("Se esperaba código"));
-            ui->txtCodigo->setFocus();
-            return;
-        }
-        // Salon codes are 16-bit whole numbers; anything else would be stored as another code.
-        if (code != std::floor(code) || code < 1 || code > 32767) {
-            frame::msgAtencion(QStringLiteral("El código debe ser un número entero entre 1 y 32767"));
-            ui->txtCodigo->setFocus();
-            return;
-        }
-        m_codigo = qint16(code);
-        m_descripcion = ui->txtDescripcion->text();
-        m_xml = ui->txtXml->toPlainText();
-        accept();
-    });
+    if (ui->txtDescripcion->text().trimmed().isEmpty()) {
+        frame::msgAtencion(QStringLiteral("Debe especificar una descripción para la pantalla"));
+        ui->txtDescripcion->setFocus();
+        return;
+    }
+    const double code = ui->txtCodigo->Valor();
+    if (code == 0) {
+        frame::msgAtencion(QStringLiteral("Se esperaba código"));
+        ui->txtCodigo->setFocus();
+        return;
+    }
+    // Salon codes are 16-bit whole numbers; anything else would be stored as another code.
+    if (code != std::floor(code) || code < 1 || code > 32767) {
+        frame::msgAtencion(QStringLiteral("El código debe ser un número entero entre 1 y 32767"));
+        ui->txtCodigo->setFocus();
+        return;
+    }
+    m_codigo = qint16(code);
+    m_descripcion = ui->txtDescripcion->text();
+    m_xml = ui->txtXml->toPlainText();
+    accept();
 }
 
 void frmCfgSalones_Datos::cmdCancelar_Click()

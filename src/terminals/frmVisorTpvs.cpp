@@ -6,6 +6,8 @@
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
 #include "db/Error.h"
+#include "frame/KeyBinding.h"
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -16,7 +18,6 @@
 #include "terminals/TerminalStatus.h"
 
 #include <QKeySequence>
-#include <QShortcut>
 
 namespace zqvr::terminals {
 
@@ -41,14 +42,11 @@ frmVisorTpvs::frmVisorTpvs(QWidget* parent)
     Timer.setObjectName(QStringLiteral("Timer"));
     Timer.setParent(this);
     connect(&Timer, &QTimer::timeout, this, [this] { Timer_Timer(); });
-    connect(ui->cmdAccRemoto, &QPushButton::clicked, this, [this] { cmdAccRemoto_Click(); });
-    connect(ui->cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
+    frame::wire(ui->cmdAccRemoto, &QPushButton::clicked, this, &frmVisorTpvs::cmdAccRemoto_Click);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmVisorTpvs::cmdSalir_Click);
     for (const QKeySequence& key : {QKeySequence(Qt::SHIFT | Qt::Key_F8), QKeySequence(Qt::CTRL | Qt::Key_F8),
-                                    QKeySequence(Qt::ALT | Qt::Key_F8)}) {
-        auto* shortcut = new QShortcut(key, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this] { toggleSerial(); });
-    }
+                                    QKeySequence(Qt::ALT | Qt::Key_F8)})
+        frame::bindKey(this, key, this, &frmVisorTpvs::toggleSerial);
     configurarGrid();
 }
 
@@ -238,27 +236,25 @@ void frmVisorTpvs::toggleSerial()
 
 void frmVisorTpvs::cmdAccRemoto_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdAccRemoto_Click"), [&] {
-        Grid* g = ui->vsGrid;
-        const int row = g->Row();
-        // Only a terminal's row names a host: not the empty row, not the totals.
-        const bool terminalRow = row >= g->FixedRows() && row < g->Rows() - 2;
-        const QString host = terminalRow ? g->TextMatrix(row, ColNombre).trimmed() : QString();
-        if (host.isEmpty()) {
-            frame::msgAtencion(QStringLiteral("Seleccione un TPV con nombre de equipo."));
-            return;
-        }
-        if (!frame::askYesNo(QStringLiteral("Esta operación puede afectar el rendimiento del TPV. ¿Esta seguro que "
-                                            "desea continuar?"),
-                             QStringLiteral("¡ Atención !")))
-            return;
-        if (!RemoteViewer::start(frame::empresa().RutaAplicacion(), host)) {
-            frame::msgBox(QStringLiteral("No se encuentra VNCViewer.exe en el directorio de ejecución"),
-                          QStringLiteral("Imposible continuar"), frame::MsgIcon::Exclamation);
-            return;
-        }
-        unloadForm();
-    });
+    Grid* g = ui->vsGrid;
+    const int row = g->Row();
+    // Only a terminal's row names a host: not the empty row, not the totals.
+    const bool terminalRow = row >= g->FixedRows() && row < g->Rows() - 2;
+    const QString host = terminalRow ? g->TextMatrix(row, ColNombre).trimmed() : QString();
+    if (host.isEmpty()) {
+        frame::msgAtencion(QStringLiteral("Seleccione un TPV con nombre de equipo."));
+        return;
+    }
+    if (!frame::askYesNo(QStringLiteral("Esta operación puede afectar el rendimiento del TPV. ¿Esta seguro que "
+                                        "desea continuar?"),
+                         QStringLiteral("¡ Atención !")))
+        return;
+    if (!RemoteViewer::start(frame::empresa().RutaAplicacion(), host)) {
+        frame::msgBox(QStringLiteral("No se encuentra VNCViewer.exe en el directorio de ejecución"),
+                      QStringLiteral("Imposible continuar"), frame::MsgIcon::Exclamation);
+        return;
+    }
+    unloadForm();
 }
 
 void frmVisorTpvs::cmdSalir_Click()

@@ -6,6 +6,7 @@
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
+#include "frame/Wiring.h"
 #include "host/Empresa.h"
 #include "reports/CRPrintGrid.h"
 #include "touchscreen/CfgPantallaStore.h"
@@ -28,17 +29,20 @@ frmCfgPantalla::frmCfgPantalla(QWidget* parent)
 {
     ui->setupUi(this);
     setRaisesUnloadNotice(true);
-    connect(ui->cmdAgregar, &QPushButton::clicked, this, [this] { cmdAgregar_Click(); });
-    connect(ui->cmdModificar, &QPushButton::clicked, this, [this] { cmdModificar_Click(); });
-    connect(ui->cmdEliminar, &QPushButton::clicked, this, [this] { cmdEliminar_Click(); });
-    connect(ui->cmdConfigurar, &QPushButton::clicked, this, [this] { cmdConfigurar_Click(); });
-    connect(ui->cmdForzar, &QPushButton::clicked, this, [this] { cmdForzar_Click(); });
-    connect(ui->cmdImprimir, &QPushButton::clicked, this, [this] { cmdImprimir_Click(); });
-    connect(ui->cmdSalir, &QPushButton::clicked, this, [this] { cmdSalir_Click(); });
-    connect(ui->vsLineas, &Grid::DoubleClicked, this, [this](int row, int) {
-        if (row >= 1)
-            cmdModificar_Click();
-    });
+    // The list's procedures report under the screen's name.
+    const auto caption = [](const char* handler) { return QStringLiteral("frmCfgPantalla:") + QLatin1String(handler); };
+    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmCfgPantalla::cmdAgregar_Click, caption("cmdAgregar_Click"));
+    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmCfgPantalla::cmdModificar_Click,
+                caption("cmdModificar_Click"));
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCfgPantalla::cmdEliminar_Click,
+                caption("cmdEliminar_Click"));
+    frame::wire(ui->cmdConfigurar, &QPushButton::clicked, this, &frmCfgPantalla::cmdConfigurar_Click,
+                caption("cmdConfigurar_Click"));
+    frame::wire(ui->cmdForzar, &QPushButton::clicked, this, &frmCfgPantalla::cmdForzar_Click, caption("cmdForzar_Click"));
+    frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmCfgPantalla::cmdImprimir_Click,
+                caption("cmdImprimir_Click"));
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCfgPantalla::cmdSalir_Click);
+    frame::wire(ui->vsLineas, &Grid::DoubleClicked, this, &frmCfgPantalla::vsLineas_DblClick);
 }
 
 frmCfgPantalla::~frmCfgPantalla() = default;
@@ -95,24 +99,22 @@ void frmCfgPantalla::Cargar()
 
 void frmCfgPantalla::cmdAgregar_Click()
 {
-    frame::guarded(QStringLiteral("frmCfgPantalla:cmdAgregar_Click"), [&] {
-        frmCfgPantalla_Datos dlg(this);
-        dlg.setCodigo(0);
-        dlg.setDescripcion(QString());
-        dlg.Cargar();
-        frame::runModal(dlg);
-        if (dlg.Descripcion().isEmpty())
-            return;
-        CfgPantallaStore s = store();
-        if (s.exists(dlg.Codigo(), dlg.Descripcion())) {
-            frame::msgNoPermitida(QStringLiteral("El elemento especificado ya existe."));
-            return;
-        }
-        s.insert({dlg.Codigo(), dlg.Descripcion(), dlg.Tipo()});
-        Cargar();
-        ui->vsLineas->setRow(ui->vsLineas->Rows() - 1);
-        habilitarBotones();
-    });
+    frmCfgPantalla_Datos dlg(this);
+    dlg.setCodigo(0);
+    dlg.setDescripcion(QString());
+    dlg.Cargar();
+    frame::runModal(dlg);
+    if (dlg.Descripcion().isEmpty())
+        return;
+    CfgPantallaStore s = store();
+    if (s.exists(dlg.Codigo(), dlg.Descripcion())) {
+        frame::msgNoPermitida(QStringLiteral("El elemento especificado ya existe."));
+        return;
+    }
+    s.insert({dlg.Codigo(), dlg.Descripcion(), dlg.Tipo()});
+    Cargar();
+    ui->vsLineas->setRow(ui->vsLineas->Rows() - 1);
+    habilitarBotones();
 }
 
 void frmCfgPantalla::cmdModificar_Click()
@@ -137,6 +139,13 @@ void frmCfgPantalla::cmdModificar_Click()
     });
 }
 
+// A double click on a line changes it as the button does, reported under cmdModificar_Click.
+void frmCfgPantalla::vsLineas_DblClick(int row, int)
+{
+    if (row >= 1)
+        cmdModificar_Click();
+}
+
 void frmCfgPantalla::cmdEliminar_Click()
 {
     const int row = lineaSeleccionada();
@@ -159,15 +168,13 @@ void frmCfgPantalla::cmdConfigurar_Click()
     const int row = lineaSeleccionada();
     if (row == 0)
         return;
-    frame::guarded(QStringLiteral("frmCfgPantalla:cmdConfigurar_Click"), [&] {
-        Grid* g = ui->vsLineas;
-        frmGrpCfgPantalla editor(this);
-        editor.setCodigo(g->TextMatrix(row, 0).toInt());
-        editor.setTipo(g->TextMatrix(row, 2).toInt());
-        editor.setDescripcion(g->TextMatrix(row, 1));
-        editor.Cargar();
-        frame::runModal(editor);
-    });
+    Grid* g = ui->vsLineas;
+    frmGrpCfgPantalla editor(this);
+    editor.setCodigo(g->TextMatrix(row, 0).toInt());
+    editor.setTipo(g->TextMatrix(row, 2).toInt());
+    editor.setDescripcion(g->TextMatrix(row, 1));
+    editor.Cargar();
+    frame::runModal(editor);
 }
 
 void frmCfgPantalla::cmdForzar_Click()
@@ -175,32 +182,28 @@ void frmCfgPantalla::cmdForzar_Click()
     const int row = lineaSeleccionada();
     if (row == 0)
         return;
-    frame::guarded(QStringLiteral("frmCfgPantalla:cmdForzar_Click"), [&] {
-        store().forceReload(ui->vsLineas->TextMatrix(row, 0).toInt());
-        frame::msgBox(QStringLiteral("Operación realizada con éxito"), QStringLiteral("¡ Atención !"),
-                      frame::MsgIcon::Information);
-    });
+    store().forceReload(ui->vsLineas->TextMatrix(row, 0).toInt());
+    frame::msgBox(QStringLiteral("Operación realizada con éxito"), QStringLiteral("¡ Atención !"),
+                  frame::MsgIcon::Information);
 }
 
 void frmCfgPantalla::cmdImprimir_Click()
 {
-    frame::guarded(QStringLiteral("frmCfgPantalla:cmdImprimir_Click"), [&] {
-        const host::Empresa& empresa = frame::empresa();
-        db::Connection& conn = frame::conn();
-        // The company object carries no name; the listing's header takes it from the companies table.
-        const QString nombre = conn.scalar(QStringLiteral("SELECT Nombre_1 FROM Empresas WHERE Codigo = ")
-                                           + db::sqlInt(empresa.CodigoEmpresa()))
-                                   .toString();
-        reports::CRPrintGrid job;
-        job.setEmpresa_AppPath(empresa.RutaAplicacion());
-        job.setEmpresa_Codigo(empresa.CodigoEmpresa());
-        job.setEmpresa_Nombre(nombre);
-        job.setConnectionString(conn.property(QStringLiteral("Extended Properties")).toString());
-        job.setReportSource(ui->vsLineas);
-        job.setTitulo(windowTitle());
-        job.setAjustarColumnas(true);
-        job.Imprimir(0, QString());
-    });
+    const host::Empresa& empresa = frame::empresa();
+    db::Connection& conn = frame::conn();
+    // The company object carries no name; the listing's header takes it from the companies table.
+    const QString nombre = conn.scalar(QStringLiteral("SELECT Nombre_1 FROM Empresas WHERE Codigo = ")
+                                       + db::sqlInt(empresa.CodigoEmpresa()))
+                               .toString();
+    reports::CRPrintGrid job;
+    job.setEmpresa_AppPath(empresa.RutaAplicacion());
+    job.setEmpresa_Codigo(empresa.CodigoEmpresa());
+    job.setEmpresa_Nombre(nombre);
+    job.setConnectionString(conn.property(QStringLiteral("Extended Properties")).toString());
+    job.setReportSource(ui->vsLineas);
+    job.setTitulo(windowTitle());
+    job.setAjustarColumnas(true);
+    job.Imprimir(0, QString());
 }
 
 void frmCfgPantalla::cmdSalir_Click() { close(); }

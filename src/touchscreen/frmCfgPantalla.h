@@ -32,6 +32,7 @@ private:
     // The list as it stands, through the grid printer into the report viewer.
     void cmdImprimir_Click();
     void cmdSalir_Click();
+    void vsLineas_DblClick(int row, int col);
     // Modificar and Eliminar need a line to work on.
     void habilitarBotones();
     // The selected data line, or 0 when none.

@@ -2,12 +2,13 @@
 
 #include "controls/ctlTextBox.h"
 #include "frame/ErrorReport.h"
+#include "frame/KeyBinding.h"
+#include "frame/Wiring.h"
 #include "frame/Services.h"
 #include "host/Teclado.h"
 #include "ui_frmCfgPantalla_Datos.h"
 
 #include <QKeyEvent>
-#include <QShortcut>
 #include <cmath>
 
 namespace zqvr::touchscreen {
@@ -37,13 +38,11 @@ frmCfgPantalla_Datos::frmCfgPantalla_Datos(QWidget* parent)
     ui->setupUi(this);
     ui->txtCodigo->setNumeric(true);
     ui->cboTipoPantalla->installEventFilter(new EnterMovesOn(ui->cboTipoPantalla));
-    connect(ui->cmdAceptar, &QPushButton::clicked, this, [this] { cmdAceptar_Click(); });
-    connect(ui->cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgPantalla_Datos::cmdAceptar_Click);
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgPantalla_Datos::cmdCancelar_Click);
     // F9 accepts and F12 cancels, as on every maintenance window.
-    auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
-    connect(f9, &QShortcut::activated, ui->cmdAceptar, &QPushButton::click);
-    auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
-    connect(f12, &QShortcut::activated, ui->cmdCancelar, &QPushButton::click);
+    frame::bindKey(this, Qt::Key_F9, ui->cmdAceptar);
+    frame::bindKey(this, Qt::Key_F12, ui->cmdCancelar);
 }
 
 frmCfgPantalla_Datos::~frmCfgPantalla_Datos() = default;
@@ -64,29 +63,27 @@ void frmCfgPantalla_Datos::Cargar()
 
 void frmCfgPantalla_Datos::cmdAceptar_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [&] {
-        if (ui->txtDescripcion->text().trimmed().isEmpty()) {
-            frame::msgAtencion(QStringLiteral("Debe especificar una descripción para la pantalla"));
-            ui->txtDescripcion->setFocus();
-            return;
-        }
-        const double code = ui->txtCodigo->Valor();
-        if (code == 0) {
-            frame::msgAtencion(QStringLiteral("Se esperaba código"));
-            ui->txtCodigo->setFocus();
-            return;
-        }
-        // The code is a 16-bit number the terminals look configurations up by.
-        if (code < 1 || code > 32767 || code != std::floor(code)) {
-            frame::msgAtencion(QStringLiteral("El código debe ser un número entero entre 1 y 32767"));
-            ui->txtCodigo->setFocus();
-            return;
-        }
-        m_codigo = static_cast<qint16>(code);
-        m_descripcion = ui->txtDescripcion->text();
-        m_tipo = static_cast<qint16>(ui->cboTipoPantalla->currentIndex());
-        accept();
-    });
+    if (ui->txtDescripcion->text().trimmed().isEmpty()) {
+        frame::msgAtencion(QStringLiteral("Debe especificar una descripción para la pantalla"));
+        ui->txtDescripcion->setFocus();
+        return;
+    }
+    const double code = ui->txtCodigo->Valor();
+    if (code == 0) {
+        frame::msgAtencion(QStringLiteral("Se esperaba código"));
+        ui->txtCodigo->setFocus();
+        return;
+    }
+    // The code is a 16-bit number the terminals look configurations up by.
+    if (code < 1 || code > 32767 || code != std::floor(code)) {
+        frame::msgAtencion(QStringLiteral("El código debe ser un número entero entre 1 y 32767"));
+        ui->txtCodigo->setFocus();
+        return;
+    }
+    m_codigo = static_cast<qint16>(code);
+    m_descripcion = ui->txtDescripcion->text();
+    m_tipo = static_cast<qint16>(ui->cboTipoPantalla->currentIndex());
+    accept();
 }
 
 void frmCfgPantalla_Datos::cmdCancelar_Click() { reject(); }

@@ -6,6 +6,7 @@
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
+#include "frame/Wiring.h"
 #include "host/Empresa.h"
 #include "touchscreen/QuickCodeStore.h"
 #include "touchscreen/frmCodigosRapido_Listado.h"
@@ -28,22 +29,14 @@ frmCodigosRapido::frmCodigosRapido(QWidget* parent)
     ui->txtUnidades->setNumeric(true);
     ui->txtAlmacen->setMaxCode(32767);
 
-    connect(ui->txtAlmacen, &controls::ctlCodePicker::KeyPress, this, [this](int& k) {
-        frame::guarded(QStringLiteral("Error en txtAlmacen_KeyPress"), [&] { txtAlmacen_KeyPress(k); });
-    });
+    frame::wire(ui->txtAlmacen, &controls::ctlCodePicker::KeyPress, this, &frmCodigosRapido::txtAlmacen_KeyPress);
     // A warehouse chosen in the search dialog shows its codes at once too.
-    connect(ui->txtAlmacen, &controls::ctlCodePicker::CodigoCambiado, this, [this](qint64) {
-        frame::guarded(QStringLiteral("Error en txtAlmacen_Change"), [&] { CargarLineas(); });
-    });
-    connect(ui->txtUnidades, &controls::ctlTextBox::KeyPress, this, [this](int& k) {
-        frame::guarded(QStringLiteral("Error en txtUnidades_KeyPress"), [&] { txtUnidades_KeyPress(k); });
-    });
-    connect(ui->cmdEliminar, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdEliminar_Click"), [&] { cmdEliminar_Click(); }); });
-    connect(ui->cmdImprimir, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdImprimir_Click"), [&] { cmdImprimir_Click(); }); });
-    connect(ui->cmdSalir, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdSalir_Click"), [&] { cmdSalir_Click(); }); });
+    frame::wire(ui->txtAlmacen, &controls::ctlCodePicker::CodigoCambiado, this, &frmCodigosRapido::txtAlmacen_Change,
+                QStringLiteral("Error en txtAlmacen_Change"));
+    frame::wire(ui->txtUnidades, &controls::ctlTextBox::KeyPress, this, &frmCodigosRapido::txtUnidades_KeyPress);
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCodigosRapido::cmdEliminar_Click);
+    frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmCodigosRapido::cmdImprimir_Click);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCodigosRapido::cmdSalir_Click);
 }
 
 frmCodigosRapido::~frmCodigosRapido() = default;
@@ -118,6 +111,8 @@ void frmCodigosRapido::txtAlmacen_KeyPress(int& keyAscii)
         return;
     CargarLineas();
 }
+
+void frmCodigosRapido::txtAlmacen_Change() { CargarLineas(); }
 
 void frmCodigosRapido::txtUnidades_KeyPress(int& keyAscii)
 {

@@ -26,6 +26,7 @@ protected:
 
 private:
     void txtAlmacen_KeyPress(int& keyAscii);
+    void txtAlmacen_Change();
     void txtUnidades_KeyPress(int& keyAscii);
     void cmdEliminar_Click();
     void cmdImprimir_Click();

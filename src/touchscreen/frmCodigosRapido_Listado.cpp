@@ -2,6 +2,7 @@
 #include "ui_frmCodigosRapido_Listado.h"
 
 #include "controls/ctlTextBox.h"
+#include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -39,10 +40,8 @@ frmCodigosRapido_Listado::frmCodigosRapido_Listado(QWidget* parent)
     // Outside the central office only the user's own warehouse is listed.
     ui->txtAlmacen->setHabilitado(empresa.variableBool(QStringLiteral("OficinaCentral")));
 
-    connect(ui->cmdAceptar, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdAceptar_Click"), [this] { cmdAceptar_Click(); }); });
-    connect(ui->cmdSalir, &QPushButton::clicked, this,
-            [this] { frame::guarded(QStringLiteral("Error en cmdSalir_Click"), [this] { cmdSalir_Click(); }); });
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCodigosRapido_Listado::cmdAceptar_Click);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCodigosRapido_Listado::cmdSalir_Click);
 }
 
 frmCodigosRapido_Listado::~frmCodigosRapido_Listado() = default;

@@ -7,6 +7,7 @@
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
+#include "frame/Wiring.h"
 #include "frame/modComun.h"
 #include "host/Empresa.h"
 #include "touchscreen/ImageList.h"
@@ -215,17 +216,20 @@ void frmGrpCfgPantalla::construir()
     a->addCommand(201, QStringLiteral("Eliminar Artículo"));
     a->addCommand(202, QStringLiteral("Quitar Imagen"));
 
-    connect(g, &PropertyGrid::ValueChanged, this, [this](PropertyItem* i) { wndPropGridGrp_ValueChanged(i); });
-    connect(a, &PropertyGrid::ValueChanged, this, [this](PropertyItem* i) { wndPropGridArt_ValueChanged(i); });
-    connect(g, &PropertyGrid::CommandClicked, this, [this](int id) { wndPropGridGrp_Command(id); });
-    connect(a, &PropertyGrid::CommandClicked, this, [this](int id) { wndPropGridArt_Command(id); });
-    connect(a, &PropertyGrid::KeyDown, this, [this](int& k, int s) { wndPropGridArt_KeyDown(k, s); });
-    connect(a, &PropertyGrid::InplaceButtonDown, this, [this](PropertyItem* i) {
-        if (i->index() == ArtArticulo)
-            buscarArticulo();
-    });
-    connect(cmdSalir, &QPushButton::clicked, this, &QDialog::accept);
+    frame::wire(g, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridGrp_ValueChanged,
+                QStringLiteral("frmGrpCfgPantalla:wndPropGridGrp_ValueChanged"));
+    frame::wire(a, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridArt_ValueChanged,
+                QStringLiteral("frmGrpCfgPantalla:wndPropGridArt_ValueChanged"));
+    frame::wire(g, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridGrp_Command,
+                QStringLiteral("Error en wndPropGridGrp_Command"));
+    frame::wire(a, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridArt_Command,
+                QStringLiteral("Error en wndPropGridArt_Command"));
+    frame::wire(a, &PropertyGrid::KeyDown, this, &frmGrpCfgPantalla::wndPropGridArt_KeyDown);
+    frame::wire(a, &PropertyGrid::InplaceButtonDown, this, &frmGrpCfgPantalla::wndPropGridArt_InplaceButtonDown);
+    frame::wire(cmdSalir, &QPushButton::clicked, this, &frmGrpCfgPantalla::cmdSalir_Click);
 }
+
+void frmGrpCfgPantalla::cmdSalir_Click() { accept(); }
 
 void frmGrpCfgPantalla::distribuir()
 {
@@ -243,13 +247,17 @@ void frmGrpCfgPantalla::distribuir()
             b->setFont(captionFont);
             b->show();
             if (grupos) {
-                connect(b, &PageButton::Selected, this, [this](int i) { cmdRapido_Click(i); });
-                connect(b, &PageButton::DragOver, this, [this](int f, const QPoint& p) { arrastrando(true, f, p); });
-                connect(b, &PageButton::Dropped, this, [this](int f, const QPoint& p) { soltado(true, f, p); });
+                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdRapido_Click,
+                            QStringLiteral("Error en cmdRapido_Click"));
+                frame::wire(b, &PageButton::DragOver, this, &frmGrpCfgPantalla::cmdRapido_DragOver);
+                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdRapido_DragDrop,
+                            QStringLiteral("Error en cmdRapido_DragDrop"));
             } else {
-                connect(b, &PageButton::Selected, this, [this](int i) { cmdArticulo_Click(i); });
-                connect(b, &PageButton::DragOver, this, [this](int f, const QPoint& p) { arrastrando(false, f, p); });
-                connect(b, &PageButton::Dropped, this, [this](int f, const QPoint& p) { soltado(false, f, p); });
+                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdArticulo_Click,
+                            QStringLiteral("Error en cmdArticulo_Click"));
+                frame::wire(b, &PageButton::DragOver, this, &frmGrpCfgPantalla::cmdArticulo_DragOver);
+                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdArticulo_DragDrop,
+                            QStringLiteral("Error en cmdArticulo_DragDrop"));
             }
             connect(b, &PageButton::DragCancelled, pctFlecha, &QWidget::hide);
             list.push_back(b);
@@ -656,6 +664,12 @@ void frmGrpCfgPantalla::wndPropGridArt_KeyDown(int& keyCode, int)
     buscarArticulo();
 }
 
+void frmGrpCfgPantalla::wndPropGridArt_InplaceButtonDown(PropertyItem* item)
+{
+    if (item->index() == ArtArticulo)
+        buscarArticulo();
+}
+
 void frmGrpCfgPantalla::buscarArticulo()
 {
     PropertyItem* item = wndPropGridArt->item(ArtArticulo);
@@ -801,6 +815,11 @@ void frmGrpCfgPantalla::arrastrando(bool grupos, int f, const QPoint& globalPos)
     pctFlecha->show();
     pctFlecha->raise();
 }
+
+void frmGrpCfgPantalla::cmdRapido_DragOver(int f, const QPoint& globalPos) { arrastrando(true, f, globalPos); }
+void frmGrpCfgPantalla::cmdRapido_DragDrop(int f, const QPoint& globalPos) { soltado(true, f, globalPos); }
+void frmGrpCfgPantalla::cmdArticulo_DragOver(int f, const QPoint& globalPos) { arrastrando(false, f, globalPos); }
+void frmGrpCfgPantalla::cmdArticulo_DragDrop(int f, const QPoint& globalPos) { soltado(false, f, globalPos); }
 
 void frmGrpCfgPantalla::soltado(bool grupos, int f, const QPoint& globalPos)
 {

@@ -78,7 +78,9 @@ private:
     void wndPropGridGrp_Command(int id);
     void wndPropGridArt_Command(int id);
     void wndPropGridArt_KeyDown(int& keyCode, int shift);
+    void wndPropGridArt_InplaceButtonDown(controls::PropertyItem* item);
     void buscarArticulo();
+    void cmdSalir_Click();
 
     void Establecer_GrupoDefecto();
     void Eliminar_Articulo();
@@ -91,6 +93,10 @@ private:
     // Drag feedback: the arrow beside the target under the pointer.
     void arrastrando(bool grupos, int f, const QPoint& globalPos);
     void soltado(bool grupos, int f, const QPoint& globalPos);
+    void cmdRapido_DragOver(int f, const QPoint& globalPos);
+    void cmdRapido_DragDrop(int f, const QPoint& globalPos);
+    void cmdArticulo_DragOver(int f, const QPoint& globalPos);
+    void cmdArticulo_DragDrop(int f, const QPoint& globalPos);
     PageButton* botonEn(bool grupos, const QPoint& globalPos, bool* after) const;
 
     int m_codigo = 0;

@@ -98,6 +98,45 @@ TEST_F(ScreenKit, AFailingHandlerIsReportedUnderTheCaptionOfItsControlAndEvent)
     EXPECT_EQ(services.messages->last()->icon, frame::MsgIcon::Critical);
 }
 
+namespace {
+// A window with a control array whose handler takes the element's index.
+class ArrayForm : public frame::Form {
+public:
+    ArrayForm() : Form(QStringLiteral("frmArray"), QStringLiteral("frmArray"))
+    {
+        for (int i = 0; i < 3; ++i) {
+            auto* b = new QPushButton(this);
+            controls::setArrayIndex(b, QStringLiteral("cmdOpcion"), i);
+            frame::wireElement(b, &QPushButton::clicked, this, &ArrayForm::cmdOpcion_Click);
+            cmdOpcion << b;
+        }
+    }
+    void cmdOpcion_Click(int index)
+    {
+        clicked << index;
+        if (index == 2)
+            throw Error(5, QStringLiteral("Opción no disponible"));
+    }
+    QList<QPushButton*> cmdOpcion;
+    QList<int> clicked;
+};
+} // namespace
+
+TEST_F(ScreenKit, AnArrayElementHandsItsOwnIndexToTheHandlerAndReportsUnderTheArraysName)
+{
+    ArrayForm f;
+    // Numbered again after wiring, as screens that build their arrays from data do.
+    controls::setArrayIndex(f.cmdOpcion[0], QStringLiteral("cmdOpcion"), 7);
+    f.cmdOpcion[1]->click();
+    f.cmdOpcion[0]->click();
+    EXPECT_EQ(f.clicked, (QList<int>{1, 7}));
+    EXPECT_TRUE(services.messages->shown.empty());
+    f.cmdOpcion[2]->click();
+    ASSERT_EQ(services.messages->shown.size(), 1u);
+    EXPECT_EQ(services.messages->last()->caption, "Error en cmdOpcion_Click");
+    EXPECT_EQ(services.messages->last()->text, "Opción no disponible");
+}
+
 TEST_F(ScreenKit, APickerWhoseLookUpFailsTellsTheUser)
 {
     KitForm f(QStringLiteral("frmA"));

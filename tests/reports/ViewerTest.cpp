@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -89,6 +90,40 @@ TEST_F(Viewer, ButtonsAndKeysMoveThroughThePagesAndEscCloses)
         EXPECT_EQ(child<QComboBox>(d, "crvZoom")->currentText(), QStringLiteral("150%"));
         EXPECT_TRUE(d.windowTitle().contains(QStringLiteral("Informe del visor")));
         QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_FALSE(d.isVisible());
+        return d.result();
+    });
+    clsView view;
+    view.setCrxRep(makeReport(200));
+    view.setZoom(150);
+    view.Show(true);
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(Viewer, ThePageBoxZoomKeysAndLastPageKeysActOnTheViewer)
+{
+    bool ran = false;
+    services.modal->queue([&](QDialog& d) {
+        ran = true;
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        auto* viewer = child<ReportViewer>(d, "crvRep");
+        const int pages = viewer->pageCount();
+        child<QSpinBox>(d, "crvNumPagina")->setValue(2);
+        EXPECT_EQ(viewer->currentPage(), 2);
+        QTest::keyClick(&d, Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(viewer->currentPage(), pages);
+        // With the next-page button greyed out the key just stays on the last page.
+        QTest::keyClick(&d, Qt::Key_PageDown);
+        EXPECT_EQ(viewer->currentPage(), pages);
+        QTest::keyClick(&d, Qt::Key_Minus);
+        EXPECT_EQ(viewer->zoom(), 125);
+        QTest::keyClick(&d, Qt::Key_Plus);
+        QTest::keyClick(&d, Qt::Key_Plus);
+        EXPECT_EQ(viewer->zoom(), 200);
+        EXPECT_TRUE(services.messages->shown.empty());
+        QTest::mouseClick(child<QToolButton>(d, "crvCerrar"), Qt::LeftButton);
         EXPECT_FALSE(d.isVisible());
         return d.result();
     });

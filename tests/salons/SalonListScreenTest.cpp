@@ -259,3 +259,43 @@ TEST(SalonDataDialog, RefusesAMissingNameOrCode)
 }
 
 } // namespace
+
+TEST(SalonDataDialog, F9AcceptsWhatIsTypedAndF12CancelsFromAnyField)
+{
+    test::ServiceDoubles services;
+    {
+        frmCfgSalones_Datos d;
+        d.Form_Load();
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        auto* name = child<ctlTextBox>(&d, "txtDescripcion");
+        child<ctlTextBox>(&d, "txtCodigo")->setText(QStringLiteral("7"));
+        name->setFocus();
+        // Without a name the key asks for one and the dialog stays.
+        QTest::keyClick(name, Qt::Key_F9);
+        ASSERT_EQ(services.messages->shown.size(), 1u);
+        EXPECT_EQ(services.messages->last()->text, "Debe especificar una descripción para la pantalla");
+        EXPECT_TRUE(d.isVisible());
+        QTest::keyClicks(name, "Patio");
+        QTest::keyClick(name, Qt::Key_F9);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(d.Codigo(), 7);
+        EXPECT_EQ(d.Descripcion(), "Patio");
+    }
+    {
+        frmCfgSalones_Datos d;
+        d.setCodigo(3);
+        d.setDescripcion(QStringLiteral("Terraza"));
+        d.Form_Load();
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        auto* xml = child<QPlainTextEdit>(&d, "txtXml");
+        xml->setFocus();
+        QTest::keyClick(xml, Qt::Key_F12);
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_TRUE(d.Descripcion().isEmpty()) << "a cancelled dialog hands back no name";
+    }
+}

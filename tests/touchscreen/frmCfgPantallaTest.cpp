@@ -346,3 +346,42 @@ TEST(PictureRefreshEntry, TheHostReachesItLateBoundByItsProgramIdentifier)
 }
 
 } // namespace
+
+TEST(ConfigurationDialog, F9AcceptsFromTheTypeListAndF12CancelsAnEdit)
+{
+    test::ServiceDoubles services;
+    auto activate = [](QDialog& d) {
+        d.show();
+        d.activateWindow();
+        return QTest::qWaitForWindowActive(&d);
+    };
+    {
+        touchscreen::frmCfgPantalla_Datos d;
+        d.Cargar();
+        ASSERT_TRUE(activate(d));
+        d.findChild<ctlTextBox*>("txtCodigo")->setText(QStringLiteral("12"));
+        d.findChild<ctlTextBox*>("txtDescripcion")->setText(QStringLiteral("Terraza"));
+        auto* tipo = d.findChild<QComboBox*>("cboTipoPantalla");
+        tipo->setCurrentIndex(1);
+        tipo->setFocus();
+        QTest::keyClick(tipo, Qt::Key_F9);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(d.Codigo(), 12);
+        EXPECT_EQ(d.Descripcion(), "Terraza");
+        EXPECT_EQ(d.Tipo(), 1);
+    }
+    {
+        touchscreen::frmCfgPantalla_Datos d;
+        d.setCodigo(4);
+        d.setDescripcion(QStringLiteral("Barra"));
+        d.setTipo(1);
+        d.Cargar();
+        ASSERT_TRUE(activate(d));
+        auto* descripcion = d.findChild<ctlTextBox*>("txtDescripcion");
+        descripcion->setFocus();
+        QTest::keyClick(descripcion, Qt::Key_F12);
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+        EXPECT_TRUE(d.Descripcion().isEmpty()) << "the list takes an empty description as a cancellation";
+    }
+    EXPECT_TRUE(services.messages->shown.empty());
+}
