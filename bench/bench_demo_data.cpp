@@ -5,6 +5,7 @@
 //
 //   bench_demo_data --benchmark_filter=Small      the demo host's set (scale 1), in memory
 //   bench_demo_data --benchmark_filter=Million    1,000,000 tickets into a temporary file
+#include "BenchMain.h"
 #include "db/Connection.h"
 #include "db/DemoData.h"
 #include "db/Error.h"
@@ -167,18 +168,5 @@ BENCHMARK(BM_DemoMillionTicketsFile)->Unit(benchmark::kSecond)->Iterations(1)->U
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    try {
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const Error& e) {
-        std::fprintf(stderr, "%s\n", qPrintable(e.description()));
-        return 1;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return zqvr::bench::runBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -5,6 +5,7 @@
 //
 //   bench_floor_plan                  every case
 //   bench_floor_plan --benchmark_filter=Load
+#include "BenchMain.h"
 #include "db/Connection.h"
 #include "db/Schema.h"
 #include "salons/DocXml.h"
@@ -114,10 +115,5 @@ BENCHMARK(BM_SavePlanBareSql)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zqvr::bench::runBenchmarks<QApplication>(argc, argv);
 }

@@ -7,6 +7,7 @@
 //   rss_MB   growth of the resident set (VmRSS) during the process's first
 //            fill of that kind; later fills reuse freed memory, so run one
 //            benchmark per process (--benchmark_filter) to read it
+#include "BenchMain.h"
 #include "controls/Grid.h"
 
 #include <QApplication>
@@ -178,13 +179,5 @@ BENCHMARK(BM_StandardItemModelFill)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecon
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zqvr::bench::runBenchmarks<QApplication>(argc, argv);
 }

@@ -9,6 +9,7 @@
 //   BareInserts  the same rows put into a temporary table by a plain loop of
 //            INSERT statements in one transaction (what Fill must stay near)
 // Counters: rows/s, and pages/s for the render.
+#include "BenchMain.h"
 #include "controls/Grid.h"
 #include "db/Connection.h"
 #include "reports/CRPrintGrid.h"
@@ -200,12 +201,5 @@ BENCHMARK(BM_Whole)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    g_fixture.reset();
-    return 0;
+    return zqvr::bench::runBenchmarks<QApplication>(argc, argv, [] { g_fixture.reset(); });
 }

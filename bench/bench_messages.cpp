@@ -6,6 +6,7 @@
 //   OneChange      one change with every statement (history row with the
 //                  values before, pictures, message, reload marks) next to the
 //                  bare INSERT + UPDATE of the same rows in one transaction
+#include "BenchMain.h"
 #include "controls/Grid.h"
 #include "db/Connection.h"
 #include "db/Schema.h"
@@ -177,9 +178,5 @@ BENCHMARK(OneChangeBareSql)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zqvr::bench::runBenchmarks<QApplication>(argc, argv);
 }

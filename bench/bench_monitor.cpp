@@ -14,6 +14,7 @@
 //   bench_monitor --benchmark_filter=Board      the window's whole tick (figures and board)
 //   bench_monitor --benchmark_filter=CaughtUp   terminals taking the queue in order (the usual case)
 //   bench_monitor --benchmark_filter=Scattered  every pending row with its own random bits (worst case)
+#include "BenchMain.h"
 #include "db/Connection.h"
 #include "db/DemoData.h"
 #include "db/Error.h"
@@ -305,18 +306,5 @@ BENCHMARK(BM_MonitorRefreshScattered)->Unit(benchmark::kMillisecond)->MinTime(2.
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    try {
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const Error& e) {
-        std::fprintf(stderr, "%s\n", qPrintable(e.description()));
-        return 1;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return zqvr::bench::runBenchmarks<QApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // window and loading a full scope next to the scope's SELECT alone, and
 // saving a full scope next to the same DELETE and INSERTs run in one
 // transaction without the window. The ratio is the figure that matters.
+#include "BenchMain.h"
 #include "db/Connection.h"
 #include "db/DemoData.h"
 #include "db/Schema.h"
@@ -113,11 +114,5 @@ BENCHMARK(BM_BareDeleteAndInsertsOfScope)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zqvr::bench::runBenchmarks<QApplication>(argc, argv);
 }

@@ -7,6 +7,7 @@
 //   bench_ticket_viewer                     makes the data set in a temporary file (takes a while)
 //   ZQVR_BENCH_DB=/path/tickets.db bench_ticket_viewer
 //                                            reuses (or makes once) that file
+#include "BenchMain.h"
 #include "tickets/TicketStatements.h"
 #include "tickets/TicketStore.h"
 #include "tickets/frmVisorTickets.h"
@@ -122,6 +123,20 @@ public:
     frame::MsgResult show(const frame::Message& m) override { return m.defaultButton; }
 };
 
+// The viewer shown with the busiest day's warehouse, till, cashier and date typed in.
+void showOnBusiestDay(tickets::frmVisorTickets& form, const Env& e)
+{
+    form.showForm(0);
+    auto* almacen = form.findChild<controls::ctlAlmacen*>(QStringLiteral("txtAlmacen"));
+    almacen->setCodigo(e.busiest.almacen);
+    almacen->Cargar();
+    form.findChild<controls::ctlTextBox*>(QStringLiteral("txtCaja"))->setText(QString::number(e.busiest.caja));
+    auto* usuario = form.findChild<controls::ctlUsuario*>(QStringLiteral("txtUsuario"));
+    usuario->setCodigo(e.busiest.cajero);
+    usuario->Cargar();
+    form.findChild<controls::ctlMaskEdBox*>(QStringLiteral("txtFecha"))->setFecha(e.busiest.fecha);
+}
+
 void BM_TicketList_Bare(benchmark::State& state)
 {
     const QString sql = tickets::sql::ticketList(env().conn->dialect(), env().busiest);
@@ -145,15 +160,7 @@ void BM_TicketList_Viewer(benchmark::State& state)
     Env& e = env();
     frame::Services::setMessages(std::make_shared<SilentMessages>());
     tickets::frmVisorTickets form;
-    form.showForm(0);
-    auto* almacen = form.findChild<controls::ctlAlmacen*>(QStringLiteral("txtAlmacen"));
-    almacen->setCodigo(e.busiest.almacen);
-    almacen->Cargar();
-    form.findChild<controls::ctlTextBox*>(QStringLiteral("txtCaja"))->setText(QString::number(e.busiest.caja));
-    auto* usuario = form.findChild<controls::ctlUsuario*>(QStringLiteral("txtUsuario"));
-    usuario->setCodigo(e.busiest.cajero);
-    usuario->Cargar();
-    form.findChild<controls::ctlMaskEdBox*>(QStringLiteral("txtFecha"))->setFecha(e.busiest.fecha);
+    showOnBusiestDay(form, e);
     auto* articulo = form.findChild<controls::ctlArticulo*>(QStringLiteral("txtArticulo"));
     auto* grid = form.findChild<controls::Grid*>(QStringLiteral("vsCab"));
     for (auto _ : state) {
@@ -189,15 +196,7 @@ void BM_TicketLines_Viewer(benchmark::State& state)
     Env& e = env();
     frame::Services::setMessages(std::make_shared<SilentMessages>());
     tickets::frmVisorTickets form;
-    form.showForm(0);
-    auto* almacen = form.findChild<controls::ctlAlmacen*>(QStringLiteral("txtAlmacen"));
-    almacen->setCodigo(e.busiest.almacen);
-    almacen->Cargar();
-    form.findChild<controls::ctlTextBox*>(QStringLiteral("txtCaja"))->setText(QString::number(e.busiest.caja));
-    auto* usuario = form.findChild<controls::ctlUsuario*>(QStringLiteral("txtUsuario"));
-    usuario->setCodigo(e.busiest.cajero);
-    usuario->Cargar();
-    form.findChild<controls::ctlMaskEdBox*>(QStringLiteral("txtFecha"))->setFecha(e.busiest.fecha);
+    showOnBusiestDay(form, e);
     QTest::keyClick(form.findChild<controls::ctlArticulo*>(QStringLiteral("txtArticulo"))->codeField(), Qt::Key_Return);
     auto* primero = form.findChild<QPushButton*>(QStringLiteral("cmdPrimero"));
     auto* lineas = form.findChild<controls::Grid*>(QStringLiteral("vsLineas"));
@@ -216,11 +215,5 @@ BENCHMARK(BM_TicketLines_Viewer)->Unit(benchmark::kMicrosecond)->MinTime(1.0)->U
 int main(int argc, char** argv)
 {
     // The demo data draws pictures and the viewer is a real window.
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zqvr::bench::runBenchmarks<QApplication>(argc, argv);
 }

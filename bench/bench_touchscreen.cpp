@@ -3,6 +3,7 @@
 // group (its keys loaded and drawn) and moving a key, each next to the bare
 // SQL the step runs on the same connection (the figure that matters is the
 // ratio).
+#include "BenchMain.h"
 #include "db/Connection.h"
 #include "db/Schema.h"
 #include "frame/HostContext.h"
@@ -203,11 +204,5 @@ BENCHMARK(BM_MoveKey_BareSql)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zqvr::bench::runBenchmarks<QApplication>(argc, argv);
 }

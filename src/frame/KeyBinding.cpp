@@ -30,6 +30,12 @@ QAction* addControlKey(QWidget* control, const QKeySequence& key, std::function<
     return addKey(control, key, std::move(run), Qt::WidgetShortcut);
 }
 
+void bindAcceptCancelKeys(QWidget* window, QAbstractButton* aceptar, QAbstractButton* cancelar)
+{
+    bindKey(window, Qt::Key_F9, aceptar);
+    bindKey(window, Qt::Key_F12, cancelar);
+}
+
 QAction* bindKey(QWidget* window, const QKeySequence& key, QAbstractButton* button)
 {
     QPointer<QAbstractButton> target(button);

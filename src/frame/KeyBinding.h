@@ -14,9 +14,10 @@
 #include <functional>
 #include <QKeySequence>
 #include <QString>
+#include <QWidget>
 
 class QAbstractButton;
-class QWidget;
+
 
 namespace zqvr::frame {
 
@@ -30,6 +31,9 @@ ZQVR_FRAME_EXPORT QAction* addControlKey(QWidget* control, const QKeySequence& k
 // the button first, so a field or picker still being typed in takes its value,
 // as it does when the button is clicked; the button's own handler reports failures.
 ZQVR_FRAME_EXPORT QAction* bindKey(QWidget* window, const QKeySequence& key, QAbstractButton* button);
+
+// The keys of every maintenance window: F9 presses Aceptar and F12 Cancelar (as bindKey above).
+ZQVR_FRAME_EXPORT void bindAcceptCancelKeys(QWidget* window, QAbstractButton* aceptar, QAbstractButton* cancelar);
 
 // The key runs a member handler of the window, inside the error report
 // (caption "Error en Form_KeyDown" unless another is given).

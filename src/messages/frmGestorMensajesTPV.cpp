@@ -254,6 +254,17 @@ void frmGestorMensajesTPV::cmdAgregar_Click()
     });
 }
 
+// The data window on a stored message, shown modally.
+void frmGestorMensajesTPV::mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura)
+{
+    editor.setNumero(k.numero);
+    editor.setOrigen(k.origen);
+    editor.setUsuario(m_usuario);
+    editor.setSoloLectura(soloLectura);
+    editor.Form_Load();
+    frame::runModal(editor);
+}
+
 void frmGestorMensajesTPV::cmdModificar_Click()
 {
     informando(kForm + QStringLiteral("cmdModificar_Click"), [&] {
@@ -261,12 +272,7 @@ void frmGestorMensajesTPV::cmdModificar_Click()
         if (!k || !existeOAvisa(*k))
             return;
         frmGestorMensajesTPV_Datos editor(this);
-        editor.setNumero(k->numero);
-        editor.setOrigen(k->origen);
-        editor.setUsuario(m_usuario);
-        editor.setSoloLectura(false);
-        editor.Form_Load();
-        frame::runModal(editor);
+        mostrarEditor(editor, *k, false);
         if (!editor.aceptado())
             return;
         {
@@ -329,12 +335,7 @@ void frmGestorMensajesTPV::cmdVisualizar_Click()
         if (!k || !existeOAvisa(*k))
             return;
         frmGestorMensajesTPV_Datos editor(this);
-        editor.setNumero(k->numero);
-        editor.setOrigen(k->origen);
-        editor.setUsuario(m_usuario);
-        editor.setSoloLectura(true);
-        editor.Form_Load();
-        frame::runModal(editor);
+        mostrarEditor(editor, *k, true);
     });
 }
 

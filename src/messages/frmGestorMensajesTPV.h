@@ -17,6 +17,8 @@ namespace Ui { class frmGestorMensajesTPV; }
 
 namespace zqvr::messages {
 
+class frmGestorMensajesTPV_Datos;
+
 class ZQVR_MESSAGES_EXPORT frmGestorMensajesTPV : public frame::Form {
     Q_OBJECT
     Q_PROPERTY(int Usuario READ Usuario WRITE setUsuario)
@@ -45,6 +47,7 @@ private:
     void cmdDuplicar_Click();
     void cmdEliminar_Click();
     void cmdVisualizar_Click();
+    void mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura);
     void cmdSalir_Click();
     void chkVer_Click(int index);
     void vsMensajes_RowColChange();

@@ -314,8 +314,7 @@ QWidget* frmParametros::buildLogotipoTab()
 void frmParametros::bindKeys()
 {
     // F9 saves and F12 leaves while their buttons are enabled.
-    frame::bindKey(this, Qt::Key_F9, cmdAceptar);
-    frame::bindKey(this, Qt::Key_F12, cmdCancelar);
+    frame::bindAcceptCancelKeys(this, cmdAceptar, cmdCancelar);
 }
 
 bool frmParametros::eventFilter(QObject* watched, QEvent* event)

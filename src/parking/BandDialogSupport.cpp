@@ -2,12 +2,10 @@
 
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
-#include "frame/KeyBinding.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 
@@ -32,12 +30,6 @@ bool warehouseTyped(controls::ctlAlmacen& picker)
     picker.setText(picker.text());
     picker.Cargar();
     return picker.EsValido() && picker.Codigo() != 0;
-}
-
-void bindAcceptCancelKeys(QDialog& dialog, QAbstractButton& aceptar, QAbstractButton& cancelar)
-{
-    frame::bindKey(&dialog, Qt::Key_F9, &aceptar);
-    frame::bindKey(&dialog, Qt::Key_F12, &cancelar);
 }
 
 void refuse(QDialog& dialog, const BandProblem& problem)

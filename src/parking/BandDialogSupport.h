@@ -3,7 +3,6 @@
 // showing a refused check on its field.
 #include "parking/BandValidation.h"
 
-class QAbstractButton;
 class QDialog;
 
 namespace zqvr::controls { class ctlAlmacen; }
@@ -16,8 +15,6 @@ void prepareWarehouse(controls::ctlAlmacen& picker, qint16 almacen);
 // Takes whatever code is typed in the picker (even when its field still has
 // the focus, as after Alt+A) and looks it up; true when it names a warehouse.
 bool warehouseTyped(controls::ctlAlmacen& picker);
-// F9 presses Aceptar and F12 Cancelar, while the window has the focus.
-void bindAcceptCancelKeys(QDialog& dialog, QAbstractButton& aceptar, QAbstractButton& cancelar);
 // Shows the problem's message ("¡ Atención !") and puts the focus on its field.
 void refuse(QDialog& dialog, const BandProblem& problem);
 

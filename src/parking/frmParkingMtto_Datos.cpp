@@ -1,6 +1,7 @@
 #include "parking/frmParkingMtto_Datos.h"
 
 #include "host/Formato.h"
+#include "frame/KeyBinding.h"
 #include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "parking/BandDialogSupport.h"
@@ -16,7 +17,7 @@ frmParkingMtto_Datos::frmParkingMtto_Datos(QWidget* parent)
     ui->txtImporteInicial->setNumeric(true);
     ui->txtImporteFinal->setNumeric(true);
     ui->txtMinutos->setNumeric(true);
-    detail::bindAcceptCancelKeys(*this, *ui->cmdAceptar, *ui->cmdCancelar);
+    frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmParkingMtto_Datos::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmParkingMtto_Datos::cmdCancelar_Click);
 }

@@ -1,5 +1,6 @@
 #include "parking/frmParkingMtto_Datos_2.h"
 
+#include "frame/KeyBinding.h"
 #include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "parking/BandDialogSupport.h"
@@ -15,7 +16,7 @@ frmParkingMtto_Datos_2::frmParkingMtto_Datos_2(QWidget* parent)
     ui->txtMinutoInicial->setNumeric(true);
     ui->txtMinutoFinal->setNumeric(true);
     ui->txtPvp->setNumeric(true);
-    detail::bindAcceptCancelKeys(*this, *ui->cmdAceptar, *ui->cmdCancelar);
+    frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmParkingMtto_Datos_2::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmParkingMtto_Datos_2::cmdCancelar_Click);
 }

@@ -43,9 +43,7 @@ frmCfgSalonElementos::frmCfgSalonElementos(QWidget* parent)
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdAceptar_Click,
                 QStringLiteral("frmCfgSalonElementos:cmdAceptar_Click"));
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdCancelar_Click);
-    // F9 accepts and F12 cancels, as on the other maintenance windows.
-    frame::bindKey(this, Qt::Key_F9, ui->cmdAceptar);
-    frame::bindKey(this, Qt::Key_F12, ui->cmdCancelar);
+    frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
     // Enter in the label field applies it.
     frame::wire(ui->txtRenombrar, &controls::ctlTextBox::KeyPress, this, &frmCfgSalonElementos::txtRenombrar_KeyPress);
 }

@@ -20,9 +20,7 @@ frmCfgSalones_Datos::frmCfgSalones_Datos(QWidget* parent)
     ui->txtCodigo->setMaxLength(6);
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalones_Datos::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalones_Datos::cmdCancelar_Click);
-    // F9 accepts and F12 cancels, as on every maintenance window.
-    frame::bindKey(this, Qt::Key_F9, ui->cmdAceptar);
-    frame::bindKey(this, Qt::Key_F12, ui->cmdCancelar);
+    frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
 }
 
 frmCfgSalones_Datos::~frmCfgSalones_Datos() = default;

@@ -63,8 +63,7 @@ frmTPVs::frmTPVs(QWidget* parent)
     wire(cmdUltimo, &QPushButton::clicked, this, &frmTPVs::cmdUltimo_Click);
 
     using frame::bindKey;
-    bindKey(this, Qt::Key_F9, cmdAceptar);
-    bindKey(this, Qt::Key_F12, cmdCancelar);
+    bindAcceptCancelKeys(this, cmdAceptar, cmdCancelar);
     bindKey(this, Qt::ALT | Qt::Key_Up, cmdPrimero);
     bindKey(this, Qt::ALT | Qt::Key_Left, cmdAnterior);
     bindKey(this, Qt::ALT | Qt::Key_Right, cmdSiguiente);

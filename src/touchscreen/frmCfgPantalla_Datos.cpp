@@ -40,9 +40,7 @@ frmCfgPantalla_Datos::frmCfgPantalla_Datos(QWidget* parent)
     ui->cboTipoPantalla->installEventFilter(new EnterMovesOn(ui->cboTipoPantalla));
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgPantalla_Datos::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgPantalla_Datos::cmdCancelar_Click);
-    // F9 accepts and F12 cancels, as on every maintenance window.
-    frame::bindKey(this, Qt::Key_F9, ui->cmdAceptar);
-    frame::bindKey(this, Qt::Key_F12, ui->cmdCancelar);
+    frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
 }
 
 frmCfgPantalla_Datos::~frmCfgPantalla_Datos() = default;
