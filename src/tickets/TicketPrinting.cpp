@@ -32,11 +32,16 @@ ReceiptData TicketPrinting::receiptData(db::Connection& conn, const TicketToPrin
     return d;
 }
 
+TicketPrinting::Path TicketPrinting::pathFor(db::Connection& conn, const TicketKey& key)
+{
+    return TicketStore(conn).textReceipt(key.empresa, key.almacen) ? Path::TextReceipt : Path::TicketModel;
+}
+
 TicketPrinting::Path TicketPrinting::print(db::Connection& conn, host::Empresa& empresa, const TicketToPrint& t,
-                                           const PrintTarget& to)
+                                           const PrintTarget& to, std::optional<Path> path)
 {
     return reraiseAs(QStringLiteral("Visor Tickets::Imprimir"), [&] {
-        if (!TicketStore(conn).textReceipt(t.key.empresa, t.key.almacen)) {
+        if ((path ? *path : pathFor(conn, t.key)) == Path::TicketModel) {
             host::TicketPrintRequest r;
             r.almacen = t.key.almacen;
             r.caja = t.key.caja;

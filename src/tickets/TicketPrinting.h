@@ -8,6 +8,8 @@
 
 #include "host/TextPrinter.h"
 
+#include <optional>
+
 namespace zqvr::db { class Connection; }
 namespace zqvr::host { class Empresa; }
 
@@ -35,9 +37,12 @@ public:
 
     // The receipt's content: the ticket plus the header, footer and card name read from the database.
     static ReceiptData receiptData(db::Connection& conn, const TicketToPrint& t);
-    // Prints the ticket the way code 75 says and tells which way it went.
+    // The way code 75 of the ticket's warehouse says it is printed.
+    static Path pathFor(db::Connection& conn, const TicketKey& key);
+    // Prints the ticket the given way (by default the way code 75 says) and tells which way it went.
     // Throws Error with the source "Visor Tickets::Imprimir".
-    static Path print(db::Connection& conn, host::Empresa& empresa, const TicketToPrint& t, const PrintTarget& to);
+    static Path print(db::Connection& conn, host::Empresa& empresa, const TicketToPrint& t, const PrintTarget& to,
+                      std::optional<Path> path = std::nullopt);
 };
 
 } // namespace zqvr::tickets

@@ -513,8 +513,8 @@ void frmVisorTickets::cmdImprimir_Click()
     auto& conn = frame::conn();
     auto& emp = frame::empresa();
     const TicketKey key = claveSeleccionada();
-    const bool texto = TicketStore(conn).textReceipt(key.empresa, key.almacen);
-    const auto destino = elegirDestino(this, texto);
+    const TicketPrinting::Path path = TicketPrinting::pathFor(conn, key);
+    const auto destino = elegirDestino(this, path == TicketPrinting::Path::TextReceipt);
     if (!destino)
         return;
     frame::OperationNotice notice;
@@ -526,7 +526,7 @@ void frmVisorTickets::cmdImprimir_Click()
     t.cajero = m_listed.cajero;
     t.nombreCajero = m_listed.nombreCajero;
     t.lines = m_lines;
-    TicketPrinting::print(conn, emp, t, *destino);
+    TicketPrinting::print(conn, emp, t, *destino, path);
 }
 
 void frmVisorTickets::cmdCerrar_Click() { close(); }

@@ -45,12 +45,7 @@ std::vector<QuickCode> listingRows(db::Connection& conn, qint16 empresaArticulos
         std::vector<QuickCode> out;
         db::RecordSet rs = conn.query(listingStatement(empresaArticulos, p));
         while (!rs.eof()) {
-            QuickCode q;
-            q.codigo = rs[QStringLiteral("Cod_Rapido")].toString();
-            q.articulo = rs[QStringLiteral("Cod_Articulo")].toInt();
-            q.descripcion = rs[QStringLiteral("Descripcion")].toString();
-            q.unidades = rs[QStringLiteral("Unidades")].toDouble();
-            out.push_back(std::move(q));
+            out.push_back(quickCodeFromRow(rs));
             rs.moveNext();
         }
         return out;

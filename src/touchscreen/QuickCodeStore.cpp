@@ -9,6 +9,16 @@
 
 namespace zqvr::touchscreen {
 
+QuickCode quickCodeFromRow(const db::RecordSet& rs)
+{
+    QuickCode q;
+    q.codigo = rs[QStringLiteral("Cod_Rapido")].toString();
+    q.articulo = rs[QStringLiteral("Cod_Articulo")].toInt();
+    q.descripcion = rs[QStringLiteral("Descripcion")].toString();
+    q.unidades = rs[QStringLiteral("Unidades")].toDouble();
+    return q;
+}
+
 using db::sqlInt;
 using db::sqlNumber;
 using db::sqlText;
@@ -64,12 +74,7 @@ std::vector<QuickCode> QuickCodeStore::Cargar(qint16 almacen) const
             sqlInt(m_empresa) + QStringLiteral(" AND a.Cod_Almacen =") + sqlInt(almacen) +
             QStringLiteral(" ORDER BY a.Cod_Rapido"));
         while (!rs.eof()) {
-            QuickCode q;
-            q.codigo = rs[QStringLiteral("Cod_Rapido")].toString();
-            q.articulo = rs[QStringLiteral("Cod_Articulo")].toInt();
-            q.descripcion = rs[QStringLiteral("Descripcion")].toString();
-            q.unidades = rs[QStringLiteral("Unidades")].toDouble();
-            out.push_back(std::move(q));
+            out.push_back(quickCodeFromRow(rs));
             rs.moveNext();
         }
         return out;

@@ -18,7 +18,10 @@
 #include <optional>
 #include <vector>
 
-namespace zqvr::db { class Connection; }
+namespace zqvr::db {
+class Connection;
+class RecordSet;
+} // namespace zqvr::db
 
 namespace zqvr::touchscreen {
 
@@ -28,6 +31,8 @@ struct ZQVR_TOUCHSCREEN_EXPORT QuickCode {
     QString descripcion;
     double unidades = 0;
 };
+// The quick code of the record set's current row (Cod_Rapido, Cod_Articulo, Descripcion, Unidades).
+ZQVR_TOUCHSCREEN_EXPORT QuickCode quickCodeFromRow(const db::RecordSet& rs);
 
 // What is wrong with an entry line, and the field to put the focus in.
 struct ZQVR_TOUCHSCREEN_EXPORT EntryProblem {
