@@ -21,12 +21,9 @@ const QString kSource = QStringLiteral("ReceiptTicketPrinter::print");
 QString parameterLines(const QMap<int, QString>& values, int first, int last)
 {
     QStringList out;
-    for (int code = first; code <= last; ++code) {
-        const QString v = values.value(code);
-        if (v.isEmpty())
-            continue;
-        out << (v.trimmed() == QLatin1String("-") ? QString() : quitarEtiquetas(v).trimmed());
-    }
+    for (int code = first; code <= last; ++code)
+        if (const std::optional<QString> text = parameterText(values.value(code)))
+            out << *text;
     return out.join(QLatin1Char('\n'));
 }
 

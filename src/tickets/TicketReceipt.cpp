@@ -30,15 +30,22 @@ QString quitarEtiquetas(const QString& value)
     return t;
 }
 
-void addParameterLine(QStringList& out, const QString& value)
+std::optional<QString> parameterText(const QString& value)
 {
     if (value.isEmpty())
+        return std::nullopt;
+    if (value.trimmed() == QLatin1String("-"))
+        return QString();
+    return quitarEtiquetas(value).trimmed();
+}
+
+void addParameterLine(QStringList& out, const QString& value)
+{
+    const std::optional<QString> text = parameterText(value);
+    if (!text)
         return;
-    if (value.trimmed() == QLatin1String("-")) {
-        out << QString();
-        return;
-    }
-    out << Formato::Alinear(1, quitarEtiquetas(value).trimmed(), ReceiptWidth);
+    // "-" is an empty line; any other value is centred (an empty one as blanks).
+    out << (value.trimmed() == QLatin1String("-") ? QString() : Formato::Alinear(1, *text, ReceiptWidth));
 }
 
 double importeLinea(const ReceiptLine& l) { return Redondear(l.cantidad * l.pvp * (1.0 - l.dto / 100.0), 2); }

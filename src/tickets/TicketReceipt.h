@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace zqvr::tickets {
 
@@ -42,6 +43,9 @@ struct ZQVR_TICKETS_EXPORT ReceiptData {
 
 // The value with the printer tags <S> <N> <R> <1> <2> <JR> <JC> <JD> removed.
 ZQVR_TICKETS_EXPORT QString quitarEtiquetas(const QString& value);
+// A header or footer value as text: none for "", an empty text for "-",
+// else the value without tags and surrounding blanks.
+ZQVR_TICKETS_EXPORT std::optional<QString> parameterText(const QString& value);
 // A header or footer value as printed: nothing for "", an empty line for
 // "-", else the text without tags centred in 70 columns.
 ZQVR_TICKETS_EXPORT void addParameterLine(QStringList& out, const QString& value);
