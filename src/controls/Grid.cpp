@@ -2,6 +2,7 @@
 
 #include "controls/GridModel.h"
 #include "controls/KeyCodes.h"
+#include "controls/Visibility.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -573,7 +574,7 @@ void Grid::setAccessLevel(int level)
 {
     m_accessLevel = level;
     if (level == 0) {
-        setVisible(true);
+        showForLevelZero(this);
     } else if (level == 1) {
         setEditTriggers(QAbstractItemView::NoEditTriggers);
         QPalette p = palette();

@@ -1,6 +1,7 @@
 #include "controls/ctlCodePicker.h"
 
 #include "controls/ControlArray.h"
+#include "controls/Visibility.h"
 #include "controls/ctlSearchDialog.h"
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
@@ -211,6 +212,8 @@ void ctlCodePicker::setText(const QString& text)
 
 void ctlCodePicker::setHabilitado(bool on)
 {
+    // The user's access level is a ceiling: the screen's own rules cannot unlock it.
+    on = on && m_accessLevel != 1 && m_accessLevel != 2;
     m_code->setHabilitado(on);
     m_button->setEnabled(on);
 }
@@ -221,7 +224,7 @@ void ctlCodePicker::setAccessLevel(int level)
 {
     m_accessLevel = level;
     if (level == 0)
-        setVisible(true);
+        showForLevelZero(this);
     else if (level == 1)
         setHabilitado(false);
     else if (level == 2)

@@ -1,6 +1,7 @@
 #include "controls/ctlTextBox.h"
 
 #include "controls/KeyCodes.h"
+#include "controls/Visibility.h"
 #include "host/Formato.h"
 #include "host/Teclado.h"
 
@@ -34,6 +35,8 @@ double ctlTextBox::Valor() const { return host::Formato::LeerNumero(text()); }
 
 void ctlTextBox::setHabilitado(bool on)
 {
+    // The user's access level is a ceiling: the screen's own rules cannot unlock it.
+    on = on && m_accessLevel != 1 && m_accessLevel != 2;
     setReadOnly(!on);
     // A locked field looks locked: the window's colour behind its text.
     QPalette p = palette();
@@ -46,7 +49,7 @@ void ctlTextBox::setAccessLevel(int level)
 {
     m_accessLevel = level;
     if (level == 0)
-        setVisible(true);
+        showForLevelZero(this);
     else if (level == 1)
         setHabilitado(false);
     else if (level == 2)

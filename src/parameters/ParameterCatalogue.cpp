@@ -1,6 +1,7 @@
 #include "parameters/ParameterCatalogue.h"
 
 #include <QHash>
+#include <iterator>
 
 namespace zqvr::parameters {
 
@@ -77,7 +78,7 @@ const std::vector<CatalogueEntry> kCatalogue = {
     {76, "chkContTicketsCredito", -1, Check, "Contabilizar Tickets de Crédito", Comp1},
     {78, "chkParam", 12, Check, "Sumar Igic en Ticket", Comp1},
     {79, "chkPManualesCierre", -1, Check, "Imprimir Pvp Manuales en Cierre", Comp1},
-    {80, "txtClave", -1, Text, "Código Master:", P1},
+    {80, "txtClave", -1, Text, "Código Master:", P1, "", "", 0, Secret},
     {81, "lstClave", 0, ClaveEntry, "Anular Línea", Claves, kClave},
     {82, "lstClave", 1, ClaveEntry, "Devoluciones", Claves, kClave},
     {83, "lstClave", 2, ClaveEntry, "Consulta Artículos", Claves, kClave},
@@ -186,7 +187,7 @@ const std::vector<CatalogueEntry> kCatalogue = {
     {376, "cboServidorImagen", -1, ComboIndex, "Servidor Imágenes:", P2, "", "Local|Remoto"},
     {377, "txtRutaImagen", -1, Text, "Ruta Imagen:", P2},
     {378, "txtUsuarioFTP", -1, Text, "Usuario FTP:", P2},
-    {379, "txtPasswordFTP", -1, Text, "Contraseña FTP:", P2, "", "", 0, Masked},
+    {379, "txtPasswordFTP", -1, Text, "Contraseña FTP:", P2, "", "", 0, Masked | Secret},
     {380, "txtClienteDefecto", -1, Picker, "Cliente por Defecto:", P1, "", "ctlCliente"},
     {381, "chkClaveCodigo", -1, Check, "Código de Usuario = Contraseña", Claves},
     {382, "txtFondoCaja", -1, Number, "Fondo de Caja:", P1},
@@ -219,7 +220,7 @@ const std::vector<CatalogueEntry> kCatalogue = {
     {411, "txtArticulosArqueo", -1, Text, "Artículos Arqueo:", P2},
     {412, "chkPaqueteReservas", -1, Check, "Requerir Código de Paquete en Reservas", Comp1},
     {413, "chkSegundaCopiaPProv", -1, Check, "Segunda Copia en Pago Proveedores", Comp2},
-    {414, "txtClaveFraTickets", -1, Text, "Clave Fra Tickets:", Claves},
+    {414, "txtClaveFraTickets", -1, Text, "Clave Fra Tickets:", Claves, "", "", 0, Secret},
     {415, "txtUmbralArqueo", -1, Number, "Umbral Arqueo:", P1},
     {416, "chkPermitirDtosPromo", -1, Check, "Permitir Dtos. en Artículos en Promoción (Fenvary)", Comp2},
     {417, "chkPedirAgenteCierre", -1, Check, "Pedir Agente en Arqueo Manual (Fenvary)", Comp2},
@@ -297,7 +298,7 @@ const std::vector<CatalogueEntry> kCatalogue = {
     {497, "chkPrecioImporte", -1, Check, "KolvaneTAC - Agregar importe en columna Pvp", Comp3},
     {498, "txtLoyalGuru", 0, Number, "ID EAN Cupón:", Tab::Vinculos, kLoyal},
     {499, "txtLoyalGuru", 1, Text, "Api Key:", Tab::Vinculos, kLoyal},
-    {500, "txtLoyalGuru", 2, Text, "Api Secret:", Tab::Vinculos, kLoyal, "", 0, Masked},
+    {500, "txtLoyalGuru", 2, Text, "Api Secret:", Tab::Vinculos, kLoyal, "", 0, Masked | Secret},
     {501, "txtLoyalGuru", 3, Number, "Cant. Cupones:", Tab::Vinculos, kLoyal},
     {502, "txtLoyalGuru", 4, Number, "ID EAN Cliente:", Tab::Vinculos, kLoyal},
     {503, "txtLoyalGuru", 5, Number, "Cant. Mensaje:", Tab::Vinculos, kLoyal},
@@ -337,7 +338,7 @@ const std::vector<CatalogueEntry> kCatalogue = {
     {549, "chkUnirTicketRegaloACompra", -1, Check, "Unir Ticket de Regalo al Ticket de Compra", Comp3},
     {550, "txtGeltCash", 0, Text, "ID App:", Tab::GeltCash, kGelt},
     {551, "txtGeltCash", 1, Text, "Usuario:", Tab::GeltCash, kGelt},
-    {552, "txtGeltCash", 2, Text, "Contraseña:", Tab::GeltCash, kGelt, "", 0, Masked},
+    {552, "txtGeltCash", 2, Text, "Contraseña:", Tab::GeltCash, kGelt, "", 0, Masked | Secret},
     {553, "chkGeltCash", 0, PlainCheck, "Imprimir ticket para cliente", Tab::GeltCash, kGelt},
     {554, "chkGeltCash", 1, PlainCheck, "Imprimir ticket para establecimiento", Tab::GeltCash, kGelt},
     {555, "chkParametro", 7, Check, "Recarga Móvil / Contenidos dígitales permitir cobro con tarjeta", Comp2},
@@ -370,6 +371,26 @@ bool isDroppedCode(int code)
     default:
         return false;
     }
+}
+
+QString fieldCaption(const CatalogueEntry& entry)
+{
+    auto trimmed = [](QString c) {
+        c = c.trimmed();
+        if (c.endsWith(QLatin1Char(':')))
+            c.chop(1);
+        return c.trimmed();
+    };
+    QString caption = trimmed(entry.captionText());
+    if (caption.isEmpty() && entry.has(SameRow)) {
+        // The field shares the row of the entry before it in the table.
+        for (auto it = kCatalogue.begin(); it != kCatalogue.end(); ++it)
+            if (it->code == entry.code && it != kCatalogue.begin())
+                caption = trimmed(std::prev(it)->captionText());
+    }
+    if (caption.isEmpty())
+        caption = trimmed(entry.frameText());
+    return caption.isEmpty() ? entry.controlName() : caption;
 }
 
 QString tabCaption(Tab tab)

@@ -39,6 +39,7 @@ enum Flag : unsigned {
     ZeroIsSecond = 1u << 2, // a stored 0 chooses the second entry
     ZeroShowsOne = 1u << 3, // a stored 0 shows "1"
     AlsoSets540 = 1u << 4,  // loading this code also sets cboConfirmarCopias (code 540)
+    Secret = 1u << 5,       // a password: never shown in a message
 };
 
 enum class Tab {
@@ -86,6 +87,10 @@ ZQVR_PARAMETERS_EXPORT const CatalogueEntry* findEntry(int code);
 // Codes recognised on load and not written back.
 ZQVR_PARAMETERS_EXPORT bool isDroppedCode(int code);
 ZQVR_PARAMETERS_EXPORT QString tabCaption(Tab tab);
+// The name a message gives the field of an entry: its caption, or for a
+// field without a label of its own the caption of the row it sits on, its
+// frame, or at last its control name.
+ZQVR_PARAMETERS_EXPORT QString fieldCaption(const CatalogueEntry& entry);
 
 // The operations a key can run (cboOperacion): name and operation code.
 ZQVR_PARAMETERS_EXPORT const QList<ListEntry>& operationEntries();

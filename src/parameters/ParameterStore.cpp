@@ -4,6 +4,8 @@
 #include "db/SqlLiteral.h"
 #include "parameters/BitSets.h"
 
+#include <algorithm>
+
 namespace zqvr::parameters {
 
 using db::sqlInt;
@@ -46,7 +48,7 @@ QString ParameterStore::deleteScope(int almacen, int tpv) const
            QStringLiteral(" AND Cod_Almacen =") + sqlInt(almacen) + QStringLiteral(" AND Cod_Tpv =") + sqlInt(tpv);
 }
 
-QStringList ParameterStore::saveStatements(int almacen, int tpv, const ScopeValues& values) const
+QStringList ParameterStore::saveStatements(int almacen, int tpv, const ScopeValues& values, QStringList* shown) const
 {
     const ScopeText s = scopeText(tpv);
     const QString head = QStringLiteral("INSERT INTO ") + s.table + QStringLiteral(" (Cod_Empresa, Cod_Almacen, Codigo, ") +
@@ -60,14 +62,26 @@ QStringList ParameterStore::saveStatements(int almacen, int tpv, const ScopeValu
     };
 
     QStringList out;
+    if (shown)
+        shown->clear();
+    // Keeps the shown list beside the statements: the same text, but a
+    // password replaced by the mask.
+    auto keep = [&](qsizetype from, const CatalogueEntry& e) {
+        if (!shown)
+            return;
+        for (qsizetype i = from; i < out.size(); ++i)
+            *shown << (e.has(Secret) && !values.value(e.code).text.isEmpty() ? setting(e.code, kSecretMask) : out[i]);
+    };
     out << deleteScope(almacen, tpv);
     for (const OperationKey& k : values.keys)
         out << head + QStringLiteral(" Valor, Visible, Posicion, Color) VALUES (") + prefix(k.operation) +
                    sqlText(QString::number(k.key)) + QStringLiteral(", ") + sqlInt(k.visible ? 1 : 0) +
                    QStringLiteral(", ") + sqlInt(k.position) + QStringLiteral(", ") + sqlInt(k.color) +
                    QLatin1Char(')');
+    keep(0, CatalogueEntry{});
 
     for (const CatalogueEntry& e : catalogue()) {
+        const qsizetype first = out.size();
         const SettingValue& v = values.value(e.code);
         const QList<ListEntry>& list = values.entries(e.code);
         switch (e.kind) {
@@ -135,7 +149,26 @@ QStringList ParameterStore::saveStatements(int almacen, int tpv, const ScopeValu
             break;
         }
         }
+        keep(first, e);
     }
+    return out;
+}
+
+QStringList ParameterStore::depurarStatements(bool oficinaCentral) const
+{
+    // Only the company being saved: the other companies' terminals are
+    // another office's business, and their rows must survive this save.
+    QStringList out;
+    if (!oficinaCentral)
+        out << QStringLiteral("DELETE FROM TPV_Parametros ") + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_company) +
+                   QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM Tpvs") +
+                   QStringLiteral(" WHERE Tpvs.Empresa = TPV_Parametros.Cod_Empresa") +
+                   QStringLiteral("   AND Tpvs.Almacen = TPV_Parametros.Cod_Almacen)");
+    out << QStringLiteral("DELETE FROM TPV_Parametros_Ex ") + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_company) +
+               QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM Tpvs") +
+               QStringLiteral(" WHERE Tpvs.Empresa = TPV_Parametros_Ex.Cod_Empresa") +
+               QStringLiteral("   AND Tpvs.Almacen = TPV_Parametros_Ex.Cod_Almacen") +
+               QStringLiteral("   AND Tpvs.Codigo = TPV_Parametros_Ex.Cod_Tpv)");
     return out;
 }
 
@@ -158,37 +191,33 @@ std::vector<ParameterRow> ParameterStore::load(int almacen, int tpv)
     return rows;
 }
 
-void ParameterStore::save(int almacen, int tpv, const ScopeValues& values)
+void ParameterStore::save(int almacen, int tpv, const ScopeValues& values, Cleanup cleanup)
 {
-    const QStringList statements = saveStatements(almacen, tpv, values);
-    QString last;
+    QStringList shown;
+    QStringList statements = saveStatements(almacen, tpv, values, &shown);
+    if (cleanup != Cleanup::None) {
+        const QStringList before = depurarStatements(cleanup == Cleanup::VanishedTerminals);
+        statements = before + statements;
+        shown = before + shown;
+    }
+    qsizetype last = 0;
     try {
         db::TransactionGuard tx(m_conn, db::TransactionGuard::Write);
-        for (const QString& sql : statements) {
-            last = sql;
-            m_conn.execute(sql);
-        }
+        for (; last < statements.size(); ++last)
+            m_conn.execute(statements[last]);
         tx.commit();
     } catch (const SaveError&) {
         throw;
     } catch (const Error& e) {
-        throw SaveError(e, last);
+        throw SaveError(e, shown.value(std::min(last, shown.size() - 1)));
     }
 }
 
 void ParameterStore::depurarTpvs(bool oficinaCentral)
 {
     db::TransactionGuard tx(m_conn, db::TransactionGuard::Write);
-    if (!oficinaCentral)
-        m_conn.execute(QStringLiteral("DELETE FROM TPV_Parametros ") +
-                       QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM Tpvs") +
-                       QStringLiteral(" WHERE Tpvs.Empresa = TPV_Parametros.Cod_Empresa") +
-                       QStringLiteral("   AND Tpvs.Almacen = TPV_Parametros.Cod_Almacen)"));
-    m_conn.execute(QStringLiteral("DELETE FROM TPV_Parametros_Ex ") +
-                   QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM Tpvs") +
-                   QStringLiteral(" WHERE Tpvs.Empresa = TPV_Parametros_Ex.Cod_Empresa") +
-                   QStringLiteral("   AND Tpvs.Almacen = TPV_Parametros_Ex.Cod_Almacen") +
-                   QStringLiteral("   AND Tpvs.Codigo = TPV_Parametros_Ex.Cod_Tpv)"));
+    for (const QString& sql : depurarStatements(oficinaCentral))
+        m_conn.execute(sql);
     tx.commit();
 }
 

@@ -15,7 +15,11 @@ namespace zqvr::db { class Connection; }
 namespace zqvr::parameters {
 
 // A failed save: the transaction was rolled back; statement() is the last
-// statement built (the one that failed).
+// statement built (the one that failed), with the passwords it carries
+// masked, as it may be shown to the user.
+// What a message shows in place of a password.
+inline const QString kSecretMask = QStringLiteral("********");
+
 class ZQVR_PARAMETERS_EXPORT SaveError : public Error {
 public:
     SaveError(const Error& cause, QString statement) : Error(cause), m_statement(std::move(statement)) {}
@@ -35,15 +39,25 @@ public:
     // Every statement of a save of the scope, in order: the delete, the
     // operation keys, then the catalogue. Throws SaveError when a numeric
     // field does not hold a number (its statement shows the text typed).
-    QStringList saveStatements(int almacen, int tpv, const ScopeValues& values) const;
+    // shown, when given, gets the same statements as they may be shown to
+    // the user: the passwords replaced by kSecretMask.
+    QStringList saveStatements(int almacen, int tpv, const ScopeValues& values, QStringList* shown = nullptr) const;
+    // The statements of the clean-up of the company's rows whose terminal
+    // (and, outside the central office, whose warehouse's terminals) are gone.
+    QStringList depurarStatements(bool oficinaCentral) const;
+
+    // What a save removes before writing the scope, in the same transaction.
+    enum class Cleanup { None, VanishedTerminals, VanishedTerminalsAndWarehouses };
 
     // The rows of a scope, in the order the database returns them.
     std::vector<ParameterRow> load(int almacen, int tpv);
-    // GuardarOpciones: replaces the scope in one transaction; throws
-    // SaveError after rolling back, leaving the scope's rows as they were.
-    void save(int almacen, int tpv, const ScopeValues& values);
-    // DepurarTpvs: removes the rows of warehouses (unless oficinaCentral)
-    // and terminals that no longer have a terminal, in one transaction.
+    // GuardarOpciones: replaces the scope in one transaction, after the
+    // clean-up asked for; throws SaveError after rolling back, leaving both
+    // tables as they were.
+    void save(int almacen, int tpv, const ScopeValues& values, Cleanup cleanup = Cleanup::None);
+    // DepurarTpvs on its own: removes the company's rows of warehouses
+    // (unless oficinaCentral) and terminals that no longer have a terminal,
+    // in one transaction.
     void depurarTpvs(bool oficinaCentral);
     // Replaces a terminal's rows with a copy of the general rows of its warehouse, in one transaction.
     void copyGeneralToTerminal(int almacen, int tpv);

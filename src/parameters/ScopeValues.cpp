@@ -1,5 +1,6 @@
 #include "parameters/ScopeValues.h"
 
+#include "host/Formato.h"
 #include "parameters/BitSets.h"
 
 #include <QRegularExpression>
@@ -47,24 +48,27 @@ QString formatNumber(double v)
 
 QString storedNumber(const QString& typed, bool* ok)
 {
-    // One decimal separator, "." or ",", is taken as the decimal point.
-    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)$)"));
+    // Typed the way every number field of the suite reads it ("1.500" is
+    // fifteen hundred, "1.234,5" and "12,5" carry a decimal comma).
     const QString t = typed.trimmed();
     if (t.isEmpty()) {
         *ok = true;
         return QStringLiteral("0");
     }
-    if (!number.match(t).hasMatch()) {
-        *ok = false;
-        return {};
-    }
-    QString dot = t;
-    dot.replace(QLatin1Char(','), QLatin1Char('.'));
-    *ok = true;
-    return formatNumber(dot.toDouble());
+    const double v = host::Formato::LeerNumero(t, ok);
+    return *ok ? formatNumber(v) : QString();
 }
 
-QString shownNumber(const QString& stored) { return formatNumber(leadingNumber(stored)); }
+QString fieldNumber(double v)
+{
+    // A decimal comma and no grouping: the field reads it back as the same
+    // number, where "123.456" would be read as a hundred and twenty-three thousand.
+    QString s = formatNumber(v);
+    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    return s;
+}
+
+QString shownNumber(const QString& stored) { return fieldNumber(leadingNumber(stored)); }
 
 ScopeValues::ScopeValues(bool esFenvary) : m_esFenvary(esFenvary)
 {
@@ -194,7 +198,7 @@ void ScopeValues::applyRow(const ParameterRow& row)
     }
     case Kind::Number: {
         const double d = leadingNumber(row.valor);
-        v.text = d == 0 && e->has(ZeroShowsOne) ? QStringLiteral("1") : formatNumber(d);
+        v.text = d == 0 && e->has(ZeroShowsOne) ? QStringLiteral("1") : fieldNumber(d);
         break;
     }
     case Kind::Text:

@@ -90,11 +90,16 @@ private:
     std::vector<int> m_scaleCodes; // codes of the scale rows read so far (load order)
 };
 
-// Numbers as the store keeps them: the text typed turned into a number and
-// back into text with "." as the decimal point. ok is false for text that is
-// not a number; an empty field is 0.
+// Numbers as the store keeps them: the text typed in a number field, read
+// as the suite's number fields read it (host::Formato::LeerNumero: "1.500"
+// is 1500, "1.234,5" is 1234.5, a lone "." before other than three digits is
+// a decimal point), written back as text with "." as the decimal point. ok is
+// false for text that is not a number; an empty field is 0.
 ZQVR_PARAMETERS_EXPORT QString storedNumber(const QString& typed, bool* ok);
-// A stored number as a numeric field shows it: its leading number (0 when none).
+// A number as a number field shows it: decimal comma, no grouping, so that
+// storedNumber reads the shown text back as the same number.
+ZQVR_PARAMETERS_EXPORT QString fieldNumber(double v);
+// A stored number as a number field shows it: its leading number (0 when none).
 ZQVR_PARAMETERS_EXPORT QString shownNumber(const QString& stored);
 // The leading number of a stored text, as the terminals read it (0 when none).
 ZQVR_PARAMETERS_EXPORT double leadingNumber(const QString& text);

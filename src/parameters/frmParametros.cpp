@@ -378,7 +378,8 @@ void frmParametros::formLoad()
         w->setVisible(byTerminal);
 
     CargarComboImpuestos();
-    security::applyAccessLevels(this);
+    // The levels stay a ceiling for the enable rules that run from here on.
+    security::applyAccessLevels(this, {cmdCancelar});
     Cargar_Opciones(almacenActual(), tpvActual());
     applyReactions();
     if (lblInfo[2])
@@ -561,19 +562,16 @@ void frmParametros::cboTpv_Click()
 
 // ---- saving ----
 
-void frmParametros::DepurarTpvs()
-{
-    frame::guarded(QStringLiteral("frmParametros:DepurarTpvs"), [] {
-        ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa())
-            .depurarTpvs(frame::empresa().variableBool(QStringLiteral("OficinaCentral")));
-    });
-}
-
 bool frmParametros::GuardarOpciones(int almacen, int tpv)
 {
     const ScopeValues values = currentValues();
+    // The clean-up goes in the save's own transaction: a save that fails
+    // must not have removed anything on its way.
+    const auto cleanup = frame::empresa().variableBool(QStringLiteral("OficinaCentral"))
+                             ? ParameterStore::Cleanup::VanishedTerminals
+                             : ParameterStore::Cleanup::VanishedTerminalsAndWarehouses;
     try {
-        ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).save(almacen, tpv, values);
+        ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).save(almacen, tpv, values, cleanup);
     } catch (const SaveError& e) {
         frame::msgBox(QStringLiteral("Ha ocurrido un error al guardar los parametros. Es posible que no haya especificado alguno."),
                       kAtencion, MsgIcon::Critical);
@@ -583,6 +581,28 @@ bool frmParametros::GuardarOpciones(int almacen, int tpv)
     *m_values = values;
     frame::msgBox(QStringLiteral("Parámetros de TPV guardados correctamente."), QStringLiteral("Drumelt"),
                   MsgIcon::Information);
+    return true;
+}
+
+bool frmParametros::numbersAreReadable(const ScopeValues& v)
+{
+    for (const CatalogueEntry& e : catalogue()) {
+        if (e.kind != Kind::Number)
+            continue;
+        bool ok = false;
+        storedNumber(v.value(e.code).text, &ok);
+        if (ok)
+            continue;
+        frame::msgAtencion(QStringLiteral("El campo \"%1\" no contiene un número válido: %2")
+                               .arg(fieldCaption(e), v.value(e.code).text.trimmed()));
+        if (QWidget* field = m_catalogue.control(e.code)) {
+            for (int t = 0; t < sstTpv->count(); ++t)
+                if (sstTpv->widget(t)->isAncestorOf(field))
+                    sstTpv->setCurrentIndex(t);
+            field->setFocus();
+        }
+        return false;
+    }
     return true;
 }
 
@@ -596,6 +616,8 @@ void frmParametros::cmdAceptar_Click()
                                    QString::number(v.keys[a].position));
                 return;
             }
+    if (!numbersAreReadable(v))
+        return;
     auto* minimo = qobject_cast<ctlTextBox*>(m_catalogue.control(541));
     bool okMin = false, okMax = false;
     const double min = storedNumber(v.value(541).text, &okMin).toDouble();
@@ -627,7 +649,6 @@ void frmParametros::cmdAceptar_Click()
     }
     {
         frame::OperationNotice notice;
-        DepurarTpvs();
         GuardarOpciones(almacen, tpv);
     }
     cboAlmacen->setFocus();

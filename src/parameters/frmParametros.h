@@ -32,9 +32,10 @@ public:
     // The procedures of the window (also used by its tests).
     void LimpiarOpciones();
     void Cargar_Opciones(int almacen, int tpv);
-    // Replaces the scope with the state of the controls; false when it failed (already reported).
+    // Removes the company's rows of vanished terminals and replaces the scope
+    // with the state of the controls, all in one transaction; false when it
+    // failed (already reported, and nothing changed).
     bool GuardarOpciones(int almacen, int tpv);
-    void DepurarTpvs();
     void CargarComboImpuestos();
 
     int almacenActual() const;
@@ -69,6 +70,8 @@ private:
     void showScales(const std::vector<ScaleRow>& rows);
     void CargarLogos();
     void applyReactions();
+    // Refuses a number field whose text is no number, naming the field; false when refused.
+    bool numbersAreReadable(const ScopeValues& v);
 
     void cboAlmacen_Click();
     void cboTpv_Click();

@@ -1,5 +1,6 @@
 #include "security/clsControlSeg.h"
 
+#include "controls/Visibility.h"
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
@@ -13,6 +14,9 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QMetaProperty>
+#include <QSet>
+
+#include <algorithm>
 
 namespace zqvr::security {
 
@@ -62,32 +66,80 @@ bool canBeLocked(const QWidget* w)
            w->metaObject()->indexOfProperty("readOnly") >= 0;
 }
 
-} // namespace
+// Keeps one control within the most restrictive level granted on it. It
+// watches the control itself, never the application: when the screen's own
+// rules enable the control or unlock it (a combo that enables a field, a
+// check box that enables another), the level is put back at once.
+class LevelCeiling : public QObject {
+public:
+    LevelCeiling(QWidget* control, int level) : QObject(control), m_control(control), m_level(level)
+    {
+        setObjectName(QStringLiteral("qt_level_ceiling"));
+        control->installEventFilter(this);
+        enforce();
+    }
 
-QString clsControlSeg::controlKey(const QWidget* control)
-{
-    const int i = arrayIndex(control);
-    return i >= 0 ? control->objectName() + QLatin1Char('!') + QString::number(i) : control->objectName();
-}
+    static void hold(QWidget* control, int level)
+    {
+        if (level != 1 && level != 2)
+            return;
+        if (auto* c = control->findChild<LevelCeiling*>(QStringLiteral("qt_level_ceiling"), Qt::FindDirectChildrenOnly)) {
+            c->m_level = std::max(c->m_level, level);
+            c->enforce();
+        } else {
+            new LevelCeiling(control, level);
+        }
+    }
 
-QHash<QString, QWidget*> clsControlSeg::windowControls(QWidget* form)
-{
-    QHash<QString, QWidget*> h;
-    for (QWidget* w : namedControls(form))
-        if (!h.contains(controlKey(w)))
-            h.insert(controlKey(w), w);
-    return h;
-}
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_control && (event->type() == QEvent::EnabledChange || event->type() == QEvent::ReadOnlyChange))
+            enforce();
+        return false;
+    }
 
-void clsControlSeg::setControlState(QWidget* control, int level)
+private:
+    void enforce()
+    {
+        if (m_enforcing)
+            return;
+        m_enforcing = true;
+        QWidget* w = m_control;
+        const bool lockable = canBeLocked(w);
+        const bool mustBeDisabled = m_level == 2 || (m_level == 1 && !lockable && !ownsAccessLevel(w));
+        // Only the control's own state counts: a control disabled because its
+        // container is follows the container, and was disabled here already.
+        const bool enabled = !w->testAttribute(Qt::WA_ForceDisabled);
+        const bool unlocked = m_level == 1 && lockable && !w->property("readOnly").toBool();
+        if ((mustBeDisabled && enabled) || unlocked) {
+            if (ownsAccessLevel(w))
+                w->setProperty("AccessLevel", m_level);
+            else if (mustBeDisabled)
+                w->setEnabled(false);
+            else
+                w->setProperty("readOnly", true);
+        }
+        m_enforcing = false;
+    }
+
+    QWidget* m_control;
+    int m_level;
+    bool m_enforcing = false;
+};
+
+// Applies a level to a control and keeps it as the control's ceiling.
+// Returns true when the level's effects were applied here, false when the
+// control took the level itself or the level means nothing.
+bool applyLevel(QWidget* control, int level)
 {
-    if (!control)
-        return;
-    if (ownsAccessLevel(control) && control->setProperty("AccessLevel", level))
-        return;
+    if (ownsAccessLevel(control) && control->setProperty("AccessLevel", level)) {
+        LevelCeiling::hold(control, level);
+        return false;
+    }
     switch (level) {
     case 0:
-        control->setVisible(true);
+        controls::showForLevelZero(control);
         break;
     case 1: {
         QPalette p = control->palette();
@@ -124,49 +176,107 @@ void clsControlSeg::setControlState(QWidget* control, int level)
         break;
     }
     default:
-        return; // other levels change nothing
+        return false; // other levels change nothing
     }
-    emit AfterSetStateControl(control, level);
+    LevelCeiling::hold(control, level);
+    return true;
+}
+
+} // namespace
+
+QString clsControlSeg::controlKey(const QWidget* control)
+{
+    const int i = arrayIndex(control);
+    return i >= 0 ? control->objectName() + QLatin1Char('!') + QString::number(i) : control->objectName();
+}
+
+QHash<QString, QWidget*> clsControlSeg::windowControls(QWidget* form)
+{
+    QHash<QString, QWidget*> h;
+    for (QWidget* w : namedControls(form))
+        if (!h.contains(controlKey(w)))
+            h.insert(controlKey(w), w);
+    return h;
+}
+
+void clsControlSeg::setControlState(QWidget* control, int level)
+{
+    if (control && applyLevel(control, level))
+        emit AfterSetStateControl(control, level);
 }
 
 void clsControlSeg::SetStateAllControl()
 {
-    frame::guarded(QString::fromLatin1(kCaption), [&] {
-        if (!m_form)
-            throw Error(91, QStringLiteral("No se ha indicado el formulario cuyos controles se protegen."));
-        if (!m_conn)
-            throw Error(91, QStringLiteral("No se ha indicado la conexión."));
-        updateCatalogue();
-        if (m_empresa && m_empresa->variableBool(QStringLiteral("NoProcesarPermisosControles")))
-            return;
-        m_controls = windowControls(m_form);
-        const QString sql =
-            QStringLiteral("SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso") +
-            QStringLiteral(" FROM SGD_Controles_Grupos gc") + QStringLiteral(" INNER JOIN SGD_Formularios f") +
-            QStringLiteral(" ON gc.Cod_Formulario = f.Cod_Formulario ") + QStringLiteral(" INNER JOIN SGD_Controles c") +
-            QStringLiteral(" ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control") +
-            QStringLiteral(" WHERE f.Nombre = ") + db::sqlText(m_form->objectName()) +
-            QStringLiteral(" AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = ") +
-            db::sqlInt(m_user) + QStringLiteral("))") + QStringLiteral(" ORDER BY c.Nombre, gc.Permiso ASC");
-        struct Grant { QString key; int level; };
-        QList<Grant> grants;
-        {
-            db::RecordSet rs = m_conn->query(sql);
-            while (!rs.eof()) {
-                const QString index = rs["Indice"].toString().trimmed();
-                const QString name = rs["Control"].toString();
-                grants.push_back({index.isEmpty() ? name : name + QLatin1Char('!') + index, rs["Permiso"].toInt()});
-                rs.moveNext();
-            }
+    try {
+        applyGrantedLevels();
+    } catch (const Error& e) {
+        failClosed(e);
+    } catch (const std::exception& e) {
+        failClosed(Error(errc::Database, QString::fromUtf8(e.what())));
+    }
+}
+
+void clsControlSeg::applyGrantedLevels()
+{
+    if (!m_form)
+        throw Error(91, QStringLiteral("No se ha indicado el formulario cuyos controles se protegen."));
+    if (!m_conn)
+        throw Error(91, QStringLiteral("No se ha indicado la conexión."));
+    updateCatalogue();
+    if (m_empresa && m_empresa->variableBool(QStringLiteral("NoProcesarPermisosControles")))
+        return;
+    m_controls = windowControls(m_form);
+    const QString sql =
+        QStringLiteral("SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso") +
+        QStringLiteral(" FROM SGD_Controles_Grupos gc") + QStringLiteral(" INNER JOIN SGD_Formularios f") +
+        QStringLiteral(" ON gc.Cod_Formulario = f.Cod_Formulario ") + QStringLiteral(" INNER JOIN SGD_Controles c") +
+        QStringLiteral(" ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control") +
+        QStringLiteral(" WHERE f.Nombre = ") + db::sqlText(m_form->objectName()) +
+        QStringLiteral(" AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = ") +
+        db::sqlInt(m_user) + QStringLiteral("))") + QStringLiteral(" ORDER BY c.Nombre, gc.Permiso ASC");
+    struct Grant { QString key; int level; };
+    QList<Grant> grants;
+    {
+        db::RecordSet rs = m_conn->query(sql);
+        while (!rs.eof()) {
+            const QString index = rs["Indice"].toString().trimmed();
+            const QString name = rs["Control"].toString();
+            grants.push_back({index.isEmpty() ? name : name + QLatin1Char('!') + index, rs["Permiso"].toInt()});
+            rs.moveNext();
         }
-        // Rows come in ascending level per control, so the most restrictive is applied last.
-        for (const Grant& g : grants) {
-            QWidget* w = m_controls.value(g.key);
-            if (w) // a control no longer on the window is skipped
-                setControlState(w, g.level);
-        }
-        emit AfterSetStateAllControls();
-    });
+    }
+    // Rows come in ascending level per control, so the most restrictive is applied last.
+    for (const Grant& g : grants) {
+        QWidget* w = m_controls.value(g.key);
+        if (w) // a control no longer on the window is skipped
+            setControlState(w, g.level);
+    }
+    emit AfterSetStateAllControls();
+}
+
+void clsControlSeg::failClosed(const Error& e)
+{
+    // Not knowing what the user may do is no reason to let them do anything:
+    // every control is locked as level 1 locks it, but for the way out. The
+    // frames and tabs that hold controls are left alone, so that what is
+    // locked can still be read.
+    if (m_form) {
+        const QList<QWidget*> controls = namedControls(m_form);
+        QSet<QWidget*> containers;
+        for (QWidget* c : controls)
+            for (QWidget* p = c->parentWidget(); p && p != m_form.data(); p = p->parentWidget())
+                containers.insert(p);
+        for (QWidget* w : controls)
+            if (!containers.contains(w) && !m_exits.contains(w))
+                applyLevel(w, 1);
+    }
+    frame::reportError(
+        Error(e.number(),
+              QStringLiteral("No se han podido leer los permisos del usuario en esta ventana; por seguridad, sus controles "
+                             "quedan bloqueados.\n\n") +
+                  e.description(),
+              e.source(), e.statementNumber()),
+        QString::fromLatin1(kCaption));
 }
 
 void clsControlSeg::updateCatalogue()
@@ -222,10 +332,11 @@ void clsControlSeg::updateCatalogue()
     tx.commit();
 }
 
-void applyAccessLevels(QWidget* form)
+void applyAccessLevels(QWidget* form, QList<QWidget*> exits)
 {
     frame::HostContext& host = frame::HostContext::instance();
     clsControlSeg seg;
+    seg.setExitControls(std::move(exits));
     seg.setConexion(host.conexion());
     seg.setEmpresa(host.empresa());
     seg.setContentForm(form);

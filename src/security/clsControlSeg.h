@@ -13,14 +13,22 @@
 // or in one call: security::applyAccessLevels(this). On the suite's
 // development server the same call keeps the catalogue of windows and
 // controls in the security tables up to date.
+//
+// A level is a ceiling for the rest of the window's life: a control locked
+// (1) or disabled (2) for the user stays so whatever the screen's own rules
+// do to it later, and level 0 never shows a control the screen hid. When the
+// levels cannot be read the window fails closed: its controls are locked
+// (all but the way out, setExitControls) and the user is told why.
 #include "security_export.h"
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+namespace zqvr { class Error; }
 namespace zqvr::db { class Connection; }
 namespace zqvr::host { class Empresa; }
 
@@ -39,11 +47,16 @@ public:
     void setContentForm(QWidget* form) { m_form = form; }
     QWidget* ContentForm() const { return m_form; }
     void setUsuario(int user) { m_user = user; }
+    // The controls that stay usable when the levels cannot be read: the
+    // window's way out (its close button).
+    void setExitControls(QList<QWidget*> controls) { m_exits = std::move(controls); }
 
     // Applies every level granted to the user on the window; reports its own
     // failures (caption "clsControlSeg:SetStateAllControl") and never throws.
+    // On a failure every control of the window but the exit controls is
+    // locked as level 1 locks it.
     void SetStateAllControl();
-    // Applies one level to one control.
+    // Applies one level to one control; levels 1 and 2 stay its ceiling.
     void setControlState(QWidget* control, int level);
 
     // The controls of the window by key: "name", or "name!index" for an
@@ -58,16 +71,20 @@ Q_SIGNALS:
     void AfterSetStateControl(QWidget* control, int& level);
 
 private:
+    void applyGrantedLevels();
     void updateCatalogue();
+    void failClosed(const Error& e);
 
     host::Empresa* m_empresa = nullptr;
     db::Connection* m_conn = nullptr;
     QPointer<QWidget> m_form;
     int m_user = 0;
     QHash<QString, QWidget*> m_controls; // the key-to-control dictionary
+    QList<QWidget*> m_exits;
 };
 
-// Applies the access levels of the host context's user to a window.
-ZQVR_SECURITY_EXPORT void applyAccessLevels(QWidget* form);
+// Applies the access levels of the host context's user to a window; exits
+// stay usable should the levels fail to be read.
+ZQVR_SECURITY_EXPORT void applyAccessLevels(QWidget* form, QList<QWidget*> exits = {});
 
 } // namespace zqvr::security

@@ -125,7 +125,7 @@ TEST(BitSets, ListsAndCheckBoxGroupsEncodeTheirBits)
     EXPECT_EQ(encodeWeights({1, 2, 4}, {false, true, false}), 2);
 }
 
-TEST(Numbers, AreStoredWithADecimalPointAndReadBackUnchanged)
+TEST(Numbers, AreReadAsTheSuitesFieldsReadThemAndStoredWithADecimalPoint)
 {
     bool ok = false;
     EXPECT_EQ(storedNumber(QStringLiteral("12,5"), &ok), QStringLiteral("12.5"));
@@ -133,16 +133,36 @@ TEST(Numbers, AreStoredWithADecimalPointAndReadBackUnchanged)
     EXPECT_EQ(storedNumber(QStringLiteral("12.5"), &ok), QStringLiteral("12.5"));
     EXPECT_EQ(storedNumber(QStringLiteral(" 600 "), &ok), QStringLiteral("600"));
     EXPECT_EQ(storedNumber(QStringLiteral("-0,25"), &ok), QStringLiteral("-0.25"));
+    // A point before three digits groups thousands, as in every number field of the suite.
+    EXPECT_EQ(storedNumber(QStringLiteral("1.500"), &ok), QStringLiteral("1500"));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(storedNumber(QStringLiteral("1.234,5"), &ok), QStringLiteral("1234.5"));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(storedNumber(QStringLiteral("1.234.567"), &ok), QStringLiteral("1234567"));
     EXPECT_EQ(storedNumber(QString(), &ok), QStringLiteral("0"));
     EXPECT_TRUE(ok);
-    for (const char* bad : {"abc", "1.234,5", "12a", "--1", "1e5"}) {
+    for (const char* bad : {"abc", "12a", "--1", "1e5", "1,2,3", "1.23.4", "50 ms"}) {
         storedNumber(QString::fromLatin1(bad), &ok);
         EXPECT_FALSE(ok) << bad;
     }
-    EXPECT_EQ(shownNumber(QStringLiteral("0.1")), QStringLiteral("0.1"));
+    EXPECT_EQ(shownNumber(QStringLiteral("0.1")), QStringLiteral("0,1"));
     EXPECT_EQ(shownNumber(QStringLiteral("99999")), QStringLiteral("99999"));
     EXPECT_EQ(shownNumber(QStringLiteral("abc")), QStringLiteral("0"));
     EXPECT_EQ(shownNumber(QStringLiteral("7 días")), QStringLiteral("7"));
+    // What a field shows is read back as the very number stored, however often it is saved.
+    for (const char* stored : {"123.456", "1500", "1234.5", "-0.25", "0.001", "99999", "1000000"}) {
+        const QString shown = shownNumber(QString::fromLatin1(stored));
+        EXPECT_EQ(storedNumber(shown, &ok), QString::fromLatin1(stored)) << stored << " shown as " << shown.toStdString();
+        EXPECT_TRUE(ok);
+    }
+}
+
+TEST(Catalogue, AFieldIsNamedByItsCaptionOrByTheRowItSitsOn)
+{
+    EXPECT_EQ(fieldCaption(*findEntry(382)), QStringLiteral("Fondo de Caja"));
+    EXPECT_EQ(fieldCaption(*findEntry(370)), QStringLiteral("Importe Tope en Caja"));
+    EXPECT_EQ(fieldCaption(*findEntry(542)), QStringLiteral("Unidades Permitidas"));
+    EXPECT_EQ(fieldCaption(*findEntry(536)), QStringLiteral("TimeOut"));
 }
 
 TEST(Loading, ARowSetsOnlyItsSettingAndEveryOtherShowsItsResetState)

@@ -53,7 +53,7 @@ protected:
             switch (e.kind) {
             case Kind::Check: case Kind::PlainCheck: case Kind::ClaveEntry: s.n = 1; break;
             case Kind::ComboIndex: case Kind::ComboData: s.n = list.size() - 1; break;
-            case Kind::Number: s.text = QString::number(e.code) + QStringLiteral(".5"); break;
+            case Kind::Number: s.text = QString::number(e.code) + QStringLiteral(",5"); break; // as the field shows it
             case Kind::Text: s.text = QStringLiteral("l'%1 \"x\"").arg(e.code); break;
             case Kind::Picker: s.n = e.code * 3; break;
             case Kind::ListBits: case Kind::CheckBits: {
@@ -292,4 +292,102 @@ TEST_F(Store, TellsWhetherATerminalOrWarehouseStillHasTerminals)
     EXPECT_FALSE(store.terminalExists(2, 2));
     EXPECT_TRUE(store.warehouseHasTerminals(2));
     EXPECT_FALSE(store.warehouseHasTerminals(3));
+}
+
+TEST_F(Store, TheCleanUpOfASaveTouchesOnlyTheCompanyBeingSaved)
+{
+    // Another company, with its own terminal numbering: warehouse 7 has no
+    // terminal of company 1's, terminal 9 exists there but not here.
+    db.exec("INSERT INTO TPVs (Codigo, Descripcion, Empresa, Almacen) VALUES (9, 'Caja otra', 2, 7)");
+    ParameterStore other(db.conn(), 2);
+    other.save(7, 0, filled());
+    other.save(7, 9, filled());
+    other.save(8, 0, filled()); // company 2's warehouse without terminals: its own office decides
+    store.save(3, 0, filled()); // company 1's warehouse without terminals
+    store.save(1, 9, filled()); // company 1's vanished terminal
+    const int otherGeneral = db.count("Tpv_Parametros", "Cod_Empresa = 2");
+    const int otherTerminal = db.count("Tpv_Parametros_Ex", "Cod_Empresa = 2");
+    ASSERT_GT(otherGeneral, 0);
+    ASSERT_GT(otherTerminal, 0);
+
+    store.save(1, 0, filled(), ParameterStore::Cleanup::VanishedTerminalsAndWarehouses);
+    EXPECT_EQ(db.count("Tpv_Parametros", "Cod_Empresa = 2"), otherGeneral);
+    EXPECT_EQ(db.count("Tpv_Parametros_Ex", "Cod_Empresa = 2"), otherTerminal);
+    EXPECT_EQ(db.count("Tpv_Parametros", "Cod_Empresa = 1 AND Cod_Almacen = 3"), 0);
+    EXPECT_EQ(db.count("Tpv_Parametros_Ex", "Cod_Empresa = 1 AND Cod_Tpv = 9"), 0);
+    EXPECT_GT(db.count("Tpv_Parametros", "Cod_Empresa = 1 AND Cod_Almacen = 1"), 0);
+
+    // The clean-up on its own keeps to the company as well.
+    store.save(3, 0, filled());
+    store.depurarTpvs(false);
+    EXPECT_EQ(db.count("Tpv_Parametros", "Cod_Empresa = 1 AND Cod_Almacen = 3"), 0);
+    EXPECT_EQ(db.count("Tpv_Parametros", "Cod_Empresa = 2"), otherGeneral);
+    EXPECT_EQ(db.count("Tpv_Parametros_Ex", "Cod_Empresa = 2"), otherTerminal);
+}
+
+TEST_F(Store, ASaveThatFailsAtAnyStatementRemovesNothingOfItsCleanUpEither)
+{
+    store.save(1, 0, filled());
+    store.save(3, 0, filled()); // removed by the clean-up unless the central office saves
+    store.save(1, 9, filled()); // removed by the clean-up in any case
+    const QStringList before = dump();
+    ScopeValues changed = filled();
+    changed.value(100).text = QStringLiteral("cambiado");
+    const int cleanedUp = db.count("Tpv_Parametros", "Cod_Almacen = 3") + db.count("Tpv_Parametros_Ex", "Cod_Tpv = 9");
+    // The clean-up's deletes, the scope's delete, then one insert per statement after it.
+    const int writes = cleanedUp + db.count("Tpv_Parametros", "Cod_Almacen = 1") +
+                       int(store.saveStatements(1, 0, changed).size()) - 1;
+    for (int n = 1; n <= writes; n += (n < cleanedUp + 12 || n > writes - 12) ? 1 : 7) {
+        failAtWrite(n);
+        try {
+            store.save(1, 0, changed, ParameterStore::Cleanup::VanishedTerminalsAndWarehouses);
+            FAIL() << "saved with write " << n << " failing";
+        } catch (const SaveError& e) {
+            // The statement shown is the one that failed: the clean-up's first.
+            if (n == 1)
+                EXPECT_TRUE(e.statement().startsWith(QStringLiteral("DELETE FROM TPV_Parametros "))) << e.statement().toStdString();
+        }
+        ASSERT_EQ(dump(), before) << "failing write " << n;
+    }
+    noFaults();
+    store.save(1, 0, changed, ParameterStore::Cleanup::VanishedTerminals); // the central office keeps warehouse 3
+    EXPECT_GT(db.count("Tpv_Parametros", "Cod_Almacen = 3"), 0);
+    EXPECT_EQ(db.count("Tpv_Parametros_Ex", "Cod_Tpv = 9"), 0);
+    EXPECT_TRUE(reload(1, 0) == changed) << differences(reload(1, 0), changed);
+}
+
+TEST_F(Store, ThePasswordsAreMaskedInTheStatementAFailedSaveShows)
+{
+    ScopeValues v = filled();
+    const QList<int> secrets = {80, 379, 414, 500, 552};
+    for (int code : secrets)
+        v.value(code).text = QStringLiteral("clave-%1-secreta").arg(code);
+    QStringList shown;
+    const QStringList statements = store.saveStatements(1, 0, v, &shown);
+    ASSERT_EQ(shown.size(), statements.size());
+    for (int code : secrets) {
+        const QString secret = QStringLiteral("clave-%1-secreta").arg(code);
+        EXPECT_TRUE(statements.join(QLatin1Char('\n')).contains(secret)) << code; // the database gets it
+        EXPECT_FALSE(shown.join(QLatin1Char('\n')).contains(secret)) << code;
+        EXPECT_TRUE(shown.contains(QStringLiteral("INSERT INTO Tpv_Parametros (Cod_Empresa, Cod_Almacen, Codigo,  Valor) "
+                                                  "VALUES (1, 1, %1, '%2')").arg(code).arg(kSecretMask)))
+            << code;
+
+        // The insert of that very password fails.
+        db.exec("DROP TRIGGER IF EXISTS fault_secret");
+        db.exec(QStringLiteral("CREATE TRIGGER fault_secret BEFORE INSERT ON Tpv_Parametros WHEN NEW.Codigo = %1"
+                               " BEGIN SELECT RAISE(ABORT, 'injected fault'); END").arg(code));
+        try {
+            store.save(1, 0, v);
+            FAIL() << "saved";
+        } catch (const SaveError& e) {
+            EXPECT_TRUE(e.statement().contains(QStringLiteral(", %1, '%2')").arg(code).arg(kSecretMask)))
+                << e.statement().toStdString();
+            EXPECT_FALSE(e.statement().contains(secret));
+        }
+    }
+    // Everything else is shown as it was sent.
+    for (int i = 0; i < statements.size(); ++i)
+        if (!statements[i].contains(QStringLiteral("secreta")))
+            EXPECT_EQ(shown[i], statements[i]);
 }

@@ -229,7 +229,7 @@ TEST_F(ParametersWindow, WhatIsSavedIsWhatComesBackAfterSwitchingScopes)
     EXPECT_FALSE(check("chkCheques")->isChecked());
     EXPECT_TRUE(check("chkBlqCierre", 2)->isChecked());
     EXPECT_EQ(caja->item(caja->count() - 1)->checkState(), Qt::Checked);
-    EXPECT_EQ(text("txtTopeCaja")->text(), QStringLiteral("600.5"));
+    EXPECT_EQ(text("txtTopeCaja")->text(), QStringLiteral("600,5"));
     EXPECT_EQ(combo("cboLetra_Vinculo")->currentIndex(), 3);
     EXPECT_EQ(text("txtUbicacion_Vinculo", 0)->text(), QStringLiteral("/opt/kolvane/it's"));
     EXPECT_TRUE(check("chkCrearLogMX")->isChecked());
@@ -275,13 +275,16 @@ TEST_F(ParametersWindow, RefusedSavesLeaveTheScopeAsItWas)
     EXPECT_EQ(services.messages->last()->caption, QStringLiteral("¡ Atención !"));
     grid("vsLineas")->setTextMatrix(2, 4, QStringLiteral("1"));
 
+    // A number field that holds no number is named, on its own tab.
     text("txtSleepImp")->setText(QStringLiteral("50 ms"));
     services.messages->shown.clear();
     save();
-    ASSERT_EQ(services.messages->shown.size(), 2u);
+    ASSERT_EQ(services.messages->shown.size(), 1u);
     EXPECT_EQ(services.messages->shown[0].text,
-              QStringLiteral("Ha ocurrido un error al guardar los parametros. Es posible que no haya especificado alguno."));
-    EXPECT_TRUE(services.messages->shown[1].text.contains(QStringLiteral("354, '50 ms'")));
+              QStringLiteral("El campo \"Retardo en Impresora (ms)\" no contiene un número válido: 50 ms"));
+    EXPECT_EQ(services.messages->shown[0].caption, QStringLiteral("¡ Atención !"));
+    auto* tabs = ctl<QTabWidget>(QStringLiteral("sstTpv"));
+    EXPECT_TRUE(tabs->currentWidget()->isAncestorOf(text("txtSleepImp")));
     EXPECT_EQ(rows(QStringLiteral("Tpv_Parametros"), QStringLiteral("1 = 1")), before);
 
     // A warehouse without terminals, and a terminal deleted meanwhile.
@@ -538,5 +541,135 @@ TEST_F(ParametersWindow, TheUsersAccessLevelsApplyWhenTheWindowOpens)
     EXPECT_TRUE(check("chkParam", 1)->isEnabled());
     EXPECT_FALSE(text("txtClave")->Habilitado());
     save(); // F9 follows the disabled button
+    EXPECT_EQ(db.count("Tpv_Parametros", "Codigo = 52"), 0);
+}
+
+TEST_F(ParametersWindow, NumbersAreReadAsTheSuiteWritesThemAndShowTheNumberTheTerminalsUse)
+{
+    open();
+    text("txtFondoCaja")->setText(QStringLiteral("1.500"));
+    text("txtTopeCaja")->setText(QStringLiteral("1.234,5"));
+    text("txtUmbralArqueo")->setText(QStringLiteral("123,456"));
+    text("txtDiasTicketsTPVs")->setText(QStringLiteral("12.5"));
+    save();
+    ASSERT_NE(services.messages->last(), nullptr);
+    EXPECT_EQ(services.messages->last()->text, QStringLiteral("Parámetros de TPV guardados correctamente."));
+    const QStringList stored = {QStringLiteral("1500"), QStringLiteral("1234.5"), QStringLiteral("123.456"), QStringLiteral("12.5")};
+    auto storedNow = [&] { return QStringList{valor(1, 382), valor(1, 369), valor(1, 415), valor(1, 419)}; };
+    EXPECT_EQ(storedNow(), stored);
+
+    // Reopened, each field shows the number stored; saved again as shown, nothing moves.
+    for (int round = 0; round < 2; ++round) {
+        chooseAlmacen(2);
+        chooseAlmacen(1);
+        EXPECT_EQ(text("txtFondoCaja")->text(), QStringLiteral("1500"));
+        EXPECT_EQ(text("txtTopeCaja")->text(), QStringLiteral("1234,5"));
+        EXPECT_EQ(text("txtUmbralArqueo")->text(), QStringLiteral("123,456"));
+        EXPECT_EQ(text("txtDiasTicketsTPVs")->text(), QStringLiteral("12,5"));
+        save();
+        EXPECT_EQ(storedNow(), stored) << "round " << round;
+    }
+}
+
+TEST_F(ParametersWindow, SavingKeepsOtherCompaniesSettingsAndAFailedSaveRemovesNothingNorShowsAPassword)
+{
+    // Company 2 has no terminal here; company 1's warehouse 3 has none and its terminal 8 is gone.
+    db.exec("INSERT INTO Tpv_Parametros (Cod_Empresa, Cod_Almacen, Codigo, Valor) VALUES (2, 9, 100, 'Otra'), (1, 3, 100, 'Sin cajas')");
+    db.exec("INSERT INTO Tpv_Parametros_Ex (Cod_Empresa, Cod_Almacen, Cod_Tpv, Codigo, Valor) VALUES"
+            " (2, 9, 4, 100, 'Otra caja'), (1, 1, 8, 100, 'Caja borrada')");
+    open();
+    const QStringList general = rows(QStringLiteral("Tpv_Parametros"), QStringLiteral("1 = 1"));
+    const QStringList terminal = rows(QStringLiteral("Tpv_Parametros_Ex"), QStringLiteral("1 = 1"));
+    struct Secret { const char* control; int index; int code; };
+    for (const Secret& secret : {Secret{"txtPasswordFTP", -1, 379}, Secret{"txtLoyalGuru", 2, 500}, Secret{"txtGeltCash", 2, 552}}) {
+        const QString password = QStringLiteral("s3creto-%1").arg(secret.code);
+        text(secret.control, secret.index)->setText(password);
+        db.exec("DROP TRIGGER IF EXISTS fault_secret");
+        db.exec(QStringLiteral("CREATE TRIGGER fault_secret BEFORE INSERT ON Tpv_Parametros WHEN NEW.Codigo = %1"
+                               " BEGIN SELECT RAISE(ABORT, 'injected fault'); END").arg(secret.code));
+        services.messages->shown.clear();
+        save();
+        ASSERT_EQ(services.messages->shown.size(), 2u) << secret.code;
+        EXPECT_EQ(services.messages->shown[0].text,
+                  QStringLiteral("Ha ocurrido un error al guardar los parametros. Es posible que no haya especificado alguno."));
+        EXPECT_TRUE(services.messages->shown[1].text.contains(QStringLiteral(", %1, '********')").arg(secret.code)))
+            << services.messages->shown[1].text.toStdString();
+        for (const frame::Message& m : services.messages->shown)
+            EXPECT_FALSE(m.text.contains(password)) << m.text.toStdString();
+        // Nothing removed, the clean-up included.
+        EXPECT_EQ(rows(QStringLiteral("Tpv_Parametros"), QStringLiteral("1 = 1")), general) << secret.code;
+        EXPECT_EQ(rows(QStringLiteral("Tpv_Parametros_Ex"), QStringLiteral("1 = 1")), terminal) << secret.code;
+    }
+
+    db.exec("DROP TRIGGER fault_secret");
+    save();
+    EXPECT_EQ(services.messages->last()->text, QStringLiteral("Parámetros de TPV guardados correctamente."));
+    EXPECT_EQ(valor(1, 552), QStringLiteral("s3creto-552"));
+    EXPECT_EQ(db.count("Tpv_Parametros", "Cod_Empresa = 2"), 1);
+    EXPECT_EQ(db.count("Tpv_Parametros_Ex", "Cod_Empresa = 2"), 1);
+    EXPECT_EQ(db.count("Tpv_Parametros", "Cod_Empresa = 1 AND Cod_Almacen = 3"), 0);
+    EXPECT_EQ(db.count("Tpv_Parametros_Ex", "Cod_Empresa = 1 AND Cod_Tpv = 8"), 0);
+}
+
+TEST_F(ParametersWindow, TheWindowsOwnRulesNeverLiftTheUsersAccessLevels)
+{
+    db.empresa().setVariable(QStringLiteral("Tpv_HabilitarParamTpv"), 0);
+    general(1, 364, "0"); // "Sólo clave": the rule enables txtClave
+    general(1, 64, "1");  // "Detallar Impuesto": the rule enables chkParam(11)
+    db.exec("INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (1, 'frmParametros')");
+    db.exec("INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES"
+            " (1, 1, 'txtClave', '', 1), (1, 2, 'chkParam', '11', 2), (1, 3, 'cboTpv', '', 3),"
+            " (1, 4, 'txtRecargaMovilAlm', '', 4), (1, 5, 'cmdCopiarGeneral', '', 5)");
+    db.exec("INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (1, 3)");
+    db.exec("INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES"
+            " (3, 1, 1, 2), (0, 1, 2, 1), (3, 1, 2, 2), (0, 1, 3, 0), (3, 1, 4, 1), (0, 1, 5, 0)");
+    open();
+    ASSERT_EQ(combo("cboAutenticacion")->currentIndex(), 0);
+    ASSERT_TRUE(check("chkParam", 10)->isChecked());
+    EXPECT_FALSE(text("txtClave")->isEnabled());
+    EXPECT_FALSE(check("chkParam", 11)->isEnabled());
+    // Level 0 does not bring back what the window hid on purpose.
+    EXPECT_TRUE(combo("cboTpv")->isHidden());
+    EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdCopiarGeneral"))->isHidden());
+
+    // The rules run again as the user works, and on every change of scope.
+    combo("cboAutenticacion")->setCurrentIndex(1);
+    combo("cboAutenticacion")->setCurrentIndex(0);
+    check("chkParam", 10)->setChecked(false);
+    check("chkParam", 10)->setChecked(true);
+    combo("cboRecargaMovil")->setCurrentIndex(4);
+    EXPECT_FALSE(text("txtClave")->isEnabled());
+    EXPECT_FALSE(check("chkParam", 11)->isEnabled());
+    EXPECT_TRUE(text("txtRecargaMovilAlm")->isEnabled()); // level 1 lets it be enabled, never typed in
+    EXPECT_FALSE(text("txtRecargaMovilAlm")->Habilitado());
+    chooseAlmacen(2);
+    chooseAlmacen(1);
+    EXPECT_FALSE(text("txtClave")->isEnabled());
+    EXPECT_FALSE(check("chkParam", 11)->isEnabled());
+    EXPECT_FALSE(text("txtRecargaMovilAlm")->Habilitado());
+}
+
+TEST_F(ParametersWindow, WhenTheAccessLevelsCannotBeReadTheWindowOpensLocked)
+{
+    db.exec("DROP TABLE SGD_Controles_Grupos");
+    open();
+    ASSERT_EQ(services.messages->shown.size(), 1u);
+    const frame::Message& m = services.messages->shown[0];
+    EXPECT_EQ(m.caption, QStringLiteral("clsControlSeg:SetStateAllControl"));
+    EXPECT_EQ(m.icon, frame::MsgIcon::Critical);
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("No se han podido leer los permisos del usuario en esta ventana"))) << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QStringLiteral("SGD_Controles_Grupos"))) << m.text.toStdString();
+
+    EXPECT_FALSE(ctl<QPushButton>(QStringLiteral("cmdAceptar"))->isEnabled());
+    EXPECT_FALSE(text("txtClave")->Habilitado());
+    EXPECT_FALSE(text("txtFondoCaja")->Habilitado());
+    EXPECT_FALSE(check("chkParam", 1)->isEnabled());
+    EXPECT_FALSE(check("chkParam", 11)->isEnabled());
+    EXPECT_FALSE(combo("cboAlmacen")->isEnabled());
+    EXPECT_FALSE(ctl<QListWidget>(QStringLiteral("lstClave"))->isEnabled());
+    // The way out stays, and the tabs can still be browsed.
+    EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdCancelar"))->isEnabled());
+    EXPECT_TRUE(ctl<QTabWidget>(QStringLiteral("sstTpv"))->isEnabled());
+    save();
     EXPECT_EQ(db.count("Tpv_Parametros", "Codigo = 52"), 0);
 }

@@ -1,6 +1,7 @@
 // Access levels applied to a small test window, and the catalogue upkeep
 // that only the development server gets.
 #include "controls/ctlTextBox.h"
+#include "frame/Services.h"
 #include "security/clsControlSeg.h"
 #include "support/ScreenTest.h"
 
@@ -130,15 +131,60 @@ TEST_F(AccessLevels, OurControlsTakeTheirLevelThemselves)
     EXPECT_FALSE(txtClave->isEnabled());
 }
 
-TEST_F(AccessLevels, LevelZeroShowsAControlAndUnknownLevelsDoNothing)
+TEST_F(AccessLevels, LevelZeroNeverShowsWhatTheScreenHidAndUnknownLevelsDoNothing)
 {
     txtNombre->setVisible(false);
+    txtClave->setVisible(false);
     grant(3, 1, 0);
+    grant(3, 3, 0);
     grant(0, 4, 7);
     seg.SetStateAllControl();
-    EXPECT_FALSE(txtNombre->isHidden());
+    EXPECT_TRUE(txtNombre->isHidden());
+    EXPECT_TRUE(txtClave->isHidden());
     EXPECT_TRUE(cmdAceptar->isEnabled());
     EXPECT_EQ(events, (QStringList{QStringLiteral("txtNombre=0"), QStringLiteral("all")}));
+    // A control the screen did not hide still appears with its window.
+    txtNombre->setVisible(true);
+    form.show();
+    EXPECT_TRUE(txtNombre->isVisible());
+}
+
+TEST_F(AccessLevels, TheScreensOwnRulesNeverLiftALevel)
+{
+    // The screen's own rule: the first option enables and unlocks the rest.
+    auto rule = [this](bool on) {
+        txtNombre->setEnabled(on);
+        txtNombre->setReadOnly(!on);
+        chkOpcion[1]->setEnabled(on);
+        txtClave->setEnabled(on);
+        txtClave->setHabilitado(on);
+        txtClave->setReadOnly(!on);
+        cmdAceptar->setEnabled(on);
+    };
+    QObject::connect(chkOpcion[0], &QCheckBox::toggled, &form, rule);
+    grant(3, 1, 1); // txtNombre: locked
+    grant(3, 2, 2); // chkOpcion(1): disabled
+    grant(0, 3, 1); // txtClave: locked, by itself
+    grant(3, 4, 1); // cmdAceptar: cannot be locked, so disabled
+    seg.SetStateAllControl();
+    form.show();
+    for (bool on : {true, false, true}) {
+        chkOpcion[0]->setChecked(on);
+        EXPECT_TRUE(txtNombre->isReadOnly()) << on;
+        EXPECT_EQ(txtNombre->isEnabled(), on); // level 1 allows it enabled, never typed in
+        EXPECT_FALSE(chkOpcion[1]->isEnabled()) << on;
+        EXPECT_FALSE(txtClave->Habilitado()) << on;
+        EXPECT_FALSE(cmdAceptar->isEnabled()) << on;
+    }
+    // Disabling and enabling the frame around them does not lift them either.
+    frame->setEnabled(false);
+    frame->setEnabled(true);
+    EXPECT_FALSE(chkOpcion[1]->isEnabled());
+    EXPECT_TRUE(chkOpcion[0]->isEnabled());
+    // A later, stricter level becomes the ceiling.
+    seg.setControlState(txtNombre, 2);
+    txtNombre->setEnabled(true);
+    EXPECT_FALSE(txtNombre->isEnabled());
 }
 
 TEST_F(AccessLevels, TheHostCanSwitchThemOff)
@@ -182,11 +228,30 @@ TEST_F(AccessLevels, OnlyTheDevelopmentServerKeepsTheCatalogueOfControls)
     EXPECT_EQ(db.count("SGD_Controles", "Cod_Formulario = 9 AND Nombre = 'cmdSalir'"), 1);
 }
 
-TEST_F(AccessLevels, AFailureIsReportedUnderTheClassCaption)
+TEST_F(AccessLevels, AFailureLocksTheWindowButItsWayOutAndSaysWhy)
 {
+    auto* cmdSalir = new QPushButton(QStringLiteral("&Salir"), &form);
+    cmdSalir->setObjectName(QStringLiteral("cmdSalir"));
+    form.layout()->addWidget(cmdSalir);
+    seg.setExitControls({cmdSalir});
     db.exec("DROP TABLE SGD_Usuarios_Grupos");
     seg.SetStateAllControl();
     ASSERT_EQ(services.messages->shown.size(), 1u);
-    EXPECT_TRUE(services.messages->shown[0].caption.contains(QStringLiteral("clsControlSeg:SetStateAllControl")));
-    EXPECT_TRUE(txtNombre->isEnabled());
+    EXPECT_EQ(services.messages->shown[0].caption, QStringLiteral("clsControlSeg:SetStateAllControl"));
+    EXPECT_EQ(services.messages->shown[0].icon, frame::MsgIcon::Critical);
+    EXPECT_TRUE(services.messages->shown[0].text.contains(QStringLiteral("quedan bloqueados")));
+    EXPECT_TRUE(services.messages->shown[0].text.contains(QStringLiteral("SGD_Usuarios_Grupos")));
+    EXPECT_TRUE(txtNombre->isReadOnly());
+    EXPECT_FALSE(chkOpcion[0]->isEnabled());
+    EXPECT_FALSE(chkOpcion[1]->isEnabled());
+    EXPECT_FALSE(txtClave->Habilitado());
+    EXPECT_FALSE(cmdAceptar->isEnabled());
+    EXPECT_TRUE(cmdSalir->isEnabled());
+    EXPECT_TRUE(frame->isEnabled()); // what it holds is locked one by one, and stays readable
+    EXPECT_TRUE(events.isEmpty());
+    // The lock holds against the screen's own rules as a granted level does.
+    chkOpcion[0]->setEnabled(true);
+    txtNombre->setReadOnly(false);
+    EXPECT_FALSE(chkOpcion[0]->isEnabled());
+    EXPECT_TRUE(txtNombre->isReadOnly());
 }
