@@ -8,7 +8,6 @@
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "frame/Wiring.h"
-#include "frame/modComun.h"
 #include "host/Empresa.h"
 #include "touchscreen/ImageList.h"
 #include "touchscreen/LayoutStore.h"
@@ -273,7 +272,6 @@ void frmGrpCfgPantalla::distribuir()
 void frmGrpCfgPantalla::Cargar()
 {
     frame::guarded(QStringLiteral("frmGrpCfgPantalla:ConfiguracionPantalla"), [&] {
-        frame::tempImageFolder(); // the picture saver writes its files there
         host::Empresa& empresa = frame::empresa();
         db::Connection& conn = frame::conn();
         txtArticuloTAC->setConexion(&conn);
