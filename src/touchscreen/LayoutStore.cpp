@@ -281,6 +281,12 @@ void LayoutStore::deleteGroup(GroupSlot& slot)
     db::TransactionGuard tx(m_conn);
     m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas ") + where);
     m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos ") + where);
+    // A default left on the freed number would silently pass to whatever
+    // group is created on that button later; with none the terminals open
+    // their first group.
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Cod_GrupoDF = 0 WHERE Cod_Empresa = ")
+                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)
+                   + QStringLiteral(" AND Cod_GrupoDF = ") + sqlInt(slot.numero));
     tx.commit();
     slot = GroupSlot{};
 }

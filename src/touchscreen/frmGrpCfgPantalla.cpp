@@ -743,7 +743,7 @@ void frmGrpCfgPantalla::Eliminar_Grupo()
             != frame::MsgResult::Yes)
             return;
         m_store->deleteGroup(s);
-        // The configuration still names the number as its default; the button just no longer shows it.
+        // The store cleared the default with the group.
         if (m_defaultIndex == m_grupoIndex)
             m_defaultIndex = -1;
         colocarMarcaDefecto();

@@ -311,6 +311,33 @@ TEST_F(LayoutEditor, DeletingKeysAndGroupsAsksFirst)
     EXPECT_FALSE(editor->findChild<QGroupBox*>("fraArticulos")->isEnabled());
 }
 
+// The terminals must not open a group nobody chose as default because it was made where the default used to be.
+TEST_F(LayoutEditor, DeletingTheDefaultGroupLeavesNoDefaultForAGroupMadeThereLater)
+{
+    addCfg(1, 0, 2);
+    addGroup(1, 1, 6, "Uno");
+    addGroup(1, 2, 7, "Dos");
+    open(1, 0);
+    ASSERT_EQ(editor->grupoSeleccionado(), 1);
+    auto* marker = editor->findChild<QCheckBox*>("chkGDF");
+    ASSERT_TRUE(marker->isVisible());
+    services.messages->queueAnswer(MsgResult::Yes);
+    static_cast<QToolButton*>(grid("wndPropGridGrp")->commandWidget(102))->click();
+    EXPECT_EQ(cell("SELECT Cod_GrupoDF FROM TPV_CfgPantalla"), "0");
+    EXPECT_FALSE(marker->isVisible());
+
+    grid("wndPropGridGrp")->item(2)->setValueFromUser(QStringLiteral("Nuevo"));
+    EXPECT_EQ(cell("SELECT Descripcion FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 2"), "Nuevo");
+    EXPECT_EQ(cell("SELECT Cod_GrupoDF FROM TPV_CfgPantalla"), "0");
+    EXPECT_FALSE(editor->grupos()[1].defecto);
+    EXPECT_FALSE(grid("wndPropGridGrp")->item(5)->value().toBool());
+    EXPECT_FALSE(marker->isVisible());
+    // Opened again, nothing is the default: the first button is selected.
+    open(1, 0);
+    EXPECT_EQ(editor->grupoSeleccionado(), 0);
+    EXPECT_FALSE(editor->findChild<QCheckBox*>("chkGDF")->isVisible());
+}
+
 TEST_F(LayoutEditor, DraggingAKeyWithTheMouseMovesItByTheHalfItIsDroppedOn)
 {
     addCfg(1, 1);
