@@ -210,6 +210,34 @@ TEST_F(LayoutEditor, BackLinkAndUnknownArticleKeys)
     EXPECT_TRUE(services.messages->shown.empty());
 }
 
+// A key with its own text takes the code as typed, known article or not.
+TEST_F(LayoutEditor, WithItsOwnTextAKeyStoresTheTypedArticleCodeWithoutLookingItUp)
+{
+    addCfg(1, 1);
+    addGroup(1, 1, 0, "Cafés");
+    open(1, 1);
+    PropertyGrid* a = grid("wndPropGridArt");
+    editor->cmdArticulo_Click(2);
+    a->item(3)->setValueFromUser(1);
+    a->item(4)->setValueFromUser("Oferta");
+    a->item(2)->setValueFromUser("99999");
+    EXPECT_TRUE(services.messages->shown.empty()) << services.messages->texts().join('\n').toStdString();
+    EXPECT_EQ(cell("SELECT Cod_Articulo || '/' || TipoTexto || '/' || Texto FROM TPV_CfgPantalla_Grupos_Lineas"
+                   " WHERE Posicion = 2"), "99999/1/Oferta");
+    EXPECT_EQ(a->item(2)->value().toString(), "99999");
+    EXPECT_EQ(a->item(4)->value().toString(), "Oferta");
+    EXPECT_FALSE(a->item(4)->isReadOnly());
+    EXPECT_EQ(button("cmdArticulo", 2)->text(), "Oferta");
+
+    // A known article is stored the same way; its description shows once the key goes back to the article's text.
+    a->item(2)->setValueFromUser("321");
+    EXPECT_EQ(cell("SELECT Cod_Articulo FROM TPV_CfgPantalla_Grupos_Lineas WHERE Posicion = 2"), "321");
+    EXPECT_EQ(button("cmdArticulo", 2)->text(), "Oferta");
+    a->item(3)->setValueFromUser(0);
+    EXPECT_EQ(button("cmdArticulo", 2)->text(), "CAFE SOLO");
+    EXPECT_TRUE(services.messages->shown.empty());
+}
+
 TEST_F(LayoutEditor, F3OnTheArticleItemSearchesAndTakesTheChosenArticle)
 {
     addCfg(1, 1);
