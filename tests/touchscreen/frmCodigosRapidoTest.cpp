@@ -184,6 +184,18 @@ TEST_F(QuickCodeScreen, DeleteRemovesTheSelectedLineAndLeavesItsDeletionRecord)
     EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Rapido = '1'"), 0);
 }
 
+TEST_F(QuickCodeScreen, ACodeDeletedAndTypedAgainIsNoLongerPendingDeletion)
+{
+    open();
+    grid()->setRow(2);
+    ctl<QPushButton>("cmdEliminar")->click();
+    ASSERT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Almacen = 2 AND Cod_Rapido = '5' AND Act = 0"), 1);
+    enter(QStringLiteral("5"), QStringLiteral("1001"), QStringLiteral("2"));
+    EXPECT_TRUE(services.messages->shown.empty()) << services.messages->texts().join('\n').toStdString();
+    EXPECT_EQ(stored("5"), "1001 x2 act0");
+    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja"), 0);
+}
+
 TEST(QuickCodeEntryClass, MakesItsScreenWithTheEntryObject)
 {
     test::TestDatabase db;
