@@ -113,7 +113,14 @@ void frmCfgPantalla::cmdAgregar_Click()
     }
     s.insert({dlg.Codigo(), dlg.Descripcion(), dlg.Tipo()});
     Cargar();
-    ui->vsLineas->setRow(ui->vsLineas->Rows() - 1);
+    // The new configuration is selected, wherever its code puts it in the list,
+    // so that the buttons act on it next.
+    Grid* g = ui->vsLineas;
+    int line = g->Rows() - 1;
+    for (int r = 1; r < g->Rows(); ++r)
+        if (g->TextMatrix(r, 0).toInt() == dlg.Codigo())
+            line = r;
+    g->setRow(line);
     habilitarBotones();
 }
 

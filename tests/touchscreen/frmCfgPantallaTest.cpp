@@ -127,6 +127,23 @@ TEST_F(ConfigurationList, AddingCreatesTheRowAndRefusesDuplicates)
     EXPECT_EQ(db.count("TPV_CfgPantalla"), 2);
 }
 
+// Eliminar, Forzar and Cfg. Grupos right after an add must act on the configuration just added.
+TEST_F(ConfigurationList, TheAddedConfigurationIsSelectedWhereverItsCodePutsIt)
+{
+    addCfg(1, "Barra", 1);
+    addCfg(9, "Terraza", 0);
+    open();
+    services.modal->queue(fill("5", "Salón", 1));
+    button("cmdAgregar")->click();
+    ASSERT_EQ(grid()->Rows(), 4);
+    EXPECT_EQ(grid()->Row(), 2);
+    EXPECT_EQ(grid()->TextMatrix(grid()->Row(), 0), "5");
+    services.messages->queueAnswer(MsgResult::Yes);
+    button("cmdEliminar")->click();
+    EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 5"), 0);
+    EXPECT_EQ(db.count("TPV_CfgPantalla"), 2);
+}
+
 TEST_F(ConfigurationList, TheDialogRefusesBadCodesAndBlankDescriptions)
 {
     open();
