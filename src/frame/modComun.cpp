@@ -2,23 +2,17 @@
 
 #include "db/Connection.h"
 #include "db/Error.h"
-#include "frame/ErrorReport.h"
-#include "frame/HostContext.h"
 
-#include <QDir>
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <cmath>
 
 namespace zqvr::frame {
 
-QString tempImageFolder()
-{
-    const QString dir = QDir::homePath() + QStringLiteral("/TempImg/");
-    QDir().mkpath(dir);
-    return dir;
-}
+namespace {
+const QString Source = QStringLiteral("modComun::SalvarImagenes");
+} // namespace
 
 QSize thumbnailSize(const QSize& original)
 {
@@ -32,50 +26,35 @@ QSize thumbnailSize(const QSize& original)
     return QSize(std::max(1L, std::lround(60.0 * r)), 60);
 }
 
-bool GuardarFicheroEnCampo(db::Connection& conn, const QString& selectSql, const QString& column,
-                           const QString& path)
+QByteArray thumbnailBytes(const QString& sourcePath)
 {
-    // An unreadable file or a SELECT that finds no row is a plain false; an
-    // error of the engine goes on to the caller's report with its own text.
-    if (path.isEmpty())
-        return conn.query(selectSql).eof() == false;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    return conn.writeBinary(selectSql, column, f.readAll());
+    if (sourcePath.isEmpty() || !QFileInfo(sourcePath).isFile())
+        throw Error(53, QStringLiteral("No se encuentra el fichero \"%1\".").arg(sourcePath), Source);
+    QImage img(sourcePath);
+    if (img.isNull())
+        throw Error(481, QStringLiteral("La imagen \"%1\" no es válida.").arg(sourcePath), Source);
+    const QSize target = thumbnailSize(img.size());
+    if (target != img.size())
+        img = img.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!img.save(&buffer, "PNG") || bytes.isEmpty())
+        throw Error(481, QStringLiteral("No se pudo convertir la imagen \"%1\".").arg(sourcePath), Source);
+    return bytes;
 }
 
-QString SalvarImagenes(db::Connection& conn, const QString& sourcePath, const QString& selectSql,
-                       const QString& tempName)
+void GuardarImagen(db::Connection& conn, const QString& selectSql, const QByteArray& bytes)
 {
-    const QString caption = QStringLiteral("modComun:SalvarImagenes");
-    QString result;
-    guarded(caption, [&] {
-        if (!QFileInfo::exists(sourcePath))
-            throw Error(53, QStringLiteral("No se encuentra el fichero \"%1\".").arg(sourcePath));
-        QImage img(sourcePath);
-        if (img.isNull())
-            throw Error(481, QStringLiteral("La imagen \"%1\" no es válida.").arg(sourcePath));
-        const QSize target = thumbnailSize(img.size());
-        if (target != img.size())
-            img = img.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const QString name = tempName.isEmpty() ? QStringLiteral("1.png") : tempName;
-        const QString path = tempImageFolder() + name;
-        if (!img.save(path, "PNG"))
-            throw Error(75, QStringLiteral("No se pudo guardar la imagen en \"%1\".").arg(path));
-        if (!GuardarFicheroEnCampo(conn, selectSql, QStringLiteral("Imagen"), path))
-            throw Error(3021, QStringLiteral("No se pudo guardar la imagen en la base de datos."));
-        result = path;
-    });
-    return result;
+    if (!conn.writeBinary(selectSql, QStringLiteral("Imagen"), bytes))
+        throw Error(errc::NoCurrentRow, QStringLiteral("No se encontró la fila donde guardar la imagen."), Source);
 }
 
-QString SalvarImagenes(const QString& sourcePath, const QString& selectSql, const QString& tempName)
+QByteArray SalvarImagenes(db::Connection& conn, const QString& sourcePath, const QString& selectSql)
 {
-    QString result;
-    guarded(QStringLiteral("modComun:SalvarImagenes"),
-            [&] { result = SalvarImagenes(HostContext::instance().connection(), sourcePath, selectSql, tempName); });
-    return result;
+    const QByteArray bytes = thumbnailBytes(sourcePath);
+    GuardarImagen(conn, selectSql, bytes);
+    return bytes;
 }
 
 } // namespace zqvr::frame

@@ -44,6 +44,21 @@ void CfgPantallaStore::update(int codigo, const QString& descripcion, int tipo)
                    + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla =") + sqlInt(codigo));
 }
 
+bool CfgPantallaStore::typeChangeAllowed(int codigo, int tipo)
+{
+    const QString where = QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa)
+                          + QStringLiteral(" AND Cod_CfgPantalla =") + sqlInt(codigo);
+    auto rs = m_conn.query(QStringLiteral("SELECT Tipo FROM TPV_CfgPantalla") + where);
+    if (rs.eof() || rs["Tipo"].toInt() == tipo)
+        return true;
+    rs.close();
+    for (const char* table : {"TPV_CfgPantalla_Grupos", "TPV_CfgPantalla_Grupos_Lineas"}) {
+        if (!m_conn.query(m_conn.dialect().selectTop(1, QStringLiteral("* FROM ") + QLatin1String(table) + where)).eof())
+            return false;
+    }
+    return true;
+}
+
 void CfgPantallaStore::remove(int codigo)
 {
     const QString where = QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa)

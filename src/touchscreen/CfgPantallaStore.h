@@ -26,6 +26,11 @@ public:
     bool exists(int codigo, const QString& descripcion);
     void insert(const CfgPantalla& cfg);
     void update(int codigo, const QString& descripcion, int tipo);
+    // Whether the configuration may take grid type tipo: always when the type
+    // stays, otherwise only while it has no group and no key. Groups are
+    // numbered by their button on the grid, so a layout made on one grid
+    // would sit on the wrong buttons of the other.
+    bool typeChangeAllowed(int codigo, int tipo);
     // Removes the configuration with its groups and keys, all or nothing, so
     // a configuration given the freed code later starts from an empty layout.
     void remove(int codigo);

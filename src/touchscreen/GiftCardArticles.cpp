@@ -17,8 +17,9 @@ QList<QPair<qint64, QString>> GiftCardArticles::list() const
     return reraiseAs(src("list"), [&] {
         QList<QPair<qint64, QString>> out;
         auto rs = m_conn.query(QStringLiteral("SELECT ar.Cod_Articulo, a.Descripcion FROM Articulos_TRegalo ar "
-                                              " INNER JOIN Articulos a ON a.Cod_Empresa = ar.Cod_Empresa"
-                                              " AND a.Codigo = ar.Cod_Articulo WHERE ar.Cod_Empresa =") +
+                                              " INNER JOIN Articulos a ON a.Cod_Empresa = ") +
+                               sqlInt(m_empresaArticulos) +
+                               QStringLiteral(" AND a.Codigo = ar.Cod_Articulo WHERE ar.Cod_Empresa =") +
                                sqlInt(m_empresa) + QStringLiteral(" ORDER BY ar.Cod_Articulo"));
         while (!rs.eof()) {
             out.push_back({rs.value(0).toLongLong(), rs.value(1).toString()});
@@ -42,7 +43,8 @@ GiftCardArticles::AddResult GiftCardArticles::add(qint64 articulo)
     return reraiseAs(src("add"), [&] {
         if (contains(articulo))
             return AddResult::AlreadyThere;
-        auto rs = m_conn.query(QStringLiteral("SELECT Codigo FROM Articulos WHERE Cod_Empresa =") + sqlInt(m_empresa) +
+        auto rs = m_conn.query(QStringLiteral("SELECT Codigo FROM Articulos WHERE Cod_Empresa =") +
+                               sqlInt(m_empresaArticulos) +
                                QStringLiteral(" AND Codigo =") + sqlInt(articulo));
         if (rs.eof())
             return AddResult::NoSuchArticle;

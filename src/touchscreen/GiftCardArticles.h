@@ -1,8 +1,9 @@
 #pragma once
 // The company's gift-card articles (Articulos_TRegalo) as the gift-card
-// window keeps them. The table belongs to the article file, so its company
-// is the host's article company. Failures are re-raised with the source
-// "GiftCardArticles::<procedure>".
+// window keeps them. The rows belong to the company, as the terminals read
+// them; only the articles themselves are looked up under the host's article
+// company, which companies sharing one article file have in common. Failures
+// are re-raised with the source "GiftCardArticles::<procedure>".
 #include "touchscreen_export.h"
 
 #include <QList>
@@ -17,7 +18,10 @@ class ZQVR_TOUCHSCREEN_EXPORT GiftCardArticles {
 public:
     enum class AddResult { Added, AlreadyThere, NoSuchArticle };
 
-    GiftCardArticles(db::Connection& conn, int empresaArticulos) : m_conn(conn), m_empresa(empresaArticulos) {}
+    GiftCardArticles(db::Connection& conn, int empresa, int empresaArticulos)
+        : m_conn(conn), m_empresa(empresa), m_empresaArticulos(empresaArticulos)
+    {
+    }
 
     // (code, description) of every gift-card article that still exists, by code.
     QList<QPair<qint64, QString>> list() const;
@@ -30,6 +34,7 @@ public:
 private:
     db::Connection& m_conn;
     int m_empresa;
+    int m_empresaArticulos;
 };
 
 } // namespace zqvr::touchscreen

@@ -5,7 +5,6 @@
 #include "db/SqlLiteral.h"
 #include "frame/modComun.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -13,18 +12,6 @@ namespace zqvr::touchscreen {
 
 using db::sqlInt;
 using db::sqlText;
-
-namespace {
-const QString TempPicture = QStringLiteral("temp_imagen.png");
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-} // namespace
 
 LayoutStore::LayoutStore(db::Connection& conn, int empresa, int cfg, int tipo, int empresaArticulos)
     : m_conn(conn), m_empresa(empresa), m_cfg(cfg), m_tipo(tipo == Tipo3x4 ? Tipo3x4 : Tipo9x4),
@@ -212,11 +199,7 @@ void LayoutStore::storeGroupPicture(GroupSlot& slot, int index, const QString& p
     db::TransactionGuard tx(m_conn);
     if (!slot.stored())
         insertGroupRow(slot, numero, posicion);
-    const QString thumb = frame::SalvarImagenes(m_conn, path, groupPictureSelect(numero), TempPicture);
-    if (thumb.isEmpty())
-        throw Error(481, QStringLiteral("No se pudo guardar la imagen \"%1\".").arg(path),
-                    QStringLiteral("LayoutStore::storeGroupPicture"));
-    const QByteArray bytes = readFile(thumb);
+    const QByteArray bytes = frame::SalvarImagenes(m_conn, path, groupPictureSelect(numero));
     tx.commit();
     slot.numero = numero;
     slot.posicion = posicion;
@@ -233,11 +216,7 @@ void LayoutStore::storeKeyPicture(KeySlot& slot, int index, const QString& path)
     db::TransactionGuard tx(m_conn);
     if (!slot.stored())
         insertKeyRow(slot, posicion);
-    const QString thumb = frame::SalvarImagenes(m_conn, path, keyPictureSelect(slot.grupo, posicion), TempPicture);
-    if (thumb.isEmpty())
-        throw Error(481, QStringLiteral("No se pudo guardar la imagen \"%1\".").arg(path),
-                    QStringLiteral("LayoutStore::storeKeyPicture"));
-    const QByteArray bytes = readFile(thumb);
+    const QByteArray bytes = frame::SalvarImagenes(m_conn, path, keyPictureSelect(slot.grupo, posicion));
     tx.commit();
     slot.posicion = posicion;
     slot.imagen = bytes;
@@ -302,6 +281,12 @@ void LayoutStore::deleteGroup(GroupSlot& slot)
     db::TransactionGuard tx(m_conn);
     m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas ") + where);
     m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos ") + where);
+    // A default left on the freed number would silently pass to whatever
+    // group is created on that button later; with none the terminals open
+    // their first group.
+    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Cod_GrupoDF = 0 WHERE Cod_Empresa = ")
+                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)
+                   + QStringLiteral(" AND Cod_GrupoDF = ") + sqlInt(slot.numero));
     tx.commit();
     slot = GroupSlot{};
 }

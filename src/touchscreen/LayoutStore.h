@@ -44,7 +44,8 @@ public:
     // The stored default group number (0 = none).
     int defaultGroup();
     void deleteKey(KeySlot& slot);
-    // Deletes the group and its keys; the slot becomes an empty button.
+    // Deletes the group and its keys, and clears the default when it was
+    // this group; the slot becomes an empty button.
     void deleteGroup(GroupSlot& slot);
 
     // Moves key f of group grupo to index final, the keys between one place along.

@@ -124,19 +124,25 @@ bool QuickCodeStore::Guardar(qint16 almacen, const QString& codigo, qint32 artic
         if (unidades == 0.0 || !std::isfinite(unidades))
             unidades = 1;
         const QString units = sqlNumber(unidades);
+        const QString where = QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa) +
+                              QStringLiteral(" AND Cod_Almacen =") + sqlInt(almacen) +
+                              QStringLiteral(" AND Cod_Rapido =") + sqlText(code);
         db::TransactionGuard guard(m_conn);
         const int changed = m_conn.execute(
             QStringLiteral("UPDATE TPV_CodigosRapido SET Cod_Articulo =") + sqlInt(articulo) +
-            QStringLiteral(", Unidades =") + units + QStringLiteral(", Act = 0") +
-            QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa) + QStringLiteral(" AND Cod_Almacen =") +
-            sqlInt(almacen) + QStringLiteral(" AND Cod_Rapido =") + sqlText(code));
+            QStringLiteral(", Unidades =") + units + QStringLiteral(", Act = 0") + where);
         if (changed == 0) {
+            // Act is written here, not left to the column's default: the new
+            // code must reach the terminals whatever the table was created with.
             m_conn.execute(QStringLiteral("INSERT INTO TPV_CodigosRapido (Cod_Empresa, Cod_Almacen, Cod_Rapido,"
-                                          " Cod_Articulo, Unidades) VALUES (") +
+                                          " Cod_Articulo, Unidades, Act) VALUES (") +
                            sqlInt(m_empresa) + QStringLiteral(", ") + sqlInt(almacen) + QStringLiteral(", ") +
                            sqlText(code) + QStringLiteral(", ") + sqlInt(articulo) + QStringLiteral(", ") + units +
-                           QStringLiteral(")"));
+                           QStringLiteral(", 0)"));
         }
+        // A deletion of this code that the terminals have not taken yet would
+        // make them drop the code just saved: it goes with the save.
+        m_conn.execute(QStringLiteral("DELETE FROM TPV_CodigosRapido_Baja") + where + QStringLiteral(" AND Act = 0"));
         guard.commit();
         return changed == 0;
     });

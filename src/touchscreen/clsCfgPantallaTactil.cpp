@@ -29,6 +29,9 @@ int clsCfgPantallaTactil::ActualizarImagenesFicha(int Cod_Articulo, const QStrin
         }
         // A file that cannot become a picture changes nothing, rather than some keys.
         LayoutStore::checkPictureFile(strPathImageName);
+        // Made once in memory: every key gets the same bytes, and no file is
+        // shared with another instance refreshing at the same time.
+        const QByteArray picture = frame::thumbnailBytes(strPathImageName);
 
         struct Row { int empresa, cfg, grupo, posicion; };
         std::vector<Row> rows;
@@ -50,8 +53,7 @@ int clsCfgPantallaTactil::ActualizarImagenesFicha(int Cod_Articulo, const QStrin
                                    + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(r.cfg)
                                    + QStringLiteral(" AND Cod_Grupo=") + sqlInt(r.grupo)
                                    + QStringLiteral(" AND Posicion = ") + sqlInt(r.posicion);
-            if (frame::SalvarImagenes(conn, strPathImageName, select, QStringLiteral("temp_imagen.png")).isEmpty())
-                throw Error(481, QStringLiteral("No se pudo guardar la imagen \"%1\".").arg(strPathImageName), source);
+            frame::GuardarImagen(conn, select, picture);
         }
         tx.commit();
         return static_cast<int>(rows.size());

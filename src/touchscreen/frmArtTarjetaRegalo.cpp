@@ -15,7 +15,10 @@ namespace zqvr::touchscreen {
 
 namespace {
 constexpr int KeyEnter = 13;
-GiftCardArticles store() { return GiftCardArticles(frame::conn(), frame::empresa().EmpresaArticulos()); }
+GiftCardArticles store()
+{
+    return GiftCardArticles(frame::conn(), frame::empresa().CodigoEmpresa(), frame::empresa().EmpresaArticulos());
+}
 } // namespace
 
 frmArtTarjetaRegalo::frmArtTarjetaRegalo(QWidget* parent)

@@ -113,7 +113,14 @@ void frmCfgPantalla::cmdAgregar_Click()
     }
     s.insert({dlg.Codigo(), dlg.Descripcion(), dlg.Tipo()});
     Cargar();
-    ui->vsLineas->setRow(ui->vsLineas->Rows() - 1);
+    // The new configuration is selected, wherever its code puts it in the list,
+    // so that the buttons act on it next.
+    Grid* g = ui->vsLineas;
+    int line = g->Rows() - 1;
+    for (int r = 1; r < g->Rows(); ++r)
+        if (g->TextMatrix(r, 0).toInt() == dlg.Codigo())
+            line = r;
+    g->setRow(line);
     habilitarBotones();
 }
 
@@ -132,7 +139,14 @@ void frmCfgPantalla::cmdModificar_Click()
         frame::runModal(dlg);
         if (dlg.Descripcion().isEmpty())
             return;
-        store().update(g->TextMatrix(row, 0).toInt(), dlg.Descripcion(), dlg.Tipo());
+        CfgPantallaStore s = store();
+        const int codigo = g->TextMatrix(row, 0).toInt();
+        if (!s.typeChangeAllowed(codigo, dlg.Tipo())) {
+            frame::msgNoPermitida(QStringLiteral("No se puede cambiar el tipo de una configuración que ya tiene "
+                                                 "grupos. Elimine antes sus grupos en Cfg. Grupos."));
+            return;
+        }
+        s.update(codigo, dlg.Descripcion(), dlg.Tipo());
         g->setTextMatrix(row, 1, dlg.Descripcion());
         g->setTextMatrix(row, 2, QString::number(dlg.Tipo()));
         g->setTextMatrix(row, 3, tipoLabel(dlg.Tipo()));

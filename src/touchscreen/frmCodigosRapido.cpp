@@ -172,8 +172,9 @@ void frmCodigosRapido::cmdSalir_Click() { close(); }
 
 void frmCodigosRapido::cmdImprimir_Click()
 {
-    // One listing window at a time: it is modal over this one.
-    frmCodigosRapido_Listado dlg(this);
+    // The component's one listing window, modal over this one; it keeps the
+    // user's sort and direction from one opening to the next.
+    frmCodigosRapido_Listado& dlg = frmCodigosRapido_Listado::instance();
     const qint16 almacen = ui->txtAlmacen->EsValido() ? static_cast<qint16>(ui->txtAlmacen->Codigo()) : m_almacen;
     if (almacen > 0)
         dlg.setAlmacen(almacen);

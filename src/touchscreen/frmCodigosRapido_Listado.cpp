@@ -12,6 +12,7 @@
 #include "touchscreen/QuickCodeListing.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace zqvr::touchscreen {
 
@@ -31,20 +32,35 @@ frmCodigosRapido_Listado::frmCodigosRapido_Listado(QWidget* parent)
     ui->cboOrdenadoPor->setCurrentIndex(int(ListingSort::CodigoRapido));
     ui->cboOrden->addItems(ordenCaptions());
     ui->cboOrden->setCurrentIndex(int(ListingDirection::Ascendente));
-
-    host::Empresa& empresa = frame::empresa();
     ui->txtAlmacen->setMaxCode(32767);
-    ui->txtAlmacen->setConexion(&frame::conn());
-    ui->txtAlmacen->setEmpresa(&empresa);
-    ui->txtAlmacen->setUsuario(empresa.usuarioActual());
-    // Outside the central office only the user's own warehouse is listed.
-    ui->txtAlmacen->setHabilitado(empresa.variableBool(QStringLiteral("OficinaCentral")));
+    enlazar();
 
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCodigosRapido_Listado::cmdAceptar_Click);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCodigosRapido_Listado::cmdSalir_Click);
 }
 
 frmCodigosRapido_Listado::~frmCodigosRapido_Listado() = default;
+
+frmCodigosRapido_Listado& frmCodigosRapido_Listado::instance()
+{
+    // Without a parent: it outlives the quick-code window that opened it.
+    static QPointer<frmCodigosRapido_Listado> kept;
+    if (!kept)
+        kept = new frmCodigosRapido_Listado;
+    else
+        kept->enlazar();
+    return *kept;
+}
+
+void frmCodigosRapido_Listado::enlazar()
+{
+    host::Empresa& empresa = frame::empresa();
+    ui->txtAlmacen->setConexion(&frame::conn());
+    ui->txtAlmacen->setEmpresa(&empresa);
+    ui->txtAlmacen->setUsuario(empresa.usuarioActual());
+    // Outside the central office only the user's own warehouse is listed.
+    ui->txtAlmacen->setHabilitado(empresa.variableBool(QStringLiteral("OficinaCentral")));
+}
 
 void frmCodigosRapido_Listado::setAlmacen(qint16 almacen)
 {

@@ -18,10 +18,17 @@ public:
     explicit frmCodigosRapido_Listado(QWidget* parent = nullptr);
     ~frmCodigosRapido_Listado() override;
 
+    // The listing window the component keeps: the sort and the direction
+    // chosen are still there when it is opened again, from this or a later
+    // quick-code window. It is bound to the host context of each opening.
+    static frmCodigosRapido_Listado& instance();
+
     // Shows that warehouse (the one of the quick-code window) in the picker.
     void setAlmacen(qint16 almacen);
 
 private:
+    // Hands the warehouse picker the current connection, company and user.
+    void enlazar();
     void cmdAceptar_Click();
     void cmdSalir_Click();
 

@@ -8,7 +8,6 @@
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "frame/Wiring.h"
-#include "frame/modComun.h"
 #include "host/Empresa.h"
 #include "touchscreen/ImageList.h"
 #include "touchscreen/LayoutStore.h"
@@ -273,7 +272,6 @@ void frmGrpCfgPantalla::distribuir()
 void frmGrpCfgPantalla::Cargar()
 {
     frame::guarded(QStringLiteral("frmGrpCfgPantalla:ConfiguracionPantalla"), [&] {
-        frame::tempImageFolder(); // the picture saver writes its files there
         host::Empresa& empresa = frame::empresa();
         db::Connection& conn = frame::conn();
         txtArticuloTAC->setConexion(&conn);
@@ -557,21 +555,23 @@ void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
         }
         const bool custom = s.tipoTexto == 1;
         QString description;
-        if (code >= 1) {
+        if (code >= 1 && custom) {
+            // A key with its own text keeps the code as typed: the article may
+            // not be in this company's file yet. Its description, when there is
+            // one, is kept only for showing the key in the article's text later.
+            const QString found = m_store->articleDescription(static_cast<qint32>(code));
+            if (!found.isNull())
+                description = found;
+        } else if (code >= 1) {
             const QString found = m_store->articleDescription(static_cast<qint32>(code));
             if (found.isNull()) {
                 code = 0;
-                if (custom)
-                    frame::msgAtencion(QStringLiteral("EL ARTICULO NO EXISTE"));
-                else
-                    a->item(ArtTexto)->setValue(QStringLiteral("EL ARTICULO NO EXISTE"));
+                a->item(ArtTexto)->setValue(QStringLiteral("EL ARTICULO NO EXISTE"));
             } else {
                 description = found;
-                if (!custom)
-                    a->item(ArtTexto)->setValue(found);
+                a->item(ArtTexto)->setValue(found);
             }
-            if (!custom)
-                a->item(ArtTexto)->setReadOnly(true);
+            a->item(ArtTexto)->setReadOnly(true);
         }
         write(QStringLiteral(" Cod_Articulo = ") + sqlInt(code));
         s.articulo = static_cast<qint32>(code);
@@ -745,7 +745,7 @@ void frmGrpCfgPantalla::Eliminar_Grupo()
             != frame::MsgResult::Yes)
             return;
         m_store->deleteGroup(s);
-        // The configuration still names the number as its default; the button just no longer shows it.
+        // The store cleared the default with the group.
         if (m_defaultIndex == m_grupoIndex)
             m_defaultIndex = -1;
         colocarMarcaDefecto();

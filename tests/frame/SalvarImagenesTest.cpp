@@ -1,10 +1,11 @@
-// Picture saving: thumbnail sizes, the temporary folder and the stored bytes.
+// Picture saving: thumbnail sizes and the stored bytes.
 #include "db/Connection.h"
-#include "frame/HostContext.h"
+#include "db/Error.h"
 #include "frame/modComun.h"
 #include "support/ScriptedServices.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -32,7 +33,6 @@ protected:
         conn = db::Connection::open(QStringLiteral("sqlite::memory:"));
         conn->execute(QStringLiteral("CREATE TABLE Fotos (Codigo INTEGER PRIMARY KEY, Nombre TEXT, Imagen BLOB)"));
         conn->execute(QStringLiteral("INSERT INTO Fotos (Codigo, Nombre) VALUES (1, 'uno'), (2, 'dos')"));
-        frame::HostContext::instance().setConexion(conn.get());
     }
     void TearDown() override { qputenv("HOME", oldHome); }
     QString picture(int w, int h)
@@ -55,44 +55,42 @@ protected:
     test::ServiceDoubles doubles;
 };
 
-TEST_F(SalvarImagenes, StoresTheThumbnailInTheRowAndKeepsItInTheTempFolder)
+TEST_F(SalvarImagenes, StoresTheThumbnailInTheRowAndReturnsItsBytesWithoutAnyFile)
 {
-    const QString result = frame::SalvarImagenes(picture(120, 60),
-                                                 QStringLiteral("SELECT Codigo, Imagen FROM Fotos WHERE Codigo = 2"),
-                                                 QStringLiteral("art2.png"));
-    EXPECT_EQ(result, QDir(home.path()).filePath(QStringLiteral("TempImg/art2.png")));
-    EXPECT_EQ(QImage(result).size(), QSize(60, 30));
+    const QByteArray bytes = frame::SalvarImagenes(*conn, picture(120, 60),
+                                                   QStringLiteral("SELECT Codigo, Imagen FROM Fotos WHERE Codigo = 2"));
+    EXPECT_EQ(QImage::fromData(bytes).size(), QSize(60, 30));
     EXPECT_EQ(stored(2).size(), QSize(60, 30));
     EXPECT_TRUE(conn->query(QStringLiteral("SELECT Imagen FROM Fotos WHERE Codigo = 1"))["Imagen"].isNull())
         << "only the selected row changes";
+    EXPECT_EQ(frame::SalvarImagenes(*conn, picture(30, 90), QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 1")).size(),
+              frame::thumbnailBytes(picture(30, 90)).size());
+    EXPECT_EQ(stored(1).size(), QSize(20, 60));
+    // Nothing goes through a file another running instance could overwrite.
+    EXPECT_FALSE(QDir(home.path()).exists(QStringLiteral("TempImg")));
     EXPECT_TRUE(doubles.messages->shown.empty());
 }
 
-TEST_F(SalvarImagenes, EmptyTemporaryNameWrites1Png)
+// A store's transaction or the host's batch must never stop on a dialog: failures are raised.
+TEST_F(SalvarImagenes, FailuresAreRaisedWithoutAnyDialogAndLeaveTheRow)
 {
-    const QString result = frame::SalvarImagenes(picture(30, 90), QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 1"));
-    EXPECT_TRUE(result.endsWith(QStringLiteral("/TempImg/1.png")));
-    EXPECT_EQ(stored(1).size(), QSize(20, 60));
-}
-
-TEST_F(SalvarImagenes, FailuresAreReportedAndGiveAnEmptyResult)
-{
-    const QString missing = frame::SalvarImagenes(work.filePath(QStringLiteral("nope.png")),
-                                                  QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 1"));
     QFile junk(work.filePath(QStringLiteral("junk.png")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a picture");
     junk.close();
-    const QString unreadable = frame::SalvarImagenes(junk.fileName(), QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 1"));
-    const QString noRow = frame::SalvarImagenes(picture(10, 10), QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 99"));
-    EXPECT_TRUE(missing.isEmpty());
-    EXPECT_TRUE(unreadable.isEmpty());
-    EXPECT_TRUE(noRow.isEmpty());
-    ASSERT_EQ(doubles.messages->shown.size(), 3u);
-    for (const auto& m : doubles.messages->shown) {
-        EXPECT_EQ(m.caption, QStringLiteral("modComun:SalvarImagenes"));
-        EXPECT_EQ(m.icon, frame::MsgIcon::Critical);
+    const QString one = QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 1");
+    for (const auto& [path, select] : {std::pair{work.filePath(QStringLiteral("nope.png")), one},
+                                       std::pair{junk.fileName(), one},
+                                       std::pair{picture(10, 10), QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 99")}}) {
+        try {
+            frame::SalvarImagenes(*conn, path, select);
+            ADD_FAILURE() << "no error for " << path.toStdString();
+        } catch (const Error& e) {
+            EXPECT_EQ(e.source(), QStringLiteral("modComun::SalvarImagenes"));
+            EXPECT_FALSE(e.description().isEmpty());
+        }
     }
+    EXPECT_TRUE(doubles.messages->shown.empty());
     EXPECT_TRUE(stored(1).isNull());
 }
 

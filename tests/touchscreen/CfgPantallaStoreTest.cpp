@@ -48,6 +48,21 @@ TEST_F(CfgPantallaStoreTest, ExistenceCatchesADuplicateCodeOrDescriptionWithinTh
     EXPECT_TRUE(store.exists(10, "Bar d'Ana"));
 }
 
+TEST_F(CfgPantallaStoreTest, TheTypeMayChangeOnlyWhileTheConfigurationHasNoGroupOrKey)
+{
+    EXPECT_TRUE(store.typeChangeAllowed(3, 1));
+    // Another company's layout under the same code does not count.
+    db.exec("INSERT INTO TPV_CfgPantalla_Grupos (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion) VALUES (2, 3, 1, 0)");
+    EXPECT_TRUE(store.typeChangeAllowed(3, 1));
+    // A key left without its group still has a place on the grid.
+    db.exec("INSERT INTO TPV_CfgPantalla_Grupos_Lineas (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion)"
+            " VALUES (1, 3, 1, 6)");
+    EXPECT_FALSE(store.typeChangeAllowed(3, 1));
+    EXPECT_TRUE(store.typeChangeAllowed(3, 0)) << "keeping the type is always allowed";
+    db.exec("INSERT INTO TPV_CfgPantalla_Grupos (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion) VALUES (1, 1, 1, 0)");
+    EXPECT_FALSE(store.typeChangeAllowed(1, 0));
+}
+
 TEST_F(CfgPantallaStoreTest, ForcingAReloadClearsAllTenMarksOfThatConfigurationOnly)
 {
     db.exec("UPDATE TPV_CfgPantalla SET Act=1, Act2=1, Act3=1, Act4=1, Act5=1, Act6=1, Act7=1, Act8=1, Act9=1, Act10=1");

@@ -20,7 +20,7 @@ protected:
         db.exec("INSERT INTO Articulos_TRegalo (Cod_Empresa, Cod_Articulo) VALUES (1, 11), (1, 77), (2, 10)");
     }
     zqvr::test::TestDatabase db;
-    GiftCardArticles cards{db.conn(), 1};
+    GiftCardArticles cards{db.conn(), 1, 1};
 };
 
 TEST_F(GiftCards, ListsOnlyTheCompanysCardsWhoseArticleStillExists)
@@ -38,6 +38,28 @@ TEST_F(GiftCards, AddingTwiceOrAnUnknownArticleAddsNothing)
     EXPECT_EQ(cards.add(12345), GiftCardArticles::AddResult::NoSuchArticle);
     EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 1"), 3);
     EXPECT_EQ(cards.list().size(), 2);
+}
+
+// Company 3 sells from company 1's article file: its cards are its own rows,
+// described from the shared articles.
+TEST_F(GiftCards, ACompanySharingAnotherArticleFileKeepsItsCardsUnderItsOwnCode)
+{
+    GiftCardArticles shared{db.conn(), 3, 1};
+    EXPECT_TRUE(shared.list().isEmpty());
+    EXPECT_EQ(shared.add(10), GiftCardArticles::AddResult::Added);
+    EXPECT_EQ(shared.add(12345), GiftCardArticles::AddResult::NoSuchArticle);
+    EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 3 AND Cod_Articulo = 10"), 1);
+    EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 1"), 2) << "the article company's cards stay as they were";
+    const auto l = shared.list();
+    ASSERT_EQ(l.size(), 1);
+    EXPECT_EQ(l[0].first, 10);
+    EXPECT_EQ(l[0].second, QStringLiteral("Tarjeta regalo 20 €"));
+    EXPECT_EQ(shared.add(10), GiftCardArticles::AddResult::AlreadyThere);
+    EXPECT_EQ(cards.list().size(), 1);
+    EXPECT_FALSE(shared.remove(11));
+    EXPECT_TRUE(shared.remove(10));
+    EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 3"), 0);
+    EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 1"), 2);
 }
 
 TEST_F(GiftCards, RemovingTouchesOnlyTheCompanysRow)

@@ -141,6 +141,42 @@ TEST_F(LayoutStoreTest, DeletingAGroupTakesItsKeysAndFailsAsAWhole)
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos_Lineas"), 0);
 }
 
+TEST_F(LayoutStoreTest, DeletingTheDefaultGroupClearsTheDefaultWithIt)
+{
+    LayoutStore s = store();
+    auto groups = s.loadGroups();
+    s.writeGroup(groups[0], 0, QString());
+    s.writeGroup(groups[2], 2, QString());
+    auto keys = s.loadKeys(3);
+    s.writeKey(keys[0], 0, QString());
+    s.setDefaultGroup(3);
+
+    FailingWrites failing(db, {"TPV_CfgPantalla", "TPV_CfgPantalla_Grupos", "TPV_CfgPantalla_Grupos_Lineas"});
+    const auto tables = [&] {
+        return snapshot(db, "TPV_CfgPantalla", "Cod_CfgPantalla") + snapshot(db, "TPV_CfgPantalla_Grupos", "Cod_Grupo")
+               + snapshot(db, "TPV_CfgPantalla_Grupos_Lineas", "Posicion");
+    };
+    const QString before = tables();
+    for (int k : {1, 2, 3}) { // the key, the group, the default
+        failing.failAt(k);
+        EXPECT_THROW(s.deleteGroup(groups[2]), zqvr::Error) << k;
+        failing.off();
+        EXPECT_TRUE(groups[2].stored());
+        EXPECT_EQ(tables(), before) << k;
+    }
+    // Another group going leaves the default alone.
+    s.deleteGroup(groups[0]);
+    EXPECT_EQ(s.defaultGroup(), 3);
+    s.deleteGroup(groups[2]);
+    EXPECT_EQ(s.defaultGroup(), 0);
+    EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
+    // A group made later on that button is no default of its own accord.
+    s.writeGroup(groups[2], 2, QString());
+    int defaultIndex = 0;
+    s.loadGroups(&defaultIndex);
+    EXPECT_EQ(defaultIndex, -1);
+}
+
 TEST_F(LayoutStoreTest, PicturesAreStoredSmallAndRemovedAsAnEmptyValue)
 {
     QTemporaryDir dir;

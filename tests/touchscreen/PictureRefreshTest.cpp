@@ -3,6 +3,7 @@
 
 #include "db/Error.h"
 #include "support/ScreenTest.h"
+#include "FailingWrites.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -93,6 +94,21 @@ TEST_F(PictureRefresh, AFileThatIsNoPictureIsAnErrorForTheHostAndChangesNothing)
     }
     EXPECT_EQ(imagen(1, 1, 6), QByteArray("\x01\x02"));
     EXPECT_EQ(imagen(1, 2, 0), QByteArray("\x01\x02"));
+}
+
+// The host runs the refresh in a batch: a failing key stops it with an error
+// for the host, never with a box waiting for someone, and no key is half done.
+TEST_F(PictureRefresh, AFailedKeyIsAnErrorForTheHostWithoutAnyDialogAndNoKeyChanges)
+{
+    zqvr::test::FailingWrites failing(db, {"TPV_CfgPantalla_Grupos_Lineas"});
+    for (int n : {1, 2}) {
+        failing.failAt(n);
+        EXPECT_THROW(cls.ActualizarImagenesFicha(50, picture), zqvr::Error) << n;
+        failing.off();
+        EXPECT_EQ(imagen(1, 1, 6), QByteArray("\x01\x02")) << n;
+        EXPECT_EQ(imagen(1, 2, 0), QByteArray("\x01\x02")) << n;
+    }
+    EXPECT_TRUE(services.messages->shown.empty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "db/Error.h"
 #include "support/TestDatabase.h"
+#include "FailingWrites.h"
 
 #include <gtest/gtest.h>
 
@@ -196,6 +197,62 @@ TEST_F(QuickCodes, AFailureInAnyStatementOfADeleteLeavesBothTablesUnchanged)
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(db.conn().transactionDepth(), 0);
         db.exec("DROP TRIGGER fail");
+    }
+}
+
+// A deletion the terminals have not taken yet must not drop the code made again under the same name.
+TEST_F(QuickCodes, RecreatingACodeClearsItsPendingDeletionOnly)
+{
+    store.Guardar(1, QStringLiteral("12"), 1001, 1);
+    store.Guardar(2, QStringLiteral("12"), 1001, 1);
+    store.Guardar(1, QStringLiteral("13"), 1001, 1);
+    store.Guardar(1, QStringLiteral("14"), 1001, 1);
+    for (const char* c : {"12", "13", "14"})
+        store.Eliminar(1, QLatin1String(c));
+    store.Eliminar(2, QStringLiteral("12"));
+    db.exec("UPDATE TPV_CodigosRapido_Baja SET Act = 1 WHERE Cod_Rapido = '14'"); // the terminals took it
+
+    EXPECT_TRUE(store.Guardar(1, QStringLiteral(" 12 "), 1002, 3));
+    EXPECT_TRUE(store.Guardar(1, QStringLiteral("14"), 1002, 1));
+    EXPECT_EQ(row("12"), "1002 x3 act0");
+    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Almacen = 1 AND Cod_Rapido = '12'"), 0);
+    // Another warehouse's and another code's pending deletions stay, and so does one already taken.
+    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Almacen = 2 AND Cod_Rapido = '12' AND Act = 0"), 1);
+    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Almacen = 1 AND Cod_Rapido = '13' AND Act = 0"), 1);
+    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Almacen = 1 AND Cod_Rapido = '14' AND Act = 1"), 1);
+
+    // Deleting it again records the deletion afresh.
+    store.Eliminar(1, QStringLiteral("12"));
+    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Almacen = 1 AND Cod_Rapido = '12' AND Act = 0"), 1);
+}
+
+TEST_F(QuickCodes, ANewCodeIsMarkedForTheTerminalsWhateverTheColumnDefault)
+{
+    db.exec("DROP TABLE TPV_CodigosRapido");
+    db.exec("CREATE TABLE TPV_CodigosRapido (Cod_Empresa INTEGER NOT NULL, Cod_Almacen INTEGER NOT NULL,"
+            " Cod_Rapido TEXT NOT NULL, Cod_Articulo INTEGER DEFAULT 0, Unidades REAL DEFAULT 1,"
+            " Act INTEGER DEFAULT 1, PRIMARY KEY (Cod_Empresa, Cod_Almacen, Cod_Rapido))");
+    EXPECT_TRUE(store.Guardar(1, QStringLiteral("12"), 1001, 2));
+    EXPECT_EQ(row("12"), "1001 x2 act0");
+}
+
+TEST_F(QuickCodes, AFailureInAnyStatementOfASaveLeavesBothTablesUnchanged)
+{
+    store.Guardar(1, QStringLiteral("12"), 1001, 1);
+    store.Eliminar(1, QStringLiteral("12"));
+    store.Guardar(1, QStringLiteral("13"), 1001, 1);
+    const QString before = snapshot();
+    zqvr::test::FailingWrites failing(db, {"TPV_CodigosRapido", "TPV_CodigosRapido_Baja"});
+    // "12" is created again over its pending deletion (two rows written), "13" is changed (one).
+    for (const auto& [code, writes] : {std::pair{"12", 2}, std::pair{"13", 1}}) {
+        for (int n = 1; n <= writes; ++n) {
+            SCOPED_TRACE(QStringLiteral("%1 fails at %2").arg(QLatin1String(code)).arg(n).toStdString());
+            failing.failAt(n);
+            EXPECT_THROW(store.Guardar(1, QLatin1String(code), 1002, 5), Error);
+            failing.off();
+            EXPECT_EQ(snapshot(), before);
+            EXPECT_EQ(db.conn().transactionDepth(), 0);
+        }
     }
 }
 

@@ -97,6 +97,33 @@ TEST_F(GiftCardWindow, DeleteKeyAndEliminarRemoveTheSelectedCard)
     EXPECT_TRUE(services.messages->shown.empty());
 }
 
+TEST(GiftCardWindowSharedArticles, CardsAreStoredUnderTheCompanyNotTheArticleCompany)
+{
+    test::TestDatabase db;
+    test::ServiceDoubles services;
+    installInHostContext(db);
+    db.empresa().setCodigoEmpresa(3);
+    db.empresa().setEmpresaArticulos(1);
+    db.exec("INSERT INTO Articulos (Cod_Empresa, Codigo, Descripcion) VALUES (1, 10, 'Tarjeta regalo 20 €')");
+    db.exec("INSERT INTO Articulos_TRegalo (Cod_Empresa, Cod_Articulo) VALUES (1, 10)");
+    touchscreen::frmArtTarjetaRegalo form;
+    form.showForm(0);
+    auto* grid = form.findChild<Grid*>(QStringLiteral("vsArticulos"));
+    EXPECT_EQ(grid->Rows(), 1) << "the article company's own cards are not this company's";
+    auto* picker = form.findChild<controls::ctlArticulo*>(QStringLiteral("txtArticulo"));
+    QTest::keyClicks(picker->codeField(), QStringLiteral("10"));
+    QTest::keyClick(picker->codeField(), Qt::Key_Return);
+    EXPECT_TRUE(services.messages->shown.empty()) << services.messages->texts().join('\n').toStdString();
+    EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 3 AND Cod_Articulo = 10"), 1);
+    EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 1"), 1);
+    form.close();
+    touchscreen::frmArtTarjetaRegalo again;
+    again.showForm(0);
+    auto* g2 = again.findChild<Grid*>(QStringLiteral("vsArticulos"));
+    ASSERT_EQ(g2->Rows(), 2);
+    EXPECT_EQ(g2->TextMatrix(1, 1), QStringLiteral("Tarjeta regalo 20 €"));
+}
+
 TEST(KitWindow, ShowsTheLinesComponentsOrNothing)
 {
     test::TestDatabase db;

@@ -1,6 +1,7 @@
 // The configurations list and its data dialog, through the real widgets.
 #include "component/ClassRegistry.h"
 #include "controls/Grid.h"
+#include "controls/PropertyGrid.h"
 #include "frame/EntryClass.h"
 #include "controls/ctlTextBox.h"
 #include "reports/PdfText.h"
@@ -127,6 +128,23 @@ TEST_F(ConfigurationList, AddingCreatesTheRowAndRefusesDuplicates)
     EXPECT_EQ(db.count("TPV_CfgPantalla"), 2);
 }
 
+// Eliminar, Forzar and Cfg. Grupos right after an add must act on the configuration just added.
+TEST_F(ConfigurationList, TheAddedConfigurationIsSelectedWhereverItsCodePutsIt)
+{
+    addCfg(1, "Barra", 1);
+    addCfg(9, "Terraza", 0);
+    open();
+    services.modal->queue(fill("5", "Salón", 1));
+    button("cmdAgregar")->click();
+    ASSERT_EQ(grid()->Rows(), 4);
+    EXPECT_EQ(grid()->Row(), 2);
+    EXPECT_EQ(grid()->TextMatrix(grid()->Row(), 0), "5");
+    services.messages->queueAnswer(MsgResult::Yes);
+    button("cmdEliminar")->click();
+    EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 5"), 0);
+    EXPECT_EQ(db.count("TPV_CfgPantalla"), 2);
+}
+
 TEST_F(ConfigurationList, TheDialogRefusesBadCodesAndBlankDescriptions)
 {
     open();
@@ -182,6 +200,63 @@ TEST_F(ConfigurationList, ChangingKeepsTheCodeAndMayRepeatADescription)
     button("cmdModificar")->click();
     EXPECT_EQ(db.conn().scalar("SELECT Descripcion || Tipo FROM TPV_CfgPantalla WHERE Cod_CfgPantalla = 1").toString(), before);
     EXPECT_EQ(grid()->TextMatrix(1, 1), "Barra");
+}
+
+// Groups are numbered by their button on the grid: a layout made on one grid
+// type would land on the wrong buttons of the other, so the type stays while
+// there are groups, in either direction.
+TEST_F(ConfigurationList, TheTypeOfAConfigurationWithGroupsCannotChange)
+{
+    addCfg(1, "Barra", 0);
+    addCfg(2, "Terraza", 1);
+    open();
+    // A group made in the editor of each configuration.
+    for (int row : {1, 2}) {
+        grid()->setRow(row);
+        services.modal->queue([](QDialog& d) {
+            auto& editor = dynamic_cast<touchscreen::frmGrpCfgPantalla&>(d);
+            editor.cmdRapido_Click(1);
+            editor.findChild<controls::PropertyGrid*>("wndPropGridGrp")->item(2)->setValueFromUser(QStringLiteral("Cafés"));
+            return int(QDialog::Accepted);
+        });
+        button("cmdConfigurar")->click();
+    }
+    ASSERT_EQ(db.count("TPV_CfgPantalla_Grupos", "Cod_Grupo = 2"), 2);
+    const QString layout = db.conn().scalar("SELECT group_concat(Cod_CfgPantalla || ':' || Cod_Grupo || '@' || Posicion)"
+                                            " FROM TPV_CfgPantalla_Grupos").toString();
+
+    for (const auto& [row, otherType] : {std::pair{1, 1}, std::pair{2, 0}}) {
+        SCOPED_TRACE(row);
+        services.messages->shown.clear();
+        grid()->setRow(row);
+        services.modal->queue(fill("", "Cambiada", otherType));
+        button("cmdModificar")->click();
+        ASSERT_EQ(services.messages->shown.size(), 1u);
+        EXPECT_EQ(services.messages->shown[0].text,
+                  "No se puede cambiar el tipo de una configuración que ya tiene grupos. Elimine antes sus grupos en "
+                  "Cfg. Grupos.");
+        EXPECT_EQ(services.messages->shown[0].caption, "¡ Operación no permitida !");
+        EXPECT_EQ(db.count("TPV_CfgPantalla", QStringLiteral("Cod_CfgPantalla = %1 AND Tipo = %2 AND Descripcion <> "
+                                                             "'Cambiada'").arg(row).arg(1 - otherType)),
+                  1);
+        EXPECT_EQ(grid()->TextMatrix(row, 3), otherType == 1 ? "3 x 4" : "9 x 4");
+    }
+    EXPECT_EQ(db.conn().scalar("SELECT group_concat(Cod_CfgPantalla || ':' || Cod_Grupo || '@' || Posicion)"
+                               " FROM TPV_CfgPantalla_Grupos").toString(), layout);
+
+    // The description alone still changes; and once its groups are gone the type does too.
+    services.messages->shown.clear();
+    grid()->setRow(1);
+    services.modal->queue(fill("", "Barra nueva", 0));
+    button("cmdModificar")->click();
+    EXPECT_TRUE(services.messages->shown.empty());
+    EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 1 AND Descripcion = 'Barra nueva' AND Tipo = 0"), 1);
+    db.exec("DELETE FROM TPV_CfgPantalla_Grupos WHERE Cod_CfgPantalla = 1");
+    services.modal->queue(fill("", "Barra nueva", 1));
+    button("cmdModificar")->click();
+    EXPECT_TRUE(services.messages->shown.empty());
+    EXPECT_EQ(db.count("TPV_CfgPantalla", "Cod_CfgPantalla = 1 AND Tipo = 1"), 1);
+    EXPECT_EQ(grid()->TextMatrix(1, 3), "9 x 4");
 }
 
 TEST_F(ConfigurationList, DeletingAsksFirstAndTakesTheLayoutAlong)

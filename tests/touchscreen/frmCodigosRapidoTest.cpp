@@ -8,6 +8,7 @@
 #include "touchscreen/frmCodigosRapido.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -182,6 +183,50 @@ TEST_F(QuickCodeScreen, DeleteRemovesTheSelectedLineAndLeavesItsDeletionRecord)
     EXPECT_EQ(services.messages->shown[0].caption, "Error en cmdEliminar_Click");
     EXPECT_EQ(lines(), QStringList({"1|1001|Pan de molde|1"}));
     EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Rapido = '1'"), 0);
+}
+
+TEST_F(QuickCodeScreen, ACodeDeletedAndTypedAgainIsNoLongerPendingDeletion)
+{
+    open();
+    grid()->setRow(2);
+    ctl<QPushButton>("cmdEliminar")->click();
+    ASSERT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Almacen = 2 AND Cod_Rapido = '5' AND Act = 0"), 1);
+    enter(QStringLiteral("5"), QStringLiteral("1001"), QStringLiteral("2"));
+    EXPECT_TRUE(services.messages->shown.empty()) << services.messages->texts().join('\n').toStdString();
+    EXPECT_EQ(stored("5"), "1001 x2 act0");
+    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja"), 0);
+}
+
+TEST_F(QuickCodeScreen, TheListingKeepsTheChosenSortAndDirectionAcrossOpenings)
+{
+    open(true);
+    services.modal->queue([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "frmCodigosRapido_Listado");
+        d.findChild<QComboBox*>("cboOrdenadoPor")->setCurrentIndex(2);
+        d.findChild<QComboBox*>("cboOrden")->setCurrentIndex(1);
+        d.findChild<QPushButton*>("cmdSalir")->click();
+        return d.result();
+    });
+    ctl<QPushButton>("cmdImprimir")->click();
+    ASSERT_TRUE(services.modal->steps.empty());
+
+    // A later quick-code window finds the listing as the user left it, showing its own warehouse.
+    form.reset();
+    open(true);
+    almacen()->setCodigo(3);
+    almacen()->Cargar();
+    int sort = -1, direction = -1;
+    qint64 warehouse = 0;
+    services.modal->queue([&](QDialog& d) {
+        sort = d.findChild<QComboBox*>("cboOrdenadoPor")->currentIndex();
+        direction = d.findChild<QComboBox*>("cboOrden")->currentIndex();
+        warehouse = d.findChild<controls::ctlAlmacen*>("txtAlmacen")->Codigo();
+        return int(QDialog::Rejected);
+    });
+    ctl<QPushButton>("cmdImprimir")->click();
+    EXPECT_EQ(sort, 2);
+    EXPECT_EQ(direction, 1);
+    EXPECT_EQ(warehouse, 3);
 }
 
 TEST(QuickCodeEntryClass, MakesItsScreenWithTheEntryObject)

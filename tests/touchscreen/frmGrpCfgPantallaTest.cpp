@@ -210,6 +210,34 @@ TEST_F(LayoutEditor, BackLinkAndUnknownArticleKeys)
     EXPECT_TRUE(services.messages->shown.empty());
 }
 
+// A key with its own text takes the code as typed, known article or not.
+TEST_F(LayoutEditor, WithItsOwnTextAKeyStoresTheTypedArticleCodeWithoutLookingItUp)
+{
+    addCfg(1, 1);
+    addGroup(1, 1, 0, "Cafés");
+    open(1, 1);
+    PropertyGrid* a = grid("wndPropGridArt");
+    editor->cmdArticulo_Click(2);
+    a->item(3)->setValueFromUser(1);
+    a->item(4)->setValueFromUser("Oferta");
+    a->item(2)->setValueFromUser("99999");
+    EXPECT_TRUE(services.messages->shown.empty()) << services.messages->texts().join('\n').toStdString();
+    EXPECT_EQ(cell("SELECT Cod_Articulo || '/' || TipoTexto || '/' || Texto FROM TPV_CfgPantalla_Grupos_Lineas"
+                   " WHERE Posicion = 2"), "99999/1/Oferta");
+    EXPECT_EQ(a->item(2)->value().toString(), "99999");
+    EXPECT_EQ(a->item(4)->value().toString(), "Oferta");
+    EXPECT_FALSE(a->item(4)->isReadOnly());
+    EXPECT_EQ(button("cmdArticulo", 2)->text(), "Oferta");
+
+    // A known article is stored the same way; its description shows once the key goes back to the article's text.
+    a->item(2)->setValueFromUser("321");
+    EXPECT_EQ(cell("SELECT Cod_Articulo FROM TPV_CfgPantalla_Grupos_Lineas WHERE Posicion = 2"), "321");
+    EXPECT_EQ(button("cmdArticulo", 2)->text(), "Oferta");
+    a->item(3)->setValueFromUser(0);
+    EXPECT_EQ(button("cmdArticulo", 2)->text(), "CAFE SOLO");
+    EXPECT_TRUE(services.messages->shown.empty());
+}
+
 TEST_F(LayoutEditor, F3OnTheArticleItemSearchesAndTakesTheChosenArticle)
 {
     addCfg(1, 1);
@@ -309,6 +337,33 @@ TEST_F(LayoutEditor, DeletingKeysAndGroupsAsksFirst)
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos_Lineas"), 0);
     EXPECT_FALSE(editor->findChild<QGroupBox*>("fraArticulos")->isEnabled());
+}
+
+// The terminals must not open a group nobody chose as default because it was made where the default used to be.
+TEST_F(LayoutEditor, DeletingTheDefaultGroupLeavesNoDefaultForAGroupMadeThereLater)
+{
+    addCfg(1, 0, 2);
+    addGroup(1, 1, 6, "Uno");
+    addGroup(1, 2, 7, "Dos");
+    open(1, 0);
+    ASSERT_EQ(editor->grupoSeleccionado(), 1);
+    auto* marker = editor->findChild<QCheckBox*>("chkGDF");
+    ASSERT_TRUE(marker->isVisible());
+    services.messages->queueAnswer(MsgResult::Yes);
+    static_cast<QToolButton*>(grid("wndPropGridGrp")->commandWidget(102))->click();
+    EXPECT_EQ(cell("SELECT Cod_GrupoDF FROM TPV_CfgPantalla"), "0");
+    EXPECT_FALSE(marker->isVisible());
+
+    grid("wndPropGridGrp")->item(2)->setValueFromUser(QStringLiteral("Nuevo"));
+    EXPECT_EQ(cell("SELECT Descripcion FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 2"), "Nuevo");
+    EXPECT_EQ(cell("SELECT Cod_GrupoDF FROM TPV_CfgPantalla"), "0");
+    EXPECT_FALSE(editor->grupos()[1].defecto);
+    EXPECT_FALSE(grid("wndPropGridGrp")->item(5)->value().toBool());
+    EXPECT_FALSE(marker->isVisible());
+    // Opened again, nothing is the default: the first button is selected.
+    open(1, 0);
+    EXPECT_EQ(editor->grupoSeleccionado(), 0);
+    EXPECT_FALSE(editor->findChild<QCheckBox*>("chkGDF")->isVisible());
 }
 
 TEST_F(LayoutEditor, DraggingAKeyWithTheMouseMovesItByTheHalfItIsDroppedOn)
