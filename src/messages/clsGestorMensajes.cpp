@@ -98,9 +98,7 @@ QDate fechaDe(const db::Value& v)
 
 [[noreturn]] void mensajeDesaparecido(const ClaveMensaje& k)
 {
-    throw Error(3021, QStringLiteral("El mensaje con Código: %1 y Origen: %2 ya no existe; otro usuario lo ha eliminado.")
-                          .arg(k.numero)
-                          .arg(textoOrigen(k.origen)));
+    throw rowDeletedError(nombreMensaje(k));
 }
 
 } // namespace
@@ -379,10 +377,11 @@ void clsGestorMensajes::Modificar(const ClaveMensaje& k, int usuario, const Mens
         for (int i = 0; i < camposHistorico().size(); ++i)
             sets << camposHistorico()[i] + QStringLiteral(" =") + v[i];
         // The terminals pick the message up again on their next load.
-        m_conn.execute(QStringLiteral("UPDATE TPV_Gestor_Mensajes SET ") + sets.join(QStringLiteral(", ")) +
-                       QStringLiteral(", Act = 0, Act2 = 0, Act3 = 0, Act4 = 0, Act5 = 0, Act6 = 0, Act7 = 0, "
-                                      "Act8 = 0, Act9 = 0, Act10 = 0") +
-                       whereClave(k));
+        expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_Gestor_Mensajes SET ") + sets.join(QStringLiteral(", ")) +
+                                 QStringLiteral(", Act = 0, Act2 = 0, Act3 = 0, Act4 = 0, Act5 = 0, Act6 = 0, "
+                                                "Act7 = 0, Act8 = 0, Act9 = 0, Act10 = 0") +
+                                 whereClave(k)),
+                  nombreMensaje(k));
         if (!imagen.isEmpty())
             guardarImagen(QStringLiteral("SELECT Imagen FROM TPV_Gestor_Mensajes") + whereClave(k),
                           QStringLiteral("Imagen"), imagen);

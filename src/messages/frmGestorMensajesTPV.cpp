@@ -218,9 +218,7 @@ bool frmGestorMensajesTPV::existeOAvisa(const ClaveMensaje& k)
 {
     if (clsGestorMensajes(frame::conn()).Existe(k))
         return true;
-    frame::msgAtencion(QStringLiteral("El mensaje con Código: %1 y Origen: %2 ya no existe; otro usuario lo ha eliminado.")
-                           .arg(k.numero)
-                           .arg(textoOrigen(k.origen)));
+    frame::msgAtencion(rowDeletedError(nombreMensaje(k)).description());
     cargar();
     return false;
 }

@@ -145,9 +145,7 @@ void frmGestorMensajesTPV_Datos::cargarMensaje()
     const ClaveMensaje k{frame::empresa().CodigoEmpresa(), m_numero, m_origen};
     const std::optional<MensajeGuardado> g = store.Leer(k);
     if (!g)
-        throw Error(3021, QStringLiteral("El mensaje con Código: %1 y Origen: %2 ya no existe; otro usuario lo ha eliminado.")
-                              .arg(m_numero)
-                              .arg(textoOrigen(m_origen)));
+        throw rowDeletedError(nombreMensaje(k));
     const MensajeTPV& m = g->mensaje;
     ui->txtDescripcion->setText(m.Descripcion);
     ui->txtLinea1->setText(m.Linea1);

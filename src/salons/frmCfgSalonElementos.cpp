@@ -214,9 +214,7 @@ void frmCfgSalonElementos::cmdAceptar_Click()
 {
     const QString xml = saveFlowGraph(ui->graSalon->page());
     SalonStore store(frame::conn(), frame::empresa().CodigoEmpresa());
-    if (!store.GuardarPlano(m_codSalon, xml))
-        throw Error(errc::InvalidArgument,
-                    QStringLiteral("El salón %1 ya no existe: no se ha guardado el plano.").arg(m_codSalon));
+    store.GuardarPlano(m_codSalon, xml);
     m_docXml = encodeDocXml(xml);
     accept();
 }

@@ -25,6 +25,8 @@ public:
     // true when a configuration has this code or this description.
     bool exists(int codigo, const QString& descripcion);
     void insert(const CfgPantalla& cfg);
+    // update, remove and forceReload raise rowDeletedError (db/Error.h)
+    // when another user deleted the configuration meanwhile.
     void update(int codigo, const QString& descripcion, int tipo);
     // Removes the configuration with its groups and keys, all or nothing, so
     // a configuration given the freed code later starts from an empty layout.

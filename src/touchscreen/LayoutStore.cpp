@@ -24,6 +24,12 @@ QByteArray readFile(const QString& path)
         return {};
     return f.readAll();
 }
+
+QString nombreGrupo(int numero) { return QStringLiteral("El grupo %1").arg(numero); }
+QString nombreTecla(int grupo, int posicion)
+{
+    return QStringLiteral("La tecla de la posición %1 del grupo %2").arg(posicion).arg(grupo);
+}
 } // namespace
 
 LayoutStore::LayoutStore(db::Connection& conn, int empresa, int cfg, int tipo, int empresaArticulos)
@@ -160,7 +166,8 @@ void LayoutStore::writeGroup(GroupSlot& slot, int index, const QString& clause)
     if (!slot.stored())
         insertGroupRow(slot, numero, posicion);
     if (!clause.isEmpty())
-        m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos set") + clause + groupWhere(numero));
+        expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos set") + clause + groupWhere(numero)),
+                  nombreGrupo(numero));
     tx.commit();
     slot.numero = numero;
     slot.posicion = posicion;
@@ -175,8 +182,9 @@ void LayoutStore::writeKey(KeySlot& slot, int index, const QString& clause)
     if (!slot.stored())
         insertKeyRow(slot, posicion);
     if (!clause.isEmpty())
-        m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas set") + clause
-                       + keyWhere(slot.grupo, posicion));
+        expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas set") + clause
+                                 + keyWhere(slot.grupo, posicion)),
+                  nombreTecla(slot.grupo, posicion), Gender::Feminine);
     tx.commit();
     slot.posicion = posicion;
 }
@@ -247,9 +255,11 @@ void LayoutStore::removeGroupPicture(GroupSlot& slot)
 {
     if (!slot.stored())
         return;
-    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos SET Imagen = '' ") + QStringLiteral(" WHERE Cod_Empresa =")
-                   + sqlInt(m_empresa) + QStringLiteral("   AND Cod_CfgPantalla =") + sqlInt(m_cfg)
-                   + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.numero));
+    expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos SET Imagen = '' ")
+                             + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa)
+                             + QStringLiteral("   AND Cod_CfgPantalla =") + sqlInt(m_cfg)
+                             + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.numero)),
+              nombreGrupo(slot.numero));
     slot.imagen.clear();
 }
 
@@ -257,18 +267,21 @@ void LayoutStore::removeKeyPicture(KeySlot& slot)
 {
     if (!slot.stored())
         return;
-    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = '' ")
-                   + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa) + QStringLiteral("   AND Cod_CfgPantalla =")
-                   + sqlInt(m_cfg) + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.grupo)
-                   + QStringLiteral("   AND Posicion =") + sqlInt(slot.posicion));
+    expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = '' ")
+                             + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa)
+                             + QStringLiteral("   AND Cod_CfgPantalla =") + sqlInt(m_cfg)
+                             + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.grupo)
+                             + QStringLiteral("   AND Posicion =") + sqlInt(slot.posicion)),
+              nombreTecla(slot.grupo, slot.posicion), Gender::Feminine);
     slot.imagen.clear();
 }
 
 void LayoutStore::setDefaultGroup(int numero)
 {
-    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Cod_GrupoDF = ") + sqlInt(numero)
-                   + QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa)
-                   + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg));
+    expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Cod_GrupoDF = ") + sqlInt(numero)
+                             + QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa)
+                             + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)),
+              QStringLiteral("La configuración %1").arg(m_cfg), Gender::Feminine);
 }
 
 int LayoutStore::defaultGroup()
@@ -283,10 +296,11 @@ void LayoutStore::deleteKey(KeySlot& slot)
 {
     if (!slot.stored())
         return;
-    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas  WHERE Cod_Empresa = ")
-                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)
-                   + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(slot.grupo) + QStringLiteral(" AND Posicion = ")
-                   + sqlInt(slot.posicion));
+    expectRow(m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas  WHERE Cod_Empresa = ")
+                             + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)
+                             + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(slot.grupo)
+                             + QStringLiteral(" AND Posicion = ") + sqlInt(slot.posicion)),
+              nombreTecla(slot.grupo, slot.posicion), Gender::Feminine);
     const int grupo = slot.grupo;
     slot = KeySlot{};
     slot.grupo = grupo;
@@ -301,7 +315,7 @@ void LayoutStore::deleteGroup(GroupSlot& slot)
                           + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(slot.numero);
     db::TransactionGuard tx(m_conn);
     m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas ") + where);
-    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos ") + where);
+    expectRow(m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos ") + where), nombreGrupo(slot.numero));
     tx.commit();
     slot = GroupSlot{};
 }

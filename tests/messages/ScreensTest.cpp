@@ -372,7 +372,7 @@ TEST_F(MessageScreens, AMessageDeletedByAnotherUserIsReportedAndTheListReloaded)
     clsGestorMensajes(*db.openAnother()).Eliminar({1, n, 0});
     click(f.get(), "cmdModificar");
     EXPECT_EQ(services.messages->last()->text,
-              QString("El mensaje con Código: %1 y Origen: Central ya no existe; otro usuario lo ha eliminado.").arg(n));
+              QString("El mensaje con Código: %1 y Origen: Central ya no existe: otro usuario lo ha eliminado.").arg(n));
     EXPECT_TRUE(services.modal->dialogsRun.isEmpty());
     EXPECT_EQ(ctl<Grid>(f.get(), "vsMensajes")->Rows(), 1);
 }

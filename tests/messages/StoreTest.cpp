@@ -333,7 +333,7 @@ TEST_F(MessageStore, WorkOnAMessageDeletedMeanwhileIsRefusedClearly)
             op();
             ADD_FAILURE() << "accepted";
         } catch (const Error& e) {
-            EXPECT_EQ(e.description(), QString("El mensaje con Código: %1 y Origen: Central ya no existe; otro usuario lo ha eliminado.").arg(n));
+            EXPECT_EQ(e.description(), QString("El mensaje con Código: %1 y Origen: Central ya no existe: otro usuario lo ha eliminado.").arg(n));
         }
         EXPECT_EQ(snapshot(db.conn()), before);
     }

@@ -287,6 +287,7 @@ TEST_F(FloorPlanEditor, AcceptingForASalonThatNoLongerExistsIsReportedAndTheEdit
     QTest::mouseClick(ctl<QPushButton>(e.get(), "cmdAceptar"), Qt::LeftButton);
     ASSERT_EQ(services.messages->shown.size(), 1u);
     EXPECT_EQ(services.messages->last()->caption, "frmCfgSalonElementos:cmdAceptar_Click");
+    EXPECT_EQ(services.messages->last()->text, "El salón 4 ya no existe: otro usuario lo ha eliminado.");
     EXPECT_TRUE(e->isVisible());
 }
 
