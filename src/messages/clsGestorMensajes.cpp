@@ -7,6 +7,7 @@
 #include "messages/ImagenMensaje.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <QHash>
 #include <limits>
 
@@ -271,13 +272,19 @@ void clsGestorMensajes::AsignarAlmacen(const ClaveMensaje& k, int almacen, bool 
 int clsGestorMensajes::siguienteCodigo(int empresa, int origen, const QString& operacion)
 {
     const db::Dialect& d = m_conn.dialect();
-    const qint64 n = m_conn
-                      .scalar(QStringLiteral("SELECT ") + d.isNull(QStringLiteral("MAX(Cod_Mensaje)"), QStringLiteral("0")) +
-                              QStringLiteral(" AS Cod_Mensaje FROM TPV_Gestor_Mensajes") + d.updateLockHint() +
-                              QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(empresa) +
-                              QStringLiteral(" AND Origen =") + sqlInt(origen))
-                      .toLongLong() +
-                  1;
+    const QString scope = QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(empresa) + QStringLiteral(" AND Origen =") +
+                          sqlInt(origen);
+    const qint64 highest =
+        m_conn.scalar(QStringLiteral("SELECT ") + d.isNull(QStringLiteral("MAX(Cod_Mensaje)"), QStringLiteral("0")) +
+                      QStringLiteral(" AS Cod_Mensaje FROM TPV_Gestor_Mensajes") + d.updateLockHint() + scope)
+            .toLongLong();
+    // A deleted message's number is never given again: a terminal that has
+    // not yet taken its withdrawal row would withdraw the new message with it.
+    const qint64 highestDeleted =
+        m_conn.scalar(QStringLiteral("SELECT ") + d.isNull(QStringLiteral("MAX(Cod_Mensaje)"), QStringLiteral("0")) +
+                      QStringLiteral(" AS Cod_Mensaje FROM TPV_Gestor_Mensajes_Baja") + scope)
+            .toLongLong();
+    const qint64 n = std::max(highest, highestDeleted) + 1;
     if (n < 1 || n > std::numeric_limits<qint32>::max())
         throw Error(ErrorNumeroMensaje, QStringLiteral("Ha ocurrido un error al crear el Mensaje a %1.").arg(operacion));
     return static_cast<int>(n);
