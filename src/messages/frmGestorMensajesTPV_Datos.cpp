@@ -104,9 +104,9 @@ void frmGestorMensajesTPV_Datos::borrarImagenTemporal()
     }
 }
 
-void frmGestorMensajesTPV_Datos::Form_Load()
+bool frmGestorMensajesTPV_Datos::Form_Load()
 {
-    informando(kCaption + QStringLiteral(":Form_Load"), [&] {
+    return informando(kCaption + QStringLiteral(":Form_Load"), [&] {
         ui->cboMostrar->clear();
         ui->cboMostrar->addItem(QStringLiteral("Antes del Cobro"), 0);
         ui->cboMostrar->addItem(QStringLiteral("Después del Cobro"), 1);
