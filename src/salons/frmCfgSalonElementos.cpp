@@ -128,7 +128,8 @@ FlowNodeItem* frmCfgSalonElementos::AddCustomFlowGraphShape(int nResShapeID, dou
 
 void frmCfgSalonElementos::graSalon_DragDrop(const QPointF& point)
 {
-    QApplication::restoreOverrideCursor();
+    // The drag's own pointer ends with the drag; no pointer of ours is set
+    // here, so none is restored (that would undo the pointer of whoever set one).
     PaletteDrag& drag = PaletteDrag::shared();
     frame::guarded(QStringLiteral("frmCfgSalonElementos:graSalon_DragDrop"), [&] {
         if (!drag.active() || !ui->graSalon->hasActivePage())

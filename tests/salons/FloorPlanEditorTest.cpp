@@ -291,6 +291,22 @@ TEST_F(FloorPlanEditor, AcceptingForASalonThatNoLongerExistsIsReportedAndTheEdit
     EXPECT_TRUE(e->isVisible());
 }
 
+// A drop leaves the application's pointer as it found it: a busy pointer set
+// by whoever is working stays until that one restores it.
+TEST_F(FloorPlanEditor, ADropLeavesThePointerSetByOthersInPlace)
+{
+    auto e = open(QString());
+    press(*e, QStringLiteral("Puerta"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    drop(*e, QPoint(103, 57));
+    const QCursor* left = QApplication::overrideCursor();
+    const bool busy = left && left->shape() == Qt::WaitCursor;
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(e->surface()->nodes().size(), 1);
+}
+
 TEST_F(FloorPlanEditor, TheSalonListOpensTheEditorWithTheStoredText)
 {
     db.exec("UPDATE TPV_Sln_Salones SET Doc_Xml = '<FlowGraph><Page><Node Left=\"5\" Top=\"5\" Caption=\"L|Olivo\"/></Page></FlowGraph>'");
