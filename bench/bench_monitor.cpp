@@ -207,7 +207,7 @@ Timing perTerminalSeconds(db::Connection& c)
         benchmark::DoNotOptimize(c.scalar("SELECT " + d.isNull("SUM(Cantidad)", "0") +
                                           " AS Cantidad FROM Reservas_Historico WHERE Cod_Empresa = " +
                                           sqlInt(kCompany) + " AND Caja = " + codigo + " AND Cod_Almacen = " +
-                                          almacen + " AND Fecha BETWEEN " + day + " AND " + d.dateAdd("d", 1, day) +
+                                          almacen + " AND Fecha >= " + day + " AND Fecha < " + d.dateAdd("d", 1, day) +
                                           " AND Venta = 0"));
         benchmark::DoNotOptimize(c.scalar("SELECT " + d.isNull("SUM(Total_Entregado+Total_Pendiente)", "0") +
                                           " AS Total FROM Reservas WHERE Cod_Empresa = " + sqlInt(kCompany) +

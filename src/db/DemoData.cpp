@@ -1022,7 +1022,7 @@ private:
         auto promo = insert(QStringLiteral("TPV_Tickets_Lineas_Promocion"),
                             cols("Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Num_Linea, Tipo_Promocion"));
         auto card = insert(QStringLiteral("Tpv_Tickets_Tarjeta"),
-                           cols("Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Linea, Tipo, Importe, Numero"));
+                           cols("Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Tipo, Importe, Numero"));
         auto kit = insert(QStringLiteral("TPV_Tickets_KitComposicion"),
                           cols("Cod_Empresa, Cod_almacen, Caja, Fecha, Codigo, Num_Linea, Cod_Articulo, Cantidad"));
 
@@ -1200,7 +1200,7 @@ private:
                         }
                     }
                     if (cardAmount > 0)
-                        card(t.company, t.warehouse, t.code, fecha, ticket, 1, m_rng.between(1, 5), cardAmount,
+                        card(t.company, t.warehouse, t.code, fecha, ticket, m_rng.between(1, 5), cardAmount,
                              m_rng.pick(cardNumbers));
                     if (customer > 0 && !goneCustomer && total > 0 && (customerTickets <= 3 || m_rng.chance(0.02))) {
                         QDate invoiceDay = day.addDays(m_rng.between(0, 2));

@@ -54,7 +54,33 @@ constexpr long NotADatabase = 50002;
 constexpr long NoCurrentRow = 3021;          // "either BOF or EOF is true"
 constexpr long FieldNotFound = 3265;
 constexpr long InvalidArgument = 5;
+// The row a change or a deletion was meant for is gone: another user deleted
+// it since the screen read it (ADO's "the current record has been deleted").
+constexpr long RowDeleted = 3021;
 } // namespace errc
+
+// Which pronoun the "deleted by another user" text takes for its subject.
+enum class Gender { Masculine, Feminine };
+
+// The error every store raises when a single-row change or deletion found no
+// row: "<subject> ya no existe: otro usuario lo ha eliminado." The subject
+// names the row as the user knows it ("El salón 3"). The caller's
+// transaction rolls back with it, so nothing of the operation stays.
+inline Error rowDeletedError(const QString& subject, Gender gender = Gender::Masculine)
+{
+    return Error(errc::RowDeleted, subject + QStringLiteral(" ya no existe: otro usuario ") +
+                                       (gender == Gender::Feminine ? QStringLiteral("la") : QStringLiteral("lo")) +
+                                       QStringLiteral(" ha eliminado."));
+}
+
+// Passes on the rows a single-row UPDATE or DELETE affected, raising
+// rowDeletedError when there were none.
+inline int expectRow(int affected, const QString& subject, Gender gender = Gender::Masculine)
+{
+    if (affected == 0)
+        throw rowDeletedError(subject, gender);
+    return affected;
+}
 
 // Runs f and re-raises any Error with the given source ("clsTPV::Modificar").
 template <class F>

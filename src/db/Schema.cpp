@@ -656,6 +656,30 @@ const QStringList kVersion1 = {
     QStringLiteral("CREATE INDEX IX_Parking_Tarifa ON Parking_Tarifa (Cod_Empresa, Cod_Almacen, MinutoInicial)"),
 };
 
+// ---------------------------------------------------------------------------
+// Version 2: the card payments of a ticket take the suite's shape. Version 1
+// gave Tpv_Tickets_Tarjeta a line number of our own as part of its key; the
+// suite's table has none, so no statement may rely on it. The rows are kept,
+// in the order of the old lines (the first row of a ticket names its card).
+// ---------------------------------------------------------------------------
+const QStringList kVersion2 = {
+    QStringLiteral(R"(CREATE TABLE Tpv_Tickets_Tarjeta_V2 (
+        Cod_Empresa INTEGER NOT NULL,
+        Cod_Almacen INTEGER NOT NULL,
+        Caja INTEGER NOT NULL,
+        Fecha TEXT NOT NULL,
+        Codigo INTEGER NOT NULL,
+        Tipo INTEGER DEFAULT 0,
+        Importe REAL DEFAULT 0,
+        Numero TEXT DEFAULT ''))"),
+    QStringLiteral("INSERT INTO Tpv_Tickets_Tarjeta_V2 (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Tipo, Importe, Numero)"
+                   " SELECT Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Tipo, Importe, Numero FROM Tpv_Tickets_Tarjeta"
+                   " ORDER BY Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Linea"),
+    QStringLiteral("DROP TABLE Tpv_Tickets_Tarjeta"),
+    QStringLiteral("ALTER TABLE Tpv_Tickets_Tarjeta_V2 RENAME TO Tpv_Tickets_Tarjeta"),
+    QStringLiteral("CREATE INDEX IX_Tpv_Tickets_Tarjeta ON Tpv_Tickets_Tarjeta (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo)"),
+};
+
 QString tooNewMessage(int found, int supported)
 {
     return QStringLiteral("La base de datos fue creada por una versión más reciente de ZQVRTpvs "
@@ -684,6 +708,7 @@ const std::vector<Step>& steps()
     // Append new versions at the end; never edit a step that has shipped.
     static const std::vector<Step> s = {
         {1, kVersion1},
+        {2, kVersion2},
     };
     return s;
 }

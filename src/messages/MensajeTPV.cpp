@@ -163,6 +163,11 @@ QString textoOrigen(int origen)
     return origen == 0 ? QStringLiteral("Central") : QStringLiteral("Varelko");
 }
 
+QString nombreMensaje(const ClaveMensaje& clave)
+{
+    return QStringLiteral("El mensaje con Código: %1 y Origen: %2").arg(clave.numero).arg(textoOrigen(clave.origen));
+}
+
 QString textoMostrar(int codMostrar)
 {
     return codMostrar == 0 ? QStringLiteral("Antes del Cobro") : QStringLiteral("Después del Cobro");

@@ -100,6 +100,8 @@ ZQVR_MESSAGES_EXPORT std::optional<double> leerNumero(const QString& text);
 
 // Texts the lists show.
 ZQVR_MESSAGES_EXPORT QString textoOrigen(int origen);    // "Central" / "Varelko"
+// How the user knows a message: "El mensaje con Código: 3 y Origen: Central".
+ZQVR_MESSAGES_EXPORT QString nombreMensaje(const ClaveMensaje& clave);
 ZQVR_MESSAGES_EXPORT QString textoMostrar(int codMostrar); // "Antes del Cobro" / "Después del Cobro"
 ZQVR_MESSAGES_EXPORT QString textoModo(int modo);       // "Repetir" / "Contraseña"
 

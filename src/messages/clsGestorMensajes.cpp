@@ -7,6 +7,7 @@
 #include "messages/ImagenMensaje.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <QHash>
 #include <limits>
 
@@ -98,9 +99,7 @@ QDate fechaDe(const db::Value& v)
 
 [[noreturn]] void mensajeDesaparecido(const ClaveMensaje& k)
 {
-    throw Error(3021, QStringLiteral("El mensaje con Código: %1 y Origen: %2 ya no existe; otro usuario lo ha eliminado.")
-                          .arg(k.numero)
-                          .arg(textoOrigen(k.origen)));
+    throw rowDeletedError(nombreMensaje(k));
 }
 
 } // namespace
@@ -273,13 +272,19 @@ void clsGestorMensajes::AsignarAlmacen(const ClaveMensaje& k, int almacen, bool 
 int clsGestorMensajes::siguienteCodigo(int empresa, int origen, const QString& operacion)
 {
     const db::Dialect& d = m_conn.dialect();
-    const qint64 n = m_conn
-                      .scalar(QStringLiteral("SELECT ") + d.isNull(QStringLiteral("MAX(Cod_Mensaje)"), QStringLiteral("0")) +
-                              QStringLiteral(" AS Cod_Mensaje FROM TPV_Gestor_Mensajes") + d.updateLockHint() +
-                              QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(empresa) +
-                              QStringLiteral(" AND Origen =") + sqlInt(origen))
-                      .toLongLong() +
-                  1;
+    const QString scope = QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(empresa) + QStringLiteral(" AND Origen =") +
+                          sqlInt(origen);
+    const qint64 highest =
+        m_conn.scalar(QStringLiteral("SELECT ") + d.isNull(QStringLiteral("MAX(Cod_Mensaje)"), QStringLiteral("0")) +
+                      QStringLiteral(" AS Cod_Mensaje FROM TPV_Gestor_Mensajes") + d.updateLockHint() + scope)
+            .toLongLong();
+    // A deleted message's number is never given again: a terminal that has
+    // not yet taken its withdrawal row would withdraw the new message with it.
+    const qint64 highestDeleted =
+        m_conn.scalar(QStringLiteral("SELECT ") + d.isNull(QStringLiteral("MAX(Cod_Mensaje)"), QStringLiteral("0")) +
+                      QStringLiteral(" AS Cod_Mensaje FROM TPV_Gestor_Mensajes_Baja") + scope)
+            .toLongLong();
+    const qint64 n = std::max(highest, highestDeleted) + 1;
     if (n < 1 || n > std::numeric_limits<qint32>::max())
         throw Error(ErrorNumeroMensaje, QStringLiteral("Ha ocurrido un error al crear el Mensaje a %1.").arg(operacion));
     return static_cast<int>(n);
@@ -379,10 +384,11 @@ void clsGestorMensajes::Modificar(const ClaveMensaje& k, int usuario, const Mens
         for (int i = 0; i < camposHistorico().size(); ++i)
             sets << camposHistorico()[i] + QStringLiteral(" =") + v[i];
         // The terminals pick the message up again on their next load.
-        m_conn.execute(QStringLiteral("UPDATE TPV_Gestor_Mensajes SET ") + sets.join(QStringLiteral(", ")) +
-                       QStringLiteral(", Act = 0, Act2 = 0, Act3 = 0, Act4 = 0, Act5 = 0, Act6 = 0, Act7 = 0, "
-                                      "Act8 = 0, Act9 = 0, Act10 = 0") +
-                       whereClave(k));
+        expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_Gestor_Mensajes SET ") + sets.join(QStringLiteral(", ")) +
+                                 QStringLiteral(", Act = 0, Act2 = 0, Act3 = 0, Act4 = 0, Act5 = 0, Act6 = 0, "
+                                                "Act7 = 0, Act8 = 0, Act9 = 0, Act10 = 0") +
+                                 whereClave(k)),
+                  nombreMensaje(k));
         if (!imagen.isEmpty())
             guardarImagen(QStringLiteral("SELECT Imagen FROM TPV_Gestor_Mensajes") + whereClave(k),
                           QStringLiteral("Imagen"), imagen);

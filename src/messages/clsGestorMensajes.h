@@ -74,7 +74,8 @@ public:
     // already listed (checked by another user meanwhile) is not an error.
     void AsignarAlmacen(const ClaveMensaje& clave, int almacen, bool asignado);
 
-    // The number the next message of that company and origin would get.
+    // The number the next message of that company and origin would get:
+    // above every stored message and every deleted one (TPV_Gestor_Mensajes_Baja).
     int Dev_Codigo(int empresa, int origen);
 
     // Stores a new message of the installation's origin with its picture

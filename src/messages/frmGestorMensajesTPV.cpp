@@ -218,9 +218,7 @@ bool frmGestorMensajesTPV::existeOAvisa(const ClaveMensaje& k)
 {
     if (clsGestorMensajes(frame::conn()).Existe(k))
         return true;
-    frame::msgAtencion(QStringLiteral("El mensaje con Código: %1 y Origen: %2 ya no existe; otro usuario lo ha eliminado.")
-                           .arg(k.numero)
-                           .arg(textoOrigen(k.origen)));
+    frame::msgAtencion(rowDeletedError(nombreMensaje(k)).description());
     cargar();
     return false;
 }
@@ -233,7 +231,8 @@ void frmGestorMensajesTPV::cmdAgregar_Click()
         editor.setOrigen(m_origen);
         editor.setUsuario(m_usuario);
         editor.setSoloLectura(false);
-        editor.Form_Load();
+        if (!editor.Form_Load())
+            return;
         frame::runModal(editor);
         if (!editor.aceptado())
             return;
@@ -254,15 +253,18 @@ void frmGestorMensajesTPV::cmdAgregar_Click()
     });
 }
 
-// The data window on a stored message, shown modally.
-void frmGestorMensajesTPV::mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura)
+// The data window on a stored message, shown modally; not shown when it
+// could not read the message (the failure has been reported).
+bool frmGestorMensajesTPV::mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura)
 {
     editor.setNumero(k.numero);
     editor.setOrigen(k.origen);
     editor.setUsuario(m_usuario);
     editor.setSoloLectura(soloLectura);
-    editor.Form_Load();
+    if (!editor.Form_Load())
+        return false;
     frame::runModal(editor);
+    return true;
 }
 
 void frmGestorMensajesTPV::cmdModificar_Click()
@@ -272,8 +274,7 @@ void frmGestorMensajesTPV::cmdModificar_Click()
         if (!k || !existeOAvisa(*k))
             return;
         frmGestorMensajesTPV_Datos editor(this);
-        mostrarEditor(editor, *k, false);
-        if (!editor.aceptado())
+        if (!mostrarEditor(editor, *k, false) || !editor.aceptado())
             return;
         {
             frame::OperationNotice notice;

@@ -47,7 +47,7 @@ private:
     void cmdDuplicar_Click();
     void cmdEliminar_Click();
     void cmdVisualizar_Click();
-    void mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura);
+    bool mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura);
     void cmdSalir_Click();
     void chkVer_Click(int index);
     void vsMensajes_RowColChange();

@@ -104,9 +104,9 @@ void frmGestorMensajesTPV_Datos::borrarImagenTemporal()
     }
 }
 
-void frmGestorMensajesTPV_Datos::Form_Load()
+bool frmGestorMensajesTPV_Datos::Form_Load()
 {
-    informando(kCaption + QStringLiteral(":Form_Load"), [&] {
+    return informando(kCaption + QStringLiteral(":Form_Load"), [&] {
         ui->cboMostrar->clear();
         ui->cboMostrar->addItem(QStringLiteral("Antes del Cobro"), 0);
         ui->cboMostrar->addItem(QStringLiteral("Después del Cobro"), 1);
@@ -145,9 +145,7 @@ void frmGestorMensajesTPV_Datos::cargarMensaje()
     const ClaveMensaje k{frame::empresa().CodigoEmpresa(), m_numero, m_origen};
     const std::optional<MensajeGuardado> g = store.Leer(k);
     if (!g)
-        throw Error(3021, QStringLiteral("El mensaje con Código: %1 y Origen: %2 ya no existe; otro usuario lo ha eliminado.")
-                              .arg(m_numero)
-                              .arg(textoOrigen(m_origen)));
+        throw rowDeletedError(nombreMensaje(k));
     const MensajeTPV& m = g->mensaje;
     ui->txtDescripcion->setText(m.Descripcion);
     ui->txtLinea1->setText(m.Linea1);

@@ -28,8 +28,10 @@ public:
     void setUsuario(int usuario) { m_usuario = usuario; }
     void setSoloLectura(bool on) { m_soloLectura = on; }
     // The load step: fills the controls and reads the stored message. Errors
-    // are reported ("frmGestorMensajesTPV_Datos:Form_Load") and the dialog stays.
-    void Form_Load();
+    // are reported ("frmGestorMensajesTPV_Datos:Form_Load") and false is
+    // returned: the dialog is then not to be shown, since accepting its
+    // defaults would overwrite the stored message.
+    bool Form_Load();
 
     // Outputs.
     bool aceptado() const { return m_aceptado; }

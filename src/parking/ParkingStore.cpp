@@ -6,6 +6,11 @@
 
 namespace zqvr::parking {
 
+namespace {
+// A band has no name of its own; the user knows it as the line of the grid.
+QString banda() { return QStringLiteral("El elemento"); }
+} // namespace
+
 using db::sqlInt;
 
 QString amountLiteral(double amount) { return db::sqlNumber(amount, 4); }
@@ -82,41 +87,41 @@ void ParkingStore::InsertarTarifa(const TariffBand& b)
     });
 }
 
-bool ParkingStore::ModificarGratis(const FreeBand& b)
+void ParkingStore::ModificarGratis(const FreeBand& b)
 {
-    return reraiseAs(QStringLiteral("frmParkingMtto:Modificar_Gratis"), [&] {
-        return m_conn.execute(QStringLiteral("UPDATE Parking_Gratis") + QStringLiteral(" SET Cod_Almacen =") +
-                              sqlInt(b.almacen) + QStringLiteral(", ImporteInicial =") +
-                              amountLiteral(b.importeInicial) + QStringLiteral(", ImporteFinal =") +
-                              amountLiteral(b.importeFinal) + QStringLiteral(", Minutos =") + sqlInt(b.minutos) +
-                              QStringLiteral(" WHERE Id=") + sqlInt(b.id)) > 0;
+    reraiseAs(QStringLiteral("frmParkingMtto:Modificar_Gratis"), [&] {
+        expectRow(m_conn.execute(QStringLiteral("UPDATE Parking_Gratis") + QStringLiteral(" SET Cod_Almacen =") +
+                                  sqlInt(b.almacen) + QStringLiteral(", ImporteInicial =") +
+                                  amountLiteral(b.importeInicial) + QStringLiteral(", ImporteFinal =") +
+                                  amountLiteral(b.importeFinal) + QStringLiteral(", Minutos =") + sqlInt(b.minutos) +
+                                  QStringLiteral(" WHERE Id=") + sqlInt(b.id)), banda());
     });
 }
 
-bool ParkingStore::ModificarTarifa(const TariffBand& b)
+void ParkingStore::ModificarTarifa(const TariffBand& b)
 {
-    return reraiseAs(QStringLiteral("frmParkingMtto:Modificar_Tarifa"), [&] {
-        return m_conn.execute(QStringLiteral("UPDATE Parking_Tarifa") + QStringLiteral(" SET Cod_Almacen=") +
-                              sqlInt(b.almacen) + QStringLiteral(", MinutoInicial =") + sqlInt(b.minutoInicial) +
-                              QStringLiteral(", MinutoFinal =") + sqlInt(b.minutoFinal) +
-                              QStringLiteral(", Pvp =") + amountLiteral(b.pvp) + QStringLiteral(" WHERE Id=") +
-                              sqlInt(b.id)) > 0;
+    reraiseAs(QStringLiteral("frmParkingMtto:Modificar_Tarifa"), [&] {
+        expectRow(m_conn.execute(QStringLiteral("UPDATE Parking_Tarifa") + QStringLiteral(" SET Cod_Almacen=") +
+                                  sqlInt(b.almacen) + QStringLiteral(", MinutoInicial =") + sqlInt(b.minutoInicial) +
+                                  QStringLiteral(", MinutoFinal =") + sqlInt(b.minutoFinal) +
+                                  QStringLiteral(", Pvp =") + amountLiteral(b.pvp) + QStringLiteral(" WHERE Id=") +
+                                  sqlInt(b.id)), banda());
     });
 }
 
-bool ParkingStore::EliminarGratis(qint32 id)
+void ParkingStore::EliminarGratis(qint32 id)
 {
-    return reraiseAs(QStringLiteral("frmParkingMtto:Eliminar_Gratis"), [&] {
-        return m_conn.execute(QStringLiteral("DELETE FROM Parking_Gratis") + QStringLiteral(" WHERE Id=") +
-                              sqlInt(id)) > 0;
+    reraiseAs(QStringLiteral("frmParkingMtto:Eliminar_Gratis"), [&] {
+        expectRow(m_conn.execute(QStringLiteral("DELETE FROM Parking_Gratis") + QStringLiteral(" WHERE Id=") +
+                                  sqlInt(id)), banda());
     });
 }
 
-bool ParkingStore::EliminarTarifa(qint32 id)
+void ParkingStore::EliminarTarifa(qint32 id)
 {
-    return reraiseAs(QStringLiteral("frmParkingMtto:Eliminar_Tarifa"), [&] {
-        return m_conn.execute(QStringLiteral("DELETE FROM Parking_Tarifa") + QStringLiteral(" WHERE Id=") +
-                              sqlInt(id)) > 0;
+    reraiseAs(QStringLiteral("frmParkingMtto:Eliminar_Tarifa"), [&] {
+        expectRow(m_conn.execute(QStringLiteral("DELETE FROM Parking_Tarifa") + QStringLiteral(" WHERE Id=") +
+                                  sqlInt(id)), banda());
     });
 }
 

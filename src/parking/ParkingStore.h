@@ -50,12 +50,12 @@ public:
 
     void InsertarGratis(const FreeBand& b);
     void InsertarTarifa(const TariffBand& b);
-    // Update or delete the band with b.id / id; false when no such band is
-    // left (another user deleted it meanwhile).
-    bool ModificarGratis(const FreeBand& b);
-    bool ModificarTarifa(const TariffBand& b);
-    bool EliminarGratis(qint32 id);
-    bool EliminarTarifa(qint32 id);
+    // Update or delete the band with b.id / id; raise rowDeletedError
+    // (db/Error.h) when no such band is left (another user deleted it meanwhile).
+    void ModificarGratis(const FreeBand& b);
+    void ModificarTarifa(const TariffBand& b);
+    void EliminarGratis(qint32 id);
+    void EliminarTarifa(qint32 id);
 
 private:
     db::Connection& m_conn;

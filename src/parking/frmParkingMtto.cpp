@@ -51,11 +51,6 @@ frmParkingMtto::frmParkingMtto(QWidget* parent)
 
 frmParkingMtto::~frmParkingMtto() = default;
 
-QString frmParkingMtto::bandGoneMessage()
-{
-    return QStringLiteral("El elemento ya no existe: otro usuario lo ha eliminado.");
-}
-
 ParkingStore frmParkingMtto::store() const { return ParkingStore(frame::conn(), frame::empresa().CodigoEmpresa()); }
 
 void frmParkingMtto::configurarGrid(Grid& grid, const QString& h3, const QString& h4, const QString& h5)
@@ -210,7 +205,7 @@ void frmParkingMtto::cmdAgregar_Click()
 
 void frmParkingMtto::cmdModificar_Click()
 {
-    bool done = true;
+    const QString caption = frame::handlerCaption(ui->cmdModificar, QStringLiteral("Click"));
     Grid& g = gridActual();
     const int row = g.Row();
     if (ui->ssTab->currentIndex() == TabGratis) {
@@ -230,7 +225,7 @@ void frmParkingMtto::cmdModificar_Click()
         b.importeInicial = dlg.ImporteInicial();
         b.importeFinal = dlg.ImporteFinal();
         b.minutos = dlg.Minutos();
-        done = store().ModificarGratis(b);
+        frame::guarded(caption, [&] { store().ModificarGratis(b); });
     } else {
         TariffBand b;
         if (!bandaActual(b))
@@ -248,10 +243,9 @@ void frmParkingMtto::cmdModificar_Click()
         b.minutoInicial = dlg.MinutoInicial();
         b.minutoFinal = dlg.MinutoFinal();
         b.pvp = dlg.Pvp();
-        done = store().ModificarTarifa(b);
+        frame::guarded(caption, [&] { store().ModificarTarifa(b); });
     }
-    if (!done)
-        frame::msgAtencion(bandGoneMessage());
+    // Saved or not (a band deleted meanwhile is reported), the grid shows what is stored.
     cargarTab();
     if (g.Rows() > g.FixedRows())
         g.setRow(std::min(row, g.Rows() - 1));
@@ -267,9 +261,13 @@ void frmParkingMtto::cmdEliminar_Click()
     if (!frame::askYesNo(QStringLiteral("¿Está seguro que desea eliminar el elemento actual?"),
                          QStringLiteral("¡ Atención !")))
         return;
-    const bool done = ui->ssTab->currentIndex() == TabGratis ? store().EliminarGratis(id) : store().EliminarTarifa(id);
-    if (!done)
-        frame::msgAtencion(bandGoneMessage());
+    // Deleted or not (a band deleted meanwhile is reported), the grid shows what is stored.
+    frame::guarded(frame::handlerCaption(ui->cmdEliminar, QStringLiteral("Click")), [&] {
+        if (ui->ssTab->currentIndex() == TabGratis)
+            store().EliminarGratis(id);
+        else
+            store().EliminarTarifa(id);
+    });
     cargarTab();
     if (g.Rows() > g.FixedRows())
         g.setRow(std::min(row, g.Rows() - 1));

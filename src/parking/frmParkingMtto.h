@@ -22,9 +22,6 @@ public:
     explicit frmParkingMtto(QWidget* parent = nullptr);
     ~frmParkingMtto() override;
 
-    // The message shown when the band to change or delete is no longer there.
-    static QString bandGoneMessage();
-
 protected:
     void formLoad() override;
     void formUnload() override;

@@ -10,6 +10,10 @@ namespace zqvr::salons {
 using db::sqlInt;
 using db::sqlText;
 
+namespace {
+QString salon(qint16 codigo) { return QStringLiteral("El salón %1").arg(codigo); }
+} // namespace
+
 QList<SalonRow> SalonStore::Cargar()
 {
     return reraiseAs(QStringLiteral("SalonStore::Cargar"), [&] {
@@ -48,10 +52,11 @@ void SalonStore::Agregar(qint16 codigo, const QString& descripcion, const QStrin
 void SalonStore::Modificar(qint16 codigo, const QString& descripcion, const QString& xml)
 {
     reraiseAs(QStringLiteral("SalonStore::Modificar"), [&] {
-        m_conn.execute(QStringLiteral("UPDATE TPV_Sln_Salones SET Descripcion =") + sqlText(descripcion) +
-                       QStringLiteral(" ,Doc_Xml =") + sqlText(encodeDocXml(xml)) +
-                       QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa) +
-                       QStringLiteral(" AND Cod_CfgSalon =") + sqlInt(codigo));
+        expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_Sln_Salones SET Descripcion =") + sqlText(descripcion) +
+                                 QStringLiteral(" ,Doc_Xml =") + sqlText(encodeDocXml(xml)) +
+                                 QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa) +
+                                 QStringLiteral(" AND Cod_CfgSalon =") + sqlInt(codigo)),
+                  salon(codigo));
     });
 }
 
@@ -62,8 +67,9 @@ void SalonStore::Eliminar(qint16 codigo)
         db::TransactionGuard guard(m_conn);
         m_conn.execute(QStringLiteral("DELETE FROM TPV_Sln_Salones_Almacen WHERE Cod_Empresa =") + sqlInt(m_empresa) +
                        QStringLiteral(" AND Cod_Cfgsalon =") + sqlInt(codigo));
-        m_conn.execute(QStringLiteral("DELETE FROM TPV_Sln_Salones WHERE Cod_Empresa =") + sqlInt(m_empresa) +
-                       QStringLiteral(" AND Cod_Cfgsalon =") + sqlInt(codigo));
+        expectRow(m_conn.execute(QStringLiteral("DELETE FROM TPV_Sln_Salones WHERE Cod_Empresa =") + sqlInt(m_empresa) +
+                                 QStringLiteral(" AND Cod_Cfgsalon =") + sqlInt(codigo)),
+                  salon(codigo));
         guard.commit();
     });
 }
@@ -86,12 +92,13 @@ QString SalonStore::LeerDocXmlGuardado(qint16 codigo)
     });
 }
 
-bool SalonStore::GuardarPlano(qint16 codigo, const QString& xml)
+void SalonStore::GuardarPlano(qint16 codigo, const QString& xml)
 {
-    return reraiseAs(QStringLiteral("SalonStore::GuardarPlano"), [&] {
-        return m_conn.execute(QStringLiteral("UPDATE TPV_Sln_Salones SET Doc_Xml = ") + sqlText(encodeDocXml(xml)) +
-                              QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa) +
-                              QStringLiteral(" AND Cod_CfgSalon =") + sqlInt(codigo)) > 0;
+    reraiseAs(QStringLiteral("SalonStore::GuardarPlano"), [&] {
+        expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_Sln_Salones SET Doc_Xml = ") + sqlText(encodeDocXml(xml)) +
+                                 QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa) +
+                                 QStringLiteral(" AND Cod_CfgSalon =") + sqlInt(codigo)),
+                  salon(codigo));
     });
 }
 
@@ -113,6 +120,11 @@ void SalonStore::AsignarAlmacen(qint16 codigo, int almacen, bool checked)
 {
     reraiseAs(QStringLiteral("SalonStore::AsignarAlmacen"), [&] {
         db::TransactionGuard guard(m_conn);
+        // A salon deleted meanwhile gets no assignment rows of its own again.
+        if (m_conn.scalar(QStringLiteral("SELECT COUNT(*) FROM TPV_Sln_Salones WHERE Cod_Empresa =") + sqlInt(m_empresa) +
+                          QStringLiteral(" AND Cod_CfgSalon =") + sqlInt(codigo))
+                .toInt() == 0)
+            throw rowDeletedError(salon(codigo));
         m_conn.execute(QStringLiteral("DELETE FROM TPV_Sln_Salones_Almacen WHERE Cod_Empresa =") + sqlInt(m_empresa) +
                        QStringLiteral(" AND Cod_CfgSalon =") + sqlInt(codigo) +
                        QStringLiteral(" AND Cod_Almacen = ") + sqlInt(almacen));

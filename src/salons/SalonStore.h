@@ -28,6 +28,8 @@ public:
     // Whether a salon of the company already has this code or this description.
     bool Existe(qint16 codigo, const QString& descripcion);
     void Agregar(qint16 codigo, const QString& descripcion, const QString& xml);
+    // Modificar, Eliminar, GuardarPlano and AsignarAlmacen raise
+    // rowDeletedError (db/Error.h) when the salon is no longer there.
     void Modificar(qint16 codigo, const QString& descripcion, const QString& xml);
     // Removes the warehouse assignments, then the salon: both or neither.
     void Eliminar(qint16 codigo);
@@ -36,8 +38,8 @@ public:
     QString LeerXml(qint16 codigo);
     // The document as stored, with | for ' ("" when the salon does not exist).
     QString LeerDocXmlGuardado(qint16 codigo);
-    // Stores a floor-plan document (given with its real quotes). false when the salon does not exist.
-    bool GuardarPlano(qint16 codigo, const QString& xml);
+    // Stores a floor-plan document (given with its real quotes).
+    void GuardarPlano(qint16 codigo, const QString& xml);
 
     // Warehouse codes the salon is assigned to, in the order read.
     QList<int> Almacenes(qint16 codigo);

@@ -128,7 +128,8 @@ FlowNodeItem* frmCfgSalonElementos::AddCustomFlowGraphShape(int nResShapeID, dou
 
 void frmCfgSalonElementos::graSalon_DragDrop(const QPointF& point)
 {
-    QApplication::restoreOverrideCursor();
+    // The drag's own pointer ends with the drag; no pointer of ours is set
+    // here, so none is restored (that would undo the pointer of whoever set one).
     PaletteDrag& drag = PaletteDrag::shared();
     frame::guarded(QStringLiteral("frmCfgSalonElementos:graSalon_DragDrop"), [&] {
         if (!drag.active() || !ui->graSalon->hasActivePage())
@@ -214,9 +215,7 @@ void frmCfgSalonElementos::cmdAceptar_Click()
 {
     const QString xml = saveFlowGraph(ui->graSalon->page());
     SalonStore store(frame::conn(), frame::empresa().CodigoEmpresa());
-    if (!store.GuardarPlano(m_codSalon, xml))
-        throw Error(errc::InvalidArgument,
-                    QStringLiteral("El salón %1 ya no existe: no se ha guardado el plano.").arg(m_codSalon));
+    store.GuardarPlano(m_codSalon, xml);
     m_docXml = encodeDocXml(xml);
     accept();
 }

@@ -109,8 +109,21 @@ QString RemoteViewer::findViewer(const QString& hostFolder)
     return QStandardPaths::findExecutable(QStringLiteral("vncviewer"));
 }
 
+void RemoteViewer::checkHost(const QString& terminalHost)
+{
+    // The viewer reads a word that begins with "-" as one of its options
+    // ("-via", "-listen"...), and the viewers do not agree on a "--" that ends
+    // them; no host name begins with "-", so such a name is refused.
+    const QString host = terminalHost.trimmed();
+    if (host.isEmpty() || host.startsWith(QLatin1Char('-')))
+        throw Error(errc::InvalidArgument,
+                    QStringLiteral("\"%1\" no es un nombre de equipo válido para el acceso remoto.").arg(terminalHost),
+                    QStringLiteral("RemoteViewer::checkHost"));
+}
+
 QStringList RemoteViewer::arguments(const QString& terminalHost, const QString& passwordFile)
 {
+    checkHost(terminalHost);
     return {QStringLiteral("-passwd"), passwordFile, terminalHost};
 }
 
@@ -143,6 +156,7 @@ QString RemoteViewer::writePasswordFile(const QString& password)
 
 bool RemoteViewer::start(const QString& hostFolder, const QString& terminalHost)
 {
+    checkHost(terminalHost);
     const QString viewer = findViewer(hostFolder);
     if (viewer.isEmpty())
         return false;

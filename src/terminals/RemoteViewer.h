@@ -23,15 +23,19 @@ public:
     // The viewer program: "<hostFolder>/vncviewer" when it is an executable
     // file, else "vncviewer" found on the PATH, else "".
     static QString findViewer(const QString& hostFolder);
-    // The viewer's arguments for a terminal, given the password file.
+    // Throws zqvr::Error for a host the viewer could not take as its host: an
+    // empty one, or one that begins with "-" (it would be read as an option).
+    static void checkHost(const QString& terminalHost);
+    // The viewer's arguments for a terminal, given the password file; checks the host first.
     static QStringList arguments(const QString& terminalHost, const QString& passwordFile);
     // Writes the password file (mode 0600, in the user's private runtime
     // folder when there is one) and returns its path; throws zqvr::Error.
     static QString writePasswordFile(const QString& password);
 
     // Starts the viewer on terminalHost. Returns false when no viewer was
-    // found (nothing is written then); throws zqvr::Error when the password
-    // file cannot be written or the viewer cannot be started.
+    // found (nothing is written then); throws zqvr::Error when the host is
+    // refused by checkHost (before anything is written), or when the
+    // password file cannot be written or the viewer cannot be started.
     static bool start(const QString& hostFolder, const QString& terminalHost);
 
     // Tests replace the launcher so that nothing is started; nullptr restores

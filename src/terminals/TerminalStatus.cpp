@@ -100,11 +100,13 @@ QString TerminalStatusReader::salesSql(const QDate& today) const
 
 QString TerminalStatusReader::collectionsSql(const QDate& today) const
 {
+    // Collections carry their time; the day runs up to, not including, the
+    // next midnight, so one made at 00:00 counts on its own day only.
     const db::Dialect& d = m_conn.dialect();
     const QString day = d.date(today);
     return QStringLiteral("SELECT Cod_Almacen, Caja, ") + d.isNull(QStringLiteral("SUM(Cantidad)"), QStringLiteral("0")) +
            QStringLiteral(" AS Cantidad FROM Reservas_Historico WHERE Cod_Empresa = ") + sqlInt(m_company) +
-           tillFilter() + QStringLiteral(" AND Fecha BETWEEN ") + day + QStringLiteral(" AND ") +
+           tillFilter() + QStringLiteral(" AND Fecha >= ") + day + QStringLiteral(" AND Fecha < ") +
            d.dateAdd(QStringLiteral("d"), 1, day) + QStringLiteral(" AND Venta = 0 GROUP BY Cod_Almacen, Caja");
 }
 

@@ -70,7 +70,8 @@ void clsTPV::Insertar()
 void clsTPV::Eliminar()
 {
     reraiseAs(QStringLiteral("clsTPV::Eliminar"), [&] {
-        conexion().execute(QStringLiteral("DELETE FROM TPVs WHERE Codigo =") + sqlInt(m_codigo));
+        expectRow(conexion().execute(QStringLiteral("DELETE FROM TPVs WHERE Codigo =") + sqlInt(m_codigo)),
+                  QStringLiteral("El TPV %1").arg(m_codigo));
     });
 }
 

@@ -55,6 +55,7 @@ public:
     // terminal. All of it or nothing is written.
     void Modificar();
     void Insertar();
+    // Raises rowDeletedError (db/Error.h) when another user deleted the terminal meanwhile.
     void Eliminar();
 
     // Loading operations: the code they start from is the target's Codigo;

@@ -21,7 +21,7 @@ ReceiptData TicketPrinting::receiptData(db::Connection& conn, const TicketToPrin
     d.cajero = t.cajero;
     d.nombreCajero = t.nombreCajero;
     for (const TicketLineRow& l : t.lines)
-        d.lineas.push_back({l.descripcion, l.cantidad, l.pvp, l.dto, l.pa});
+        d.lineas.push_back({l.descripcion, l.cantidad, l.pvp, l.pa});
     d.total = t.row.total;
     d.efectivo = t.row.efectivo;
     d.tarjeta = t.row.tarjeta;

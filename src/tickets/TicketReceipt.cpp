@@ -48,7 +48,7 @@ void addParameterLine(QStringList& out, const QString& value)
     out << (value.trimmed() == QLatin1String("-") ? QString() : Formato::Alinear(1, *text, ReceiptWidth));
 }
 
-double importeLinea(const ReceiptLine& l) { return Redondear(l.cantidad * l.pvp * (1.0 - l.dto / 100.0), 2); }
+double importeLinea(const ReceiptLine& l) { return Redondear(l.cantidad * l.pvp, 2); }
 
 QList<ReceiptPayment> usedPayments(const ReceiptData& d)
 {

@@ -23,7 +23,6 @@ struct ZQVR_TICKETS_EXPORT ReceiptLine {
     QString descripcion;
     double cantidad = 0;
     double pvp = 0;
-    double dto = 0; // percentage
     bool pa = false; // listed under the promotion savings
 };
 
@@ -49,7 +48,10 @@ ZQVR_TICKETS_EXPORT std::optional<QString> parameterText(const QString& value);
 // A header or footer value as printed: nothing for "", an empty line for
 // "-", else the text without tags centred in 70 columns.
 ZQVR_TICKETS_EXPORT void addParameterLine(QStringList& out, const QString& value);
-// Amount of a line as printed: quantity x price less its discount, to 2 decimals.
+// Amount of a line as printed: quantity x price, to 2 decimals. The receipt
+// is the terminal's copy: a line's discount is not taken off here (the
+// ticket's total carries it), and under the promotion savings the amount is
+// what the customer saved.
 ZQVR_TICKETS_EXPORT double importeLinea(const ReceiptLine& l);
 // A payment kind the ticket used: its centred label ("- Efectivo -"), the
 // label of its amount line ("Efectivo : ") and the amount.
@@ -58,7 +60,7 @@ struct ZQVR_TICKETS_EXPORT ReceiptPayment {
     QString lineLabel;
     double amount = 0;
 };
-// What the lines listed under the promotion savings add up to.
+// What the lines listed under the promotion savings add up to (quantity x price each).
 ZQVR_TICKETS_EXPORT double ahorroPromocion(const ReceiptData& d);
 // The kinds with a non-zero amount, in the receipt's order.
 ZQVR_TICKETS_EXPORT QList<ReceiptPayment> usedPayments(const ReceiptData& d);

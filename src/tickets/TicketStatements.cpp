@@ -113,7 +113,7 @@ QString cardName(const db::Dialect& d, const TicketKey& k)
                           " WHERE TT.Cod_Empresa = ") +
            sqlInt(k.empresa) + QStringLiteral(" AND TT.Cod_Almacen = ") + sqlInt(k.almacen) +
            QStringLiteral(" AND TT.Caja = ") + sqlInt(k.caja) + QStringLiteral(" AND TT.Fecha =") + d.date(k.fecha) +
-           QStringLiteral(" AND TT.Codigo =") + sqlInt(k.codigo) + QStringLiteral(" ORDER BY TT.Linea");
+           QStringLiteral(" AND TT.Codigo =") + sqlInt(k.codigo);
 }
 
 QString parameter(int empresa, int almacen, int codigo)

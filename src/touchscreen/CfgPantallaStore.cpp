@@ -1,12 +1,17 @@
 #include "touchscreen/CfgPantallaStore.h"
 
 #include "db/Connection.h"
+#include "db/Error.h"
 #include "db/SqlLiteral.h"
 
 namespace zqvr::touchscreen {
 
 using db::sqlInt;
 using db::sqlText;
+
+namespace {
+QString configuracion(int codigo) { return QStringLiteral("La configuración %1").arg(codigo); }
+} // namespace
 
 std::vector<CfgPantalla> CfgPantallaStore::list()
 {
@@ -39,9 +44,10 @@ void CfgPantallaStore::insert(const CfgPantalla& cfg)
 
 void CfgPantallaStore::update(int codigo, const QString& descripcion, int tipo)
 {
-    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Descripcion =") + sqlText(descripcion)
-                   + QStringLiteral(" ,Tipo = ") + sqlInt(tipo) + QStringLiteral(" WHERE Cod_Empresa = ")
-                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla =") + sqlInt(codigo));
+    expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Descripcion =") + sqlText(descripcion)
+                             + QStringLiteral(" ,Tipo = ") + sqlInt(tipo) + QStringLiteral(" WHERE Cod_Empresa = ")
+                             + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla =") + sqlInt(codigo)),
+              configuracion(codigo), Gender::Feminine);
 }
 
 bool CfgPantallaStore::typeChangeAllowed(int codigo, int tipo)
@@ -66,15 +72,17 @@ void CfgPantallaStore::remove(int codigo)
     db::TransactionGuard tx(m_conn);
     m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas") + where);
     m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos") + where);
-    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla") + where);
+    expectRow(m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla") + where), configuracion(codigo),
+              Gender::Feminine);
     tx.commit();
 }
 
 void CfgPantallaStore::forceReload(int codigo)
 {
-    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Act=0, Act2=0, Act3=0, Act4=0, Act5=0, Act6=0, "
-                                  "Act7=0, Act8=0, Act9=0, Act10=0 WHERE Cod_Empresa = ")
-                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(codigo));
+    expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Act=0, Act2=0, Act3=0, Act4=0, Act5=0, Act6=0, "
+                                            "Act7=0, Act8=0, Act9=0, Act10=0 WHERE Cod_Empresa = ")
+                             + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(codigo)),
+              configuracion(codigo), Gender::Feminine);
 }
 
 } // namespace zqvr::touchscreen

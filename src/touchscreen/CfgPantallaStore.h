@@ -25,6 +25,8 @@ public:
     // true when a configuration has this code or this description.
     bool exists(int codigo, const QString& descripcion);
     void insert(const CfgPantalla& cfg);
+    // update, remove and forceReload raise rowDeletedError (db/Error.h)
+    // when another user deleted the configuration meanwhile.
     void update(int codigo, const QString& descripcion, int tipo);
     // Whether the configuration may take grid type tipo: always when the type
     // stays, otherwise only while it has no group and no key. Groups are

@@ -55,11 +55,12 @@ GiftCardArticles::AddResult GiftCardArticles::add(qint64 articulo)
     });
 }
 
-bool GiftCardArticles::remove(qint64 articulo)
+void GiftCardArticles::remove(qint64 articulo)
 {
-    return reraiseAs(src("remove"), [&] {
-        return m_conn.execute(QStringLiteral("DELETE FROM Articulos_TRegalo WHERE Cod_Empresa =") + sqlInt(m_empresa) +
-                              QStringLiteral(" AND Cod_Articulo=") + sqlInt(articulo)) > 0;
+    reraiseAs(src("remove"), [&] {
+        expectRow(m_conn.execute(QStringLiteral("DELETE FROM Articulos_TRegalo WHERE Cod_Empresa =") + sqlInt(m_empresa) +
+                                 QStringLiteral(" AND Cod_Articulo=") + sqlInt(articulo)),
+                  QStringLiteral("El artículo %1 de tarjeta regalo").arg(articulo));
     });
 }
 

@@ -28,8 +28,9 @@ public:
     bool contains(qint64 articulo) const;
     // Marks an existing article as a gift card; a code not in Articulos is refused.
     AddResult add(qint64 articulo);
-    // Removes the mark; true when a row went.
-    bool remove(qint64 articulo);
+    // Removes the mark; raises rowDeletedError (db/Error.h) when another
+    // user removed it meanwhile.
+    void remove(qint64 articulo);
 
 private:
     db::Connection& m_conn;

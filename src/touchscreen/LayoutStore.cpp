@@ -13,6 +13,14 @@ namespace zqvr::touchscreen {
 using db::sqlInt;
 using db::sqlText;
 
+namespace {
+QString nombreGrupo(int numero) { return QStringLiteral("El grupo %1").arg(numero); }
+QString nombreTecla(int grupo, int posicion)
+{
+    return QStringLiteral("La tecla de la posición %1 del grupo %2").arg(posicion).arg(grupo);
+}
+} // namespace
+
 LayoutStore::LayoutStore(db::Connection& conn, int empresa, int cfg, int tipo, int empresaArticulos)
     : m_conn(conn), m_empresa(empresa), m_cfg(cfg), m_tipo(tipo == Tipo3x4 ? Tipo3x4 : Tipo9x4),
       m_empresaArticulos(empresaArticulos)
@@ -147,7 +155,8 @@ void LayoutStore::writeGroup(GroupSlot& slot, int index, const QString& clause)
     if (!slot.stored())
         insertGroupRow(slot, numero, posicion);
     if (!clause.isEmpty())
-        m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos set") + clause + groupWhere(numero));
+        expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos set") + clause + groupWhere(numero)),
+                  nombreGrupo(numero));
     tx.commit();
     slot.numero = numero;
     slot.posicion = posicion;
@@ -162,8 +171,9 @@ void LayoutStore::writeKey(KeySlot& slot, int index, const QString& clause)
     if (!slot.stored())
         insertKeyRow(slot, posicion);
     if (!clause.isEmpty())
-        m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas set") + clause
-                       + keyWhere(slot.grupo, posicion));
+        expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas set") + clause
+                                 + keyWhere(slot.grupo, posicion)),
+                  nombreTecla(slot.grupo, posicion), Gender::Feminine);
     tx.commit();
     slot.posicion = posicion;
 }
@@ -226,9 +236,11 @@ void LayoutStore::removeGroupPicture(GroupSlot& slot)
 {
     if (!slot.stored())
         return;
-    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos SET Imagen = '' ") + QStringLiteral(" WHERE Cod_Empresa =")
-                   + sqlInt(m_empresa) + QStringLiteral("   AND Cod_CfgPantalla =") + sqlInt(m_cfg)
-                   + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.numero));
+    expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos SET Imagen = '' ")
+                             + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa)
+                             + QStringLiteral("   AND Cod_CfgPantalla =") + sqlInt(m_cfg)
+                             + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.numero)),
+              nombreGrupo(slot.numero));
     slot.imagen.clear();
 }
 
@@ -236,18 +248,21 @@ void LayoutStore::removeKeyPicture(KeySlot& slot)
 {
     if (!slot.stored())
         return;
-    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = '' ")
-                   + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa) + QStringLiteral("   AND Cod_CfgPantalla =")
-                   + sqlInt(m_cfg) + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.grupo)
-                   + QStringLiteral("   AND Posicion =") + sqlInt(slot.posicion));
+    expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = '' ")
+                             + QStringLiteral(" WHERE Cod_Empresa =") + sqlInt(m_empresa)
+                             + QStringLiteral("   AND Cod_CfgPantalla =") + sqlInt(m_cfg)
+                             + QStringLiteral("   AND Cod_Grupo =") + sqlInt(slot.grupo)
+                             + QStringLiteral("   AND Posicion =") + sqlInt(slot.posicion)),
+              nombreTecla(slot.grupo, slot.posicion), Gender::Feminine);
     slot.imagen.clear();
 }
 
 void LayoutStore::setDefaultGroup(int numero)
 {
-    m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Cod_GrupoDF = ") + sqlInt(numero)
-                   + QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa)
-                   + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg));
+    expectRow(m_conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla SET Cod_GrupoDF = ") + sqlInt(numero)
+                             + QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(m_empresa)
+                             + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)),
+              QStringLiteral("La configuración %1").arg(m_cfg), Gender::Feminine);
 }
 
 int LayoutStore::defaultGroup()
@@ -262,10 +277,11 @@ void LayoutStore::deleteKey(KeySlot& slot)
 {
     if (!slot.stored())
         return;
-    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas  WHERE Cod_Empresa = ")
-                   + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)
-                   + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(slot.grupo) + QStringLiteral(" AND Posicion = ")
-                   + sqlInt(slot.posicion));
+    expectRow(m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas  WHERE Cod_Empresa = ")
+                             + sqlInt(m_empresa) + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(m_cfg)
+                             + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(slot.grupo)
+                             + QStringLiteral(" AND Posicion = ") + sqlInt(slot.posicion)),
+              nombreTecla(slot.grupo, slot.posicion), Gender::Feminine);
     const int grupo = slot.grupo;
     slot = KeySlot{};
     slot.grupo = grupo;
@@ -280,7 +296,7 @@ void LayoutStore::deleteGroup(GroupSlot& slot)
                           + QStringLiteral(" AND Cod_Grupo = ") + sqlInt(slot.numero);
     db::TransactionGuard tx(m_conn);
     m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos_Lineas ") + where);
-    m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos ") + where);
+    expectRow(m_conn.execute(QStringLiteral("DELETE FROM TPV_CfgPantalla_Grupos ") + where), nombreGrupo(slot.numero));
     // A default left on the freed number would silently pass to whatever
     // group is created on that button later; with none the terminals open
     // their first group.

@@ -164,7 +164,8 @@ void QuickCodeStore::Eliminar(qint16 almacen, const QString& codigo)
                 sqlInt(m_empresa) + QStringLiteral(", ") + sqlInt(almacen) + QStringLiteral(", ") + sqlText(codigo) +
                 QStringLiteral(")"));
         }
-        m_conn.execute(QStringLiteral("DELETE FROM TPV_CodigosRapido") + where);
+        expectRow(m_conn.execute(QStringLiteral("DELETE FROM TPV_CodigosRapido") + where),
+                  QStringLiteral("El código rápido %1").arg(codigo));
         guard.commit();
     });
 }

@@ -79,7 +79,8 @@ public:
     // true when a new code was created.
     bool Guardar(qint16 almacen, const QString& codigo, qint32 articulo, double unidades);
 
-    // Records the deletion for the terminals and deletes the code, all or nothing.
+    // Records the deletion for the terminals and deletes the code, all or
+    // nothing; raises rowDeletedError (db/Error.h) when the code is already gone.
     void Eliminar(qint16 almacen, const QString& codigo);
 
     // Whether the article exists in the article company's table.

@@ -48,6 +48,32 @@ TEST(Schema, EnsureCreatesTheCurrentVersionOnceAndOnlyOnce)
         EXPECT_LT(steps[i - 1].version, steps[i].version);
 }
 
+// A file of the first version had a card-payment line number of its own;
+// upgraded, the table has the suite's columns and keeps every row in order.
+TEST(Schema, CardPaymentsOfAFirstVersionFileKeepTheirRowsWithoutTheLineNumber)
+{
+    QTemporaryDir dir;
+    auto c = db::Connection::open("sqlite:" + dir.filePath("v1.db"));
+    const std::vector<db::schema::Step> first(db::schema::steps().begin(), db::schema::steps().begin() + 1);
+    db::schema::migrate(*c, first);
+    ASSERT_TRUE(hasColumn(*c, "Tpv_Tickets_Tarjeta", "Linea"));
+    c->execute("INSERT INTO Tpv_Tickets_Tarjeta (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Linea, Tipo, Importe)"
+               " VALUES (1, 1, 1, '2026-12-05', 7, 2, 4, 1.5), (1, 1, 1, '2026-12-05', 7, 1, 3, 2.5)");
+
+    db::Schema::ensure(*c);
+    EXPECT_EQ(db::Schema::versionOf(*c), db::Schema::currentVersion());
+    EXPECT_FALSE(hasColumn(*c, "Tpv_Tickets_Tarjeta", "Linea"));
+    auto rs = c->query("SELECT Tipo, Importe FROM Tpv_Tickets_Tarjeta WHERE Codigo = 7");
+    ASSERT_FALSE(rs.eof());
+    EXPECT_EQ(rs.value(0).toInt(), 3); // the first line comes first
+    rs.moveNext();
+    ASSERT_FALSE(rs.eof());
+    EXPECT_EQ(rs.value(0).toInt(), 4);
+    EXPECT_DOUBLE_EQ(rs.value(1).toDouble(), 1.5);
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+}
+
 TEST(Schema, FileOfANewerBuildIsRefusedAndLeftUntouched)
 {
     QTemporaryDir dir;

@@ -372,7 +372,7 @@ TEST_F(MessageScreens, AMessageDeletedByAnotherUserIsReportedAndTheListReloaded)
     clsGestorMensajes(*db.openAnother()).Eliminar({1, n, 0});
     click(f.get(), "cmdModificar");
     EXPECT_EQ(services.messages->last()->text,
-              QString("El mensaje con Código: %1 y Origen: Central ya no existe; otro usuario lo ha eliminado.").arg(n));
+              QString("El mensaje con Código: %1 y Origen: Central ya no existe: otro usuario lo ha eliminado.").arg(n));
     EXPECT_TRUE(services.modal->dialogsRun.isEmpty());
     EXPECT_EQ(ctl<Grid>(f.get(), "vsMensajes")->Rows(), 1);
 }
@@ -472,6 +472,26 @@ TEST_F(MessageScreens, CheckingAWarehouseRemovedMeanwhileIsRefusedAndTheListRefr
     EXPECT_EQ(lst->ListCount(), 2);
     EXPECT_TRUE(lst->checkedCodes().isEmpty());
     EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Almacen"), 0);
+}
+
+// An editor that could not read its message would offer defaults, and
+// accepting them would overwrite the stored message: it is not shown at all.
+TEST_F(MessageScreens, AnEditorWhoseLoadFailedIsNotShown)
+{
+    const int n = addMessage("Se conserva", today, today.addDays(4));
+    auto f = openManager(9);
+    db.exec("ALTER TABLE TPV_Gestor_Mensajes RENAME COLUMN IntervaloMinEuros TO Otro");
+    for (const char* button : {"cmdModificar", "cmdVisualizar"}) {
+        SCOPED_TRACE(button);
+        services.messages->shown.clear();
+        click(f.get(), button);
+        ASSERT_TRUE(services.messages->last());
+        EXPECT_EQ(services.messages->last()->caption, "frmGestorMensajesTPV_Datos:Form_Load");
+        EXPECT_EQ(services.messages->last()->icon, MsgIcon::Critical);
+        EXPECT_TRUE(services.modal->dialogsRun.isEmpty());
+    }
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes", QString("Cod_Mensaje = %1 AND Descripcion = 'Se conserva'").arg(n)), 1);
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Historico", QString("Cod_Mensaje = %1").arg(n)), 1);
 }
 
 TEST_F(MessageScreens, AFailedChangeIsReportedWritesNothingAndLeavesNoPictureFile)

@@ -268,6 +268,29 @@ TEST_F(MessageStore, DeleteLeavesOnlyOneWithdrawalMark)
     EXPECT_EQ(store.Almacenes({1, other, 0}), QList<int>{1});
 }
 
+// The highest message deleted leaves a withdrawal row the terminals may not
+// have taken yet; a message added or duplicated afterwards takes a number of
+// its own, so the terminals never withdraw it in the deleted one's place.
+TEST_F(MessageStore, ADeletedMessagesNumberIsNeverGivenAgain)
+{
+    const int first = store.Agregar(1, 0, 7, mensaje("Primero"));
+    const int last = store.Agregar(1, 0, 7, mensaje("Último"));
+    store.Eliminar({1, last, 0});
+    EXPECT_EQ(store.Dev_Codigo(1, 0), last + 1);
+    const int added = store.Agregar(1, 0, 7, mensaje("Nuevo"));
+    EXPECT_EQ(added, last + 1);
+    // Also once the terminals took the withdrawal, and for a copy.
+    db.exec("UPDATE TPV_Gestor_Mensajes_Baja SET Act = 1");
+    store.Eliminar({1, added, 0});
+    EXPECT_EQ(store.Duplicar({1, first, 0}, 0, 7), added + 1);
+    // The withdrawal rows are left as they were, one per deleted message.
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Baja"), 2);
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Baja", QString("Cod_Mensaje = %1 AND Act = 0").arg(added)), 1);
+    // Numbers count per company and origin: another origin starts at 1.
+    EXPECT_EQ(store.Dev_Codigo(1, 1), 1);
+    EXPECT_EQ(store.Dev_Codigo(2, 0), 1);
+}
+
 TEST_F(MessageStore, AFailureAtAnyWriteLeavesEveryTableUnchanged)
 {
     MensajeTPV m = mensaje("Base");
@@ -333,7 +356,7 @@ TEST_F(MessageStore, WorkOnAMessageDeletedMeanwhileIsRefusedClearly)
             op();
             ADD_FAILURE() << "accepted";
         } catch (const Error& e) {
-            EXPECT_EQ(e.description(), QString("El mensaje con Código: %1 y Origen: Central ya no existe; otro usuario lo ha eliminado.").arg(n));
+            EXPECT_EQ(e.description(), QString("El mensaje con Código: %1 y Origen: Central ya no existe: otro usuario lo ha eliminado.").arg(n));
         }
         EXPECT_EQ(snapshot(db.conn()), before);
     }

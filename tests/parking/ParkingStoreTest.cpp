@@ -9,7 +9,10 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using zqvr::Error;
+using namespace zqvr; // errc
 using zqvr::test::TestDatabase;
 using namespace zqvr::parking;
 
@@ -89,7 +92,7 @@ TEST_F(ParkingBands, ModifyAndDeleteActOnOneBandAndTellWhenItIsGone)
     b.almacen = 2;
     b.importeFinal = 19.99;
     b.minutos = 45;
-    EXPECT_TRUE(store.ModificarGratis(b));
+    store.ModificarGratis(b);
     auto bands = store.CargarGratis();
     ASSERT_EQ(bands.size(), 2u);
     EXPECT_EQ(bands[1].id, b.id);
@@ -98,20 +101,30 @@ TEST_F(ParkingBands, ModifyAndDeleteActOnOneBandAndTellWhenItIsGone)
     EXPECT_EQ(bands[1].minutos, 45);
     EXPECT_DOUBLE_EQ(bands[0].importeFinal, 50);
 
-    EXPECT_TRUE(store.EliminarGratis(b.id));
+    store.EliminarGratis(b.id);
     EXPECT_EQ(db.count("Parking_Gratis"), 1);
-    // Another user got there first.
-    EXPECT_FALSE(store.EliminarGratis(b.id));
-    EXPECT_FALSE(store.ModificarGratis(b));
+    // Another user got there first: said so, nothing written.
+    const auto expectGone = [](const std::function<void()>& op) {
+        try {
+            op();
+            ADD_FAILURE() << "a band that is gone was changed silently";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), errc::RowDeleted);
+            EXPECT_EQ(e.description(), "El elemento ya no existe: otro usuario lo ha eliminado.");
+        }
+    };
+    expectGone([&] { store.EliminarGratis(b.id); });
+    expectGone([&] { store.ModificarGratis(b); });
     EXPECT_EQ(db.count("Parking_Gratis"), 1);
 
     store.InsertarTarifa(tariff(1, 1, 60, 0.02));
     TariffBand t = store.CargarTarifas()[0];
     t.pvp = 0.0125;
-    EXPECT_TRUE(store.ModificarTarifa(t));
+    store.ModificarTarifa(t);
     EXPECT_DOUBLE_EQ(store.CargarTarifas()[0].pvp, 0.0125);
-    EXPECT_TRUE(store.EliminarTarifa(t.id));
-    EXPECT_FALSE(store.ModificarTarifa(t));
+    store.EliminarTarifa(t.id);
+    expectGone([&] { store.ModificarTarifa(t); });
+    expectGone([&] { store.EliminarTarifa(t.id); });
     EXPECT_EQ(db.count("Parking_Tarifa"), 0);
 }
 

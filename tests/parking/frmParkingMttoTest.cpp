@@ -285,14 +285,17 @@ TEST_F(ParkingScreen, DeleteAsksFirstAndABandDeletedMeanwhileIsReported)
     g->setRow(1);
     services.messages->queueAnswer(MsgResult::Yes);
     click("cmdEliminar");
-    EXPECT_EQ(services.messages->texts().last(), frmParkingMtto::bandGoneMessage());
+    EXPECT_EQ(services.messages->last()->text, "El elemento ya no existe: otro usuario lo ha eliminado.");
+    EXPECT_EQ(services.messages->last()->caption, "Error en cmdEliminar_Click");
+    EXPECT_EQ(services.messages->last()->icon, frame::MsgIcon::Critical);
     EXPECT_EQ(g->Rows(), 2);
 
     db.exec("DELETE FROM Parking_Gratis");
     g->setRow(1);
     answerDialog({"1", "0", "5", "5"});
     click("cmdModificar");
-    EXPECT_EQ(services.messages->texts().last(), frmParkingMtto::bandGoneMessage());
+    EXPECT_EQ(services.messages->last()->text, "El elemento ya no existe: otro usuario lo ha eliminado.");
+    EXPECT_EQ(services.messages->last()->caption, "Error en cmdModificar_Click");
     EXPECT_EQ(db.count("Parking_Gratis"), 0);
     EXPECT_EQ(g->Rows(), 1);
 }

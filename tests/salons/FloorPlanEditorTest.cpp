@@ -287,7 +287,24 @@ TEST_F(FloorPlanEditor, AcceptingForASalonThatNoLongerExistsIsReportedAndTheEdit
     QTest::mouseClick(ctl<QPushButton>(e.get(), "cmdAceptar"), Qt::LeftButton);
     ASSERT_EQ(services.messages->shown.size(), 1u);
     EXPECT_EQ(services.messages->last()->caption, "frmCfgSalonElementos:cmdAceptar_Click");
+    EXPECT_EQ(services.messages->last()->text, "El salón 4 ya no existe: otro usuario lo ha eliminado.");
     EXPECT_TRUE(e->isVisible());
+}
+
+// A drop leaves the application's pointer as it found it: a busy pointer set
+// by whoever is working stays until that one restores it.
+TEST_F(FloorPlanEditor, ADropLeavesThePointerSetByOthersInPlace)
+{
+    auto e = open(QString());
+    press(*e, QStringLiteral("Puerta"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    drop(*e, QPoint(103, 57));
+    const QCursor* left = QApplication::overrideCursor();
+    const bool busy = left && left->shape() == Qt::WaitCursor;
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(e->surface()->nodes().size(), 1);
 }
 
 TEST_F(FloorPlanEditor, TheSalonListOpensTheEditorWithTheStoredText)

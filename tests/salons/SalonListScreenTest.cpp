@@ -174,6 +174,30 @@ TEST_F(SalonListScreen, ChangingShowsTheDocumentWithQuotesAndStoresItWithBars)
               "<a b=|y|/>");
 }
 
+// Another user deleted the salon while this one was changing it: the change
+// is reported as lost, and the list does not show the new name as if saved.
+TEST_F(SalonListScreen, ChangingASalonDeletedByAnotherUserIsReportedAndTheOldNameStays)
+{
+    services.modal->queue([&](QDialog& d) {
+        db.exec("DELETE FROM TPV_Sln_Salones WHERE Cod_Empresa = 1 AND Cod_CfgSalon = 1");
+        return fillData(QString(), "Comedor nuevo")(d);
+    });
+    click("cmdModificar");
+    ASSERT_FALSE(services.messages->shown.empty());
+    const frame::Message& m = *services.messages->last();
+    EXPECT_EQ(m.text, "El salón 1 ya no existe: otro usuario lo ha eliminado.");
+    EXPECT_EQ(m.caption, "frmCfgSalones:cmdModificar_Click");
+    EXPECT_EQ(m.icon, MsgIcon::Critical);
+    EXPECT_EQ(grid()->TextMatrix(1, 1), "Comedor");
+    EXPECT_EQ(db.count("TPV_Sln_Salones", "Cod_Empresa = 1"), 1);
+
+    // Ticking a warehouse for it stores nothing and the tick goes away again.
+    tick(0, true);
+    EXPECT_EQ(assignments(1), 0);
+    EXPECT_FALSE(lstAlm()->Checked(0));
+    EXPECT_EQ(services.messages->last()->text, "El salón 1 ya no existe: otro usuario lo ha eliminado.");
+}
+
 TEST_F(SalonListScreen, DeletingAsksFirstAndRemovesTheSalonWithItsWarehouses)
 {
     grid()->setRow(2);

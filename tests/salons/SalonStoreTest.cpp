@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 using namespace zqvr;
 using salons::SalonStore;
 
@@ -77,10 +80,38 @@ TEST_F(SalonStoreTest, DocumentsAreStoredWithBarsAndReadBackWithQuotes)
     EXPECT_EQ(storedDoc(1), "<a b=|1|/>");
     EXPECT_EQ(store.Cargar().front().descripcion, "Sala 'B'");
 
-    EXPECT_TRUE(store.GuardarPlano(1, QStringLiteral("<x y='2'/>")));
+    store.GuardarPlano(1, QStringLiteral("<x y='2'/>"));
     EXPECT_EQ(storedDoc(1), "<x y=|2|/>");
-    EXPECT_FALSE(store.GuardarPlano(42, QStringLiteral("<x/>")));
     EXPECT_EQ(store.LeerXml(42), QString());
+}
+
+// Another user deleted the salon after this one listed it: every change
+// says so and writes nothing, not even an assignment row of its own.
+TEST_F(SalonStoreTest, WorkOnASalonDeletedByAnotherUserIsReportedAndWritesNothing)
+{
+    store.Agregar(1, QStringLiteral("Comedor"), QString());
+    store.AsignarAlmacen(1, 3, true);
+    store.Eliminar(1);
+    const std::vector<std::pair<const char*, std::function<void()>>> ops = {
+        {"SalonStore::Modificar", [&] { store.Modificar(1, QStringLiteral("Nuevo"), QStringLiteral("<a/>")); }},
+        {"SalonStore::GuardarPlano", [&] { store.GuardarPlano(1, QStringLiteral("<a/>")); }},
+        {"SalonStore::Eliminar", [&] { store.Eliminar(1); }},
+        {"SalonStore::AsignarAlmacen", [&] { store.AsignarAlmacen(1, 3, true); }},
+        {"SalonStore::AsignarAlmacen", [&] { store.AsignarAlmacen(1, 3, false); }},
+    };
+    for (const auto& [source, op] : ops) {
+        SCOPED_TRACE(source);
+        try {
+            op();
+            ADD_FAILURE() << "nothing was reported";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), errc::RowDeleted);
+            EXPECT_EQ(e.description(), "El salón 1 ya no existe: otro usuario lo ha eliminado.");
+            EXPECT_EQ(e.source(), source);
+        }
+        EXPECT_EQ(db.count("TPV_Sln_Salones"), 0);
+        EXPECT_EQ(db.count("TPV_Sln_Salones_Almacen"), 0);
+    }
 }
 
 TEST_F(SalonStoreTest, CheckingTwiceLeavesOneRowAndUncheckingRemovesIt)
@@ -97,6 +128,7 @@ TEST_F(SalonStoreTest, CheckingTwiceLeavesOneRowAndUncheckingRemovesIt)
 
 TEST_F(SalonStoreTest, AFailedReassignmentKeepsTheExistingRow)
 {
+    store.Agregar(1, QStringLiteral("Comedor"), QString());
     store.AsignarAlmacen(1, 7, true);
     // Delete then insert: the insert failing must not leave the row deleted.
     failWrite("TPV_Sln_Salones_Almacen", "INSERT");

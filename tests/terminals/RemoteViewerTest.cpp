@@ -144,6 +144,30 @@ TEST_F(RemoteViewerStart, AViewerThatFailsToStartLeavesNoPasswordFile)
     EXPECT_FALSE(QFileInfo::exists(passwordFileOf(launches[0])));
 }
 
+// A host name the viewer would take for one of its options ("-via" makes it
+// connect through another machine) never reaches its command line.
+TEST_F(RemoteViewerStart, AHostThatBeginsWithADashIsRefusedBeforeAnythingIsWritten)
+{
+    makeViewer(host.path(), true);
+    scriptLaunch(true, endedProcessId());
+    for (const QString& bad : {QStringLiteral("-via=otra.maquina"), QStringLiteral(" -listen"), QStringLiteral("-"),
+                               QStringLiteral("  ")}) {
+        SCOPED_TRACE(bad.toStdString());
+        try {
+            RemoteViewer::start(host.path(), bad);
+            ADD_FAILURE() << "started";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.description(),
+                      QStringLiteral("\"%1\" no es un nombre de equipo válido para el acceso remoto.").arg(bad));
+        }
+        EXPECT_THROW(RemoteViewer::arguments(bad, QStringLiteral("/tmp/p")), Error);
+    }
+    EXPECT_TRUE(launches.empty());
+    // A host with a dash inside is an ordinary name, the last word of the command line.
+    EXPECT_EQ(RemoteViewer::arguments(QStringLiteral("caja-07.tienda"), QStringLiteral("/tmp/p")),
+              (QStringList{QStringLiteral("-passwd"), QStringLiteral("/tmp/p"), QStringLiteral("caja-07.tienda")}));
+}
+
 TEST_F(RemoteViewerStart, NoViewerStartsNothing)
 {
     QTemporaryDir empty;

@@ -3,6 +3,7 @@
 // connection and compared with the text the system specifies. Later screens
 // add their statements to tables like this one.
 #include "db/Connection.h"
+#include "db/Error.h"
 #include "frame/HostContext.h"
 #include "support/ScreenTest.h"
 #include "terminals/clsTPV.h"
@@ -52,7 +53,8 @@ TEST(StatementContract, TheTerminalRecordSendsTheSystemsStatementsToSqlServer)
           "INSERT INTO TPVs (Codigo, Host, Descripcion, Empresa, TarifaPVP, TarifaProm, EnLinea, Almacen, Emergencia)"
           " VALUES (5, 'PC''05', 'Caja 5', 1, 7, 0, 1, 2, 1)",
           "UPDATE TPVs SET Emergencia = 0 WHERE Codigo <> 5"}},
-        {"Eliminar", [](clsTPV& t) { t.Eliminar(); }, {"DELETE FROM TPVs WHERE Codigo =5"}},
+        // The recorder deletes no row, which the record reports as deleted by another user.
+        {"Eliminar", [](clsTPV& t) { EXPECT_THROW(t.Eliminar(), zqvr::Error); }, {"DELETE FROM TPVs WHERE Codigo =5"}},
         {"Cargar_Anterior", [](clsTPV& t) { t.Cargar_Anterior(nullptr); },
          {"SELECT * FROM TPVs WHERE Codigo IN (SELECT TOP 1 Codigo FROM TPVs WHERE Codigo < 5 ORDER BY Codigo DESC)"}},
         {"Cargar_Siguiente", [](clsTPV& t) { t.Cargar_Siguiente(nullptr); },

@@ -52,7 +52,7 @@ Figures referenceFigures(db::Connection& c, int company, bool reservations, cons
         if (reservations) {
             f.cobro = c.scalar("SELECT " + d.isNull("SUM(Cantidad)", "0") + " AS Cantidad FROM Reservas_Historico " +
                                " WHERE Cod_Empresa = " + sqlInt(company) + " AND Caja = " + sqlInt(t.codigo) +
-                               " AND Cod_Almacen = " + almacen + " AND Fecha BETWEEN " + day + " AND " +
+                               " AND Cod_Almacen = " + almacen + " AND Fecha >= " + day + " AND Fecha < " +
                                d.dateAdd("d", 1, day) + " AND Venta = 0")
                           .toDouble();
             f.nuevas = c.scalar("SELECT " + d.isNull("SUM(Total_Entregado+Total_Pendiente)", "0") +
@@ -265,6 +265,34 @@ TEST_F(MonitorFigures, ACompanyWithoutTerminalsHasNoRows)
 {
     EXPECT_TRUE(TerminalStatusReader(db.conn(), 9, true).read(kToday).empty());
     EXPECT_EQ(TerminalStatusReader(db.conn(), 9, true).salesOfDay(kToday), 0.0);
+}
+
+// A collection made at exactly midnight belongs to the day that starts then,
+// whether the time is stored or only the date; the board and the
+// per-terminal statement count it once.
+TEST(MonitorCollections, ACollectionAtMidnightCountsOnItsOwnDayOnly)
+{
+    test::TestDatabase db;
+    db.exec("INSERT INTO TPVs (Codigo, Empresa, Almacen) VALUES (1, 1, 1)");
+    db.exec("INSERT INTO Reservas_Historico (Cod_Empresa, Codigo, Num_Entrega, Fecha, Cantidad, Cod_Almacen, Caja, Venta)"
+            " VALUES (1, 1, 1, '2026-12-06 00:00:00', 1, 1, 1, 0), (1, 1, 2, '2026-12-06 23:59:59', 2, 1, 1, 0),"
+            " (1, 2, 1, '2026-12-07', 10, 1, 1, 0), (1, 3, 1, '2026-12-07 00:00:00', 100, 1, 1, 0)");
+    const auto collected = [&](const QDate& day) {
+        const std::vector<TerminalStatus> rows = TerminalStatusReader(db.conn(), 1, true).read(day);
+        EXPECT_EQ(rows.size(), 1u);
+        return rows.empty() ? -1.0 : rows.front().cobroReservas;
+    };
+    EXPECT_DOUBLE_EQ(collected(QDate(2026, 12, 6)), 3.0);
+    EXPECT_DOUBLE_EQ(collected(QDate(2026, 12, 7)), 110.0);
+    TerminalStatus t;
+    t.codigo = 1;
+    EXPECT_DOUBLE_EQ(referenceFigures(db.conn(), 1, true, t).cobro, 3.0); // the reference's day is kToday
+
+    // The server's statement has the same half-open day.
+    auto recorder = db::Connection::open(QStringLiteral("record:sqlserver"));
+    const QString sql = TerminalStatusReader(*recorder, 1, true).collectionsSql(kToday);
+    EXPECT_TRUE(sql.contains(QStringLiteral("Fecha >= '06/12/2026' AND Fecha < DATEADD(d,1,'06/12/2026')")))
+        << sql.toStdString();
 }
 
 TEST(MonitorComparisonSales, DaySalesOfTheWarehousesOfTheCompanysTerminals)

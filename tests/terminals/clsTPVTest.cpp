@@ -147,6 +147,23 @@ TEST_F(TerminalRecord, EveryOperationReRaisesWithItsOwnSource)
               "clsTPV::Dev_CodigoTicket"); // no till connection given
 }
 
+TEST_F(TerminalRecord, DeletingATerminalAnotherUserDeletedSaysSo)
+{
+    addRow(5);
+    addRow(6);
+    clsTPV t = terminal(5);
+    t.Eliminar();
+    try {
+        t.Eliminar();
+        ADD_FAILURE() << "a terminal that is gone was deleted again silently";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), zqvr::errc::RowDeleted);
+        EXPECT_EQ(e.description(), "El TPV 5 ya no existe: otro usuario lo ha eliminado.");
+        EXPECT_EQ(e.source(), "clsTPV::Eliminar");
+    }
+    EXPECT_EQ(db.count("TPVs"), 1);
+}
+
 TEST_F(TerminalRecord, LoadingCopiesEveryColumnAndReadsFlagsAsBooleans)
 {
     db.exec("INSERT INTO TPVs (Codigo, Host, Descripcion, Empresa, TarifaPVP, TarifaProm, EnLinea, Almacen,"

@@ -54,8 +54,8 @@ inline void fillTicketFixture(TestDatabase& db)
             " Cod_Articulo, Cantidad) VALUES (1, 1, 1, '2026-12-05', 1, 3, 103, 1), (1, 1, 1, '2026-12-05', 1, 3, 101, 2),"
             " (1, 1, 1, '2026-12-04', 1, 1, 100, 1)");
     db.exec("INSERT INTO Tarjetas (Codigo, Nombre) VALUES (1, 'VISA')");
-    db.exec("INSERT INTO Tpv_Tickets_Tarjeta (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Linea, Tipo, Importe)"
-            " VALUES (1, 1, 1, '2026-12-05', 2, 1, 1, 3)");
+    db.exec("INSERT INTO Tpv_Tickets_Tarjeta (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Tipo, Importe)"
+            " VALUES (1, 1, 1, '2026-12-05', 2, 1, 3)");
 }
 
 } // namespace zqvr::test

@@ -34,9 +34,9 @@ ReceiptData sample()
     d.caja = 3;
     d.cajero = 7;
     d.nombreCajero = QStringLiteral("Ana López");
-    d.lineas = {{QStringLiteral("Café molido 250 g"), 2, 3.5, 0, false},
-                {QStringLiteral("Leche entera 1 L"), 1.5, 1.2, 10, false},
-                {QStringLiteral("Galletas regalo"), 1, 2, 0, true}};
+    d.lineas = {{QStringLiteral("Café molido 250 g"), 2, 3.5, false},
+                {QStringLiteral("Leche entera 1 L"), 1.5, 1.2, false},
+                {QStringLiteral("Galletas regalo"), 1, 2, true}};
     d.total = 8.62;
     d.efectivo = 5;
     d.tarjeta = 5;
@@ -57,7 +57,7 @@ TEST(TextReceipt, IsExactlyTheAgreedSeventyColumnText)
         QStringLiteral("DESCRIPCION                               CANTIDAD     PVP     IMPORTE"),
         QStringLiteral("----------------------------------------------------------------------"),
         QStringLiteral("Café molido 250 g                            2,000      3,50      7,00"),
-        QStringLiteral("Leche entera 1 L                             1,500      1,20      1,62"),
+        QStringLiteral("Leche entera 1 L                             1,500      1,20      1,80"),
         QString(),
         QStringLiteral("========================== AHORRO PROMOCION =========================="),
         QStringLiteral("Galletas regalo                              1,000      2,00      2,00"),
@@ -110,7 +110,7 @@ TEST(TextReceipt, OnePaymentKindShowsOnlyItsCentredLabel)
 TEST(TextReceipt, RefundDeliversNothingAndGivesBackTheCash)
 {
     ReceiptData d = sample();
-    d.lineas = {{QStringLiteral("Café molido 250 g"), -1, 3.5, 0, false}};
+    d.lineas = {{QStringLiteral("Café molido 250 g"), -1, 3.5, false}};
     d.total = -3.5;
     d.efectivo = -3.5;
     d.tarjeta = 0;
@@ -211,6 +211,23 @@ TEST_F(ReprintPath, TextReceiptGoesToAFileWithHeaderFooterAndCardName)
     EXPECT_EQ(lines.at(lines.size() - 2).trimmed(), QStringLiteral("Vuelva pronto"));
 }
 
+// A line's amount, and the promotion saving it stands for, is its quantity
+// times its price: a line discounted by 10% saves its whole price.
+TEST_F(ReprintPath, LinesAndSavingsAreQuantityTimesPriceWhateverTheLineDiscount)
+{
+    db.exec("UPDATE TPV_Tickets_Lineas SET PA = 0 WHERE Caja = 1 AND Fecha = '2026-12-05' AND Codigo = 1");
+    db.exec("UPDATE TPV_Tickets_Lineas SET PA = 1 WHERE Caja = 1 AND Fecha = '2026-12-05' AND Codigo = 1 AND Num_Linea = 3");
+    const QString file = dir.filePath(QStringLiteral("t.txt"));
+    TicketPrinting::print(db.conn(), db.empresa(), ticket(1, 1), {zqvr::host::OutputDevice::File, file});
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Pack desayuno                                1,000      6,95      6,95")))
+        << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("                              Total Ahorro :                      6,95")))
+        << lines.join('\n').toStdString();
+}
+
 TEST_F(ReprintPath, AFileThatCannotBeWrittenIsReportedUnderThePrintProcedure)
 {
     try {
@@ -237,7 +254,7 @@ TEST_F(ReprintPath, WithoutAHostPrinterTheTicketModelPrintsThroughTheTicketLayou
     const QString text = zqvr::test::pdfText(file);
     for (const char* expected : {"TIENDA CENTRO", "COPIA DE TICKET", "Ticket: 1", "Caja: 1", "Fecha: 05/12/2026",
                                  "Cajero: 7 - Ana López", "Café molido 250 g", "* Café molido 250 g", "Pack desayuno",
-                                 "6,26", "12,50", "- Efectivo -", "20,00", "7,50", "Total Ahorro", "Vuelva pronto"})
+                                 "6,95", "12,50", "- Efectivo -", "20,00", "7,50", "Total Ahorro", "Vuelva pronto"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     // Tags never reach the paper, and the other till's ticket 1 stays out.
     EXPECT_FALSE(text.contains(QStringLiteral("<N>")));

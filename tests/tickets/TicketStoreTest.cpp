@@ -1,6 +1,7 @@
 // The viewer's statements on a fixture where ticket numbers repeat across
 // tills and dates: lists, lines, tax rate by date, promotion names, the
 // search days and the parameters the receipt reads.
+#include "tickets/TicketStatements.h"
 #include "tickets/TicketStore.h"
 
 #include "TicketFixture.h"
@@ -159,8 +160,15 @@ TEST_F(TicketQueries, SearchDaysShowsAVanishedCashierWithAnEmptyName)
     EXPECT_EQ(d[1].nombreCajero, QString());
 }
 
+// The card name reads only the suite's columns of Tpv_Tickets_Tarjeta (this
+// fixture's table has no line number, as the suite's), in the suite's text.
 TEST_F(TicketQueries, CardNameFallsBackToTarjeta)
 {
+    const auto server = zqvr::db::Connection::open(QStringLiteral("record:sqlserver"));
+    EXPECT_EQ(sql::cardName(server->dialect(), {1, 2, 3, kDay5, 4}),
+              QStringLiteral("SELECT ISNULL(T.Nombre, '') AS Nombre FROM Tpv_Tickets_Tarjeta TT LEFT JOIN Tarjetas T ON "
+                             "(T.Codigo = TT.Tipo ) WHERE TT.Cod_Empresa = 1 AND TT.Cod_Almacen = 2 AND TT.Caja = 3 "
+                             "AND TT.Fecha ='05/12/2026' AND TT.Codigo =4"));
     EXPECT_EQ(store.cardName({1, 1, 1, kDay5, 2}), QStringLiteral("VISA"));
     EXPECT_EQ(store.cardName({1, 1, 1, kDay5, 1}), QStringLiteral("Tarjeta"));
     db.exec("UPDATE Tarjetas SET Nombre = ''");

@@ -1,5 +1,6 @@
 // The gift-card article list and the kit components of a ticket line,
 // without their windows.
+#include "db/Error.h"
 #include "touchscreen/GiftCardArticles.h"
 #include "touchscreen/KitComposition.h"
 
@@ -64,8 +65,15 @@ TEST_F(GiftCards, ACompanySharingAnotherArticleFileKeepsItsCardsUnderItsOwnCode)
 
 TEST_F(GiftCards, RemovingTouchesOnlyTheCompanysRow)
 {
-    EXPECT_TRUE(cards.remove(11));
-    EXPECT_FALSE(cards.remove(11));
+    cards.remove(11);
+    // Another user removed it first: said so, and nothing else is touched.
+    try {
+        cards.remove(11);
+        ADD_FAILURE() << "a mark that is gone was removed again silently";
+    } catch (const zqvr::Error& e) {
+        EXPECT_EQ(e.number(), zqvr::errc::RowDeleted);
+        EXPECT_EQ(e.description(), "El artículo 11 de tarjeta regalo ya no existe: otro usuario lo ha eliminado.");
+    }
     EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 2 AND Cod_Articulo = 10"), 1);
     EXPECT_TRUE(cards.list().isEmpty());
 }
