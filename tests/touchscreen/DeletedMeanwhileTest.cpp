@@ -111,7 +111,7 @@ TEST_F(DeletedMeanwhile, AQuickCodeOrGiftCardMarkRemovedByAnotherUserIsReportedA
                    QStringLiteral("El código rápido 12 ya no existe: otro usuario lo ha eliminado."));
     EXPECT_EQ(db.count("TPV_CodigosRapido_Baja"), 0);
 
-    GiftCardArticles cards(db.conn(), 1);
+    GiftCardArticles cards(db.conn(), 1, 1);
     ASSERT_EQ(cards.add(321), GiftCardArticles::AddResult::Added);
     db.exec("DELETE FROM Articulos_TRegalo");
     expectReported([&] { cards.remove(321); },

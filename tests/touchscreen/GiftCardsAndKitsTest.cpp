@@ -57,8 +57,8 @@ TEST_F(GiftCards, ACompanySharingAnotherArticleFileKeepsItsCardsUnderItsOwnCode)
     EXPECT_EQ(l[0].second, QStringLiteral("Tarjeta regalo 20 €"));
     EXPECT_EQ(shared.add(10), GiftCardArticles::AddResult::AlreadyThere);
     EXPECT_EQ(cards.list().size(), 1);
-    EXPECT_FALSE(shared.remove(11));
-    EXPECT_TRUE(shared.remove(10));
+    EXPECT_THROW(shared.remove(11), zqvr::Error) << "company 3 has no card 11, whatever company 1 has";
+    shared.remove(10);
     EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 3"), 0);
     EXPECT_EQ(db.count("Articulos_TRegalo", "Cod_Empresa = 1"), 2);
 }
