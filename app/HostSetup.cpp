@@ -1,6 +1,6 @@
 #include "HostSetup.h"
 
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 #include "db/Error.h"
 #include "db/Schema.h"
 
@@ -131,10 +131,10 @@ std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& option
     if (created)
         *created = version == 0;
     if (version == 0) {
-        zqvr::db::DemoOptions demo;
+        zqvr::demo::DemoOptions demo;
         demo.scale = options.demoScale;
         try {
-            zqvr::db::DemoData::generate(*conn, demo);
+            zqvr::demo::DemoData::generate(*conn, demo);
         } catch (const Error&) {
             // Leave no half-made demo file behind: the next start makes it again.
             conn.reset();

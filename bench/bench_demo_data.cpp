@@ -7,7 +7,7 @@
 //   bench_demo_data --benchmark_filter=Million    1,000,000 tickets into a temporary file
 #include "BenchMain.h"
 #include "db/Connection.h"
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 #include "db/Error.h"
 #include "db/Schema.h"
 
@@ -94,14 +94,14 @@ void BM_DemoSmallInMemory(benchmark::State& state)
         state.PauseTiming();
         auto c = db::Connection::open("sqlite::memory:");
         db::Schema::ensure(*c);
-        db::DemoOptions o;
+        demo::DemoOptions o;
         o.scale = 1.0;
         o.today = QDate(2026, 12, 6);
         state.ResumeTiming();
 
         QElapsedTimer t;
         t.start();
-        const db::DemoSummary s = db::DemoData::generate(*c, o);
+        const demo::DemoSummary s = demo::DemoData::generate(*c, o);
         gen.seconds += t.nsecsElapsed() / 1e9;
         gen.rows += s.rows;
         rows += s.rows;
@@ -128,15 +128,15 @@ void BM_DemoMillionTicketsFile(benchmark::State& state)
         QTemporaryDir dir;
         auto c = db::Connection::open("sqlite:" + dir.filePath("million.db"));
         db::Schema::ensure(*c);
-        db::DemoOptions o;
+        demo::DemoOptions o;
         o.tickets = 1000000;
-        o.scale = double(o.tickets) / db::DemoData::ticketsPerScale;
+        o.scale = double(o.tickets) / demo::DemoData::ticketsPerScale;
         o.today = QDate(2026, 12, 6);
         state.ResumeTiming();
 
         QElapsedTimer t;
         t.start();
-        const db::DemoSummary s = db::DemoData::generate(*c, o);
+        const demo::DemoSummary s = demo::DemoData::generate(*c, o);
         gen.seconds += t.nsecsElapsed() / 1e9;
         gen.rows += s.rows;
         rows += s.rows;

@@ -16,7 +16,7 @@
 //   bench_monitor --benchmark_filter=Scattered  every pending row with its own random bits (worst case)
 #include "BenchMain.h"
 #include "db/Connection.h"
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 #include "db/Error.h"
 #include "db/Schema.h"
 #include "db/SqlLiteral.h"
@@ -74,13 +74,13 @@ Database& demo()
         made->conn = db::Connection::open("sqlite:" + path);
         db::Schema::ensure(*made->conn);
         if (!QFileInfo::exists(ready)) {
-            db::DemoOptions o;
+            demo::DemoOptions o;
             o.tickets = 1000000;
-            o.scale = double(o.tickets) / db::DemoData::ticketsPerScale;
+            o.scale = double(o.tickets) / demo::DemoData::ticketsPerScale;
             o.today = kToday;
             QElapsedTimer t;
             t.start();
-            db::DemoData::generate(*made->conn, o);
+            demo::DemoData::generate(*made->conn, o);
             std::fprintf(stderr, "demo data at 1,000,000 tickets made in %.1f s (%s)\n", t.nsecsElapsed() / 1e9,
                          qPrintable(path));
             QFile mark(ready);

@@ -4,7 +4,7 @@
 // transaction without the window. The ratio is the figure that matters.
 #include "BenchMain.h"
 #include "db/Connection.h"
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 #include "db/Schema.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -33,10 +33,10 @@ struct World {
     {
         conn = db::Connection::open(QStringLiteral("sqlite::memory:"));
         db::Schema::ensure(*conn);
-        db::DemoOptions o;
+        demo::DemoOptions o;
         o.scale = 0.05;
         o.today = QDate(2026, 12, 6);
-        db::DemoData::generate(*conn, o);
+        demo::DemoData::generate(*conn, o);
         empresa.setCodigoEmpresa(1);
         empresa.setVariable(QStringLiteral("Tpv_HabilitarParamTpv"), 1);
         empresa.setVariable(QStringLiteral("UsuarioActual"), 1);

@@ -17,7 +17,7 @@
 #include "controls/ctlMaskEdBox.h"
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 #include "db/Schema.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -62,10 +62,10 @@ Env& env()
         db::Schema::ensure(*e->conn);
         if (fresh) {
             std::fprintf(stderr, "making the demo data at 1,000,000 tickets in %s...\n", qPrintable(path));
-            db::DemoOptions o;
+            demo::DemoOptions o;
             o.tickets = 1000000;
             o.today = QDate(2026, 12, 6);
-            db::DemoData::generate(*e->conn, o);
+            demo::DemoData::generate(*e->conn, o);
             e->conn->execute(QStringLiteral("ANALYZE"));
         }
         auto rs = e->conn->query(QStringLiteral(

@@ -2,7 +2,7 @@
 #include "ui_frmVisorTickets.h"
 
 #include "tickets/frmVisorTickets_Buscar.h"
-#include "touchscreen/frmArticulosKit.h"
+#include "kits/frmArticulosKit.h"
 
 #include "reports/frmReport_Destino.h"
 
@@ -464,7 +464,7 @@ void frmVisorTickets::CommandBars_Execute(int id)
         if (id != 1 || !lineaEsKit() || !m_listed.valid)
             return;
         const TicketKey k = claveSeleccionada();
-        touchscreen::frmArticulosKit kit(this);
+        kits::frmArticulosKit kit(this);
         kit.setCodigo(k.codigo);
         kit.setCaja(static_cast<qint16>(k.caja));
         kit.setAlmacen(static_cast<qint16>(k.almacen));

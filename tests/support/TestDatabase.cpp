@@ -1,6 +1,6 @@
 #include "support/TestDatabase.h"
 
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 #include "db/Schema.h"
 
 #include <QCryptographicHash>
@@ -45,10 +45,10 @@ std::unique_ptr<db::Connection> TestDatabase::openAnother()
 
 void TestDatabase::fillDemo(double scale)
 {
-    db::DemoOptions o;
+    demo::DemoOptions o;
     o.scale = scale;
     o.today = QDate(2026, 12, 6);
-    db::DemoData::generate(*m_conn, o);
+    demo::DemoData::generate(*m_conn, o);
 }
 
 int TestDatabase::count(const QString& table, const QString& where)

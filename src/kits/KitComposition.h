@@ -2,7 +2,7 @@
 // The components sold inside one kit line of a ticket
 // (TPV_Tickets_KitComposicion), read only. A component whose article no
 // longer exists is still listed, with an empty description.
-#include "touchscreen_export.h"
+#include "kits_export.h"
 
 #include <QDate>
 #include <QList>
@@ -13,9 +13,9 @@ class Connection;
 class Dialect;
 } // namespace zqvr::db
 
-namespace zqvr::touchscreen {
+namespace zqvr::kits {
 
-struct ZQVR_TOUCHSCREEN_EXPORT KitLineKey {
+struct ZQVR_KITS_EXPORT KitLineKey {
     int empresa = 0;
     int almacen = 0;
     int caja = 0;
@@ -24,15 +24,15 @@ struct ZQVR_TOUCHSCREEN_EXPORT KitLineKey {
     int numLinea = 0;
 };
 
-struct ZQVR_TOUCHSCREEN_EXPORT KitComponent {
+struct ZQVR_KITS_EXPORT KitComponent {
     qint64 codigo = 0;
     QString descripcion;
     double unidades = 0;
 };
 
-ZQVR_TOUCHSCREEN_EXPORT QString kitCompositionSql(const db::Dialect& d, const KitLineKey& k, int empresaArticulos);
+ZQVR_KITS_EXPORT QString kitCompositionSql(const db::Dialect& d, const KitLineKey& k, int empresaArticulos);
 // Throws Error with the source "KitComposition::components".
-ZQVR_TOUCHSCREEN_EXPORT QList<KitComponent> kitComponents(db::Connection& conn, const KitLineKey& k,
-                                                          int empresaArticulos);
+ZQVR_KITS_EXPORT QList<KitComponent> kitComponents(db::Connection& conn, const KitLineKey& k,
+                                                   int empresaArticulos);
 
-} // namespace zqvr::touchscreen
+} // namespace zqvr::kits

@@ -2,14 +2,16 @@
 // A realistic, internally consistent demo data set, sized by a scale factor:
 // scale 1 is the small set of the demo host; the number of tickets grows
 // linearly with it (ticketsPerScale), so benchmarks can ask for a million.
-#include "db_export.h"
+#include "demo_export.h"
 #include <QDate>
 
 namespace zqvr::db {
-
 class Connection;
+} // namespace zqvr::db
 
-struct ZQVR_DB_EXPORT DemoOptions {
+namespace zqvr::demo {
+
+struct ZQVR_DEMO_EXPORT DemoOptions {
     double scale = 1.0;
     // "Today" of the data set: tickets cover the last weeks before it and
     // the same weeks a year earlier.
@@ -20,17 +22,17 @@ struct ZQVR_DB_EXPORT DemoOptions {
     long long tickets = 0;
 };
 
-struct ZQVR_DB_EXPORT DemoSummary {
+struct ZQVR_DEMO_EXPORT DemoSummary {
     long long rows = 0;    // rows written, all tables
     long long tickets = 0; // rows of TPV_Tickets
 };
 
-class ZQVR_DB_EXPORT DemoData {
+class ZQVR_DEMO_EXPORT DemoData {
 public:
     static constexpr long long ticketsPerScale = 2000;
     // Fills an empty database that has the schema. Throws Error on failure
     // (nothing is left half-written: it runs in one transaction).
-    static DemoSummary generate(Connection& conn, const DemoOptions& options = {});
+    static DemoSummary generate(db::Connection& conn, const DemoOptions& options = {});
 };
 
-} // namespace zqvr::db
+} // namespace zqvr::demo

@@ -2,7 +2,7 @@
 // points at rows that exist, amounts add up, and the marks the back office
 // relies on are in place.
 #include "db/Connection.h"
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 #include "db/Error.h"
 #include "support/TestDatabase.h"
 
@@ -17,14 +17,14 @@ namespace {
 
 const QDate kToday(2026, 12, 6);
 
-db::DemoSummary fill(TestDatabase& db, long long tickets = 0, double scale = 1.0, unsigned seed = 20261206)
+demo::DemoSummary fill(TestDatabase& db, long long tickets = 0, double scale = 1.0, unsigned seed = 20261206)
 {
-    db::DemoOptions o;
+    demo::DemoOptions o;
     o.scale = scale;
     o.tickets = tickets;
     o.today = kToday;
     o.seed = seed;
-    return db::DemoData::generate(db.conn(), o);
+    return demo::DemoData::generate(db.conn(), o);
 }
 
 int number(TestDatabase& db, const QString& sql) { return db.conn().scalar(sql).toInt(); }
@@ -60,10 +60,10 @@ protected:
     TestDatabase& db() { return *s_db; }
 
     static TestDatabase* s_db;
-    static db::DemoSummary s_summary;
+    static demo::DemoSummary s_summary;
 };
 TestDatabase* DemoDataSet::s_db = nullptr;
-db::DemoSummary DemoDataSet::s_summary;
+demo::DemoSummary DemoDataSet::s_summary;
 
 } // namespace
 

@@ -2,7 +2,7 @@
 // The components sold inside one kit line of a ticket, read only. The
 // caller sets the ticket's warehouse, till, date, number and the line, then
 // calls cargar and runs the window modally.
-#include "touchscreen_export.h"
+#include "kits_export.h"
 
 #include <QDate>
 #include <QDialog>
@@ -10,9 +10,9 @@
 
 namespace Ui { class frmArticulosKit; }
 
-namespace zqvr::touchscreen {
+namespace zqvr::kits {
 
-class ZQVR_TOUCHSCREEN_EXPORT frmArticulosKit : public QDialog {
+class ZQVR_KITS_EXPORT frmArticulosKit : public QDialog {
     Q_OBJECT
 public:
     explicit frmArticulosKit(QWidget* parent = nullptr);
@@ -37,4 +37,4 @@ private:
     qint16 m_numLinea = 0;
 };
 
-} // namespace zqvr::touchscreen
+} // namespace zqvr::kits

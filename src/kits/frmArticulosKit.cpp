@@ -1,7 +1,7 @@
-#include "touchscreen/frmArticulosKit.h"
+#include "kits/frmArticulosKit.h"
 #include "ui_frmArticulosKit.h"
 
-#include "touchscreen/KitComposition.h"
+#include "kits/KitComposition.h"
 
 #include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
@@ -9,7 +9,7 @@
 #include "host/Empresa.h"
 #include "host/Formato.h"
 
-namespace zqvr::touchscreen {
+namespace zqvr::kits {
 
 frmArticulosKit::frmArticulosKit(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::frmArticulosKit>())
 {
@@ -53,4 +53,4 @@ void frmArticulosKit::cargar()
     });
 }
 
-} // namespace zqvr::touchscreen
+} // namespace zqvr::kits

@@ -1,9 +1,9 @@
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 
 #include "db/Connection.h"
-#include "db/DemoPictures.h"
 #include "db/Error.h"
 #include "db/Schema.h"
+#include "demo/DemoPictures.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,11 +18,13 @@
 #include <unordered_map>
 #include <vector>
 
-namespace zqvr::db {
+namespace zqvr::demo {
+
+using db::Connection;
+using db::Schema;
+using db::TransactionGuard;
 
 namespace {
-
-using demo::PictureShape;
 
 // ---------------------------------------------------------------------------
 // Small helpers
@@ -1817,4 +1819,4 @@ DemoSummary DemoData::generate(Connection& conn, const DemoOptions& options)
     });
 }
 
-} // namespace zqvr::db
+} // namespace zqvr::demo

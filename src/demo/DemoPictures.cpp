@@ -1,11 +1,11 @@
-#include "db/DemoPictures.h"
+#include "demo/DemoPictures.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace zqvr::db::demo {
+namespace zqvr::demo {
 
 QByteArray picture(PictureShape shape, const QColor& background, const QColor& foreground,
                    int width, int height)
@@ -64,4 +64,4 @@ QByteArray picture(PictureShape shape, const QColor& background, const QColor& f
     return bytes;
 }
 
-} // namespace zqvr::db::demo
+} // namespace zqvr::demo

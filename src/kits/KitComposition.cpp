@@ -1,10 +1,10 @@
-#include "touchscreen/KitComposition.h"
+#include "kits/KitComposition.h"
 
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
 
-namespace zqvr::touchscreen {
+namespace zqvr::kits {
 
 using db::sqlInt;
 
@@ -34,4 +34,4 @@ QList<KitComponent> kitComponents(db::Connection& conn, const KitLineKey& k, int
     });
 }
 
-} // namespace zqvr::touchscreen
+} // namespace zqvr::kits
