@@ -1,5 +1,6 @@
 #include "parameters/frmParametros.h"
 
+#include "controls/ControlArray.h"
 #include "controls/Grid.h"
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
@@ -23,9 +24,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -45,18 +43,22 @@ namespace {
 const QString kAtencion = QStringLiteral("¡ Atención !");
 constexpr int kMaxPreviewRows = 18;
 
-template <class W>
-W* named(W* w, const QString& name, int index = -1)
+// Moves the focusable controls under `area` to the end of the window's
+// focus chain, in their order. The panels from Designer are made before the
+// catalogue's settings; this puts Tab back in the order the window reads.
+void moveToFocusChainEnd(QWidget* window, QWidget* area)
 {
-    w->setObjectName(name);
-    if (index >= 0)
-        w->setProperty("index", index);
-    return w;
-}
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent, int index = -1)
-{
-    return named(new QPushButton(caption, parent), name, index);
+    QList<QWidget*> moving;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus && (w == area || area->isAncestorOf(w)))
+            moving.push_back(w);
+    for (QWidget* w : moving) {
+        QWidget* last = window->previousInFocusChain();
+        while (last != window && last->focusPolicy() == Qt::NoFocus)
+            last = last->previousInFocusChain();
+        if (last != window)
+            QWidget::setTabOrder(last, w);
+    }
 }
 
 void fillCombo(QComboBox* c, const QList<ListEntry>& entries)
@@ -96,7 +98,11 @@ frmParametros::frmParametros(QWidget* parent)
     : Form(QStringLiteral("frmParametros"), QStringLiteral("Parámetros de TPV"), parent),
       m_values(std::make_unique<ScopeValues>())
 {
-    buildWindow();
+    setupUi(this);
+    nameArrayElements();
+    prepareFixedControls();
+    buildCatalogueTabs();
+    wireHandlers();
     bindKeys();
     setPreview(&showOperationPanel);
 }
@@ -112,56 +118,84 @@ void frmParametros::setPreview(PreviewFn fn)
 
 // ---- building ----
 
-void frmParametros::buildWindow()
+// Designer names an element of a control array name_index; the window, its
+// security and its tests know it by the array's name and the index.
+void frmParametros::nameArrayElements()
 {
-    auto* main = new QVBoxLayout(this);
+    using controls::setArrayIndex;
+    setArrayIndex(lblInfo_0, QStringLiteral("lblInfo"), 0);
+    setArrayIndex(lblInfo_1, QStringLiteral("lblInfo"), 1);
+    setArrayIndex(lblInfo_2, QStringLiteral("lblInfo"), 2);
+    setArrayIndex(picLogo_0, QStringLiteral("picLogo"), 0);
+    setArrayIndex(picLogo_1, QStringLiteral("picLogo"), 1);
+    setArrayIndex(cmdFotoExaminar_0, QStringLiteral("cmdFotoExaminar"), 0);
+    setArrayIndex(cmdFotoExaminar_1, QStringLiteral("cmdFotoExaminar"), 1);
+    setArrayIndex(cmdFotoBorrar_0, QStringLiteral("cmdFotoBorrar"), 0);
+    setArrayIndex(cmdFotoBorrar_1, QStringLiteral("cmdFotoBorrar"), 1);
+    lblInfo[0] = lblInfo_0;
+    lblInfo[1] = lblInfo_1;
+    lblInfo[2] = lblInfo_2;
+    picLogo[0] = picLogo_0;
+    picLogo[1] = picLogo_1;
+}
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(named(new QLabel(QStringLiteral("Almacén:"), this), QStringLiteral("lblAlmacen")));
-    cboAlmacen = named(new QComboBox(this), QStringLiteral("cboAlmacen"));
-    cboAlmacen->setMinimumWidth(200);
-    top->addWidget(cboAlmacen);
-    lblTpv = named(new QLabel(QStringLiteral("Tpv:"), this), QStringLiteral("lblTpv"));
-    top->addWidget(lblTpv);
-    cboTpv = named(new QComboBox(this), QStringLiteral("cboTpv"));
-    cboTpv->setMinimumWidth(200);
-    top->addWidget(cboTpv);
-    cmdCopiarGeneral = button(QStringLiteral("Copiar &General"), QStringLiteral("cmdCopiarGeneral"), this);
-    cmdCopiarGeneral->setToolTip(QStringLiteral("Copiar los parámetros generales al Tpv seleccionado"));
-    top->addWidget(cmdCopiarGeneral);
-    cmdEliminarParametrosTpv = button(QStringLiteral("&Eliminar Parámetros Tpv"), QStringLiteral("cmdEliminarParametrosTpv"), this);
-    top->addWidget(cmdEliminarParametrosTpv);
-    top->addStretch(1);
-    main->addLayout(top);
+void frmParametros::prepareFixedControls()
+{
+    vsLineas->setCols(8);
+    vsLineas->setRows(1);
+    const char* headers[] = {"", "Operación", "", "Tecla", "Posición", "Color", "Visible", ""};
+    for (int c = 0; c < 8; ++c)
+        vsLineas->setTextMatrix(0, c, QString::fromUtf8(headers[c]));
+    for (int c : {0, 2, 7})
+        vsLineas->setColHidden(c, true);
+    vsLineas->setColWidth(1, 3000);
+    vsLineas->setColWidth(3, 1000);
+    vsLineas->setColWidth(4, 1000);
+    vsLineas->setColWidth(5, 900);
+    vsLineas->setColWidth(6, 800);
 
-    sstTpv = named(new QTabWidget(this), QStringLiteral("sstTpv"));
+    vsBalanzas->setCols(3);
+    vsBalanzas->setRows(1);
+    vsBalanzas->setTextMatrix(0, 0, QStringLiteral("Codigo"));
+    vsBalanzas->setTextMatrix(0, 1, QStringLiteral("Tipo"));
+    vsBalanzas->setColHidden(2, true);
+    vsBalanzas->setColWidth(0, 1200);
+    vsBalanzas->setColWidth(1, 3500);
+    txtCodigo->setNumeric(true);
+    txtCodigo->setEnterMovesFocus(true);
+    fillCombo(cboTipo, scaleTypeEntries());
+}
+
+// Every tab gets the catalogue's settings below its own panel; the tabs
+// without a panel of their own get their page here, in tab order.
+void frmParametros::buildCatalogueTabs()
+{
     for (int t = 0; t < kTabCount; ++t) {
         const Tab tab = static_cast<Tab>(t);
-        auto* page = named(new QWidget(sstTpv), QStringLiteral("qt_tab_%1").arg(t));
-        auto* layout = new QVBoxLayout(page);
-        QWidget* own = tab == Tab::Operaciones ? buildOperacionesTab()
-                       : tab == Tab::Balanzas  ? buildBalanzasTab()
-                       : tab == Tab::Logotipo  ? buildLogotipoTab()
-                                               : nullptr;
-        QWidget* settings = m_catalogue.buildTab(tab, page);
-        if (own)
-            layout->addWidget(own, settings ? 0 : 1);
-        if (settings)
+        const QString pageName = QStringLiteral("qt_tab_%1").arg(t);
+        QWidget* page = sstTpv->widget(t);
+        if (page && page->objectName() == pageName) {
+            // Tab goes through the panel after the tabs before it.
+            moveToFocusChainEnd(this, page);
+        } else {
+            page = new QWidget(sstTpv);
+            page->setObjectName(pageName);
+            new QVBoxLayout(page);
+            sstTpv->insertTab(t, page, tabCaption(tab));
+        }
+        if (QWidget* settings = m_catalogue.buildTab(tab, page)) {
+            auto* layout = static_cast<QBoxLayout*>(page->layout());
+            if (layout->count() > 0)
+                layout->setStretch(0, 0);
             layout->addWidget(settings, 1);
-        sstTpv->addTab(page, tabCaption(tab));
+        }
     }
-    main->addWidget(sstTpv, 1);
+    moveToFocusChainEnd(this, cmdAceptar);
+    moveToFocusChainEnd(this, cmdCancelar);
+}
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    cmdAceptar = button(QStringLiteral("&Guardar"), QStringLiteral("cmdAceptar"), this);
-    cmdCancelar = button(QStringLiteral("&Salir"), QStringLiteral("cmdCancelar"), this);
-    bottom->addWidget(cmdAceptar);
-    bottom->addWidget(cmdCancelar);
-    main->addLayout(bottom);
-    resize(1180, 760);
-
-    // Reactions.
+void frmParametros::wireHandlers()
+{
     frame::wire(cboAlmacen, &QComboBox::currentIndexChanged, this, &frmParametros::cboAlmacen_Click);
     frame::wire(cboTpv, &QComboBox::currentIndexChanged, this, &frmParametros::cboTpv_Click);
     frame::wire(cmdAceptar, &QPushButton::clicked, this, &frmParametros::cmdAceptar_Click);
@@ -196,120 +230,6 @@ void frmParametros::buildWindow()
     cboTipo->installEventFilter(this);
 }
 
-QWidget* frmParametros::buildOperacionesTab()
-{
-    auto* box = named(new QWidget(this), QStringLiteral("qt_operaciones"));
-    auto* h = new QHBoxLayout(box);
-    vsLineas = named(new Grid(box), QStringLiteral("vsLineas"));
-    vsLineas->setCols(8);
-    vsLineas->setRows(1);
-    const char* headers[] = {"", "Operación", "", "Tecla", "Posición", "Color", "Visible", ""};
-    for (int c = 0; c < 8; ++c)
-        vsLineas->setTextMatrix(0, c, QString::fromUtf8(headers[c]));
-    for (int c : {0, 2, 7})
-        vsLineas->setColHidden(c, true);
-    vsLineas->setColWidth(1, 3000);
-    vsLineas->setColWidth(3, 1000);
-    vsLineas->setColWidth(4, 1000);
-    vsLineas->setColWidth(5, 900);
-    vsLineas->setColWidth(6, 800);
-    h->addWidget(vsLineas, 1);
-
-    auto* editors = new QGroupBox(QStringLiteral("Operación"), box);
-    editors->setObjectName(QStringLiteral("fraOperacion"));
-    auto* g = new QGridLayout(editors);
-    cboOperacion = named(new QComboBox(editors), QStringLiteral("cboOperacion"));
-    cboTecla = named(new QComboBox(editors), QStringLiteral("cboTecla"));
-    cboPosicion = named(new QComboBox(editors), QStringLiteral("cboPosicion"));
-    cboColor = named(new ColorButton(editors), QStringLiteral("cboColor"));
-    chkVisible = named(new QCheckBox(QStringLiteral("Visible"), editors), QStringLiteral("chkVisible"));
-    chkVisible->setChecked(true);
-    cmdVistaPos = button(QStringLiteral("..."), QStringLiteral("cmdVistaPos"), editors);
-    cmdVistaPos->setToolTip(QStringLiteral("Elegir la posición en la vista preliminar"));
-    cmdVistaPos->setMaximumWidth(32);
-    g->addWidget(named(new QLabel(QStringLiteral("Operación:"), editors), QStringLiteral("lblOperacion")), 0, 0);
-    g->addWidget(cboOperacion, 0, 1, 1, 2);
-    g->addWidget(named(new QLabel(QStringLiteral("Tecla:"), editors), QStringLiteral("lblTecla")), 1, 0);
-    g->addWidget(cboTecla, 1, 1, 1, 2);
-    g->addWidget(named(new QLabel(QStringLiteral("Posición:"), editors), QStringLiteral("lblPosicion")), 2, 0);
-    g->addWidget(cboPosicion, 2, 1);
-    g->addWidget(cmdVistaPos, 2, 2);
-    g->addWidget(named(new QLabel(QStringLiteral("Color:"), editors), QStringLiteral("lblColor")), 3, 0);
-    g->addWidget(cboColor, 3, 1, 1, 2);
-    g->addWidget(chkVisible, 4, 1, 1, 2);
-    cmdAgregar = button(QStringLiteral("&Agregar"), QStringLiteral("cmdAgregar"), editors);
-    cmdEliminarOP = button(QStringLiteral("E&liminar"), QStringLiteral("cmdEliminarOP"), editors);
-    cmdVisual = button(QStringLiteral("&Vista Preliminar"), QStringLiteral("cmdVisual"), editors);
-    g->addWidget(cmdAgregar, 5, 0, 1, 3);
-    g->addWidget(cmdEliminarOP, 6, 0, 1, 3);
-    g->addWidget(cmdVisual, 7, 0, 1, 3);
-    g->setRowStretch(8, 1);
-    h->addWidget(editors);
-    return box;
-}
-
-QWidget* frmParametros::buildBalanzasTab()
-{
-    auto* box = named(new QWidget(this), QStringLiteral("qt_balanzas"));
-    auto* h = new QHBoxLayout(box);
-    vsBalanzas = named(new Grid(box), QStringLiteral("vsBalanzas"));
-    vsBalanzas->setCols(3);
-    vsBalanzas->setRows(1);
-    vsBalanzas->setTextMatrix(0, 0, QStringLiteral("Codigo"));
-    vsBalanzas->setTextMatrix(0, 1, QStringLiteral("Tipo"));
-    vsBalanzas->setColHidden(2, true);
-    vsBalanzas->setColWidth(0, 1200);
-    vsBalanzas->setColWidth(1, 3500);
-    vsBalanzas->setMinimumHeight(200);
-    h->addWidget(vsBalanzas, 1);
-    auto* editors = new QGroupBox(QStringLiteral("Balanza"), box);
-    editors->setObjectName(QStringLiteral("fraBalanza"));
-    auto* g = new QGridLayout(editors);
-    txtCodigo = named(new ctlTextBox(editors), QStringLiteral("txtCodigo"));
-    txtCodigo->setNumeric(true);
-    txtCodigo->setEnterMovesFocus(true);
-    cboTipo = named(new QComboBox(editors), QStringLiteral("cboTipo"));
-    fillCombo(cboTipo, scaleTypeEntries());
-    cmdEliminar = button(QStringLiteral("&Eliminar"), QStringLiteral("cmdEliminar"), editors);
-    g->addWidget(named(new QLabel(QStringLiteral("Codigo:"), editors), QStringLiteral("lblCodigo")), 0, 0);
-    g->addWidget(txtCodigo, 0, 1);
-    g->addWidget(named(new QLabel(QStringLiteral("Tipo:"), editors), QStringLiteral("lblTipo")), 1, 0);
-    g->addWidget(cboTipo, 1, 1);
-    g->addWidget(cmdEliminar, 2, 0, 1, 2);
-    g->setRowStretch(3, 1);
-    h->addWidget(editors);
-    return box;
-}
-
-QWidget* frmParametros::buildLogotipoTab()
-{
-    auto* box = named(new QWidget(this), QStringLiteral("qt_logotipo"));
-    auto* g = new QGridLayout(box);
-    for (int k = 0; k < 2; ++k) {
-        lblInfo[k == 0 ? 0 : 2] = named(new QLabel(k == 0 ? QStringLiteral("Logo generico para todos los almacenes")
-                                                           : QStringLiteral("Logo para el almacén"), box),
-                                        QStringLiteral("lblInfo"), k == 0 ? 0 : 2);
-        picLogo[k] = named(new QLabel(box), QStringLiteral("picLogo"), k);
-        picLogo[k]->setFixedSize(380, 150);
-        picLogo[k]->setFrameShape(QFrame::Box);
-        picLogo[k]->setAlignment(Qt::AlignCenter);
-        picLogo[k]->setStyleSheet(QStringLiteral("background: white"));
-        auto* buttons = new QHBoxLayout;
-        buttons->addWidget(button(QStringLiteral("E&xaminar..."), QStringLiteral("cmdFotoExaminar"), box, k));
-        buttons->addWidget(button(QStringLiteral("&Borrar"), QStringLiteral("cmdFotoBorrar"), box, k));
-        buttons->addStretch(1);
-        g->addWidget(lblInfo[k == 0 ? 0 : 2], 0, k);
-        g->addWidget(picLogo[k], 1, k);
-        g->addLayout(buttons, 2, k);
-    }
-    lblInfo[1] = named(new QLabel(QStringLiteral("Los cambios de logo se guardarán inmediatamente."), box),
-                       QStringLiteral("lblInfo"), 1);
-    lblFotoCargando = named(new QLabel(QStringLiteral("<<< Cargando imagen >>>"), box), QStringLiteral("lblFotoCargando"));
-    lblFotoCargando->hide();
-    g->addWidget(lblInfo[1], 3, 0, 1, 2);
-    g->addWidget(lblFotoCargando, 4, 0, 1, 2);
-    return box;
-}
 
 void frmParametros::bindKeys()
 {

@@ -6,24 +6,18 @@
 #include "frame/Form.h"
 #include "parameters/CatalogueControls.h"
 #include "parameters/ScopeValues.h"
+#include "ui_frmParametros.h"
 
 #include <QList>
 #include <functional>
 #include <memory>
 
-class QComboBox;
-class QCheckBox;
-class QLabel;
-class QPushButton;
-class QTabWidget;
-
-namespace zqvr::controls { class Grid; class ctlTextBox; }
-
 namespace zqvr::parameters {
 
-class ColorButton;
-
-class ZQVR_PARAMETERS_EXPORT frmParametros : public frame::Form {
+// The top bar, the buttons and the Operaciones, Balanzas and Logotipo
+// panels come from frmParametros.ui; the settings on every tab come from
+// the catalogue.
+class ZQVR_PARAMETERS_EXPORT frmParametros : public frame::Form, private Ui_frmParametros {
     Q_OBJECT
 public:
     explicit frmParametros(QWidget* parent = nullptr);
@@ -56,10 +50,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildWindow();
-    QWidget* buildOperacionesTab();
-    QWidget* buildBalanzasTab();
-    QWidget* buildLogotipoTab();
+    void nameArrayElements();
+    void prepareFixedControls();
+    void buildCatalogueTabs();
+    void wireHandlers();
     void bindKeys();
 
     void CargarAlmacenes();
@@ -99,34 +93,9 @@ private:
     bool m_allowTpv = false;
     PreviewFn m_preview;
 
-    QTabWidget* sstTpv = nullptr;
-    QComboBox* cboAlmacen = nullptr;
-    QComboBox* cboTpv = nullptr;
-    QLabel* lblTpv = nullptr;
-    QPushButton* cmdCopiarGeneral = nullptr;
-    QPushButton* cmdEliminarParametrosTpv = nullptr;
-    QPushButton* cmdAceptar = nullptr;
-    QPushButton* cmdCancelar = nullptr;
-    // Operation keys.
-    controls::Grid* vsLineas = nullptr;
-    QComboBox* cboOperacion = nullptr;
-    QComboBox* cboTecla = nullptr;
-    QComboBox* cboPosicion = nullptr;
-    ColorButton* cboColor = nullptr;
-    QCheckBox* chkVisible = nullptr;
-    QPushButton* cmdAgregar = nullptr;
-    QPushButton* cmdEliminarOP = nullptr;
-    QPushButton* cmdVisual = nullptr;
-    QPushButton* cmdVistaPos = nullptr;
-    // Scales.
-    controls::Grid* vsBalanzas = nullptr;
-    controls::ctlTextBox* txtCodigo = nullptr;
-    QComboBox* cboTipo = nullptr;
-    QPushButton* cmdEliminar = nullptr;
-    // Logos.
+    // The elements of the logo tab's control arrays, by index.
     QLabel* picLogo[2] = {};
     QLabel* lblInfo[3] = {};
-    QLabel* lblFotoCargando = nullptr;
 };
 
 } // namespace zqvr::parameters

@@ -18,11 +18,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zqvr::touchscreen {
 
@@ -40,7 +38,6 @@ constexpr int ButtonH = PitchY - 6;
 constexpr int OriginX = 12;
 constexpr int OriginY = 26;
 constexpr int ArrowGap = 60 / 15; // the arrow sits 60 twips beyond a right half
-const QColor FrameColor(212, 208, 200);
 
 // Group grid items.
 enum { GrpTipoTexto = 1, GrpTexto, GrpColorTexto, GrpColorFondo, GrpDefecto, GrpImagen };
@@ -78,102 +75,46 @@ int listValue(const QVariant& v) { return v.toInt(); }
 
 frmGrpCfgPantalla::frmGrpCfgPantalla(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmGrpCfgPantalla"));
-    setModal(true);
-    construir();
-}
-
-frmGrpCfgPantalla::~frmGrpCfgPantalla() = default;
-
-void frmGrpCfgPantalla::construir()
-{
-    auto* root = new QHBoxLayout(this);
-    auto* pages = new QVBoxLayout;
-    root->addLayout(pages);
-
-    auto makeFrame = [&](const QString& name, const QString& caption) {
-        auto* f = new QGroupBox(caption, this);
-        f->setObjectName(name);
-        f->setAutoFillBackground(true);
-        QPalette pal = f->palette();
-        pal.setColor(QPalette::Window, FrameColor);
-        f->setPalette(pal);
-        pages->addWidget(f, 0, Qt::AlignLeft | Qt::AlignTop);
-        return f;
-    };
-    fraGrupos = makeFrame(QStringLiteral("fraGrupos"), QStringLiteral("Grupos"));
-    fraArticulos = makeFrame(QStringLiteral("fraArticulos"), QStringLiteral("Artículos"));
-    pages->addStretch(1);
-
-    auto makeMark = [](QWidget* parent, const QString& name) {
-        auto* m = new QFrame(parent);
-        m->setObjectName(name);
-        m->setFrameShape(QFrame::Box);
-        m->setLineWidth(3);
-        m->setStyleSheet(QStringLiteral("QFrame { border: 3px solid #1030C0; background: transparent; }"));
-        m->hide();
-        return m;
-    };
-    Shape1 = makeMark(fraGrupos, QStringLiteral("Shape1"));
-    Shape = makeMark(fraArticulos, QStringLiteral("Shape"));
-
-    chkGDF = new QCheckBox(fraGrupos);
-    chkGDF->setObjectName(QStringLiteral("chkGDF"));
-    chkGDF->setChecked(true);
+    setupUi(this);
+    // The tick and the arrow only show; the buttons under them take the mouse.
     chkGDF->setAttribute(Qt::WA_TransparentForMouseEvents);
-    chkGDF->setFocusPolicy(Qt::NoFocus);
-    chkGDF->setToolTip(QStringLiteral("Grupo por Defecto"));
     chkGDF->adjustSize();
-    chkGDF->hide();
-
-    pctFlecha = new QLabel(fraGrupos);
-    pctFlecha->setObjectName(QStringLiteral("pctFlecha"));
     pctFlecha->setPixmap(arrowPicture());
     pctFlecha->setAttribute(Qt::WA_TransparentForMouseEvents);
     pctFlecha->adjustSize();
-    pctFlecha->hide();
-
-    auto* side = new QVBoxLayout;
-    root->addLayout(side, 1);
-    wndPropGridGrp = new PropertyGrid(this);
-    wndPropGridGrp->setObjectName(QStringLiteral("wndPropGridGrp"));
-    wndPropGridArt = new PropertyGrid(this);
-    wndPropGridArt->setObjectName(QStringLiteral("wndPropGridArt"));
-    side->addWidget(wndPropGridGrp, 2);
-    side->addWidget(wndPropGridArt, 3);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    cmdSalir = new QPushButton(QStringLiteral("&Salir"), this);
-    cmdSalir->setObjectName(QStringLiteral("cmdSalir"));
-    cmdSalir->setAutoDefault(false);
-    bottom->addWidget(cmdSalir);
-    side->addLayout(bottom);
-
-    txtArticuloTAC = new controls::ctlArticulo(this);
-    txtArticuloTAC->setObjectName(QStringLiteral("txtArticuloTAC"));
-    txtArticuloTAC->hide();
 
     ImageManager1 = new ImageList(this);
     ImageManager1->setObjectName(QStringLiteral("ImageManager1"));
     ImageManager = new ImageList(this);
     ImageManager->setObjectName(QStringLiteral("ImageManager"));
 
-    // Colours and pictures are chosen through the component's modal and file services.
-    auto colorChooser = [this](const QColor& current) -> std::optional<QColor> {
+    prepararPropiedadesGrupo();
+    prepararPropiedadesArticulo();
+    conectar();
+}
+
+frmGrpCfgPantalla::~frmGrpCfgPantalla() = default;
+
+// Colours and pictures are chosen through the component's modal and file services.
+void frmGrpCfgPantalla::prepararSelectores(PropertyGrid* grid)
+{
+    grid->setColorChooser([this](const QColor& current) -> std::optional<QColor> {
         QColorDialog dlg(current, this);
         dlg.setObjectName(QStringLiteral("dlgColor"));
         if (frame::runModal(dlg) != QDialog::Accepted)
             return std::nullopt;
         return dlg.currentColor();
-    };
-    auto pictureChooser = [this] {
+    });
+    grid->setPictureChooser([this] {
         return frame::Services::files().openFile(this, QStringLiteral("Imagen"), QString(),
                                                  QStringLiteral("Imágenes (*.png *.jpg *.jpeg *.bmp *.gif)"));
-    };
+    });
+}
 
+void frmGrpCfgPantalla::prepararPropiedadesGrupo()
+{
     PropertyGrid* g = wndPropGridGrp;
-    g->setColorChooser(colorChooser);
-    g->setPictureChooser(pictureChooser);
+    prepararSelectores(g);
     g->addCategory(QStringLiteral("Botón Grupo"));
     auto* tt = g->addItem(GrpTipoTexto, PropertyItem::List, QStringLiteral("Tipo Texto"));
     tt->addChoice(QStringLiteral("Texto personalizado"), 0);
@@ -186,10 +127,12 @@ void frmGrpCfgPantalla::construir()
     g->addCommand(101, QStringLiteral("Establecer Predeterminado"));
     g->addCommand(102, QStringLiteral("Eliminar Grupo"));
     g->addCommand(103, QStringLiteral("Quitar Imagen"));
+}
 
+void frmGrpCfgPantalla::prepararPropiedadesArticulo()
+{
     PropertyGrid* a = wndPropGridArt;
-    a->setColorChooser(colorChooser);
-    a->setPictureChooser(pictureChooser);
+    prepararSelectores(a);
     a->addCategory(QStringLiteral("Botón Artículo"));
     auto* kind = a->addItem(ArtTipo, PropertyItem::List, QStringLiteral("Tipo"));
     kind->addChoice(QStringLiteral("Articulo"), KindArticle);
@@ -214,7 +157,12 @@ void frmGrpCfgPantalla::construir()
     a->addItem(ArtVinculo, PropertyItem::Text, QStringLiteral("PathVinculo"));
     a->addCommand(201, QStringLiteral("Eliminar Artículo"));
     a->addCommand(202, QStringLiteral("Quitar Imagen"));
+}
 
+void frmGrpCfgPantalla::conectar()
+{
+    PropertyGrid* g = wndPropGridGrp;
+    PropertyGrid* a = wndPropGridArt;
     frame::wire(g, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridGrp_ValueChanged,
                 QStringLiteral("frmGrpCfgPantalla:wndPropGridGrp_ValueChanged"));
     frame::wire(a, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridArt_ValueChanged,

@@ -8,22 +8,11 @@
 // calls Cargar and runs the window modally; there is nothing to save on close.
 #include "touchscreen_export.h"
 #include "touchscreen/LayoutSlots.h"
+#include "ui_frmGrpCfgPantalla.h"
 
 #include <QDialog>
 #include <memory>
 #include <vector>
-
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-
-namespace zqvr::controls {
-class PropertyGrid;
-class PropertyItem;
-class ctlArticulo;
-} // namespace zqvr::controls
 
 namespace zqvr::touchscreen {
 
@@ -31,7 +20,9 @@ class ImageList;
 class LayoutStore;
 class PageButton;
 
-class ZQVR_TOUCHSCREEN_EXPORT frmGrpCfgPantalla : public QDialog {
+// The frames, property grids and marks come from frmGrpCfgPantalla.ui; the
+// page buttons are made on load, as many as the grid type has.
+class ZQVR_TOUCHSCREEN_EXPORT frmGrpCfgPantalla : public QDialog, private Ui_frmGrpCfgPantalla {
     Q_OBJECT
 public:
     explicit frmGrpCfgPantalla(QWidget* parent = nullptr);
@@ -60,7 +51,10 @@ public:
     void MoverGrupo(int f, int t, bool after);
 
 private:
-    void construir();
+    void prepararSelectores(controls::PropertyGrid* grid);
+    void prepararPropiedadesGrupo();
+    void prepararPropiedadesArticulo();
+    void conectar();
     void distribuir();
     void CargarCodigosRapido();
     void CargarArticulos();
@@ -110,20 +104,10 @@ private:
     int m_defaultIndex = -1;
     bool m_loaded = false;
 
-    QGroupBox* fraGrupos = nullptr;
-    QGroupBox* fraArticulos = nullptr;
     std::vector<PageButton*> cmdRapido;
     std::vector<PageButton*> cmdArticulo;
-    QFrame* Shape1 = nullptr;
-    QFrame* Shape = nullptr;
-    QCheckBox* chkGDF = nullptr;
-    QLabel* pctFlecha = nullptr;
-    controls::PropertyGrid* wndPropGridGrp = nullptr;
-    controls::PropertyGrid* wndPropGridArt = nullptr;
-    controls::ctlArticulo* txtArticuloTAC = nullptr;
     ImageList* ImageManager1 = nullptr; // group pictures
     ImageList* ImageManager = nullptr;  // key pictures
-    QPushButton* cmdSalir = nullptr;
 };
 
 } // namespace zqvr::touchscreen

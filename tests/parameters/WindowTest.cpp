@@ -527,6 +527,25 @@ TEST_F(ParametersWindow, LinksTakeTheChosenProgramAndReactionsFollowTheirSetting
     EXPECT_FALSE(check("chkParam", 11)->isChecked());
 }
 
+// The panels of the Balanzas and Logotipo tabs are made apart from their
+// settings; Tab still goes through a tab as it reads and ends on the buttons.
+TEST_F(ParametersWindow, TabGoesFromEachPanelToItsSettingsAndThenToGuardarAndSalir)
+{
+    open();
+    auto* tabs = ctl<QTabWidget>(QStringLiteral("sstTpv"));
+    auto tabFrom = [](QWidget* w) {
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    tabs->setCurrentIndex(8);
+    EXPECT_EQ(tabFrom(ctl(QStringLiteral("cmdEliminar"))), ctl(QStringLiteral("chkEANBalanzas")));
+    tabs->setCurrentIndex(9);
+    EXPECT_EQ(tabFrom(ctl(QStringLiteral("cmdFotoBorrar"), 1)), ctl(QStringLiteral("chkCrearLogMX")));
+    EXPECT_EQ(tabFrom(ctl(QStringLiteral("chkCrearLogMX"))), ctl(QStringLiteral("cmdAceptar")));
+    EXPECT_EQ(tabFrom(ctl(QStringLiteral("cmdAceptar"))), ctl(QStringLiteral("cmdCancelar")));
+}
+
 TEST_F(ParametersWindow, TheUsersAccessLevelsApplyWhenTheWindowOpens)
 {
     db.exec("INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (1, 'frmParametros')");
