@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the demo host and the tests need,
-# only those missing. apt-get runs as root, through sudo otherwise.
+# only those missing, and any further packages named on the command line
+# (scripts/fuzz.sh asks for clang this way). apt-get runs as root, through sudo otherwise.
 set -euo pipefail
 
 PACKAGES=(
@@ -8,6 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc libgl-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth poppler-utils
+  "$@"
 )
 
 missing=()

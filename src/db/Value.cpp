@@ -1,7 +1,9 @@
 #include "db/Value.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zqvr::db {
 
@@ -40,13 +42,25 @@ qint64 Value::toLongLong() const
     if (isNull())
         return 0;
     bool ok = false;
-    qint64 v = m_v.toLongLong(&ok);
+    // A floating value is rounded here: Qt's own conversion of one beyond the range is undefined.
+    const bool floating = m_v.typeId() == QMetaType::Double || m_v.typeId() == QMetaType::Float;
+    qint64 v = floating ? 0 : m_v.toLongLong(&ok);
     if (ok)
         return v;
-    return static_cast<qint64>(std::llround(toDouble()));
+    // A number beyond the 64-bit range is held at its end rather than left to llround.
+    const double d = std::round(toDouble());
+    if (d >= 0x1p63)
+        return std::numeric_limits<qint64>::max();
+    if (d < -0x1p63)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(d);
 }
 
-int Value::toInt() const { return static_cast<int>(toLongLong()); }
+// Held at the ends of the int range: a stored position or colour out of range never wraps to another.
+int Value::toInt() const
+{
+    return int(std::clamp<qint64>(toLongLong(), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 bool Value::toBool() const
 {

@@ -26,6 +26,21 @@ ZQVR_FRAME_EXPORT QString eventName(const QByteArray& signalName);
 // "Error en <objectName>_<event>".
 ZQVR_FRAME_EXPORT QString handlerCaption(const QObject* control, const QString& event);
 
+namespace detail {
+// The handler with the signal's arguments, or with none when it takes none.
+// A template of its own so that the call not taken is never compiled: clang
+// checks a call that does not depend on the arguments even in the branch
+// an if constexpr discards.
+template <class Receiver, class Handler, class... Args>
+void callHandler(Receiver* receiver, Handler handler, Args&&... args)
+{
+    if constexpr (std::is_invocable_v<Handler, Receiver*, Args...>)
+        (receiver->*handler)(std::forward<Args>(args)...);
+    else
+        (receiver->*handler)();
+}
+} // namespace detail
+
 template <class Sender, class Signal, class Receiver, class Handler>
 QMetaObject::Connection wire(Sender* control, Signal signal, Receiver* receiver, Handler handler,
                              const QString& reportName = QString())
@@ -36,10 +51,7 @@ QMetaObject::Connection wire(Sender* control, Signal signal, Receiver* receiver,
                                 const QString caption =
                                     reportName.isEmpty() ? handlerCaption(control, event) : reportName;
                                 guarded(caption, [&] {
-                                    if constexpr (std::is_invocable_v<Handler, Receiver*, decltype(args)...>)
-                                        (receiver->*handler)(std::forward<decltype(args)>(args)...);
-                                    else
-                                        (receiver->*handler)();
+                                    detail::callHandler(receiver, handler, std::forward<decltype(args)>(args)...);
                                 });
                             });
 }

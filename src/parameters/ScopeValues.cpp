@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zqvr::parameters {
 
@@ -21,7 +22,19 @@ QList<int> attachedOf(const QList<ListEntry>& entries)
     return l;
 }
 
-qint64 leadingInteger(const QString& text) { return static_cast<qint64>(leadingNumber(text)); }
+// The whole part of a stored number as the integer settings read it (key
+// codes, entry indexes, codes, bit sets, scale types), all of them 32-bit on
+// the terminals. A value outside that range is held at its nearest end: a
+// stored "99999999999999999999" must not wrap round to some other key or code.
+qint64 leadingInteger(const QString& text)
+{
+    constexpr double lowest = std::numeric_limits<qint32>::min();
+    constexpr double highest = std::numeric_limits<qint32>::max();
+    const double d = leadingNumber(text);
+    if (std::isnan(d))
+        return 0;
+    return static_cast<qint64>(std::clamp(std::trunc(d), lowest, highest));
+}
 
 } // namespace
 

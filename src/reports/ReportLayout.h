@@ -17,6 +17,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace zqvr::reports {
@@ -91,8 +93,18 @@ struct ZQVR_REPORTS_EXPORT PageSetup {
     int width = 11906;  // A4 portrait
     int height = 16838;
     int left = 567, top = 567, right = 567, bottom = 567; // 1 cm
-    int printableWidth() const { return width - left - right; }
-    int printableHeight() const { return height - top - bottom; }
+    // The room between the margins, worked out in 64 bits so that margins of
+    // any size give a negative room (which a layout is refused for) instead
+    // of wrapping round to a plausible one. Room beyond the int range is held at its end.
+    int printableWidth() const { return room(width, left, right); }
+    int printableHeight() const { return room(height, top, bottom); }
+
+private:
+    static int room(int size, int before, int after)
+    {
+        const qint64 r = qint64(size) - before - after;
+        return int(std::clamp<qint64>(r, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    }
 };
 
 // A parameter of the layout's query and formulas: {?1} or {?Name}.

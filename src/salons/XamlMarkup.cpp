@@ -5,6 +5,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <cmath>
 
 namespace zqvr::salons {
@@ -18,17 +19,58 @@ QString localName(const QDomElement& e)
     return colon < 0 ? tag : tag.mid(colon + 1);
 }
 
-// The element itself or its first descendant with that local name.
+// The element itself or its first descendant with that local name, in
+// document order. Walked with the tree's own links rather than by recursion,
+// so the depth of the markup costs no stack.
 QDomElement findElement(const QDomElement& from, const QString& name, bool includeSelf)
 {
     if (includeSelf && localName(from) == name)
         return from;
-    for (QDomElement c = from.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
-        QDomElement found = findElement(c, name, true);
-        if (!found.isNull())
-            return found;
+    QDomElement e = from.firstChildElement();
+    while (!e.isNull()) {
+        if (localName(e) == name)
+            return e;
+        QDomElement next = e.firstChildElement();
+        // No children: the next sibling, or the sibling of the nearest ancestor below `from` that has one.
+        while (next.isNull() && e != from) {
+            next = e.nextSiblingElement();
+            if (next.isNull()) {
+                e = e.parentNode().toElement();
+                if (e.isNull())
+                    return {};
+            }
+        }
+        if (next.isNull())
+            return {};
+        e = next;
     }
     return {};
+}
+
+// Element nesting deeper than this is refused before the markup reaches the
+// DOM: writing a DOM back out recurses once per level, and a drawn element
+// needs two or three levels.
+constexpr int MaxMarkupDepth = 64;
+
+// The element depth of well-formed markup, counted without building it; stops counting past the limit.
+bool tooDeep(const QString& markup)
+{
+    QXmlStreamReader r(markup);
+    int depth = 0;
+    while (!r.atEnd()) {
+        switch (r.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > MaxMarkupDepth)
+                return true;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
 }
 
 QColor colour(const QString& text)
@@ -66,6 +108,10 @@ bool parse(const QString& markup, QDomDocument& doc, QString& problem)
 {
     if (markup.trimmed().isEmpty()) {
         problem = QStringLiteral("El elemento no tiene dibujo.");
+        return false;
+    }
+    if (tooDeep(markup)) {
+        problem = QStringLiteral("El dibujo del elemento tiene más de %1 niveles de elementos anidados.").arg(MaxMarkupDepth);
         return false;
     }
     QString message;

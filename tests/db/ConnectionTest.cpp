@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <limits>
 #include <gtest/gtest.h>
 
 using namespace zqvr;
@@ -229,6 +230,21 @@ TEST(RecordSets, ValuesConvertStoredTextsAndDates)
     EXPECT_TRUE(db::Value(QVariant("-1")).toBool());
     EXPECT_FALSE(db::Value(QVariant("0")).toBool());
     EXPECT_EQ(db::Value(QVariant(2.6)).toInt(), 3);
+}
+
+TEST(RecordSets, IntegersOutOfRangeAreHeldAtTheEndsOfTheirType)
+{
+    constexpr int intMax = std::numeric_limits<int>::max();
+    constexpr int intMin = std::numeric_limits<int>::min();
+    // Positions and colours read as int: a stored 3000000000 once came back negative.
+    EXPECT_EQ(db::Value(QVariant("3000000000")).toInt(), intMax);
+    EXPECT_EQ(db::Value(QVariant(qint64(-3000000000))).toInt(), intMin);
+    EXPECT_EQ(db::Value(QVariant("99999999999999999999")).toLongLong(), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(db::Value(QVariant("99999999999999999999")).toInt(), intMax);
+    EXPECT_EQ(db::Value(QVariant("-1e30")).toLongLong(), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(db::Value(QVariant(1e300)).toInt(), intMax);
+    EXPECT_EQ(db::Value(QVariant("-2147483648")).toInt(), intMin);
+    EXPECT_EQ(db::Value(QVariant("16777215")).toInt(), 16777215);
 }
 
 TEST(BinaryColumns, WriteBinaryStoresBytesIntoTheSelectedRowOnly)

@@ -5,6 +5,7 @@
 #include "parameters/ScopeValues.h"
 
 #include <QSet>
+#include <limits>
 #include <gtest/gtest.h>
 
 using namespace zqvr::parameters;
@@ -212,6 +213,29 @@ TEST(Loading, SpecialReadingRulesOfSingleCodes)
     ScopeValues parking;
     parking.load({row(537, QStringLiteral("7"))});
     EXPECT_EQ(parking.value(537).n, 0); // "AGA"
+}
+
+TEST(Loading, IntegersBeyondThe32BitRangeAreHeldAtItsEndsInsteadOfWrapping)
+{
+    const QString huge = QStringLiteral("99999999999999999999");   // 20 digits
+    const QString hugeNegative = QStringLiteral("-9223372036854775809");
+    const QString endless = QStringLiteral("9").repeated(400);      // beyond a double
+    ScopeValues v;
+    v.load({row(30, huge), row(31, endless), row(447, huge), row(380, hugeNegative), row(75, huge),
+            row(403, huge), row(56, huge), row(452, hugeNegative), row(300, QStringLiteral("20"), huge),
+            row(435, huge, QStringLiteral("C:/prog.exe"))});
+    ASSERT_EQ(v.keys.size(), 2u);
+    EXPECT_EQ(v.keys[0].key, std::numeric_limits<int>::max());
+    EXPECT_EQ(v.keys[1].key, std::numeric_limits<int>::max());
+    EXPECT_EQ(v.value(447).n, std::numeric_limits<int>::max());
+    EXPECT_EQ(v.value(380).n, std::numeric_limits<int>::min());
+    EXPECT_EQ(v.value(75).n, 0);  // no such entry: the reset choice
+    EXPECT_EQ(v.value(403).n, 0); // no such attached integer: "---"
+    EXPECT_EQ(v.value(56).n, 95); // every box's bit is set in the largest value
+    EXPECT_EQ(v.value(452).n, 0); // and none in the smallest
+    ASSERT_EQ(v.scales.size(), 1u);
+    EXPECT_EQ(v.scales[0].type, std::numeric_limits<int>::max());
+    EXPECT_EQ(v.value(435).n, 0); // no key of that code
 }
 
 TEST(Loading, TransferCopiesAlsoSetConfirmationCopiesUnlessItsOwnRowComesLater)

@@ -91,6 +91,31 @@ TEST_F(ReportEngine, MissingOrMalformedLayoutNamesTheFile)
     EXPECT_EQ(errorNumberOf([&] { Report::open(noKind); }), rpterr::LayoutMalformed);
 }
 
+TEST_F(ReportEngine, MarginsThatLeaveNoRoomAreRefusedHoweverLargeTheyAre)
+{
+    auto layoutWith = [](const char* page) {
+        return QByteArray("<report><page ") + page +
+               "/><section name=\"DetailSection1\" height=\"240\"/></report>";
+    };
+    // Margins whose sum is beyond the integers' range once came round to a plausible width.
+    for (const char* page : {"size=\"A4\" left=\"2147483647\" right=\"2147483647\"",
+                             "size=\"A4\" top=\"2147483647\" bottom=\"2147483647\"",
+                             "size=\"A4\" left=\"6000\" right=\"5906\""}) {
+        SCOPED_TRACE(page);
+        QString text;
+        EXPECT_EQ(errorNumberOf([&] { ReportLayout::parse(layoutWith(page), QStringLiteral("Margenes.rpt")); }, &text),
+                  rpterr::LayoutMalformed);
+        EXPECT_TRUE(text.contains(QStringLiteral("los márgenes no dejan sitio en la página"))) << text.toStdString();
+    }
+    const ReportLayout wide = ReportLayout::parse(
+        layoutWith("width=\"2147483647\" height=\"2000\" left=\"0\" right=\"0\" top=\"0\" bottom=\"0\""),
+        QStringLiteral("Ancho.rpt"));
+    EXPECT_EQ(wide.page.printableWidth(), 2147483647);
+    EXPECT_EQ(ReportLayout::parse(layoutWith("size=\"A4\" left=\"6000\" right=\"5905\""), QStringLiteral("x"))
+                  .page.printableWidth(),
+              1);
+}
+
 TEST_F(ReportEngine, ShippedGridListingHasTheObjectsTheGridPrinterFills)
 {
     const ReportLayout layout = ReportLayout::load(QStringLiteral(ZQVR_SOURCE_DIR "/Rpt/Listado Dinamico.rpt"));

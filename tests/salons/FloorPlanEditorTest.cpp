@@ -233,6 +233,39 @@ TEST_F(FloorPlanEditor, RenamingANodeWhoseMarkupHasNoTextBlockChangesTheLabelAnd
     EXPECT_TRUE(services.messages->last()->text.contains("no es XML válido")) << services.messages->last()->text.toStdString();
 }
 
+TEST_F(FloorPlanEditor, APlanWhoseMarkupNestsThousandsOfLevelsOpensRenamesAndSavesWithoutCrashing)
+{
+    FlowGraphPage page;
+    FlowNode deep;
+    deep.markup = QStringLiteral("<Border>") + QStringLiteral("<Grid>").repeated(15000) +
+                  QStringLiteral("<TextBlock Text=\"Mesa\"/>") + QStringLiteral("</Grid>").repeated(15000) +
+                  QStringLiteral("</Border>");
+    deep.caption = QStringLiteral("Mesa");
+    page.nodes << deep;
+    const QString stored = encodeDocXml(saveFlowGraph(page));
+    db.conn().execute("UPDATE TPV_Sln_Salones SET Doc_Xml = ? WHERE Cod_CfgSalon = 4", {stored});
+    auto e = open(stored);
+    ASSERT_EQ(e->surface()->nodes().size(), 1);
+    ASSERT_EQ(services.messages->shown.size(), 1u);
+    EXPECT_TRUE(services.messages->last()->text.contains("1 elemento(s)")) << services.messages->last()->text.toStdString();
+    services.messages->shown.clear();
+
+    e->surface()->nodes().front()->setSelected(true);
+    ctl<controls::ctlTextBox>(e.get(), "txtRenombrar")->setText(QStringLiteral("Nueva"));
+    QTest::mouseClick(ctl<QPushButton>(e.get(), "cmdRenombrar"), Qt::LeftButton);
+    EXPECT_EQ(e->surface()->nodes().front()->caption(), "Nueva");
+    EXPECT_EQ(e->surface()->nodes().front()->markup(), deep.markup);
+    ASSERT_EQ(services.messages->shown.size(), 1u);
+    EXPECT_TRUE(services.messages->last()->text.contains("niveles")) << services.messages->last()->text.toStdString();
+
+    // The drawing is kept as it was stored.
+    QTest::mouseClick(ctl<QPushButton>(e.get(), "cmdAceptar"), Qt::LeftButton);
+    const FlowGraphLoad back = loadFlowGraph(decodeDocXml(storedDoc()));
+    ASSERT_EQ(back.page.nodes.size(), 1);
+    EXPECT_EQ(back.page.nodes.front().markup, deep.markup);
+    EXPECT_EQ(back.page.nodes.front().caption, "Nueva");
+}
+
 TEST_F(FloorPlanEditor, DeleteRemovesTheSelectedNodeAndCancelStoresNothing)
 {
     const QString before = QStringLiteral("<FlowGraph><Page><Node Left=|10| Top=|10| Caption=|Mesa 1|/></Page></FlowGraph>");

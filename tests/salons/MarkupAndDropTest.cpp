@@ -59,6 +59,52 @@ TEST(XamlMarkup, RelabellingChangesOnlyTheTextBlocksText)
     }
 }
 
+// A Border whose TextBlock sits inside `levels` nested Grids.
+QString nestedMarkup(int levels)
+{
+    return QStringLiteral("<Border Width=\"50\" Height=\"40\">") + QStringLiteral("<Grid>").repeated(levels) +
+           QStringLiteral("<TextBlock Text=\"Mesa\"/>") + QStringLiteral("</Grid>").repeated(levels) +
+           QStringLiteral("</Border>");
+}
+
+TEST(XamlMarkup, MarkupNestedThousandsOfLevelsDeepIsRefusedWithoutCrashing)
+{
+    const QString deep = nestedMarkup(15000);
+    const XamlLook l = parseXaml(deep);
+    EXPECT_FALSE(l.valid);
+    EXPECT_TRUE(l.problem.contains(QStringLiteral("niveles"))) << l.problem.toStdString();
+    EXPECT_EQ(markupSize(deep), QSizeF(80, 80));
+
+    const XamlRename r = setXamlText(deep, QStringLiteral("Otra"));
+    EXPECT_FALSE(r.changed);
+    EXPECT_EQ(r.markup, deep);
+    EXPECT_TRUE(r.problem.contains(QStringLiteral("niveles"))) << r.problem.toStdString();
+
+    // Depth the limit allows is still searched to the end.
+    const QString nested = nestedMarkup(40);
+    const XamlLook ok = parseXaml(nested);
+    ASSERT_TRUE(ok.valid);
+    EXPECT_EQ(ok.text, "Mesa");
+    EXPECT_EQ(ok.size, QSizeF(50, 40));
+    const XamlRename renamed = setXamlText(nested, QStringLiteral("Otra"));
+    ASSERT_TRUE(renamed.changed);
+    EXPECT_EQ(parseXaml(renamed.markup).text, "Otra");
+}
+
+TEST(XamlMarkup, TheSearchFindsTheFirstTextBlockInDocumentOrder)
+{
+    // The first TextBlock lies deep in the first branch; a later sibling branch holds another.
+    const QString m = QStringLiteral(
+        "<Border><Grid><Canvas/><StackPanel><Grid><TextBlock Text=\"Primero\"/></Grid></StackPanel></Grid>"
+        "<TextBlock Text=\"Segundo\"/></Border>");
+    EXPECT_EQ(parseXaml(m).text, "Primero");
+    // A Border below other elements is found, and a TextBlock outside the Border is not its label.
+    const QString outside = QStringLiteral("<Canvas><TextBlock Text=\"Fuera\"/><Grid><Border/></Grid></Canvas>");
+    const XamlLook l = parseXaml(outside);
+    EXPECT_TRUE(l.valid);
+    EXPECT_FALSE(l.hasTextBlock);
+}
+
 TEST(PaletteDrop, ElementTypeIsTheNumberAfterTheKeysFirstCharacter)
 {
     EXPECT_EQ(elementType(QStringLiteral("n12")), 12);

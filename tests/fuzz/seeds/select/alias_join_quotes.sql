@@ -1,0 +1,1 @@
+select m.Imagen from [TPV Gestor Mensajes] AS m inner join Almacenes a on a.Codigo = m.Cod_Almacen where m.Texto = 'x WHERE y' and m.Id in (select Id from T where (a = 1))

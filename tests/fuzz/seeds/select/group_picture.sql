@@ -1,0 +1,1 @@
+SELECT Imagen FROM TPV_CfgPantalla_Grupos WHERE Cod_Empresa = 1 AND Codigo = 3 AND Numero = 2

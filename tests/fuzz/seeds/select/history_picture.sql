@@ -1,0 +1,1 @@
+SELECT Imagen_Ant FROM TPV_Gestor_Mensajes_Historico WHERE Id =12

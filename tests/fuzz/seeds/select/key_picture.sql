@@ -1,0 +1,1 @@
+SELECT Imagen FROM TPV_CfgPantalla_Grupos_Lineas WHERE Cod_Empresa = 1 AND Codigo = 3 AND Cod_Grupo = 2 AND Posicion = 7

@@ -1,0 +1,1 @@
+SELECT Imagen FROM dbo.Articulos t WITH (NOLOCK)

@@ -1,0 +1,1 @@
+UPDATE Articulos SET Imagen = NULL

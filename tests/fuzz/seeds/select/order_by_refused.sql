@@ -1,0 +1,1 @@
+SELECT Imagen FROM Articulos WHERE Codigo = 1 ORDER BY Codigo
