@@ -6,6 +6,7 @@
 # build-fuzz/artifacts/ and makes the script fail.
 #   FUZZ_SECONDS  time per target (default 20)
 #   FUZZ_JOBS     parallel compile jobs (default 2)
+#   FUZZ_SEED     libFuzzer's random seed (default 1, so that a CI run repeats a run made here)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-20}"
@@ -43,7 +44,7 @@ for line in "${lines[@]}"; do
   echo "== $target: ${seconds}s"
   # New inputs go to the corpus folder; the seed folders are only read.
   # shellcheck disable=SC2086
-  if ! "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
+  if ! "build-fuzz/tests/fuzz/$target" -seed="${FUZZ_SEED:-1}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
       -max_len=65536 -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$target-" \
       "$corpus" $seeds; then
     failed+=("$target")

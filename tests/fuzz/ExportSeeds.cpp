@@ -5,7 +5,7 @@
 // <folder>/parameters/*.tsv (the rows of each scope, one per line, as
 // FuzzParameters.cpp reads them).
 #include "db/Connection.h"
-#include "db/DemoData.h"
+#include "demo/DemoData.h"
 #include "db/RecordSet.h"
 #include "db/Schema.h"
 
@@ -44,10 +44,10 @@ int main(int argc, char** argv)
     }
     auto conn = db::Connection::open(QStringLiteral("sqlite::memory:"));
     db::Schema::ensure(*conn);
-    db::DemoOptions options;
+    demo::DemoOptions options;
     options.today = QDate(2026, 1, 15);
     options.tickets = 1;
-    db::DemoData::generate(*conn, options);
+    demo::DemoData::generate(*conn, options);
 
     int files = 0;
     auto put = [&](const QString& path, const QString& text) {
