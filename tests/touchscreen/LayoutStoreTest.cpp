@@ -39,7 +39,7 @@ TEST_F(LayoutStoreTest, FirstChangeOnAnEmptyGroupCreatesItWithItsNumberAndPlace)
     ASSERT_EQ(groups.size(), 12u);
     GroupSlot& g = groups[4];
     ASSERT_FALSE(g.stored());
-    s.writeGroup(g, 4, QStringLiteral(" Descripcion = ") + zqvr::db::sqlText("Bebidas 'frías'"));
+    s.setGroupCaption(g, 4, QStringLiteral("Bebidas 'frías'"));
     EXPECT_EQ(g.numero, 5);
     EXPECT_EQ(g.posicion, 16);
     EXPECT_EQ(cell("SELECT Descripcion FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 5 AND Posicion = 16"),
@@ -47,7 +47,7 @@ TEST_F(LayoutStoreTest, FirstChangeOnAnEmptyGroupCreatesItWithItsNumberAndPlace)
     EXPECT_EQ(cell("SELECT BackColor FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 5").toInt(), DefaultButtonColor);
 
     // A second change updates the same row.
-    s.writeGroup(g, 4, QStringLiteral(" BackColor = 255"));
+    s.setGroupBackColour(g, 4, 255);
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 1);
     auto again = s.loadGroups();
     EXPECT_EQ(again[4].backColor, 255);
@@ -61,7 +61,7 @@ TEST_F(LayoutStoreTest, ACreationThatFailsLeavesNoRowAndTheSlotEmpty)
     FailingWrites failing(db, {"TPV_CfgPantalla_Grupos"});
     for (int k = 1; k <= 2; ++k) {
         failing.failAt(k);
-        EXPECT_THROW(s.writeGroup(groups[0], 0, QStringLiteral(" ForeColor = 65280")), zqvr::Error);
+        EXPECT_THROW(s.setGroupForeColour(groups[0], 0, 65280), zqvr::Error);
         EXPECT_FALSE(groups[0].stored());
         EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
     }
@@ -71,12 +71,12 @@ TEST_F(LayoutStoreTest, KeysAreCreatedAtTheirPlaceAndReadBackWithTheArticleText)
 {
     LayoutStore s = store();
     auto groups = s.loadGroups();
-    s.writeGroup(groups[0], 0, QString());
+    s.ensureGroup(groups[0], 0);
     auto keys = s.loadKeys(1);
     KeySlot& k = keys[11];
     k.articulo = 321;
-    s.writeKey(k, 11, QStringLiteral(" Cod_Articulo = 321"));
-    s.writeKey(k, 11, QStringLiteral(" Unidades = ") + zqvr::db::sqlNumber(0.5));
+    s.setKeyArticle(k, 11, 321);
+    s.setKeyUnits(k, 11, 0.5);
     EXPECT_EQ(k.posicion, 35);
     auto back = s.loadKeys(1);
     EXPECT_EQ(back[11].articulo, 321);
@@ -118,10 +118,10 @@ TEST_F(LayoutStoreTest, DeletingAGroupTakesItsKeysAndFailsAsAWhole)
 {
     LayoutStore s = store();
     auto groups = s.loadGroups();
-    s.writeGroup(groups[2], 2, QString());
+    s.ensureGroup(groups[2], 2);
     auto keys = s.loadKeys(3);
-    s.writeKey(keys[0], 0, QString());
-    s.writeKey(keys[1], 1, QString());
+    s.ensureKey(keys[0], 0);
+    s.ensureKey(keys[1], 1);
 
     FailingWrites failing(db, {"TPV_CfgPantalla_Grupos", "TPV_CfgPantalla_Grupos_Lineas"});
     const QString before = snapshot(db, "TPV_CfgPantalla_Grupos", "Cod_Grupo")
@@ -145,10 +145,10 @@ TEST_F(LayoutStoreTest, DeletingTheDefaultGroupClearsTheDefaultWithIt)
 {
     LayoutStore s = store();
     auto groups = s.loadGroups();
-    s.writeGroup(groups[0], 0, QString());
-    s.writeGroup(groups[2], 2, QString());
+    s.ensureGroup(groups[0], 0);
+    s.ensureGroup(groups[2], 2);
     auto keys = s.loadKeys(3);
-    s.writeKey(keys[0], 0, QString());
+    s.ensureKey(keys[0], 0);
     s.setDefaultGroup(3);
 
     FailingWrites failing(db, {"TPV_CfgPantalla", "TPV_CfgPantalla_Grupos", "TPV_CfgPantalla_Grupos_Lineas"});
@@ -171,7 +171,7 @@ TEST_F(LayoutStoreTest, DeletingTheDefaultGroupClearsTheDefaultWithIt)
     EXPECT_EQ(s.defaultGroup(), 0);
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
     // A group made later on that button is no default of its own accord.
-    s.writeGroup(groups[2], 2, QString());
+    s.ensureGroup(groups[2], 2);
     int defaultIndex = 0;
     s.loadGroups(&defaultIndex);
     EXPECT_EQ(defaultIndex, -1);
