@@ -1,5 +1,6 @@
 // Reading a page into slots and writing property changes at once.
 #include "touchscreen/LayoutStore.h"
+#include "touchscreen/CfgPantallaStore.h"
 
 #include "FailingWrites.h"
 #include "db/Error.h"
@@ -7,8 +8,10 @@
 #include "support/ScreenTest.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 
 using namespace zqvr::touchscreen;
 using zqvr::test::FailingWrites;
@@ -224,6 +227,62 @@ TEST_F(LayoutStoreTest, BadPictureFilesAreRefusedBeforeAnyRowIsWritten)
         EXPECT_FALSE(groups[0].stored());
         EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
     }
+}
+
+// Each typed change sends the system's own UPDATE to SQL Server: the group's
+// text mode goes quoted, the key's as a number, units with a "." whatever the
+// locale. The recorder changes no row, so each call also reports the button gone.
+TEST(LayoutStoreStatements, EachChangeSendsTheSystemsUpdateToSqlServer)
+{
+    auto conn = zqvr::db::Connection::open(QStringLiteral("record:sqlserver"));
+    LayoutStore s(*conn, 1, 4, Tipo3x4, 1);
+    GroupSlot g;
+    g.numero = 2;
+    g.posicion = 7;
+    KeySlot k;
+    k.grupo = 2;
+    k.posicion = 9;
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    const std::vector<std::function<void()>> changes{
+        [&] { s.setGroupTextMode(g, 0, 1); },
+        [&] { s.setGroupCaption(g, 0, QStringLiteral("Café 'solo'")); },
+        [&] { s.setGroupForeColour(g, 0, 255); },
+        [&] { s.setGroupBackColour(g, 0, 65280); },
+        [&] { s.setKeyArticle(k, 0, 321); },
+        [&] { s.setKeyTextMode(k, 0, 1); },
+        [&] { s.setKeyText(k, 0, QStringLiteral("ATRAS")); },
+        [&] { s.setKeyUnits(k, 0, 1.5); },
+        [&] { s.setKeyForeColour(k, 0, 16777215); },
+        [&] { s.setKeyBackColour(k, 0, 0); },
+        [&] { s.setKeyPictureSource(k, 0, 1); },
+        [&] { s.setKeyWeighed(k, 0, 1); },
+        [&] { s.setKeyLink(k, 0, QStringLiteral("C:\\Fotos\\a.jpg")); },
+    };
+    for (const auto& change : changes)
+        EXPECT_THROW(change(), zqvr::Error);
+    QLocale::setDefault(before);
+    const QString group = QStringLiteral(" WHERE Cod_Empresa = 1 AND Cod_CfgPantalla=4 AND Cod_Grupo=2");
+    const QString key = group + QStringLiteral(" AND Posicion=9");
+    const QString g0 = QStringLiteral("UPDATE TPV_CfgPantalla_Grupos set");
+    const QString k0 = QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas set");
+    EXPECT_EQ(conn->recordedStatements(),
+              (QStringList{g0 + " TipoTexto = '1'" + group, g0 + " Descripcion = 'Café ''solo'''" + group,
+                           g0 + " ForeColor = 255" + group, g0 + " BackColor = 65280" + group,
+                           k0 + " Cod_Articulo = 321" + key, k0 + " TipoTexto = 1" + key, k0 + " Texto = 'ATRAS'" + key,
+                           k0 + " Unidades = 1.5" + key, k0 + " ForeColor = 16777215" + key, k0 + " BackColor = 0" + key,
+                           k0 + " OrigenImagen = 1" + key, k0 + " Pesado = 1" + key,
+                           k0 + " PathVinculo = 'C:\\Fotos\\a.jpg'" + key}));
+    // The slots keep what this user last saw.
+    EXPECT_EQ(g.tipoTexto, 0);
+    EXPECT_EQ(k.articulo, 0);
+}
+
+TEST(LayoutStoreStatements, TheListingsCompanyNameIsReadFromTheCompaniesTable)
+{
+    auto conn = zqvr::db::Connection::open(QStringLiteral("record:sqlserver"));
+    CfgPantallaStore(*conn, 3).companyName();
+    EXPECT_EQ(conn->recordedStatements(), QStringList{"SELECT Nombre_1 FROM Empresas WHERE Codigo = 3"});
 }
 
 } // namespace
