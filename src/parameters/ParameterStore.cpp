@@ -260,4 +260,51 @@ bool ParameterStore::warehouseHasTerminals(int almacen)
                 .eof();
 }
 
+QList<ListEntry> ParameterStore::labelModels()
+{
+    QList<ListEntry> out;
+    db::RecordSet rs = m_conn.query(QStringLiteral("SELECT * FROM Modelos_Etiq_Art ORDER BY Codigo"));
+    for (; !rs.eof(); rs.moveNext())
+        out.push_back({rs["Nombre"].toString(), rs["Codigo"].toInt()});
+    return out;
+}
+
+QList<ListEntry> ParameterStore::warehouses()
+{
+    QList<ListEntry> out;
+    db::RecordSet rs = m_conn.query(QStringLiteral("SELECT Codigo, Nombre FROM Almacenes WHERE Cod_Empresa =") +
+                                    db::sqlInt(m_company));
+    for (; !rs.eof(); rs.moveNext())
+        out.push_back({rs["Nombre"].toString(), rs["Codigo"].toInt()});
+    return out;
+}
+
+QList<ListEntry> ParameterStore::terminals(int almacen)
+{
+    QList<ListEntry> out;
+    db::RecordSet rs = m_conn.query(QStringLiteral("SELECT Codigo, Descripcion FROM Tpvs") +
+                                    QStringLiteral(" WHERE Empresa=") + db::sqlInt(m_company) +
+                                    QStringLiteral("   AND Almacen=") + db::sqlInt(almacen));
+    for (; !rs.eof(); rs.moveNext())
+        out.push_back({rs["Descripcion"].toString(), rs["Codigo"].toInt()});
+    return out;
+}
+
+std::vector<ParameterStore::TaxRate> ParameterStore::taxRates(int almacen, const QDate& day)
+{
+    const int regime = m_conn.scalar(QStringLiteral("SELECT Regimen_Impuesto FROM Almacenes WHERE Cod_Empresa =") +
+                                     db::sqlInt(m_company) + QStringLiteral(" AND Codigo =") + db::sqlInt(almacen))
+                           .toInt();
+    const QString today = m_conn.dialect().date(day);
+    db::RecordSet rs = m_conn.query(
+        (regime == 1 ? QStringLiteral("SELECT Tipo, Imp_Valor FROM Impuestos2_Tipos")
+                     : QStringLiteral("SELECT Tipo, Imp_Valor FROM Igic_Tipos")) +
+        QStringLiteral(" WHERE Cod_Empresa =") + db::sqlInt(m_company) + QStringLiteral(" AND FechaI <= ") + today +
+        QStringLiteral(" AND FechaF >= ") + today + QStringLiteral(" ORDER BY Imp_Valor"));
+    std::vector<TaxRate> out;
+    for (; !rs.eof(); rs.moveNext())
+        out.push_back({rs["Tipo"].toInt(), rs["Imp_Valor"].toDouble()});
+    return out;
+}
+
 } // namespace zqvr::parameters

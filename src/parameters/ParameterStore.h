@@ -7,6 +7,8 @@
 #include "db/Error.h"
 #include "parameters/ScopeValues.h"
 
+#include <QDate>
+#include <QList>
 #include <QStringList>
 #include <vector>
 
@@ -63,6 +65,19 @@ public:
     void copyGeneralToTerminal(int almacen, int tpv);
     // Deletes a terminal's rows.
     void deleteTerminal(int almacen, int tpv);
+
+    // The lists the window offers: label models (by code), the company's
+    // warehouses, and the terminals of a warehouse; text and code of each.
+    QList<ListEntry> labelModels();
+    QList<ListEntry> warehouses();
+    QList<ListEntry> terminals(int almacen);
+    // The tax rates in force on the day under the warehouse's regime
+    // (regime 1: Impuestos2_Tipos, otherwise IGIC), lowest first.
+    struct TaxRate {
+        int tipo = 0;
+        double valor = 0;
+    };
+    std::vector<TaxRate> taxRates(int almacen, const QDate& day);
 
     // Whether the terminal still belongs to the warehouse of the company.
     bool terminalExists(int almacen, int tpv);

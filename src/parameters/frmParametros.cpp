@@ -5,7 +5,6 @@
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
-#include "db/SqlLiteral.h"
 #include "frame/KeyBinding.h"
 #include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
@@ -280,11 +279,7 @@ void frmParametros::formLoad()
 
     CargarOperaciones();
     QList<ListEntry> labels{{QStringLiteral("---"), 0}};
-    {
-        db::RecordSet rs = conn.query(QStringLiteral("SELECT * FROM Modelos_Etiq_Art ORDER BY Codigo"));
-        for (; !rs.eof(); rs.moveNext())
-            labels.push_back({rs["Nombre"].toString(), rs["Codigo"].toInt()});
-    }
+    labels += ParameterStore(conn, empresa.CodigoEmpresa()).labelModels();
     m_values->setEntries(403, labels);
     m_catalogue.refillCombo(403, *m_values);
 
@@ -311,10 +306,8 @@ void frmParametros::CargarAlmacenes()
 {
     const QSignalBlocker block(cboAlmacen);
     cboAlmacen->clear();
-    db::RecordSet rs = frame::conn().query(QStringLiteral("SELECT Codigo, Nombre FROM Almacenes WHERE Cod_Empresa =") +
-                                           db::sqlInt(frame::empresa().CodigoEmpresa()));
-    for (; !rs.eof(); rs.moveNext())
-        cboAlmacen->addItem(rs["Nombre"].toString(), rs["Codigo"].toInt());
+    for (const ListEntry& w : ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).warehouses())
+        cboAlmacen->addItem(w.text, w.data);
     if (cboAlmacen->count() > 0)
         cboAlmacen->setCurrentIndex(0);
 }
@@ -326,11 +319,8 @@ void frmParametros::CargarTpvs()
     cboTpv->clear();
     cboTpv->addItem(QStringLiteral("TODOS"), 0);
     if (frame::empresa().variableBool(QStringLiteral("Tpv_HabilitarParamTpv")) && cboAlmacen->currentIndex() >= 0) {
-        db::RecordSet rs = frame::conn().query(QStringLiteral("SELECT Codigo, Descripcion FROM Tpvs") +
-                                               QStringLiteral(" WHERE Empresa=") + db::sqlInt(frame::empresa().CodigoEmpresa()) +
-                                               QStringLiteral("   AND Almacen=") + db::sqlInt(almacenActual()));
-        for (; !rs.eof(); rs.moveNext())
-            cboTpv->addItem(rs["Descripcion"].toString(), rs["Codigo"].toInt());
+        for (const ListEntry& t : ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).terminals(almacenActual()))
+            cboTpv->addItem(t.text, t.data);
     }
     cboTpv->setCurrentIndex(0);
     m_allowTpv = allowed;
@@ -349,20 +339,10 @@ void frmParametros::CargarOperaciones()
 void frmParametros::CargarComboImpuestos()
 {
     frame::guarded(QStringLiteral("frmParametros:CargarComboImpuestos"), [this] {
-        db::Connection& conn = frame::conn();
-        const int company = frame::empresa().CodigoEmpresa();
         QList<ListEntry> taxes{{QStringLiteral("Estipulado"), -1}};
-        const int regime = conn.scalar(QStringLiteral("SELECT Regimen_Impuesto FROM Almacenes WHERE Cod_Empresa =") +
-                                       db::sqlInt(company) + QStringLiteral(" AND Codigo =") + db::sqlInt(almacenActual()))
-                               .toInt();
-        const QString today = conn.dialect().date(QDate::currentDate());
-        db::RecordSet rs = conn.query(
-            (regime == 1 ? QStringLiteral("SELECT Tipo, Imp_Valor FROM Impuestos2_Tipos")
-                         : QStringLiteral("SELECT Tipo, Imp_Valor FROM Igic_Tipos")) +
-            QStringLiteral(" WHERE Cod_Empresa =") + db::sqlInt(company) + QStringLiteral(" AND FechaI <= ") + today +
-            QStringLiteral(" AND FechaF >= ") + today + QStringLiteral(" ORDER BY Imp_Valor"));
-        for (; !rs.eof(); rs.moveNext())
-            taxes.push_back({QLocale().toString(rs["Imp_Valor"].toDouble()) + QStringLiteral(" %"), rs["Tipo"].toInt()});
+        ParameterStore store(frame::conn(), frame::empresa().CodigoEmpresa());
+        for (const ParameterStore::TaxRate& t : store.taxRates(almacenActual(), QDate::currentDate()))
+            taxes.push_back({QLocale().toString(t.valor) + QStringLiteral(" %"), t.tipo});
         m_values->setEntries(535, taxes);
         m_catalogue.refillCombo(535, *m_values);
     });

@@ -3,10 +3,9 @@
 #include "controls/Visibility.h"
 #include "db/Connection.h"
 #include "db/Error.h"
-#include "db/SqlLiteral.h"
 #include "frame/ErrorReport.h"
-#include "frame/HostContext.h"
 #include "host/Empresa.h"
+#include "security/AccessLevelStore.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -19,8 +18,6 @@
 #include <algorithm>
 
 namespace zqvr::security {
-
-const char* const kDevelopmentServer = "BRVDESARROLLO";
 
 namespace {
 
@@ -226,27 +223,9 @@ void clsControlSeg::applyGrantedLevels()
     if (m_empresa && m_empresa->variableBool(QStringLiteral("NoProcesarPermisosControles")))
         return;
     m_controls = windowControls(m_form);
-    const QString sql =
-        QStringLiteral("SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso") +
-        QStringLiteral(" FROM SGD_Controles_Grupos gc") + QStringLiteral(" INNER JOIN SGD_Formularios f") +
-        QStringLiteral(" ON gc.Cod_Formulario = f.Cod_Formulario ") + QStringLiteral(" INNER JOIN SGD_Controles c") +
-        QStringLiteral(" ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control") +
-        QStringLiteral(" WHERE f.Nombre = ") + db::sqlText(m_form->objectName()) +
-        QStringLiteral(" AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = ") +
-        db::sqlInt(m_user) + QStringLiteral("))") + QStringLiteral(" ORDER BY c.Nombre, gc.Permiso ASC");
-    struct Grant { QString key; int level; };
-    QList<Grant> grants;
-    {
-        db::RecordSet rs = m_conn->query(sql);
-        while (!rs.eof()) {
-            const QString index = rs["Indice"].toString().trimmed();
-            const QString name = rs["Control"].toString();
-            grants.push_back({index.isEmpty() ? name : name + QLatin1Char('!') + index, rs["Permiso"].toInt()});
-            rs.moveNext();
-        }
-    }
+    const QList<ControlGrant> grants = AccessLevelStore(*m_conn).grants(m_form->objectName(), m_user);
     // Rows come in ascending level per control, so the most restrictive is applied last.
-    for (const Grant& g : grants) {
+    for (const ControlGrant& g : grants) {
         QWidget* w = m_controls.value(g.key);
         if (w) // a control no longer on the window is skipped
             setControlState(w, g.level);
@@ -281,23 +260,9 @@ void clsControlSeg::failClosed(const Error& e)
 
 void clsControlSeg::updateCatalogue()
 {
-    const db::Dialect& d = m_conn->dialect();
-    const QString server =
-        m_conn->scalar(QStringLiteral("SELECT ") + d.isNull(d.serverName(), QStringLiteral("''"))).toString();
-    if (server.compare(QString::fromLatin1(kDevelopmentServer), Qt::CaseInsensitive) != 0)
+    AccessLevelStore store(*m_conn);
+    if (!store.onDevelopmentServer())
         return;
-
-    const QString name = m_form->objectName();
-    db::TransactionGuard tx(*m_conn, db::TransactionGuard::Write);
-    db::Value code = m_conn->scalar(QStringLiteral("SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre =") +
-                                    db::sqlText(name));
-    int form = code.toInt();
-    if (code.isNull()) {
-        form = m_conn->scalar(QStringLiteral("SELECT Max(Cod_Formulario) AS codigo FROM SGD_Formularios")).toInt() + 1;
-        m_conn->execute(QStringLiteral("INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (") + db::sqlInt(form) +
-                        QLatin1Char(',') + db::sqlText(name) + QLatin1Char(')'));
-    }
-    m_conn->execute(QStringLiteral("UPDATE SGD_Controles SET TabIndex=-1 WHERE Cod_Formulario=") + db::sqlInt(form));
 
     // The tab index of a control is its place in the window's focus order;
     // controls that take no focus follow the focusable ones.
@@ -308,40 +273,14 @@ void clsControlSeg::updateCatalogue()
         if (!order.contains(w))
             order.insert(w, next++);
     int tail = 10000;
+    QList<CatalogueControl> catalogue;
     for (QWidget* w : controls) {
         const int tabIndex = order.contains(w) ? order.value(w) : tail++;
         const int i = arrayIndex(w);
         const QString index = i >= 0 ? QString::number(i) : QStringLiteral(""); // empty, never NULL
-        const int changed = m_conn->execute(
-            QStringLiteral("UPDATE SGD_Controles SET TabIndex=? WHERE Cod_Formulario=? AND Nombre=? AND Indice=?"),
-            {tabIndex, form, w->objectName(), index});
-        if (changed == 0) {
-            const int control = m_conn->scalar(QStringLiteral("SELECT ") +
-                                               d.isNull(QStringLiteral("Max(Cod_Control)"), QStringLiteral("0")) +
-                                               QStringLiteral(" FROM SGD_Controles WHERE Cod_Formulario = ") + db::sqlInt(form))
-                                    .toInt() + 1;
-            m_conn->execute(QStringLiteral("INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice,TabIndex) "
-                                           "VALUES (?,?,?,?,?)"),
-                            {form, control, w->objectName(), index, tabIndex});
-        }
+        catalogue.push_back({w->objectName(), index, tabIndex});
     }
-    m_conn->execute(d.deleteJoin(QStringLiteral("SGD_Controles_Grupos"), QStringLiteral("cg"),
-                                 QStringLiteral("INNER JOIN SGD_Controles c ON cg.Cod_Formulario=c.Cod_Formulario AND "
-                                                "cg.Cod_Control=c.Cod_Control WHERE c.TabIndex=-1")));
-    m_conn->execute(QStringLiteral("DELETE FROM SGD_Controles WHERE TabIndex=-1"));
-    tx.commit();
-}
-
-void applyAccessLevels(QWidget* form, QList<QWidget*> exits)
-{
-    frame::HostContext& host = frame::HostContext::instance();
-    clsControlSeg seg;
-    seg.setExitControls(std::move(exits));
-    seg.setConexion(host.conexion());
-    seg.setEmpresa(host.empresa());
-    seg.setContentForm(form);
-    seg.setUsuario(host.empresa() ? host.empresa()->usuarioActual() : 0);
-    seg.SetStateAllControl();
+    store.updateCatalogue(m_form->objectName(), catalogue);
 }
 
 } // namespace zqvr::security

@@ -20,6 +20,7 @@
 // levels cannot be read the window fails closed: its controls are locked
 // (all but the way out, setExitControls) and the user is told why.
 #include "security_export.h"
+#include "security/AccessLevelStore.h"
 
 #include <QHash>
 #include <QList>
@@ -33,9 +34,6 @@ namespace zqvr::db { class Connection; }
 namespace zqvr::host { class Empresa; }
 
 namespace zqvr::security {
-
-// The name @@SERVERNAME gives on the suite's development database server.
-ZQVR_SECURITY_EXPORT extern const char* const kDevelopmentServer;
 
 class ZQVR_SECURITY_EXPORT clsControlSeg : public QObject {
     Q_OBJECT
@@ -84,7 +82,8 @@ private:
 };
 
 // Applies the access levels of the host context's user to a window; exits
-// stay usable should the levels fail to be read.
+// stay usable should the levels fail to be read. (AccessLevels.cpp: the one
+// place the host context is read.)
 ZQVR_SECURITY_EXPORT void applyAccessLevels(QWidget* form, QList<QWidget*> exits = {});
 
 } // namespace zqvr::security

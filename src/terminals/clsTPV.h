@@ -2,6 +2,7 @@
 // One sales terminal (a row of TPVs) with its persistence: load by code,
 // step through the terminals in code order, save, delete, and hand out the
 // next ticket number from the ticket counter of the terminal's database.
+// The statements are TerminalStore's; this is the system's interface to them.
 //
 //   clsTPV tpv;
 //   tpv.setConexion(&conn);
@@ -11,8 +12,11 @@
 // Every operation re-raises its failures as zqvr::Error with the source
 // "clsTPV::<operation>".
 #include "terminals_export.h"
+#include "terminals/TerminalStore.h"
 #include <QDate>
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace zqvr::db { class Connection; }
 
@@ -76,10 +80,10 @@ public:
 private:
     db::Connection& conexion() const;
     db::Connection& tillConnection() const;
-    bool CargarInst(const QString& sql, clsTPV& dest);
-    bool loadNeighbour(clsTPV* clsDest, const QString& comparison, const QString& order, const QString& source);
-    bool loadEnd(clsTPV* clsDest, const QString& aggregate, const QString& source);
-    QString counterCondition(db::Connection& conn, bool continua, const QDate& fecha) const;
+    Terminal row() const;
+    // Runs a load of the store; a row found is copied into the target.
+    bool loadInto(clsTPV* clsDest, const QString& source,
+                  const std::function<std::optional<Terminal>(TerminalStore&, int)>& load);
 
     qint16 m_codigo = 0;
     QString m_host;

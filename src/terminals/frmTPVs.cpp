@@ -11,6 +11,7 @@
 #include "frame/Wiring.h"
 #include "host/Empresa.h"
 #include "host/Teclado.h"
+#include "terminals/TerminalStore.h"
 #include "terminals/frmTPVs_Buscar.h"
 
 #include <QComboBox>
@@ -104,11 +105,8 @@ void frmTPVs::formUnload()
 void frmTPVs::fillCompanies()
 {
     cboEmpresa->clear();
-    db::RecordSet rs = frame::conn().query(QStringLiteral("SELECT * FROM Empresas ORDER BY Nombre_1"));
-    while (!rs.eof()) {
-        cboEmpresa->addItem(rs[QStringLiteral("Nombre_1")].toString(), rs[QStringLiteral("Codigo")].toInt());
-        rs.moveNext();
-    }
+    for (const auto& [nombre, codigo] : TerminalStore(frame::conn()).companies())
+        cboEmpresa->addItem(nombre, codigo);
 }
 
 void frmTPVs::escapePressed()

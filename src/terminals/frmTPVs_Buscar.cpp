@@ -3,10 +3,10 @@
 #include "controls/Grid.h"
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
-#include "db/SqlLiteral.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Wiring.h"
+#include "terminals/TerminalStore.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -76,9 +76,7 @@ void frmTPVs_Buscar::search()
     if (!texto.endsWith(QLatin1Char('*')))
         texto += QLatin1Char('*');
     closeResult();
-    m_rs = frame::conn().query(QStringLiteral("SELECT Codigo, Host FROM TPVs WHERE ") +
-                               QStringLiteral(" (Host like ") + db::sqlLikePattern(texto) + QStringLiteral(")")
-                               + QStringLiteral(" ORDER BY Host"));
+    m_rs = TerminalStore(frame::conn()).searchByHost(texto);
     vsListado->ClearData();
     loadPage();
     if (hasRows()) {

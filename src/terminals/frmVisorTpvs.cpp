@@ -12,6 +12,7 @@
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
+#include "terminals/TerminalStore.h"
 #include "host/Formato.h"
 #include "host/Permisos.h"
 #include "terminals/RemoteViewer.h"
@@ -91,15 +92,11 @@ void frmVisorTpvs::formLoad()
 {
     db::Connection& conn = frame::conn();
     host::Empresa& empresa = frame::empresa();
-    {
-        db::RecordSet rs = conn.query(conn.dialect().selectTop(1, QStringLiteral("* FROM TPVs")));
-        if (rs.eof()) {
-            rs.close();
-            frame::msgBox(QStringLiteral("No hay TPVs dados de alta en este servidor."), QStringLiteral("¡ Atención !"),
-                          frame::MsgIcon::Information);
-            unloadForm();
-            return;
-        }
+    if (!TerminalStore(conn).anyTerminal()) {
+        frame::msgBox(QStringLiteral("No hay TPVs dados de alta en este servidor."), QStringLiteral("¡ Atención !"),
+                      frame::MsgIcon::Information);
+        unloadForm();
+        return;
     }
 
     ui->txtTotal->setText(amount(0));

@@ -85,4 +85,10 @@ void CfgPantallaStore::forceReload(int codigo)
               configuracion(codigo), Gender::Feminine);
 }
 
+QString CfgPantallaStore::companyName()
+{
+    return m_conn.scalar(QStringLiteral("SELECT Nombre_1 FROM Empresas WHERE Codigo = ") + sqlInt(m_empresa))
+        .toString();
+}
+
 } // namespace zqvr::touchscreen

@@ -38,6 +38,8 @@ public:
     void remove(int codigo);
     // Clears the ten reload marks, so the terminals load the configuration again.
     void forceReload(int codigo);
+    // The company's name for the listing's header (the company object carries none).
+    QString companyName();
 
 private:
     db::Connection& m_conn;

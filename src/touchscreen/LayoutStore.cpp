@@ -3,10 +3,12 @@
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
-#include "frame/modComun.h"
+#include "db/Picture.h"
+#include "host/Thumbnail.h"
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <vector>
 
 namespace zqvr::touchscreen {
 
@@ -178,6 +180,89 @@ void LayoutStore::writeKey(KeySlot& slot, int index, const QString& clause)
     slot.posicion = posicion;
 }
 
+void LayoutStore::ensureGroup(GroupSlot& slot, int index) { writeGroup(slot, index, QString()); }
+
+// The text mode of a group goes in quoted, as the terminals' own editor wrote it.
+void LayoutStore::setGroupTextMode(GroupSlot& slot, int index, int mode)
+{
+    writeGroup(slot, index, QStringLiteral(" TipoTexto = ") + sqlText(QString::number(mode)));
+    slot.tipoTexto = mode;
+}
+
+void LayoutStore::setGroupCaption(GroupSlot& slot, int index, const QString& text)
+{
+    writeGroup(slot, index, QStringLiteral(" Descripcion = ") + sqlText(text));
+    slot.texto = text;
+}
+
+void LayoutStore::setGroupForeColour(GroupSlot& slot, int index, qint32 colour)
+{
+    writeGroup(slot, index, QStringLiteral(" ForeColor = ") + sqlInt(colour));
+    slot.foreColor = colour;
+}
+
+void LayoutStore::setGroupBackColour(GroupSlot& slot, int index, qint32 colour)
+{
+    writeGroup(slot, index, QStringLiteral(" BackColor = ") + sqlInt(colour));
+    slot.backColor = colour;
+}
+
+void LayoutStore::ensureKey(KeySlot& slot, int index) { writeKey(slot, index, QString()); }
+
+void LayoutStore::setKeyArticle(KeySlot& slot, int index, qint32 article)
+{
+    writeKey(slot, index, QStringLiteral(" Cod_Articulo = ") + sqlInt(article));
+    slot.articulo = article;
+}
+
+void LayoutStore::setKeyTextMode(KeySlot& slot, int index, int mode)
+{
+    writeKey(slot, index, QStringLiteral(" TipoTexto = ") + sqlInt(mode));
+    slot.tipoTexto = mode;
+}
+
+void LayoutStore::setKeyText(KeySlot& slot, int index, const QString& text)
+{
+    writeKey(slot, index, QStringLiteral(" Texto = ") + sqlText(text));
+    slot.texto = text;
+}
+
+void LayoutStore::setKeyUnits(KeySlot& slot, int index, double units)
+{
+    writeKey(slot, index, QStringLiteral(" Unidades = ") + db::sqlNumber(units));
+    slot.unidades = units;
+}
+
+void LayoutStore::setKeyForeColour(KeySlot& slot, int index, qint32 colour)
+{
+    writeKey(slot, index, QStringLiteral(" ForeColor = ") + sqlInt(colour));
+    slot.foreColor = colour;
+}
+
+void LayoutStore::setKeyBackColour(KeySlot& slot, int index, qint32 colour)
+{
+    writeKey(slot, index, QStringLiteral(" BackColor = ") + sqlInt(colour));
+    slot.backColor = colour;
+}
+
+void LayoutStore::setKeyPictureSource(KeySlot& slot, int index, int origin)
+{
+    writeKey(slot, index, QStringLiteral(" OrigenImagen = ") + sqlInt(origin));
+    slot.origenImagen = origin;
+}
+
+void LayoutStore::setKeyWeighed(KeySlot& slot, int index, int weighed)
+{
+    writeKey(slot, index, QStringLiteral(" Pesado = ") + sqlInt(weighed));
+    slot.pesado = weighed != 0;
+}
+
+void LayoutStore::setKeyLink(KeySlot& slot, int index, const QString& path)
+{
+    writeKey(slot, index, QStringLiteral(" PathVinculo = ") + sqlText(path));
+    slot.vinculo = path;
+}
+
 void LayoutStore::checkPictureFile(const QString& path)
 {
     const QString source = QStringLiteral("LayoutStore::checkPictureFile");
@@ -209,7 +294,7 @@ void LayoutStore::storeGroupPicture(GroupSlot& slot, int index, const QString& p
     db::TransactionGuard tx(m_conn);
     if (!slot.stored())
         insertGroupRow(slot, numero, posicion);
-    const QByteArray bytes = frame::SalvarImagenes(m_conn, path, groupPictureSelect(numero));
+    const QByteArray bytes = host::SalvarImagenes(m_conn, path, groupPictureSelect(numero));
     tx.commit();
     slot.numero = numero;
     slot.posicion = posicion;
@@ -226,7 +311,7 @@ void LayoutStore::storeKeyPicture(KeySlot& slot, int index, const QString& path)
     db::TransactionGuard tx(m_conn);
     if (!slot.stored())
         insertKeyRow(slot, posicion);
-    const QByteArray bytes = frame::SalvarImagenes(m_conn, path, keyPictureSelect(slot.grupo, posicion));
+    const QByteArray bytes = host::SalvarImagenes(m_conn, path, keyPictureSelect(slot.grupo, posicion));
     tx.commit();
     slot.posicion = posicion;
     slot.imagen = bytes;
@@ -360,6 +445,47 @@ int LayoutStore::moveGroup(int f, int final)
     }
     tx.commit();
     return newDefault;
+}
+
+int LayoutStore::refreshRecordPictures(db::Connection& conn, int empresa, qint32 articulo, const QString& path)
+{
+    const QString company = sqlInt(empresa);
+    if (!QFileInfo(path).isFile()) {
+        return conn.execute(QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = '' ")
+                            + QStringLiteral(" WHERE Cod_Empresa = ") + company
+                            + QStringLiteral(" AND Cod_Articulo = ") + sqlInt(articulo)
+                            + QStringLiteral(" AND OrigenImagen = 1"));
+    }
+    // A file that cannot become a picture changes nothing, rather than some keys.
+    checkPictureFile(path);
+    // Made once in memory: every key gets the same bytes, and no file is
+    // shared with another instance refreshing at the same time.
+    const QByteArray picture = host::thumbnailBytes(path);
+
+    struct Row { int empresa, cfg, grupo, posicion; };
+    std::vector<Row> rows;
+    auto rs = conn.query(QStringLiteral("SELECT * FROM TPV_CfgPantalla_Grupos_Lineas")
+                         + QStringLiteral(" WHERE Cod_Empresa = ") + company
+                         + QStringLiteral(" AND Cod_Articulo = ") + sqlInt(articulo)
+                         + QStringLiteral(" AND OrigenImagen = 1"));
+    while (!rs.eof()) {
+        rows.push_back({rs["Cod_Empresa"].toInt(), rs["Cod_CfgPantalla"].toInt(), rs["Cod_Grupo"].toInt(),
+                        rs["Posicion"].toInt()});
+        rs.moveNext();
+    }
+    rs.close();
+
+    db::TransactionGuard tx(conn);
+    for (const Row& r : rows) {
+        const QString select = QStringLiteral("SELECT Imagen FROM TPV_CfgPantalla_Grupos_Lineas")
+                               + QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(r.empresa)
+                               + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(r.cfg)
+                               + QStringLiteral(" AND Cod_Grupo=") + sqlInt(r.grupo)
+                               + QStringLiteral(" AND Posicion = ") + sqlInt(r.posicion);
+        db::storePicture(conn, select, picture);
+    }
+    tx.commit();
+    return static_cast<int>(rows.size());
 }
 
 QString LayoutStore::articleDescription(qint32 codigo)

@@ -28,11 +28,27 @@ public:
     // One slot per key button of group number grupo.
     std::vector<KeySlot> loadKeys(int grupo);
 
-    // Writes "UPDATE ... set" + clause for the group at index, creating its
-    // row first when the button is empty; both in one transaction. An empty
-    // clause only creates the row.
-    void writeGroup(GroupSlot& slot, int index, const QString& clause);
-    void writeKey(KeySlot& slot, int index, const QString& clause);
+    // Each change of a group or key button is written at once. A button with
+    // no row yet gets one first, made from what the slot holds before the
+    // change, in the same transaction; the slot takes the new value once it
+    // is committed. The ensure calls only make the row.
+    void ensureGroup(GroupSlot& slot, int index);
+    void setGroupTextMode(GroupSlot& slot, int index, int mode);
+    void setGroupCaption(GroupSlot& slot, int index, const QString& text);
+    void setGroupForeColour(GroupSlot& slot, int index, qint32 colour);
+    void setGroupBackColour(GroupSlot& slot, int index, qint32 colour);
+
+    void ensureKey(KeySlot& slot, int index);
+    void setKeyArticle(KeySlot& slot, int index, qint32 article);
+    void setKeyTextMode(KeySlot& slot, int index, int mode);
+    void setKeyText(KeySlot& slot, int index, const QString& text);
+    void setKeyUnits(KeySlot& slot, int index, double units);
+    void setKeyForeColour(KeySlot& slot, int index, qint32 colour);
+    void setKeyBackColour(KeySlot& slot, int index, qint32 colour);
+    // 1: the article record's picture, which follows the record's changes.
+    void setKeyPictureSource(KeySlot& slot, int index, int origin);
+    void setKeyWeighed(KeySlot& slot, int index, int weighed);
+    void setKeyLink(KeySlot& slot, int index, const QString& path);
     // Stores the picture file into the group's or key's Imagen (creating the row when needed).
     void storeGroupPicture(GroupSlot& slot, int index, const QString& path);
     void storeKeyPicture(KeySlot& slot, int index, const QString& path);
@@ -58,14 +74,22 @@ public:
     // The article's description, or a null string when no such article exists.
     QString articleDescription(qint32 codigo);
 
-    // The SELECT that finds a row's Imagen, for the picture saver.
-    QString groupPictureSelect(int numero) const;
-    QString keyPictureSelect(int grupo, int posicion) const;
-
     // Refuses (with a clear message) a file that is missing, empty, not a picture or too large to load.
     static void checkPictureFile(const QString& path);
 
+    // Every key of the company showing the article record's picture takes
+    // the picture at path, in every configuration; a missing file clears
+    // their picture. A file that cannot become a picture changes nothing.
+    // Returns the number of keys changed.
+    static int refreshRecordPictures(db::Connection& conn, int empresa, qint32 articulo, const QString& path);
+
 private:
+    // Writes "UPDATE ... set" + clause for the button, creating its row first
+    // when it has none; an empty clause only creates the row.
+    void writeGroup(GroupSlot& slot, int index, const QString& clause);
+    void writeKey(KeySlot& slot, int index, const QString& clause);
+    QString groupPictureSelect(int numero) const;
+    QString keyPictureSelect(int grupo, int posicion) const;
     QString cfgWhere() const; // " AND Cod_Empresa = .. AND Cod_CfgPantalla=.."
     void insertGroupRow(const GroupSlot& slot, int numero, int posicion);
     void insertKeyRow(const KeySlot& slot, int posicion);

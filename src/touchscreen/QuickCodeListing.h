@@ -1,15 +1,11 @@
 #pragma once
 // What the quick-code listing prints, without the report engine: the
-// subtitle made of the user's choices (DevCriterio), the five report
-// parameters and the rows sorted as chosen.
+// subtitle made of the user's choices (DevCriterio) and the five report
+// parameters. Its rows and statement are QuickCodeStore's.
 #include "touchscreen_export.h"
-#include "touchscreen/QuickCodeStore.h"
 
 #include <QString>
 #include <QStringList>
-#include <vector>
-
-namespace zqvr::db { class Connection; }
 
 namespace zqvr::touchscreen {
 
@@ -30,13 +26,5 @@ struct ZQVR_TOUCHSCREEN_EXPORT QuickCodeListingParams {
     int orden = 0;
     QString subtitulo;
 };
-
-// The warehouse's quick codes as the listing prints them, sorted by the
-// chosen column and direction (ties by quick code). As in the window, codes
-// whose article is gone are left out.
-ZQVR_TOUCHSCREEN_EXPORT std::vector<QuickCode> listingRows(db::Connection& conn, qint16 empresaArticulos,
-                                                        const QuickCodeListingParams& p);
-// The statement behind listingRows.
-ZQVR_TOUCHSCREEN_EXPORT QString listingStatement(qint16 empresaArticulos, const QuickCodeListingParams& p);
 
 } // namespace zqvr::touchscreen

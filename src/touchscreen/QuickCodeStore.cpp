@@ -170,4 +170,35 @@ void QuickCodeStore::Eliminar(qint16 almacen, const QString& codigo)
     });
 }
 
+QString QuickCodeStore::listingStatement(qint16 almacen, int ordenadoPor, int orden) const
+{
+    // Only these column names ever reach the ORDER BY.
+    static const char* const columns[] = {"a.Cod_Articulo", "a.Cod_Rapido", "b.Descripcion"};
+    constexpr int ByQuickCode = 1;
+    constexpr int Descending = 1;
+    const int sort = ordenadoPor >= 0 && ordenadoPor < 3 ? ordenadoPor : ByQuickCode;
+    const QString dir = orden == Descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+    QString order = QString::fromLatin1(columns[sort]) + dir;
+    if (sort != ByQuickCode)
+        order += QStringLiteral(", a.Cod_Rapido") + dir;
+    return QStringLiteral("SELECT a.Cod_Rapido, a.Cod_Articulo, a.Unidades, b.Descripcion") +
+           QStringLiteral(" FROM TPV_CodigosRapido a INNER JOIN Articulos b") + QStringLiteral(" ON b.Cod_Empresa = ") +
+           sqlInt(m_empresaArticulos) + QStringLiteral(" AND a.Cod_Articulo = b.Codigo") +
+           QStringLiteral(" WHERE a.Cod_Empresa =") + sqlInt(m_empresa) + QStringLiteral(" AND a.Cod_Almacen =") +
+           sqlInt(almacen) + QStringLiteral(" ORDER BY ") + order;
+}
+
+std::vector<QuickCode> QuickCodeStore::listing(qint16 almacen, int ordenadoPor, int orden) const
+{
+    return reraiseAs(QStringLiteral("frmCodigosRapido_Listado:Listar"), [&] {
+        std::vector<QuickCode> out;
+        db::RecordSet rs = m_conn.query(listingStatement(almacen, ordenadoPor, orden));
+        while (!rs.eof()) {
+            out.push_back(quickCodeFromRow(rs));
+            rs.moveNext();
+        }
+        return out;
+    });
+}
+
 } // namespace zqvr::touchscreen

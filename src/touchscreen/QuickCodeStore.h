@@ -86,6 +86,13 @@ public:
     // Whether the article exists in the article company's table.
     bool ArticuloExiste(qint32 articulo) const;
 
+    // The warehouse's codes as the listing prints them, sorted by the chosen
+    // column and direction (the listing's ordenadoPor and orden choices; ties
+    // by quick code). As in the window, codes whose article is gone are left out.
+    std::vector<QuickCode> listing(qint16 almacen, int ordenadoPor, int orden) const;
+    // The statement behind listing, for the report.
+    QString listingStatement(qint16 almacen, int ordenadoPor, int orden) const;
+
 private:
     db::Connection& m_conn;
     qint16 m_empresa;

@@ -2,7 +2,6 @@
 
 #include "controls/Grid.h"
 #include "db/Connection.h"
-#include "db/SqlLiteral.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -205,10 +204,7 @@ void frmCfgPantalla::cmdImprimir_Click()
 {
     const host::Empresa& empresa = frame::empresa();
     db::Connection& conn = frame::conn();
-    // The company object carries no name; the listing's header takes it from the companies table.
-    const QString nombre = conn.scalar(QStringLiteral("SELECT Nombre_1 FROM Empresas WHERE Codigo = ")
-                                       + db::sqlInt(empresa.CodigoEmpresa()))
-                               .toString();
+    const QString nombre = store().companyName();
     reports::CRPrintGrid job;
     job.setEmpresa_AppPath(empresa.RutaAplicacion());
     job.setEmpresa_Codigo(empresa.CodigoEmpresa());

@@ -10,6 +10,7 @@
 #include "reports/Report.h"
 #include "reports/ReportOutput.h"
 #include "touchscreen/QuickCodeListing.h"
+#include "touchscreen/QuickCodeStore.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -91,7 +92,8 @@ void frmCodigosRapido_Listado::cmdAceptar_Click()
         // The host's connection is already open: the company block reads
         // through it too, so no separate logon is made.
         rpt->setConnection(&conn);
-        rpt->setQuery(conn, listingStatement(empresa.EmpresaArticulos(), p));
+        rpt->setQuery(conn, QuickCodeStore(conn, p.empresa, empresa.EmpresaArticulos())
+                                .listingStatement(p.almacen, p.ordenadoPor, p.orden));
         rpt->setParameter(1, p.empresa);
         rpt->setParameter(2, p.almacen);
         rpt->setParameter(3, p.ordenadoPor);

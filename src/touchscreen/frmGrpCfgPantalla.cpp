@@ -3,7 +3,6 @@
 #include "controls/PropertyGrid.h"
 #include "controls/ctlCodePicker.h"
 #include "db/Connection.h"
-#include "db/SqlLiteral.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -26,8 +25,6 @@ namespace zqvr::touchscreen {
 
 using controls::PropertyGrid;
 using controls::PropertyItem;
-using db::sqlInt;
-using db::sqlText;
 
 namespace {
 // Pitches of the pages: 1440 twips across and 1200 down between buttons.
@@ -396,34 +393,28 @@ void frmGrpCfgPantalla::wndPropGridGrp_ValueChanged(PropertyItem* item)
 void frmGrpCfgPantalla::cambioGrupo(int item, const QVariant& value)
 {
     GroupSlot& s = m_grupos.at(m_grupoIndex);
-    // writeGroup creates the row of an empty button with what the slot holds
+    // The store creates the row of an empty button with what the slot holds
     // before the change, then writes the change; the slot takes it afterwards.
     switch (item) {
     case GrpTipoTexto: {
         const int mode = listValue(value);
-        m_store->writeGroup(s, m_grupoIndex, QStringLiteral(" TipoTexto = ") + sqlText(QString::number(mode)));
-        s.tipoTexto = mode;
+        m_store->setGroupTextMode(s, m_grupoIndex, mode);
         return;
     }
     case GrpTexto:
-        m_store->writeGroup(s, m_grupoIndex, QStringLiteral(" Descripcion = ") + sqlText(value.toString()));
-        s.texto = value.toString();
+        m_store->setGroupCaption(s, m_grupoIndex, value.toString());
         return;
     case GrpColorTexto: {
-        const qint32 c = colorToStored(value.value<QColor>());
-        m_store->writeGroup(s, m_grupoIndex, QStringLiteral(" ForeColor = ") + sqlInt(c));
-        s.foreColor = c;
+        m_store->setGroupForeColour(s, m_grupoIndex, colorToStored(value.value<QColor>()));
         return;
     }
     case GrpColorFondo: {
-        const qint32 c = colorToStored(value.value<QColor>());
-        m_store->writeGroup(s, m_grupoIndex, QStringLiteral(" BackColor = ") + sqlInt(c));
-        s.backColor = c;
+        m_store->setGroupBackColour(s, m_grupoIndex, colorToStored(value.value<QColor>()));
         return;
     }
     case GrpDefecto:
         // Whatever the tick says, the group becomes the default: a default is replaced, never cleared.
-        m_store->writeGroup(s, m_grupoIndex, QString());
+        m_store->ensureGroup(s, m_grupoIndex);
         Establecer_GrupoDefecto();
         return;
     case GrpImagen:
@@ -464,9 +455,9 @@ void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
 {
     KeySlot& s = m_articulos.at(m_articuloIndex);
     PropertyGrid* a = wndPropGridArt;
-    // Creates the row of an empty key with what the slot holds before the
-    // change, then writes the change; the slot takes the value afterwards.
-    auto write = [&](const QString& clause) { m_store->writeKey(s, m_articuloIndex, clause); };
+    // The store creates the row of an empty key with what the slot holds
+    // before the change, then writes the change; the slot takes the value afterwards.
+    const int at = m_articuloIndex;
     // Sets another item as the user would have and handles it as its own change.
     auto chain = [&](int other, const QVariant& v) {
         a->item(other)->setValue(v);
@@ -521,8 +512,7 @@ void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
             }
             a->item(ArtTexto)->setReadOnly(true);
         }
-        write(QStringLiteral(" Cod_Articulo = ") + sqlInt(code));
-        s.articulo = static_cast<qint32>(code);
+        m_store->setKeyArticle(s, at, static_cast<qint32>(code));
         s.descripcion = description;
         if (code >= 1)
             s.tipo = KindArticle;
@@ -531,30 +521,23 @@ void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
     }
     case ArtTipoTexto: {
         const int mode = listValue(value);
-        write(QStringLiteral(" TipoTexto = ") + sqlInt(mode));
-        s.tipoTexto = mode;
+        m_store->setKeyTextMode(s, at, mode);
         a->item(ArtTexto)->setReadOnly(mode != 1);
         a->item(ArtTexto)->setValue(mode == 1 ? s.texto : s.descripcion);
         return;
     }
     case ArtTexto:
-        write(QStringLiteral(" Texto = ") + sqlText(value.toString()));
-        s.texto = value.toString();
+        m_store->setKeyText(s, at, value.toString());
         return;
     case ArtUnidades:
-        write(QStringLiteral(" Unidades = ") + db::sqlNumber(value.toDouble()));
-        s.unidades = value.toDouble();
+        m_store->setKeyUnits(s, at, value.toDouble());
         return;
     case ArtColorTexto: {
-        const qint32 c = colorToStored(value.value<QColor>());
-        write(QStringLiteral(" ForeColor = ") + sqlInt(c));
-        s.foreColor = c;
+        m_store->setKeyForeColour(s, at, colorToStored(value.value<QColor>()));
         return;
     }
     case ArtColorFondo: {
-        const qint32 c = colorToStored(value.value<QColor>());
-        write(QStringLiteral(" BackColor = ") + sqlInt(c));
-        s.backColor = c;
+        m_store->setKeyBackColour(s, at, colorToStored(value.value<QColor>()));
         return;
     }
     case ArtOrigenImagen: {
@@ -569,8 +552,7 @@ void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
                 mostrarImagenArticulo(s);
             }
         }
-        write(QStringLiteral(" OrigenImagen = ") + sqlInt(origin));
-        s.origenImagen = origin;
+        m_store->setKeyPictureSource(s, at, origin);
         return;
     }
     case ArtImagen: {
@@ -579,12 +561,10 @@ void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
         return;
     }
     case ArtPesado:
-        write(QStringLiteral(" Pesado = ") + sqlInt(listValue(value)));
-        s.pesado = listValue(value) != 0;
+        m_store->setKeyWeighed(s, at, listValue(value));
         return;
     case ArtVinculo:
-        write(QStringLiteral(" PathVinculo = ") + sqlText(value.toString()));
-        s.vinculo = value.toString();
+        m_store->setKeyLink(s, at, value.toString());
         return;
     default: return;
     }

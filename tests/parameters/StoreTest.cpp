@@ -391,3 +391,38 @@ TEST_F(Store, ThePasswordsAreMaskedInTheStatementAFailedSaveShows)
         if (!statements[i].contains(QStringLiteral("secreta")))
             EXPECT_EQ(shown[i], statements[i]);
 }
+
+// The window's lists are read by the store with the system's statements, as
+// SQL Server receives them: the tax rates follow the warehouse's regime
+// (none read here, so IGIC) and the day in force.
+TEST(StoreStatements, TheWindowsListsSendTheSystemsStatementsToSqlServer)
+{
+    auto conn = db::Connection::open(QStringLiteral("record:sqlserver"));
+    ParameterStore store(*conn, 3);
+    EXPECT_TRUE(store.labelModels().isEmpty());
+    EXPECT_TRUE(store.warehouses().isEmpty());
+    EXPECT_TRUE(store.terminals(2).isEmpty());
+    EXPECT_TRUE(store.taxRates(2, QDate(2026, 12, 6)).empty());
+    EXPECT_EQ(conn->recordedStatements(),
+              (QStringList{"SELECT * FROM Modelos_Etiq_Art ORDER BY Codigo",
+                           "SELECT Codigo, Nombre FROM Almacenes WHERE Cod_Empresa =3",
+                           "SELECT Codigo, Descripcion FROM Tpvs WHERE Empresa=3   AND Almacen=2",
+                           "SELECT Regimen_Impuesto FROM Almacenes WHERE Cod_Empresa =3 AND Codigo =2",
+                           "SELECT Tipo, Imp_Valor FROM Igic_Tipos WHERE Cod_Empresa =3 AND FechaI <= '06/12/2026'"
+                           " AND FechaF >= '06/12/2026' ORDER BY Imp_Valor"}));
+}
+
+// Under regime 1 the rates come from the second tax table, lowest first, only those in force.
+TEST(StoreStatements, TaxRatesFollowTheWarehousesRegime)
+{
+    test::TestDatabase db;
+    db.exec("INSERT INTO Almacenes (Cod_Empresa, Codigo, Nombre, Regimen_Impuesto) VALUES (1, 1, 'Central', 1)");
+    db.exec("INSERT INTO Igic_Tipos (Cod_Empresa, Tipo, Imp_Valor, FechaI, FechaF) VALUES (1, 9, 7, '2020-01-01', '2099-12-31')");
+    db.exec("INSERT INTO Impuestos2_Tipos (Cod_Empresa, Tipo, Imp_Valor, FechaI, FechaF) VALUES"
+            " (1, 1, 21, '2020-01-01', '2099-12-31'), (1, 2, 10, '2020-01-01', '2099-12-31'),"
+            " (1, 3, 4, '2020-01-01', '2021-12-31')");
+    std::vector<std::pair<int, double>> rates;
+    for (const ParameterStore::TaxRate& t : ParameterStore(db.conn(), 1).taxRates(1, QDate(2026, 12, 6)))
+        rates.push_back({t.tipo, t.valor});
+    EXPECT_EQ(rates, (std::vector<std::pair<int, double>>{{2, 10.0}, {1, 21.0}}));
+}

@@ -6,6 +6,7 @@
 #include "db/Error.h"
 #include "frame/HostContext.h"
 #include "support/ScreenTest.h"
+#include "terminals/TerminalStore.h"
 #include "terminals/clsTPV.h"
 #include "terminals/frmTPVs_Buscar.h"
 
@@ -97,4 +98,16 @@ TEST(StatementContract, TheSearchDialogSendsTheSystemsSearchByHost)
     EXPECT_EQ(conn->recordedStatements(),
               QStringList{"SELECT Codigo, Host FROM TPVs WHERE  (Host like '%C''0%') ORDER BY Host"});
     frame::HostContext::instance().setConexion(&db.conn());
+}
+
+// What the terminal screens read through the store: the register's company
+// list and the monitor's check that any terminal is registered.
+TEST(StatementContract, TheTerminalScreensListsSendTheSystemsStatements)
+{
+    auto conn = db::Connection::open(QStringLiteral("record:sqlserver"));
+    terminals::TerminalStore store(*conn);
+    EXPECT_TRUE(store.companies().isEmpty());
+    EXPECT_FALSE(store.anyTerminal());
+    EXPECT_EQ(conn->recordedStatements(),
+              (QStringList{"SELECT * FROM Empresas ORDER BY Nombre_1", "SELECT TOP 1 * FROM TPVs"}));
 }

@@ -74,9 +74,9 @@ TEST_F(DeletedMeanwhile, GroupsAndKeysDeletedByAnotherUserAreReported)
 {
     LayoutStore s(db.conn(), 1, 4, Tipo3x4, 1);
     auto groups = s.loadGroups();
-    s.writeGroup(groups[0], 0, QStringLiteral(" Descripcion = ") + db::sqlText(QStringLiteral("Cafés")));
+    s.setGroupCaption(groups[0], 0, QStringLiteral("Cafés"));
     auto keys = s.loadKeys(groups[0].numero);
-    s.writeKey(keys[2], 2, QStringLiteral(" Cod_Articulo = 321"));
+    s.setKeyArticle(keys[2], 2, 321);
     ASSERT_TRUE(keys[2].stored());
     db.exec("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = 'x'");
     db.exec("UPDATE TPV_CfgPantalla_Grupos SET Imagen = 'x'");
@@ -85,14 +85,14 @@ TEST_F(DeletedMeanwhile, GroupsAndKeysDeletedByAnotherUserAreReported)
     db.exec("DELETE FROM TPV_CfgPantalla_Grupos_Lineas");
     const QString key = QStringLiteral("La tecla de la posición %1 del grupo 1 ya no existe: otro usuario la ha eliminado.")
                             .arg(keys[2].posicion);
-    expectReported([&] { s.writeKey(keys[2], 2, QStringLiteral(" BackColor = 255")); }, key);
+    expectReported([&] { s.setKeyBackColour(keys[2], 2, 255); }, key);
     expectReported([&] { s.removeKeyPicture(keys[2]); }, key);
     expectReported([&] { s.deleteKey(keys[2]); }, key);
     EXPECT_TRUE(keys[2].stored()) << "the slot still shows what this user last saw";
 
     db.exec("DELETE FROM TPV_CfgPantalla_Grupos");
     const QString group = QStringLiteral("El grupo 1 ya no existe: otro usuario lo ha eliminado.");
-    expectReported([&] { s.writeGroup(groups[0], 0, QStringLiteral(" BackColor = 255")); }, group);
+    expectReported([&] { s.setGroupBackColour(groups[0], 0, 255); }, group);
     expectReported([&] { s.removeGroupPicture(groups[0]); }, group);
     expectReported([&] { s.deleteGroup(groups[0]); }, group);
 

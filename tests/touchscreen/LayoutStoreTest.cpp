@@ -1,5 +1,6 @@
 // Reading a page into slots and writing property changes at once.
 #include "touchscreen/LayoutStore.h"
+#include "touchscreen/CfgPantallaStore.h"
 
 #include "FailingWrites.h"
 #include "db/Error.h"
@@ -7,8 +8,10 @@
 #include "support/ScreenTest.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 
 using namespace zqvr::touchscreen;
 using zqvr::test::FailingWrites;
@@ -39,7 +42,7 @@ TEST_F(LayoutStoreTest, FirstChangeOnAnEmptyGroupCreatesItWithItsNumberAndPlace)
     ASSERT_EQ(groups.size(), 12u);
     GroupSlot& g = groups[4];
     ASSERT_FALSE(g.stored());
-    s.writeGroup(g, 4, QStringLiteral(" Descripcion = ") + zqvr::db::sqlText("Bebidas 'frías'"));
+    s.setGroupCaption(g, 4, QStringLiteral("Bebidas 'frías'"));
     EXPECT_EQ(g.numero, 5);
     EXPECT_EQ(g.posicion, 16);
     EXPECT_EQ(cell("SELECT Descripcion FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 5 AND Posicion = 16"),
@@ -47,7 +50,7 @@ TEST_F(LayoutStoreTest, FirstChangeOnAnEmptyGroupCreatesItWithItsNumberAndPlace)
     EXPECT_EQ(cell("SELECT BackColor FROM TPV_CfgPantalla_Grupos WHERE Cod_Grupo = 5").toInt(), DefaultButtonColor);
 
     // A second change updates the same row.
-    s.writeGroup(g, 4, QStringLiteral(" BackColor = 255"));
+    s.setGroupBackColour(g, 4, 255);
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 1);
     auto again = s.loadGroups();
     EXPECT_EQ(again[4].backColor, 255);
@@ -61,7 +64,7 @@ TEST_F(LayoutStoreTest, ACreationThatFailsLeavesNoRowAndTheSlotEmpty)
     FailingWrites failing(db, {"TPV_CfgPantalla_Grupos"});
     for (int k = 1; k <= 2; ++k) {
         failing.failAt(k);
-        EXPECT_THROW(s.writeGroup(groups[0], 0, QStringLiteral(" ForeColor = 65280")), zqvr::Error);
+        EXPECT_THROW(s.setGroupForeColour(groups[0], 0, 65280), zqvr::Error);
         EXPECT_FALSE(groups[0].stored());
         EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
     }
@@ -71,12 +74,12 @@ TEST_F(LayoutStoreTest, KeysAreCreatedAtTheirPlaceAndReadBackWithTheArticleText)
 {
     LayoutStore s = store();
     auto groups = s.loadGroups();
-    s.writeGroup(groups[0], 0, QString());
+    s.ensureGroup(groups[0], 0);
     auto keys = s.loadKeys(1);
     KeySlot& k = keys[11];
     k.articulo = 321;
-    s.writeKey(k, 11, QStringLiteral(" Cod_Articulo = 321"));
-    s.writeKey(k, 11, QStringLiteral(" Unidades = ") + zqvr::db::sqlNumber(0.5));
+    s.setKeyArticle(k, 11, 321);
+    s.setKeyUnits(k, 11, 0.5);
     EXPECT_EQ(k.posicion, 35);
     auto back = s.loadKeys(1);
     EXPECT_EQ(back[11].articulo, 321);
@@ -118,10 +121,10 @@ TEST_F(LayoutStoreTest, DeletingAGroupTakesItsKeysAndFailsAsAWhole)
 {
     LayoutStore s = store();
     auto groups = s.loadGroups();
-    s.writeGroup(groups[2], 2, QString());
+    s.ensureGroup(groups[2], 2);
     auto keys = s.loadKeys(3);
-    s.writeKey(keys[0], 0, QString());
-    s.writeKey(keys[1], 1, QString());
+    s.ensureKey(keys[0], 0);
+    s.ensureKey(keys[1], 1);
 
     FailingWrites failing(db, {"TPV_CfgPantalla_Grupos", "TPV_CfgPantalla_Grupos_Lineas"});
     const QString before = snapshot(db, "TPV_CfgPantalla_Grupos", "Cod_Grupo")
@@ -145,10 +148,10 @@ TEST_F(LayoutStoreTest, DeletingTheDefaultGroupClearsTheDefaultWithIt)
 {
     LayoutStore s = store();
     auto groups = s.loadGroups();
-    s.writeGroup(groups[0], 0, QString());
-    s.writeGroup(groups[2], 2, QString());
+    s.ensureGroup(groups[0], 0);
+    s.ensureGroup(groups[2], 2);
     auto keys = s.loadKeys(3);
-    s.writeKey(keys[0], 0, QString());
+    s.ensureKey(keys[0], 0);
     s.setDefaultGroup(3);
 
     FailingWrites failing(db, {"TPV_CfgPantalla", "TPV_CfgPantalla_Grupos", "TPV_CfgPantalla_Grupos_Lineas"});
@@ -171,7 +174,7 @@ TEST_F(LayoutStoreTest, DeletingTheDefaultGroupClearsTheDefaultWithIt)
     EXPECT_EQ(s.defaultGroup(), 0);
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
     // A group made later on that button is no default of its own accord.
-    s.writeGroup(groups[2], 2, QString());
+    s.ensureGroup(groups[2], 2);
     int defaultIndex = 0;
     s.loadGroups(&defaultIndex);
     EXPECT_EQ(defaultIndex, -1);
@@ -224,6 +227,62 @@ TEST_F(LayoutStoreTest, BadPictureFilesAreRefusedBeforeAnyRowIsWritten)
         EXPECT_FALSE(groups[0].stored());
         EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos"), 0);
     }
+}
+
+// Each typed change sends the system's own UPDATE to SQL Server: the group's
+// text mode goes quoted, the key's as a number, units with a "." whatever the
+// locale. The recorder changes no row, so each call also reports the button gone.
+TEST(LayoutStoreStatements, EachChangeSendsTheSystemsUpdateToSqlServer)
+{
+    auto conn = zqvr::db::Connection::open(QStringLiteral("record:sqlserver"));
+    LayoutStore s(*conn, 1, 4, Tipo3x4, 1);
+    GroupSlot g;
+    g.numero = 2;
+    g.posicion = 7;
+    KeySlot k;
+    k.grupo = 2;
+    k.posicion = 9;
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    const std::vector<std::function<void()>> changes{
+        [&] { s.setGroupTextMode(g, 0, 1); },
+        [&] { s.setGroupCaption(g, 0, QStringLiteral("Café 'solo'")); },
+        [&] { s.setGroupForeColour(g, 0, 255); },
+        [&] { s.setGroupBackColour(g, 0, 65280); },
+        [&] { s.setKeyArticle(k, 0, 321); },
+        [&] { s.setKeyTextMode(k, 0, 1); },
+        [&] { s.setKeyText(k, 0, QStringLiteral("ATRAS")); },
+        [&] { s.setKeyUnits(k, 0, 1.5); },
+        [&] { s.setKeyForeColour(k, 0, 16777215); },
+        [&] { s.setKeyBackColour(k, 0, 0); },
+        [&] { s.setKeyPictureSource(k, 0, 1); },
+        [&] { s.setKeyWeighed(k, 0, 1); },
+        [&] { s.setKeyLink(k, 0, QStringLiteral("C:\\Fotos\\a.jpg")); },
+    };
+    for (const auto& change : changes)
+        EXPECT_THROW(change(), zqvr::Error);
+    QLocale::setDefault(before);
+    const QString group = QStringLiteral(" WHERE Cod_Empresa = 1 AND Cod_CfgPantalla=4 AND Cod_Grupo=2");
+    const QString key = group + QStringLiteral(" AND Posicion=9");
+    const QString g0 = QStringLiteral("UPDATE TPV_CfgPantalla_Grupos set");
+    const QString k0 = QStringLiteral("UPDATE TPV_CfgPantalla_Grupos_Lineas set");
+    EXPECT_EQ(conn->recordedStatements(),
+              (QStringList{g0 + " TipoTexto = '1'" + group, g0 + " Descripcion = 'Café ''solo'''" + group,
+                           g0 + " ForeColor = 255" + group, g0 + " BackColor = 65280" + group,
+                           k0 + " Cod_Articulo = 321" + key, k0 + " TipoTexto = 1" + key, k0 + " Texto = 'ATRAS'" + key,
+                           k0 + " Unidades = 1.5" + key, k0 + " ForeColor = 16777215" + key, k0 + " BackColor = 0" + key,
+                           k0 + " OrigenImagen = 1" + key, k0 + " Pesado = 1" + key,
+                           k0 + " PathVinculo = 'C:\\Fotos\\a.jpg'" + key}));
+    // The slots keep what this user last saw.
+    EXPECT_EQ(g.tipoTexto, 0);
+    EXPECT_EQ(k.articulo, 0);
+}
+
+TEST(LayoutStoreStatements, TheListingsCompanyNameIsReadFromTheCompaniesTable)
+{
+    auto conn = zqvr::db::Connection::open(QStringLiteral("record:sqlserver"));
+    CfgPantallaStore(*conn, 3).companyName();
+    EXPECT_EQ(conn->recordedStatements(), QStringList{"SELECT Nombre_1 FROM Empresas WHERE Codigo = 3"});
 }
 
 } // namespace

@@ -287,9 +287,8 @@ TEST_F(QuickCodes, TheListingSortsByTheChosenColumnAndDirection)
     store.Guardar(1, QStringLiteral("E"), 4711, 1);  // article gone
     store.Guardar(2, QStringLiteral("F"), 1001, 1);  // another warehouse
     auto codes = [&](int by, int dir) {
-        QuickCodeListingParams p{1, 1, by, dir, QString()};
         QStringList out;
-        for (const QuickCode& q : listingRows(db.conn(), 1, p))
+        for (const QuickCode& q : store.listing(1, by, dir))
             out << q.codigo;
         return out.join(QString());
     };

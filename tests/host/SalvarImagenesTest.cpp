@@ -1,7 +1,7 @@
 // Picture saving: thumbnail sizes and the stored bytes.
 #include "db/Connection.h"
 #include "db/Error.h"
-#include "frame/modComun.h"
+#include "host/Thumbnail.h"
 #include "support/ScriptedServices.h"
 
 #include <QDir>
@@ -16,12 +16,12 @@ namespace {
 
 TEST(Thumbnail, LargePicturesShrinkToFit60KeepingProportionsSmallOnesStay)
 {
-    EXPECT_EQ(frame::thumbnailSize(QSize(120, 60)), QSize(60, 30));
-    EXPECT_EQ(frame::thumbnailSize(QSize(30, 90)), QSize(20, 60));
-    EXPECT_EQ(frame::thumbnailSize(QSize(200, 200)), QSize(60, 60));
-    EXPECT_EQ(frame::thumbnailSize(QSize(61, 10)), QSize(60, 10));
-    EXPECT_EQ(frame::thumbnailSize(QSize(60, 60)), QSize(60, 60));
-    EXPECT_EQ(frame::thumbnailSize(QSize(12, 45)), QSize(12, 45));
+    EXPECT_EQ(host::thumbnailSize(QSize(120, 60)), QSize(60, 30));
+    EXPECT_EQ(host::thumbnailSize(QSize(30, 90)), QSize(20, 60));
+    EXPECT_EQ(host::thumbnailSize(QSize(200, 200)), QSize(60, 60));
+    EXPECT_EQ(host::thumbnailSize(QSize(61, 10)), QSize(60, 10));
+    EXPECT_EQ(host::thumbnailSize(QSize(60, 60)), QSize(60, 60));
+    EXPECT_EQ(host::thumbnailSize(QSize(12, 45)), QSize(12, 45));
 }
 
 class SalvarImagenes : public ::testing::Test {
@@ -57,14 +57,14 @@ protected:
 
 TEST_F(SalvarImagenes, StoresTheThumbnailInTheRowAndReturnsItsBytesWithoutAnyFile)
 {
-    const QByteArray bytes = frame::SalvarImagenes(*conn, picture(120, 60),
+    const QByteArray bytes = host::SalvarImagenes(*conn, picture(120, 60),
                                                    QStringLiteral("SELECT Codigo, Imagen FROM Fotos WHERE Codigo = 2"));
     EXPECT_EQ(QImage::fromData(bytes).size(), QSize(60, 30));
     EXPECT_EQ(stored(2).size(), QSize(60, 30));
     EXPECT_TRUE(conn->query(QStringLiteral("SELECT Imagen FROM Fotos WHERE Codigo = 1"))["Imagen"].isNull())
         << "only the selected row changes";
-    EXPECT_EQ(frame::SalvarImagenes(*conn, picture(30, 90), QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 1")).size(),
-              frame::thumbnailBytes(picture(30, 90)).size());
+    EXPECT_EQ(host::SalvarImagenes(*conn, picture(30, 90), QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 1")).size(),
+              host::thumbnailBytes(picture(30, 90)).size());
     EXPECT_EQ(stored(1).size(), QSize(20, 60));
     // Nothing goes through a file another running instance could overwrite.
     EXPECT_FALSE(QDir(home.path()).exists(QStringLiteral("TempImg")));
@@ -83,7 +83,7 @@ TEST_F(SalvarImagenes, FailuresAreRaisedWithoutAnyDialogAndLeaveTheRow)
                                        std::pair{junk.fileName(), one},
                                        std::pair{picture(10, 10), QStringLiteral("SELECT * FROM Fotos WHERE Codigo = 99")}}) {
         try {
-            frame::SalvarImagenes(*conn, path, select);
+            host::SalvarImagenes(*conn, path, select);
             ADD_FAILURE() << "no error for " << path.toStdString();
         } catch (const Error& e) {
             EXPECT_EQ(e.source(), QStringLiteral("modComun::SalvarImagenes"));

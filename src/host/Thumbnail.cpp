@@ -1,14 +1,14 @@
-#include "frame/modComun.h"
+#include "host/Thumbnail.h"
 
-#include "db/Connection.h"
 #include "db/Error.h"
+#include "db/Picture.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <cmath>
 
-namespace zqvr::frame {
+namespace zqvr::host {
 
 namespace {
 const QString Source = QStringLiteral("modComun::SalvarImagenes");
@@ -44,17 +44,11 @@ QByteArray thumbnailBytes(const QString& sourcePath)
     return bytes;
 }
 
-void GuardarImagen(db::Connection& conn, const QString& selectSql, const QByteArray& bytes)
-{
-    if (!conn.writeBinary(selectSql, QStringLiteral("Imagen"), bytes))
-        throw Error(errc::NoCurrentRow, QStringLiteral("No se encontró la fila donde guardar la imagen."), Source);
-}
-
 QByteArray SalvarImagenes(db::Connection& conn, const QString& sourcePath, const QString& selectSql)
 {
     const QByteArray bytes = thumbnailBytes(sourcePath);
-    GuardarImagen(conn, selectSql, bytes);
+    db::storePicture(conn, selectSql, bytes);
     return bytes;
 }
 
-} // namespace zqvr::frame
+} // namespace zqvr::host
