@@ -3,7 +3,7 @@
 // independent model of the page, and moves broken at each statement.
 #include "touchscreen/LayoutStore.h"
 
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 #include "db/Error.h"
 #include "support/TestDatabase.h"
 

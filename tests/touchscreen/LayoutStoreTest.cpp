@@ -1,7 +1,7 @@
 // Reading a page into slots and writing property changes at once.
 #include "touchscreen/LayoutStore.h"
 
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
 #include "support/ScreenTest.h"

@@ -9,7 +9,7 @@
 #include "touchscreen/PageButton.h"
 #include "touchscreen/frmGrpCfgPantalla.h"
 
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
