@@ -52,7 +52,7 @@ TEST_F(GridFixture, HeaderIsRowZeroAndDataRowsFollow)
     EXPECT_EQ(grid.TextMatrix(3, 2), "30,00");
     EXPECT_EQ(grid.model()->rowCount(), 3) << "the header is not a data row of the view";
     EXPECT_EQ(grid.model()->headerData(1, Qt::Horizontal).toString(), "Nombre");
-    EXPECT_FALSE(grid.verticalHeader()->isVisible() && grid.isVisible());
+    EXPECT_FALSE(grid.verticalHeader()->isVisibleTo(&grid)) << "no row header column";
     EXPECT_EQ(grid.Row(), -1) << "no row is current until one is chosen";
 }
 
