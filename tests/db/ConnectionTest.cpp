@@ -318,13 +318,3 @@ TEST(BinaryColumns, WriteBinaryWritesExactlyTheRowsTheSelectYields)
     EXPECT_THROW(c.writeBinary("SELECT Imagen FROM TPV_CfgPantalla_Grupos ORDER BY Cod_Grupo", "Imagen", pic), Error);
     EXPECT_EQ(written(), QList<int>{});
 }
-
-TEST(BinaryColumns, TheUpdateTextKeepsTheConditionAsWrittenOnEachEngine)
-{
-    const auto parts = db::splitSelect("SELECT g.Imagen FROM TPV_CfgPantalla_Grupos g WHERE g.Descripcion = 'g.x WHERE'");
-    EXPECT_EQ(db::SqlServerDialect().updateFromSelect(parts, "Imagen"),
-              "UPDATE g SET Imagen = ? FROM TPV_CfgPantalla_Grupos g WHERE g.Descripcion = 'g.x WHERE'");
-    EXPECT_EQ(db::SQLiteDialect().updateFromSelect(parts, "Imagen"),
-              "UPDATE TPV_CfgPantalla_Grupos SET Imagen = ? WHERE rowid IN (SELECT g.rowid FROM TPV_CfgPantalla_Grupos g"
-              " WHERE g.Descripcion = 'g.x WHERE')");
-}

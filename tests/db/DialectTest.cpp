@@ -2,6 +2,7 @@
 // suite's own, and the SQLite text must give the same results when it runs.
 #include "db/Connection.h"
 #include "db/Dialect.h"
+#include "db/SelectParts.h"
 #include "db/SqlLiteral.h"
 #include "db/Error.h"
 #include "support/TestDatabase.h"
@@ -38,6 +39,10 @@ TEST(SqlServerDialect, RendersTheSuitesOwnStatementText)
               " WHERE c.TabIndex=-1");
     EXPECT_EQ(d.ticketLineIsKit("tl.Cod_Empresa", "tl.Cod_Almacen", "tl.Caja", "tl.Fecha", "tl.Codigo", "tl.Num_Linea"),
               "dbo.fn_TPVTicketsLineasEsKit(tl.Cod_Empresa,tl.Cod_Almacen,tl.Caja,tl.Fecha, tl.Codigo, tl.Num_Linea)");
+    // A picture is written around the SELECT's own FROM and condition, kept as written.
+    EXPECT_EQ(d.updateFromSelect(db::splitSelect("SELECT g.Imagen FROM TPV_CfgPantalla_Grupos g WHERE g.Descripcion = 'g.x WHERE'"),
+                                 "Imagen"),
+              "UPDATE g SET Imagen = ? FROM TPV_CfgPantalla_Grupos g WHERE g.Descripcion = 'g.x WHERE'");
 }
 
 TEST(SQLiteDialect, DatesAreIsoTextThatSortsChronologically)

@@ -72,13 +72,13 @@ TEST_F(ScreenKit, AKeyActsOnlyInTheWindowThatHasTheFocusAndOnlyWhileItsButtonIsE
     KitForm b(QStringLiteral("frmB"));
     a.showForm(0);
     b.showForm(0);
-    activate(&a);
+    ASSERT_NO_FATAL_FAILURE(activate(&a));
     a.txtCampo->setFocus();
     QTest::keyClick(a.txtCampo, Qt::Key_F9);
     EXPECT_EQ(a.accepted, 1);
     EXPECT_EQ(b.accepted, 0);
 
-    activate(&b);
+    ASSERT_NO_FATAL_FAILURE(activate(&b));
     b.txtCampo->setFocus();
     b.cmdAceptar->setEnabled(false);
     QTest::keyClick(b.txtCampo, Qt::Key_F9);
@@ -143,7 +143,7 @@ TEST_F(ScreenKit, APickerWhoseLookUpFailsTellsTheUser)
     f.txtArticulo->setConexion(&db.conn());
     f.txtArticulo->setEmpresa(&db.empresa());
     f.showForm(0);
-    activate(&f);
+    ASSERT_NO_FATAL_FAILURE(activate(&f));
     db.exec("DROP TABLE Articulos");
     f.txtArticulo->codeField()->setFocus();
     QTest::keyClicks(f.txtArticulo->codeField(), "12");

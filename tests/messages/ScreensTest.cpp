@@ -135,7 +135,7 @@ TEST_F(MessageScreens, EditorRefusesWithTheExactMessageAndFocusThenHandsBackTheR
     fillValid(&d, "Tarifa 'nueva'");
     ctl<QCheckBox>(&d, "chkL")->setChecked(false);
     ctl<QCheckBox>(&d, "chkV")->setChecked(false);
-    click(&d, "cmdAceptar");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdAceptar"));
     ASSERT_TRUE(services.messages->last());
     EXPECT_EQ(services.messages->last()->text, "Es necesario indicar el día de la semana");
     EXPECT_EQ(services.messages->last()->caption, "¡ Atención !");
@@ -145,7 +145,7 @@ TEST_F(MessageScreens, EditorRefusesWithTheExactMessageAndFocusThenHandsBackTheR
 
     ctl<QCheckBox>(&d, "chkD")->setChecked(true);
     ctl<ctlMaskEdBox>(&d, "txtFechaFinal")->setText("30/11/2026");
-    click(&d, "cmdAceptar");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdAceptar"));
     EXPECT_EQ(services.messages->last()->text, "La Fecha Final no puede ser inferior a la Inicial.");
     EXPECT_FALSE(d.aceptado());
 
@@ -155,7 +155,7 @@ TEST_F(MessageScreens, EditorRefusesWithTheExactMessageAndFocusThenHandsBackTheR
     EXPECT_FALSE(ctl<ctlTextBox>(&d, "txtNumRepetir")->Habilitado());
     ctl<QComboBox>(&d, "cboMostrar")->setCurrentIndex(1);
     ctl<ColourCombo>(&d, "cboColor")->setColourNumber(0x00FFFF);
-    click(&d, "cmdAceptar");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdAceptar"));
     ASSERT_TRUE(d.aceptado());
     const MensajeTPV& m = d.mensaje();
     EXPECT_EQ(m.Descripcion, "Tarifa 'nueva'");
@@ -174,7 +174,7 @@ TEST_F(MessageScreens, EditorPreviewFollowsModeColourAndOrigin)
     d.show();
     fillValid(&d, "Vista");
     ctl<ColourCombo>(&d, "cboColor")->setColourNumber(0xC0FFC0);
-    click(&d, "cmdPrev");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdPrev"));
     Grid* vsP = ctl<Grid>(&d, "vsP");
     ASSERT_EQ(vsP->Rows() - vsP->FixedRows(), 4);
     const int first = vsP->FixedRows();
@@ -186,7 +186,7 @@ TEST_F(MessageScreens, EditorPreviewFollowsModeColourAndOrigin)
     EXPECT_FALSE(ctl<QPushButton>(&d, "cmdOcultar")->isVisible());
 
     ctl<QRadioButton>(&d, "optModoMostrar", 1)->click();
-    click(&d, "cmdPrev");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdPrev"));
     EXPECT_EQ(vsP->Rows() - vsP->FixedRows(), 3);
     EXPECT_TRUE(ctl<QPushButton>(&d, "cmdOcultar")->isVisible());
 }
@@ -198,7 +198,7 @@ TEST_F(MessageScreens, ChosenPictureIsResizedBesideTheOriginalAndShown)
     d.show();
     fillValid(&d, "Con foto");
     ctl<QCheckBox>(&d, "chkMostrarImagen")->click();
-    click(&d, "cmdAceptar");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdAceptar"));
     EXPECT_EQ(services.messages->last()->text, "Se esperaba una ruta de imagen.");
 
     // Not a picture: the error names the procedure and nothing changes.
@@ -208,18 +208,18 @@ TEST_F(MessageScreens, ChosenPictureIsResizedBesideTheOriginalAndShown)
     f.write("no");
     f.close();
     services.files->answers.push_back(junk);
-    click(&d, "cmdExaminar");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdExaminar"));
     EXPECT_EQ(services.messages->last()->caption, "frmGestorMensajesTPV_Datos:cmdExaminar_Click");
     EXPECT_TRUE(services.messages->last()->text.startsWith("[481] "));
     EXPECT_TRUE(ctl<ctlTextBox>(&d, "txtRuta")->text().isEmpty());
 
     services.files->answers.push_back(picture("cartel.jpg", 400, 100));
-    click(&d, "cmdExaminar");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdExaminar"));
     const QString ruta = ctl<ctlTextBox>(&d, "txtRuta")->text();
     EXPECT_EQ(ruta, folder.filePath("cartel_resized.jpg"));
     EXPECT_EQ(QImage(ruta).size(), QSize(800, 200));
     EXPECT_TRUE(ctl<QLabel>(&d, "picFoto")->isVisible());
-    click(&d, "cmdAceptar");
+    ASSERT_NO_FATAL_FAILURE(click(&d, "cmdAceptar"));
     ASSERT_TRUE(d.aceptado());
     EXPECT_EQ(d.mensaje().RutaImagen, ruta);
 }
@@ -248,7 +248,7 @@ TEST_F(MessageScreens, ReadOnlyEditorShowsTheStoredMessageAndRemovesItsPictureFi
         EXPECT_EQ(temp, folder.path() + QString("/Image/MensajeTPV_%1.png").arg(n));
         EXPECT_TRUE(QFile::exists(temp));
         EXPECT_TRUE(ctl<QLabel>(&d, "picFoto")->isVisible());
-        click(&d, "cmdCancelar");
+        ASSERT_NO_FATAL_FAILURE(click(&d, "cmdCancelar"));
         EXPECT_FALSE(d.aceptado());
     }
     EXPECT_FALSE(QFile::exists(temp));
@@ -268,7 +268,7 @@ TEST_F(MessageScreens, ManagerAddsAMessageAsAUserWould)
         click(&d, "cmdAceptar");
         return d.result();
     });
-    click(f.get(), "cmdAgregar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdAgregar"));
     EXPECT_EQ(services.messages->shown.size(), 0u) << services.messages->texts().join("; ").toStdString();
     EXPECT_EQ(column(g, 1), (QStringList{"Ya estaba", "Nueva tarifa"}));
     EXPECT_EQ(g->TextMatrix(g->Row(), 1), "Nueva tarifa") << "the new message is selected";
@@ -281,7 +281,7 @@ TEST_F(MessageScreens, ManagerAddsAMessageAsAUserWould)
 
     // A cancelled editor changes nothing.
     services.modal->queue([](QDialog&) { return int(QDialog::Rejected); });
-    click(f.get(), "cmdAgregar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdAgregar"));
     EXPECT_EQ(db.count("TPV_Gestor_Mensajes"), 2);
 
     // Warehouses of the selected message.
@@ -307,17 +307,17 @@ TEST_F(MessageScreens, ManagerChangesDuplicatesAndDeletes)
         click(&d, "cmdAceptar");
         return d.result();
     });
-    click(f.get(), "cmdModificar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdModificar"));
     EXPECT_EQ(column(g, 1), QStringList{"Cambiado"});
     EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Historico", "Operacion = 'M' AND Descripcion_Ant = 'Original' AND Descripcion = 'Cambiado' AND Usuario = 9"), 1);
 
     // Duplicate: No does nothing, Yes copies with its warehouses.
-    click(f.get(), "cmdDuplicar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdDuplicar"));
     EXPECT_EQ(services.messages->last()->text, "Va a Duplicar el mensaje de TPV y sus almacenes asociados. ¿Desea Continuar?");
     EXPECT_EQ(services.messages->last()->defaultButton, MsgResult::No);
     EXPECT_EQ(db.count("TPV_Gestor_Mensajes"), 1);
     services.messages->queueAnswer(MsgResult::Yes);
-    click(f.get(), "cmdDuplicar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdDuplicar"));
     EXPECT_EQ(column(g, 0), (QStringList{"1", "2"}));
     EXPECT_EQ(g->Row(), g->FixedRows() + 1);
     EXPECT_EQ(lst->checkedCodes(), QList<int>{1});
@@ -326,7 +326,7 @@ TEST_F(MessageScreens, ManagerChangesDuplicatesAndDeletes)
     // Delete the original.
     g->setRow(g->FixedRows());
     services.messages->queueAnswer(MsgResult::Yes);
-    click(f.get(), "cmdEliminar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdEliminar"));
     EXPECT_EQ(services.messages->last()->text, "Va a eliminar el mensaje de TPV y sus almacenes asociados. ¿Desea Continuar?");
     EXPECT_EQ(column(g, 0), QStringList{"2"});
     EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Baja", QString("Cod_Mensaje = %1 AND Act = 0").arg(n)), 1);
@@ -355,13 +355,13 @@ TEST_F(MessageScreens, ManagerFiltersByDateAndRefusesClosingWithAMessageWithoutW
     EXPECT_FALSE(ctl<QPushButton>(f.get(), "cmdModificar")->isEnabled());
     EXPECT_TRUE(ctl<QPushButton>(f.get(), "cmdVisualizar")->isEnabled());
 
-    click(f.get(), "cmdSalir");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdSalir"));
     EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(services.messages->last()->text,
               QString("Imposible Continuar, Debe elegir un almacén para el mensaje con Código: %1 y Origen: Varelko").arg(current));
     db.exec(QString("INSERT INTO TPV_Gestor_Mensajes_Almacen VALUES (1, %1, 1, 1)").arg(current));
     db.exec("INSERT INTO TPV_Gestor_Mensajes_Almacen VALUES (1, 2, 0, 1)"); // the future one
-    click(f.get(), "cmdSalir");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdSalir"));
     EXPECT_FALSE(f->isVisible());
 }
 
@@ -370,7 +370,7 @@ TEST_F(MessageScreens, AMessageDeletedByAnotherUserIsReportedAndTheListReloaded)
     const int n = addMessage("Se borra fuera", today, today.addDays(1));
     auto f = openManager();
     clsGestorMensajes(*db.openAnother()).Eliminar({1, n, 0});
-    click(f.get(), "cmdModificar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdModificar"));
     EXPECT_EQ(services.messages->last()->text,
               QString("El mensaje con Código: %1 y Origen: Central ya no existe: otro usuario lo ha eliminado.").arg(n));
     EXPECT_TRUE(services.modal->dialogsRun.isEmpty());
@@ -421,7 +421,7 @@ TEST_F(MessageScreens, HistoryShowsEveryChangeAndItsPictures)
         EXPECT_EQ(d.objectName(), "frmGestorMensajesTPV_HistImagen");
         return int(QDialog::Rejected);
     });
-    click(&h, "cmdVerImagen");
+    ASSERT_NO_FATAL_FAILURE(click(&h, "cmdVerImagen"));
     EXPECT_EQ(services.modal->dialogsRun, QStringList{"frmGestorMensajesTPV_HistImagen"});
     EXPECT_EQ(services.messages->shown.size(), 0u);
 }
@@ -484,7 +484,7 @@ TEST_F(MessageScreens, AnEditorWhoseLoadFailedIsNotShown)
     for (const char* button : {"cmdModificar", "cmdVisualizar"}) {
         SCOPED_TRACE(button);
         services.messages->shown.clear();
-        click(f.get(), button);
+        ASSERT_NO_FATAL_FAILURE(click(f.get(), button));
         ASSERT_TRUE(services.messages->last());
         EXPECT_EQ(services.messages->last()->caption, "frmGestorMensajesTPV_Datos:Form_Load");
         EXPECT_EQ(services.messages->last()->icon, MsgIcon::Critical);
@@ -507,7 +507,7 @@ TEST_F(MessageScreens, AFailedChangeIsReportedWritesNothingAndLeavesNoPictureFil
         click(&d, "cmdAceptar");
         return d.result();
     });
-    click(f.get(), "cmdModificar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdModificar"));
     ASSERT_TRUE(services.messages->last());
     EXPECT_EQ(services.messages->last()->caption, "frmGestorMensajesTPV:cmdModificar_Click");
     // "[" the engine's number "] " its description
@@ -531,14 +531,14 @@ TEST_F(MessageScreens, NoNumberLeftForANewMessageIsToldAndNothingIsWritten)
         click(&d, "cmdAceptar");
         return d.result();
     });
-    click(f.get(), "cmdAgregar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdAgregar"));
     ASSERT_TRUE(services.messages->last());
     EXPECT_EQ(services.messages->last()->text, "Ha ocurrido un error al crear el Mensaje a Agregar.");
     EXPECT_EQ(services.messages->last()->icon, MsgIcon::Information);
     EXPECT_EQ(services.messages->last()->caption, "¡ Atención !");
 
     services.messages->queueAnswer(MsgResult::Yes);
-    click(f.get(), "cmdDuplicar");
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdDuplicar"));
     EXPECT_EQ(services.messages->last()->text, "Ha ocurrido un error al crear el Mensaje a Duplicar.");
     EXPECT_EQ(db.count("TPV_Gestor_Mensajes"), 1);
     EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Historico"), 0);

@@ -3,11 +3,13 @@
 // numbers handed out once even to two users adding at the same moment.
 #include "db/Error.h"
 #include "messages/clsGestorMensajes.h"
+#include "support/FailingWrites.h"
 #include "support/TestDatabase.h"
 
 #include <QImage>
 #include <QTemporaryDir>
 #include <atomic>
+#include <optional>
 #include <gtest/gtest.h>
 #include <set>
 #include <thread>
@@ -43,23 +45,11 @@ MensajeTPV mensaje(const QString& descripcion)
 
 // Every row of the message tables as text, pictures included, so that two
 // snapshots differ when anything at all was written.
-QString snapshot(db::Connection& c)
+QString snapshot(TestDatabase& db)
 {
     QString out;
-    for (const QString& t : kTables) {
-        out += t + "\n";
-        db::RecordSet rs = c.query("SELECT * FROM " + t + " ORDER BY 1, 2, 3, 4");
-        while (!rs.eof()) {
-            for (int i = 0; i < rs.fieldCount(); ++i) {
-                const QVariant v = rs.value(i).variant();
-                out += v.typeId() == QMetaType::QByteArray ? QString::fromLatin1(v.toByteArray().toHex())
-                                                            : v.toString();
-                out += "|";
-            }
-            out += "\n";
-            rs.moveNext();
-        }
-    }
+    for (const QString& t : kTables)
+        out += t + "\n" + test::snapshot(db, t, "1, 2, 3, 4");
     return out;
 }
 
@@ -83,24 +73,15 @@ protected:
     // Makes the n-th row written to any message table fail (0: none fails).
     void armFailureAt(int n)
     {
-        if (!armed) {
-            db.exec("CREATE TABLE fallo (n INTEGER, objetivo INTEGER)");
-            db.exec("INSERT INTO fallo VALUES (0, 0)");
-            for (const QString& t : kTables)
-                for (const char* op : {"INSERT", "UPDATE", "DELETE"})
-                    db.exec(QString("CREATE TRIGGER fallo_%1_%2 BEFORE %2 ON %1 BEGIN UPDATE fallo SET n = n + 1; "
-                                    "SELECT RAISE(ABORT, 'fallo provocado') WHERE (SELECT n FROM fallo) = "
-                                    "(SELECT objetivo FROM fallo); END")
-                                .arg(t, op));
-            armed = true;
-        }
-        db.exec(QString("UPDATE fallo SET n = 0, objetivo = %1").arg(n));
+        if (!failing)
+            failing.emplace(db, kTables);
+        failing->failAt(n);
     }
     // Runs op with a failure at each of its writes in turn: each failed run
     // must leave every table unchanged. Returns how many writes op makes.
     int failEachWrite(const std::function<void()>& op)
     {
-        const QString before = snapshot(db.conn());
+        const QString before = snapshot(db);
         for (int n = 1; n < 100; ++n) {
             armFailureAt(n);
             try {
@@ -109,7 +90,7 @@ protected:
                 EXPECT_TRUE(e.description().contains("fallo provocado")) << e.description().toStdString();
                 EXPECT_TRUE(e.source().startsWith("clsGestorMensajes::"));
                 EXPECT_EQ(db.conn().transactionDepth(), 0);
-                EXPECT_EQ(snapshot(db.conn()), before) << "write " << n;
+                EXPECT_EQ(snapshot(db), before) << "write " << n;
                 continue;
             }
             armFailureAt(0);
@@ -122,7 +103,7 @@ protected:
     TestDatabase db{TestDatabase::File};
     QTemporaryDir dir;
     clsGestorMensajes store{db.conn()};
-    bool armed = false;
+    std::optional<test::FailingWrites> failing;
 };
 
 } // namespace
@@ -346,7 +327,7 @@ TEST_F(MessageStore, WorkOnAMessageDeletedMeanwhileIsRefusedClearly)
     const int n = store.Agregar(1, 0, 7, mensaje("Borrado por otro"));
     auto other = db.openAnother();
     clsGestorMensajes(*other).Eliminar({1, n, 0});
-    const QString before = snapshot(db.conn());
+    const QString before = snapshot(db);
     for (const auto& op : std::vector<std::function<void()>>{
              [&] { store.Modificar({1, n, 0}, 7, mensaje("x")); },
              [&] { store.Duplicar({1, n, 0}, 0, 7); },
@@ -358,7 +339,7 @@ TEST_F(MessageStore, WorkOnAMessageDeletedMeanwhileIsRefusedClearly)
         } catch (const Error& e) {
             EXPECT_EQ(e.description(), QString("El mensaje con Código: %1 y Origen: Central ya no existe: otro usuario lo ha eliminado.").arg(n));
         }
-        EXPECT_EQ(snapshot(db.conn()), before);
+        EXPECT_EQ(snapshot(db), before);
     }
 }
 

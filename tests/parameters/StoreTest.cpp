@@ -3,6 +3,7 @@
 // multi-statement write failing at every statement in turn.
 #include "db/Connection.h"
 #include "parameters/ParameterStore.h"
+#include "support/FailingWrites.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -102,28 +103,12 @@ protected:
         return out;
     }
 
-    // Makes the n-th row written to a parameter table (insert or delete) fail.
-    void failAtWrite(int n)
-    {
-        db.exec("DROP TABLE IF EXISTS fault_count");
-        db.exec("CREATE TABLE fault_count (n INTEGER)");
-        db.exec("INSERT INTO fault_count VALUES (0)");
-        for (const char* table : {"Tpv_Parametros", "Tpv_Parametros_Ex"}) {
-            for (const char* op : {"INSERT", "DELETE"}) {
-                const QString name = QStringLiteral("fault_%1_%2").arg(QLatin1String(table), QLatin1String(op));
-                db.exec(QStringLiteral("DROP TRIGGER IF EXISTS ") + name);
-                db.exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN"
-                                       " UPDATE fault_count SET n = n + 1;"
-                                       " SELECT RAISE(ABORT, 'injected fault') WHERE (SELECT n FROM fault_count) = %4;"
-                                       " END")
-                            .arg(name, QLatin1String(op), QLatin1String(table))
-                            .arg(n));
-            }
-        }
-    }
-    void noFaults() { failAtWrite(-1); }
+    // Makes the n-th row written to a parameter table fail.
+    void failAtWrite(int n) { faults.failAt(n); }
+    void noFaults() { faults.off(); }
 
     test::TestDatabase db;
+    test::FailingWrites faults{db, {"Tpv_Parametros", "Tpv_Parametros_Ex"}};
     ParameterStore store{db.conn(), 1};
 };
 

@@ -130,7 +130,7 @@ protected:
 
 TEST_F(ParametersWindow, OpensOnTheFirstWarehouseGeneralScopeWithEveryTab)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     auto* tabs = ctl<QTabWidget>(QStringLiteral("sstTpv"));
     ASSERT_EQ(tabs->count(), 13);
     EXPECT_EQ(tabs->tabText(2), QStringLiteral("Parámetros (1)"));
@@ -156,7 +156,7 @@ TEST_F(ParametersWindow, OpensOnTheFirstWarehouseGeneralScopeWithEveryTab)
 TEST_F(ParametersWindow, WithoutTerminalSettingsOnlyTheGeneralScopeIsReachable)
 {
     db.empresa().setVariable(QStringLiteral("Tpv_HabilitarParamTpv"), 0);
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_TRUE(combo("cboTpv")->isHidden());
     EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdCopiarGeneral"))->isHidden());
     EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdEliminarParametrosTpv"))->isHidden());
@@ -165,7 +165,7 @@ TEST_F(ParametersWindow, WithoutTerminalSettingsOnlyTheGeneralScopeIsReachable)
 
 TEST_F(ParametersWindow, ATerminalWithoutRowsShowsTheResetStateNotThePreviousScope)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     check("chkGeltCash", 0)->setChecked(true);
     chooseTpv(1);
     EXPECT_FALSE(check("chkParam", 12)->isChecked());
@@ -178,7 +178,7 @@ TEST_F(ParametersWindow, ATerminalWithoutRowsShowsTheResetStateNotThePreviousSco
 
     // Saving the terminal writes no article and leaves the general rows alone.
     const QStringList generalBefore = rows(QStringLiteral("Tpv_Parametros"), QStringLiteral("Cod_Almacen = 1"));
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     ASSERT_NE(services.messages->last(), nullptr);
     EXPECT_EQ(services.messages->last()->text, QStringLiteral("Parámetros de TPV guardados correctamente."));
     EXPECT_EQ(valor(1, 447, 1), QStringLiteral("0"));
@@ -194,7 +194,7 @@ TEST_F(ParametersWindow, ATerminalWithoutRowsShowsTheResetStateNotThePreviousSco
 
 TEST_F(ParametersWindow, WhatIsSavedIsWhatComesBackAfterSwitchingScopes)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     text("txtCabecera", 3)->setText(QStringLiteral("Tienda d'en Joan"));
     combo("cboFactxAgente")->setCurrentIndex(4);
     combo("cboTipoCierre")->setCurrentIndex(1);
@@ -208,7 +208,7 @@ TEST_F(ParametersWindow, WhatIsSavedIsWhatComesBackAfterSwitchingScopes)
     combo("cboLetra_Vinculo")->setCurrentIndex(3);
     text("txtUbicacion_Vinculo", 0)->setText(QStringLiteral("/opt/kolvane/it's"));
     check("chkCrearLogMX")->setChecked(true);
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     ASSERT_FALSE(services.messages->shown.empty());
     EXPECT_EQ(services.messages->last()->text, QStringLiteral("Parámetros de TPV guardados correctamente."));
     EXPECT_EQ(services.messages->last()->caption, QStringLiteral("Drumelt"));
@@ -244,7 +244,7 @@ TEST_F(ParametersWindow, WhatIsSavedIsWhatComesBackAfterSwitchingScopes)
         return r;
     };
     const QStringList saved = stable();
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     chooseAlmacen(2);
     chooseAlmacen(1);
     EXPECT_TRUE(form->currentValues() == first);
@@ -254,23 +254,23 @@ TEST_F(ParametersWindow, WhatIsSavedIsWhatComesBackAfterSwitchingScopes)
 
 TEST_F(ParametersWindow, RefusedSavesLeaveTheScopeAsItWas)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     const QStringList before = rows(QStringLiteral("Tpv_Parametros"), QStringLiteral("1 = 1"));
 
     text("txtUnidadesPermitidasMin")->setText(QStringLiteral("100000"));
     text("txtUnidadesPermitidasMax")->setText(QStringLiteral("200000"));
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_EQ(services.messages->last()->text,
               QStringLiteral("Las unidades mínimas permitidas para facturar no puede ser superior a 99999"));
     text("txtUnidadesPermitidasMin")->setText(QStringLiteral("50"));
     text("txtUnidadesPermitidasMax")->setText(QStringLiteral("40"));
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_EQ(services.messages->last()->text,
               QStringLiteral("Las unidades mínimas permitidas debe ser inferior a las máximas permitidas"));
 
     text("txtUnidadesPermitidasMax")->setText(QStringLiteral("50"));
     grid("vsLineas")->setTextMatrix(2, 4, QStringLiteral("2"));
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_EQ(services.messages->last()->text, QStringLiteral("Existen varias operaciones en la misma posición: 2"));
     EXPECT_EQ(services.messages->last()->caption, QStringLiteral("¡ Atención !"));
     grid("vsLineas")->setTextMatrix(2, 4, QStringLiteral("1"));
@@ -278,7 +278,7 @@ TEST_F(ParametersWindow, RefusedSavesLeaveTheScopeAsItWas)
     // A number field that holds no number is named, on its own tab.
     text("txtSleepImp")->setText(QStringLiteral("50 ms"));
     services.messages->shown.clear();
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     ASSERT_EQ(services.messages->shown.size(), 1u);
     EXPECT_EQ(services.messages->shown[0].text,
               QStringLiteral("El campo \"Retardo en Impresora (ms)\" no contiene un número válido: 50 ms"));
@@ -290,12 +290,12 @@ TEST_F(ParametersWindow, RefusedSavesLeaveTheScopeAsItWas)
     // A warehouse without terminals, and a terminal deleted meanwhile.
     text("txtSleepImp")->setText(QStringLiteral("50"));
     chooseAlmacen(3);
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("no tiene ningún Tpv")));
     chooseAlmacen(1);
     chooseTpv(2);
     db.exec("DELETE FROM TPVs WHERE Codigo = 2");
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("ya no existe")));
     EXPECT_EQ(rows(QStringLiteral("Tpv_Parametros"), QStringLiteral("1 = 1")), before);
     EXPECT_EQ(db.count("Tpv_Parametros_Ex"), 0);
@@ -303,7 +303,7 @@ TEST_F(ParametersWindow, RefusedSavesLeaveTheScopeAsItWas)
 
 TEST_F(ParametersWindow, CopyingAndDeletingATerminalsSet)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     chooseTpv(2);
     services.messages->queueAnswer(MsgResult::No);
     click("cmdCopiarGeneral");
@@ -327,7 +327,7 @@ TEST_F(ParametersWindow, CopyingAndDeletingATerminalsSet)
 
 TEST_F(ParametersWindow, AnOperationHasOneKeyRowAndThePreviewRefusesMoreThanEighteen)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     Grid* lines = grid("vsLineas");
     QComboBox* op = combo("cboOperacion");
     op->setCurrentIndex(op->findData(10));
@@ -375,7 +375,7 @@ TEST_F(ParametersWindow, AnOperationHasOneKeyRowAndThePreviewRefusesMoreThanEigh
 TEST_F(ParametersWindow, ThePanelPreviewShowsTheKeysAndPicksThePositionClicked)
 {
     using reports::frmVistaPreliminarOp;
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdVisual"))->isEnabled());
     EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdVistaPos"))->isEnabled());
     QComboBox* posicion = combo("cboPosicion");
@@ -424,7 +424,7 @@ TEST_F(ParametersWindow, ThePanelPreviewShowsTheKeysAndPicksThePositionClicked)
 
 TEST_F(ParametersWindow, ScalesTakeAtMostTenRowsWithAPrefix)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     Grid* scales = grid("vsBalanzas");
     ctlTextBox* codigo = text("txtCodigo");
     QComboBox* tipo = combo("cboTipo");
@@ -446,7 +446,7 @@ TEST_F(ParametersWindow, ScalesTakeAtMostTenRowsWithAPrefix)
     EXPECT_EQ(services.messages->last()->caption, QStringLiteral("¡Atención!"));
     scales->setRow(1);
     click("cmdEliminar");
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_EQ(db.count("Tpv_Parametros", "Cod_Almacen = 1 AND Codigo BETWEEN 300 AND 320"), 9);
     EXPECT_EQ(valor(1, 300), QStringLiteral("21"));
     EXPECT_EQ(db.conn().scalar("SELECT Valor2 FROM Tpv_Parametros WHERE Cod_Almacen = 1 AND Codigo = 302").toString(), QStringLiteral("6"));
@@ -454,7 +454,7 @@ TEST_F(ParametersWindow, ScalesTakeAtMostTenRowsWithAPrefix)
 
 TEST_F(ParametersWindow, LogosAreWrittenAndDeletedAtOnce)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     const QString source = tmp.filePath(QStringLiteral("nuevo.bmp"));
     QImage img(600, 200, QImage::Format_RGB32);
     img.fill(Qt::darkBlue);
@@ -494,7 +494,7 @@ TEST_F(ParametersWindow, LogosAreWrittenAndDeletedAtOnce)
 
 TEST_F(ParametersWindow, LinksTakeTheChosenProgramAndReactionsFollowTheirSettings)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     services.files->answers.push_back(QStringLiteral("/usr/bin/calculadora"));
     click("cmdExaminar_Vinculo", 4);
     EXPECT_EQ(text("txtUbicacion_Vinculo", 4)->text(), QStringLiteral("/usr/bin/calculadora"));
@@ -531,7 +531,7 @@ TEST_F(ParametersWindow, LinksTakeTheChosenProgramAndReactionsFollowTheirSetting
 // settings; Tab still goes through a tab as it reads and ends on the buttons.
 TEST_F(ParametersWindow, TabGoesFromEachPanelToItsSettingsAndThenToGuardarAndSalir)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     auto* tabs = ctl<QTabWidget>(QStringLiteral("sstTpv"));
     auto tabFrom = [](QWidget* w) {
         w->setFocus();
@@ -554,23 +554,23 @@ TEST_F(ParametersWindow, TheUsersAccessLevelsApplyWhenTheWindowOpens)
     db.exec("INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (1, 3)");
     db.exec("INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES"
             " (3, 1, 1, 2), (3, 1, 2, 1), (0, 1, 3, 1)");
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     EXPECT_FALSE(ctl<QPushButton>(QStringLiteral("cmdAceptar"))->isEnabled());
     EXPECT_FALSE(check("chkParam", 2)->isEnabled());
     EXPECT_TRUE(check("chkParam", 1)->isEnabled());
     EXPECT_FALSE(text("txtClave")->Habilitado());
-    save(); // F9 follows the disabled button
+    ASSERT_NO_FATAL_FAILURE(save()); // F9 follows the disabled button
     EXPECT_EQ(db.count("Tpv_Parametros", "Codigo = 52"), 0);
 }
 
 TEST_F(ParametersWindow, NumbersAreReadAsTheSuiteWritesThemAndShowTheNumberTheTerminalsUse)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     text("txtFondoCaja")->setText(QStringLiteral("1.500"));
     text("txtTopeCaja")->setText(QStringLiteral("1.234,5"));
     text("txtUmbralArqueo")->setText(QStringLiteral("123,456"));
     text("txtDiasTicketsTPVs")->setText(QStringLiteral("12.5"));
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     ASSERT_NE(services.messages->last(), nullptr);
     EXPECT_EQ(services.messages->last()->text, QStringLiteral("Parámetros de TPV guardados correctamente."));
     const QStringList stored = {QStringLiteral("1500"), QStringLiteral("1234.5"), QStringLiteral("123.456"), QStringLiteral("12.5")};
@@ -585,7 +585,7 @@ TEST_F(ParametersWindow, NumbersAreReadAsTheSuiteWritesThemAndShowTheNumberTheTe
         EXPECT_EQ(text("txtTopeCaja")->text(), QStringLiteral("1234,5"));
         EXPECT_EQ(text("txtUmbralArqueo")->text(), QStringLiteral("123,456"));
         EXPECT_EQ(text("txtDiasTicketsTPVs")->text(), QStringLiteral("12,5"));
-        save();
+        ASSERT_NO_FATAL_FAILURE(save());
         EXPECT_EQ(storedNow(), stored) << "round " << round;
     }
 }
@@ -596,7 +596,7 @@ TEST_F(ParametersWindow, SavingKeepsOtherCompaniesSettingsAndAFailedSaveRemovesN
     db.exec("INSERT INTO Tpv_Parametros (Cod_Empresa, Cod_Almacen, Codigo, Valor) VALUES (2, 9, 100, 'Otra'), (1, 3, 100, 'Sin cajas')");
     db.exec("INSERT INTO Tpv_Parametros_Ex (Cod_Empresa, Cod_Almacen, Cod_Tpv, Codigo, Valor) VALUES"
             " (2, 9, 4, 100, 'Otra caja'), (1, 1, 8, 100, 'Caja borrada')");
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     const QStringList general = rows(QStringLiteral("Tpv_Parametros"), QStringLiteral("1 = 1"));
     const QStringList terminal = rows(QStringLiteral("Tpv_Parametros_Ex"), QStringLiteral("1 = 1"));
     struct Secret { const char* control; int index; int code; };
@@ -607,7 +607,7 @@ TEST_F(ParametersWindow, SavingKeepsOtherCompaniesSettingsAndAFailedSaveRemovesN
         db.exec(QStringLiteral("CREATE TRIGGER fault_secret BEFORE INSERT ON Tpv_Parametros WHEN NEW.Codigo = %1"
                                " BEGIN SELECT RAISE(ABORT, 'injected fault'); END").arg(secret.code));
         services.messages->shown.clear();
-        save();
+        ASSERT_NO_FATAL_FAILURE(save());
         ASSERT_EQ(services.messages->shown.size(), 2u) << secret.code;
         EXPECT_EQ(services.messages->shown[0].text,
                   QStringLiteral("Ha ocurrido un error al guardar los parametros. Es posible que no haya especificado alguno."));
@@ -621,7 +621,7 @@ TEST_F(ParametersWindow, SavingKeepsOtherCompaniesSettingsAndAFailedSaveRemovesN
     }
 
     db.exec("DROP TRIGGER fault_secret");
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_EQ(services.messages->last()->text, QStringLiteral("Parámetros de TPV guardados correctamente."));
     EXPECT_EQ(valor(1, 552), QStringLiteral("s3creto-552"));
     EXPECT_EQ(db.count("Tpv_Parametros", "Cod_Empresa = 2"), 1);
@@ -642,7 +642,7 @@ TEST_F(ParametersWindow, TheWindowsOwnRulesNeverLiftTheUsersAccessLevels)
     db.exec("INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (1, 3)");
     db.exec("INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES"
             " (3, 1, 1, 2), (0, 1, 2, 1), (3, 1, 2, 2), (0, 1, 3, 0), (3, 1, 4, 1), (0, 1, 5, 0)");
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     ASSERT_EQ(combo("cboAutenticacion")->currentIndex(), 0);
     ASSERT_TRUE(check("chkParam", 10)->isChecked());
     EXPECT_FALSE(text("txtClave")->isEnabled());
@@ -671,7 +671,7 @@ TEST_F(ParametersWindow, TheWindowsOwnRulesNeverLiftTheUsersAccessLevels)
 TEST_F(ParametersWindow, WhenTheAccessLevelsCannotBeReadTheWindowOpensLocked)
 {
     db.exec("DROP TABLE SGD_Controles_Grupos");
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     ASSERT_EQ(services.messages->shown.size(), 1u);
     const frame::Message& m = services.messages->shown[0];
     EXPECT_EQ(m.caption, QStringLiteral("clsControlSeg:SetStateAllControl"));
@@ -689,6 +689,6 @@ TEST_F(ParametersWindow, WhenTheAccessLevelsCannotBeReadTheWindowOpensLocked)
     // The way out stays, and the tabs can still be browsed.
     EXPECT_TRUE(ctl<QPushButton>(QStringLiteral("cmdCancelar"))->isEnabled());
     EXPECT_TRUE(ctl<QTabWidget>(QStringLiteral("sstTpv"))->isEnabled());
-    save();
+    ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_EQ(db.count("Tpv_Parametros", "Codigo = 52"), 0);
 }

@@ -46,7 +46,7 @@ protected:
 TEST_F(PrintDialogs, DestinationIsStoredOnlyByAceptar)
 {
     frmReport_Destino dlg;
-    showActive(dlg);
+    ASSERT_NO_FATAL_FAILURE(showActive(dlg));
     auto* printers = child<ctlImpresoras>(dlg, "cboImpresora");
     printers->CargarNombres({QStringLiteral("Laser Oficina"), QStringLiteral("Matricial Caja")}, QStringLiteral("Laser Oficina"));
     EXPECT_FALSE(printers->isEnabled()); // the screen needs no printer
@@ -62,14 +62,14 @@ TEST_F(PrintDialogs, DestinationIsStoredOnlyByAceptar)
     EXPECT_EQ(dlg.Impresora(), QStringLiteral("Matricial Caja"));
 
     frmReport_Destino cancelled;
-    showActive(cancelled);
+    ASSERT_NO_FATAL_FAILURE(showActive(cancelled));
     child<ctlDispositivo>(cancelled, "cboDispositivo")->setValor(ctlDispositivo::Impresora);
     QTest::mouseClick(child<QPushButton>(cancelled, "cmdCancelar"), Qt::LeftButton);
     EXPECT_FALSE(cancelled.Result());
     EXPECT_EQ(cancelled.Destino(), Destino::Pantalla);
 
     frmReport_Destino escaped;
-    showActive(escaped);
+    ASSERT_NO_FATAL_FAILURE(showActive(escaped));
     QTest::keyClick(&escaped, Qt::Key_Escape);
     EXPECT_FALSE(escaped.Result());
     EXPECT_FALSE(escaped.isVisible());
@@ -78,7 +78,7 @@ TEST_F(PrintDialogs, DestinationIsStoredOnlyByAceptar)
 TEST_F(PrintDialogs, CopiesMustBeANumberAboveZero)
 {
     frmCopiasImpresion dlg;
-    showActive(dlg);
+    ASSERT_NO_FATAL_FAILURE(showActive(dlg));
     auto* copies = child<ctlTextBox>(dlg, "txtCopias");
     EXPECT_EQ(copies->text(), QStringLiteral("1"));
     child<ctlImpresoras>(dlg, "txtImpresora")->CargarNombres({QStringLiteral("Tickets")});
@@ -103,7 +103,7 @@ TEST_F(PrintDialogs, CopiesMustBeANumberAboveZero)
     EXPECT_EQ(services.messages->shown.size(), 3u);
 
     frmCopiasImpresion left;
-    showActive(left);
+    ASSERT_NO_FATAL_FAILURE(showActive(left));
     child<ctlTextBox>(left, "txtCopias")->setText(QStringLiteral("5"));
     QTest::mouseClick(child<QPushButton>(left, "cmdSalir"), Qt::LeftButton);
     EXPECT_EQ(left.result(), QDialog::Rejected);
@@ -135,7 +135,7 @@ TEST_F(PrintDialogs, PanelPreviewShowsEachOperationAtItsPosition)
     vista.Agregar(34, 0, 0, 3, true);
     vista.Agregar(3, 0, 0, 4, false);          // not visible on the panel
     vista.Agregar(5, 0, 0, 31, true);          // no such position: left out
-    showActive(vista);
+    ASSERT_NO_FATAL_FAILURE(showActive(vista));
     const QList<QPushButton*> buttons = vista.findChildren<QPushButton*>(QStringLiteral("cmdOperacion"));
     EXPECT_EQ(buttons.size(), frmVistaPreliminarOp::Posiciones);
     EXPECT_EQ(vista.boton(1)->text(), QStringLiteral("Cobrar\n(F2)"));
@@ -159,7 +159,7 @@ TEST_F(PrintDialogs, PanelPreviewInChoosingModeReturnsTheClickedPosition)
     frmVistaPreliminarOp vista;
     vista.Agregar(18, 0, 0, 7, true);
     vista.setModo(1);
-    showActive(vista);
+    ASSERT_NO_FATAL_FAILURE(showActive(vista));
     EXPECT_EQ(vista.boton(7)->text(), QStringLiteral("Club Brevanto"));
     QTest::mouseClick(vista.boton(12), Qt::LeftButton); // an empty position can be chosen too
     EXPECT_FALSE(vista.isVisible());

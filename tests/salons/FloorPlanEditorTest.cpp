@@ -116,9 +116,9 @@ TEST_F(FloorPlanEditor, ThePaletteListsGroupsInBoldWithTheirElements)
     EXPECT_FALSE(tree->topLevelItem(2)->child(0)->icon(0).isNull());
 
     // A heading stores nothing; an element stores its key, text and group.
-    press(*e, QStringLiteral("Puertas"));
+    ASSERT_NO_FATAL_FAILURE(press(*e, QStringLiteral("Puertas")));
     EXPECT_FALSE(PaletteDrag::shared().active());
-    press(*e, QStringLiteral("Puerta"));
+    ASSERT_NO_FATAL_FAILURE(press(*e, QStringLiteral("Puerta")));
     EXPECT_EQ(PaletteDrag::shared().key, "n9");
     EXPECT_EQ(PaletteDrag::shared().text, "Puerta");
     EXPECT_EQ(PaletteDrag::shared().group, 3);
@@ -128,15 +128,15 @@ TEST_F(FloorPlanEditor, TwoGroupsWithOneNameTakeTheFirstGroupsNumber)
 {
     db.exec("UPDATE TPV_Sln_GrpElementos SET Descripcion = 'Mesas' WHERE Cod_Grupo = 3");
     auto e = open(QString());
-    press(*e, QStringLiteral("Puerta"));
+    ASSERT_NO_FATAL_FAILURE(press(*e, QStringLiteral("Puerta")));
     EXPECT_EQ(PaletteDrag::shared().group, 1);
 }
 
 TEST_F(FloorPlanEditor, DroppingAPictureElementPlacesA64PixelNodeWithItsPicture)
 {
     auto e = open(QString());
-    press(*e, QStringLiteral("Puerta"));
-    drop(*e, QPoint(103, 57));
+    ASSERT_NO_FATAL_FAILURE(press(*e, QStringLiteral("Puerta")));
+    ASSERT_NO_FATAL_FAILURE(drop(*e, QPoint(103, 57)));
     ASSERT_EQ(e->surface()->nodes().size(), 1);
     FlowNodeItem* n = e->surface()->nodes().front();
     EXPECT_TRUE(n->isPictureNode());
@@ -152,7 +152,7 @@ TEST_F(FloorPlanEditor, DroppingAPictureElementPlacesA64PixelNodeWithItsPicture)
     EXPECT_EQ(ctl<controls::ctlTextBox>(e.get(), "txtRenombrar")->text(), "Puerta");
 
     // A second drop without pressing an element places nothing.
-    drop(*e, QPoint(300, 300));
+    ASSERT_NO_FATAL_FAILURE(drop(*e, QPoint(300, 300)));
     EXPECT_EQ(e->surface()->nodes().size(), 1);
 }
 
@@ -160,7 +160,7 @@ TEST_F(FloorPlanEditor, DroppingAMarkupElementWithoutACatalogueRowPlacesAnEmptyD
 {
     auto e = open(QString());
     PaletteDrag::shared() = PaletteDrag{QStringLiteral("n55"), QStringLiteral("Fantasma"), 1};
-    drop(*e, QPoint(40, 40));
+    ASSERT_NO_FATAL_FAILURE(drop(*e, QPoint(40, 40)));
     ASSERT_EQ(e->surface()->nodes().size(), 1);
     EXPECT_TRUE(e->surface()->nodes().front()->markup().isEmpty());
     EXPECT_TRUE(services.messages->shown.empty());
@@ -169,8 +169,8 @@ TEST_F(FloorPlanEditor, DroppingAMarkupElementWithoutACatalogueRowPlacesAnEmptyD
 TEST_F(FloorPlanEditor, ATableDroppedRelabelledAndAcceptedOpensAgainAsLeft)
 {
     auto e = open(QString());
-    press(*e, QStringLiteral("Mesa redonda"));
-    drop(*e, QPoint(200, 100));
+    ASSERT_NO_FATAL_FAILURE(press(*e, QStringLiteral("Mesa redonda")));
+    ASSERT_NO_FATAL_FAILURE(drop(*e, QPoint(200, 100)));
     auto* txt = ctl<controls::ctlTextBox>(e.get(), "txtRenombrar");
     txt->setText(QStringLiteral("Mesa d'Ana |7|"));
     QTest::mouseClick(ctl<QPushButton>(e.get(), "cmdRenombrar"), Qt::LeftButton);
@@ -199,8 +199,8 @@ TEST_F(FloorPlanEditor, ATableDroppedRelabelledAndAcceptedOpensAgainAsLeft)
 TEST_F(FloorPlanEditor, RenamingWithAnEmptyLabelSaysSoAndChangesNothing)
 {
     auto e = open(QString());
-    press(*e, QStringLiteral("Mesa redonda"));
-    drop(*e, QPoint(0, 0));
+    ASSERT_NO_FATAL_FAILURE(press(*e, QStringLiteral("Mesa redonda")));
+    ASSERT_NO_FATAL_FAILURE(drop(*e, QPoint(0, 0)));
     ctl<controls::ctlTextBox>(e.get(), "txtRenombrar")->clear();
     QTest::mouseClick(ctl<QPushButton>(e.get(), "cmdRenombrar"), Qt::LeftButton);
     ASSERT_EQ(services.messages->shown.size(), 1u);
@@ -329,9 +329,9 @@ TEST_F(FloorPlanEditor, AcceptingForASalonThatNoLongerExistsIsReportedAndTheEdit
 TEST_F(FloorPlanEditor, ADropLeavesThePointerSetByOthersInPlace)
 {
     auto e = open(QString());
-    press(*e, QStringLiteral("Puerta"));
+    ASSERT_NO_FATAL_FAILURE(press(*e, QStringLiteral("Puerta")));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    drop(*e, QPoint(103, 57));
+    ASSERT_NO_FATAL_FAILURE(drop(*e, QPoint(103, 57)));
     const QCursor* left = QApplication::overrideCursor();
     const bool busy = left && left->shape() == Qt::WaitCursor;
     while (QApplication::overrideCursor())

@@ -3,6 +3,7 @@
 #include "db/Error.h"
 #include "salons/DocXml.h"
 #include "salons/SalonStore.h"
+#include "support/FailingWrites.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +25,6 @@ protected:
     {
         return db.conn().scalar(QStringLiteral("SELECT Doc_Xml FROM TPV_Sln_Salones WHERE Cod_Empresa = 1 AND Cod_CfgSalon = %1")
                                     .arg(salon)).toString();
-    }
-    // Makes the n-th write (1-based) of any statement on the table fail.
-    void failWrite(const char* table, const char* event)
-    {
-        db.exec(QStringLiteral("CREATE TRIGGER fail_%1_%2 BEFORE %2 ON %1 BEGIN SELECT RAISE(ABORT, 'fallo provocado'); END")
-                    .arg(QLatin1String(table), QLatin1String(event)));
     }
 };
 
@@ -130,12 +125,14 @@ TEST_F(SalonStoreTest, AFailedReassignmentKeepsTheExistingRow)
 {
     store.Agregar(1, QStringLiteral("Comedor"), QString());
     store.AsignarAlmacen(1, 7, true);
-    // Delete then insert: the insert failing must not leave the row deleted.
-    failWrite("TPV_Sln_Salones_Almacen", "INSERT");
-    EXPECT_THROW(store.AsignarAlmacen(1, 7, true), Error);
-    EXPECT_EQ(store.Almacenes(1), QList<int>{7});
-    db.exec("DROP TRIGGER fail_TPV_Sln_Salones_Almacen_INSERT");
-    failWrite("TPV_Sln_Salones_Almacen", "DELETE");
+    test::FailingWrites failing(db, {"TPV_Sln_Salones_Almacen"});
+    // Delete then insert: the insert (the second write) failing must not leave the row deleted.
+    for (int n : {1, 2}) {
+        failing.failAt(n);
+        EXPECT_THROW(store.AsignarAlmacen(1, 7, true), Error) << "write " << n;
+        EXPECT_EQ(store.Almacenes(1), QList<int>{7}) << "write " << n;
+    }
+    failing.failAt(1);
     EXPECT_THROW(store.AsignarAlmacen(1, 7, false), Error);
     EXPECT_EQ(store.Almacenes(1), QList<int>{7});
 }
@@ -148,10 +145,11 @@ TEST_F(SalonStoreTest, DeleteRemovesTheAssignmentsAndTheSalonTogether)
     store.AsignarAlmacen(1, 2, true);
     store.AsignarAlmacen(2, 1, true);
 
-    // Each statement failing in turn leaves both tables as they were.
-    for (const char* table : {"TPV_Sln_Salones_Almacen", "TPV_Sln_Salones"}) {
-        SCOPED_TRACE(table);
-        failWrite(table, "DELETE");
+    // Each row deleted failing in turn (two assignments, then the salon) leaves both tables as they were.
+    test::FailingWrites failing(db, {"TPV_Sln_Salones_Almacen", "TPV_Sln_Salones"});
+    for (int n : {1, 2, 3}) {
+        SCOPED_TRACE(n);
+        failing.failAt(n);
         try {
             store.Eliminar(1);
             ADD_FAILURE() << "the delete should have failed";
@@ -160,8 +158,8 @@ TEST_F(SalonStoreTest, DeleteRemovesTheAssignmentsAndTheSalonTogether)
         }
         EXPECT_EQ(db.count("TPV_Sln_Salones"), 2);
         EXPECT_EQ(db.count("TPV_Sln_Salones_Almacen"), 3);
-        db.exec(QStringLiteral("DROP TRIGGER fail_%1_DELETE").arg(QLatin1String(table)));
     }
+    failing.off();
 
     store.Eliminar(1);
     EXPECT_EQ(db.count("TPV_Sln_Salones"), 1);

@@ -103,12 +103,12 @@ TEST(VncPassword, DesMatchesTheStandardAndViewerPasswordFiles)
 TEST(RemoteViewerFind, HostFolderFirstThenPathThenNothing)
 {
     QTemporaryDir host, bin, empty;
-    makeViewer(bin.path(), true);
+    ASSERT_NO_FATAL_FAILURE(makeViewer(bin.path(), true));
     PathOverride path(bin.path());
     // A viewer in the host folder that cannot run is passed over for the PATH's.
-    makeViewer(host.path(), false);
+    ASSERT_NO_FATAL_FAILURE(makeViewer(host.path(), false));
     EXPECT_EQ(RemoteViewer::findViewer(host.path()), QDir(bin.path()).filePath("vncviewer"));
-    makeViewer(host.path(), true);
+    ASSERT_NO_FATAL_FAILURE(makeViewer(host.path(), true));
     EXPECT_EQ(RemoteViewer::findViewer(host.path()), QDir(host.path()).filePath("vncviewer"));
     PathOverride none(empty.path());
     EXPECT_EQ(RemoteViewer::findViewer(empty.path()), QString());
@@ -116,7 +116,7 @@ TEST(RemoteViewerFind, HostFolderFirstThenPathThenNothing)
 
 TEST_F(RemoteViewerStart, PasswordTravelsInAPrivateFileRemovedWhenTheViewerEnds)
 {
-    makeViewer(host.path(), true);
+    ASSERT_NO_FATAL_FAILURE(makeViewer(host.path(), true));
     scriptLaunch(true, endedProcessId());
     ASSERT_TRUE(RemoteViewer::start(host.path(), QStringLiteral("CAJA07")));
     ASSERT_EQ(launches.size(), 1u);
@@ -137,7 +137,7 @@ TEST_F(RemoteViewerStart, PasswordTravelsInAPrivateFileRemovedWhenTheViewerEnds)
 
 TEST_F(RemoteViewerStart, AViewerThatFailsToStartLeavesNoPasswordFile)
 {
-    makeViewer(host.path(), true);
+    ASSERT_NO_FATAL_FAILURE(makeViewer(host.path(), true));
     scriptLaunch(false, 0);
     EXPECT_THROW(RemoteViewer::start(host.path(), QStringLiteral("CAJA07")), Error);
     ASSERT_EQ(launches.size(), 1u);
@@ -148,7 +148,7 @@ TEST_F(RemoteViewerStart, AViewerThatFailsToStartLeavesNoPasswordFile)
 // connect through another machine) never reaches its command line.
 TEST_F(RemoteViewerStart, AHostThatBeginsWithADashIsRefusedBeforeAnythingIsWritten)
 {
-    makeViewer(host.path(), true);
+    ASSERT_NO_FATAL_FAILURE(makeViewer(host.path(), true));
     scriptLaunch(true, endedProcessId());
     for (const QString& bad : {QStringLiteral("-via=otra.maquina"), QStringLiteral(" -listen"), QStringLiteral("-"),
                                QStringLiteral("  ")}) {

@@ -219,12 +219,12 @@ TEST(QueueSlots, EdgesOfTheQueueColumns)
 
 TEST_F(MonitorFigures, SetBasedFiguresEqualThePerTerminalStatements)
 {
-    expectSameAsReference(true);
+    ASSERT_NO_FATAL_FAILURE(expectSameAsReference(true));
 }
 
 TEST_F(MonitorFigures, WithoutReservationsOnlySalesAndQueueAreRead)
 {
-    expectSameAsReference(false);
+    ASSERT_NO_FATAL_FAILURE(expectSameAsReference(false));
 }
 
 TEST_F(MonitorFigures, TerminalsWithNullsShowEmptyTextsAndNoSales)

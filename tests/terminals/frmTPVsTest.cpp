@@ -43,7 +43,7 @@ protected:
         db.exec("INSERT INTO Empresas (Codigo, Nombre_1) VALUES (1, 'Zeta Comercial'), (2, 'Alfa Hostelería')");
         form = std::make_unique<frmTPVs>();
         form->showForm(0);
-        activate(form.get());
+        ASSERT_NO_FATAL_FAILURE(activate(form.get()));
     }
 
     template <class T = QWidget>
@@ -202,7 +202,7 @@ TEST_F(TerminalScreen, SavingWithoutACompanyIsRefusedWithAMessage)
     db.exec("DELETE FROM Empresas");
     form->unloadForm();
     form->showForm(0);
-    activate(form.get());
+    ASSERT_NO_FATAL_FAILURE(activate(form.get()));
     enterCode(4);
     ctl<ctlTextBox>("txtHost")->setText(QStringLiteral("PC04"));
     QTest::mouseClick(button("cmdAceptar"), Qt::LeftButton);
@@ -360,7 +360,7 @@ TEST_F(TerminalScreen, ReopeningAfterCloseStartsAgainFromAnEmptyScreen)
     db.exec("INSERT INTO Empresas (Codigo, Nombre_1) VALUES (3, 'Beta')");
 
     form->showForm(0);
-    activate(form.get());
+    ASSERT_NO_FATAL_FAILURE(activate(form.get()));
     EXPECT_TRUE(choosing());
     EXPECT_TRUE(txtCodigo()->text().isEmpty());
     EXPECT_TRUE(ctl<ctlTextBox>("txtHost")->text().isEmpty());
@@ -501,7 +501,7 @@ TEST_F(TerminalSearch, ThirtyMatchesComeInPagesOfFourteenAsTheUserMovesDown)
     for (int i = 1; i <= 30; ++i)
         addTerminal(i, QStringLiteral("PC%1").arg(i, 2, 10, QLatin1Char('0')));
     addTerminal(31, "OTRO");
-    activate(dialog.get());
+    ASSERT_NO_FATAL_FAILURE(activate(dialog.get()));
 
     search("PC");
     EXPECT_EQ(rows(), 14);
@@ -534,7 +534,7 @@ TEST_F(TerminalSearch, UpOnTheFirstRowGoesBackToTheTextAndDownComesBack)
 {
     addTerminal(1, "PC01");
     addTerminal(2, "PC02");
-    activate(dialog.get());
+    ASSERT_NO_FATAL_FAILURE(activate(dialog.get()));
     search("PC");
     ASSERT_EQ(QApplication::focusWidget(), grid());
     QTest::keyClick(grid(), Qt::Key_Up);

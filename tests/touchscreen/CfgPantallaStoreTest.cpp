@@ -1,7 +1,7 @@
 // The configurations list's statements.
 #include "touchscreen/CfgPantallaStore.h"
 
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 #include "db/Error.h"
 #include "support/TestDatabase.h"
 

@@ -3,7 +3,7 @@
 // independent model of the page, and moves broken at each statement.
 #include "touchscreen/LayoutStore.h"
 
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 #include "db/Error.h"
 #include "support/TestDatabase.h"
 
@@ -125,7 +125,7 @@ TEST_P(LayoutMoves, EveryKeyMoveEndsWhereThePageModelSays)
                 const int final = finalIndex(f, t, after);
                 s.moveKey(2, f, final);
                 page.move(f, final);
-                expectKeysMatch(page, 2, QStringLiteral("%1 -> %2 %3").arg(f).arg(t).arg(after));
+                ASSERT_NO_FATAL_FAILURE(expectKeysMatch(page, 2, QStringLiteral("%1 -> %2 %3").arg(f).arg(t).arg(after)));
             }
     EXPECT_EQ(snapshot(db, "TPV_CfgPantalla_Grupos_Lineas WHERE Cod_Grupo <> 2 OR Cod_CfgPantalla <> 5",
                        "Cod_CfgPantalla, Cod_Grupo, Posicion"),
@@ -221,7 +221,7 @@ TEST_P(LayoutMoves, AKeyMoveBrokenAtAnyStatementLeavesTheKeysAsTheyWere)
     failing.off();
     PageModel m = keysModel(100);
     m.move(0, n() - 1);
-    expectKeysMatch(m, 1, "after the moves that failed");
+    ASSERT_NO_FATAL_FAILURE(expectKeysMatch(m, 1, "after the moves that failed"));
 }
 
 TEST_P(LayoutMoves, AGroupMoveBrokenAtAnyStatementLeavesGroupsKeysAndDefaultAsTheyWere)

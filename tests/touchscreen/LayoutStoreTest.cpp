@@ -2,7 +2,7 @@
 #include "touchscreen/LayoutStore.h"
 #include "touchscreen/CfgPantallaStore.h"
 
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
 #include "support/ScreenTest.h"

@@ -3,7 +3,7 @@
 
 #include "db/Error.h"
 #include "support/ScreenTest.h"
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 
 #include "db/Error.h"
 #include "support/TestDatabase.h"
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 
 #include <gtest/gtest.h>
 

@@ -90,7 +90,7 @@ protected:
 
 TEST_F(QuickCodeScreen, LoadShowsTheUsersWarehouseCodesAndLocksItOutsideTheCentralOffice)
 {
-    open(false);
+    ASSERT_NO_FATAL_FAILURE(open(false));
     EXPECT_EQ(form->windowTitle(), "Códigos Rápido");
     EXPECT_EQ(almacen()->Codigo(), 2);
     EXPECT_EQ(almacen()->Nombre(), "Puerto");
@@ -107,7 +107,7 @@ TEST_F(QuickCodeScreen, LoadShowsTheUsersWarehouseCodesAndLocksItOutsideTheCentr
 
 TEST_F(QuickCodeScreen, EnterInTheWarehouseReloadsTheListAtTheCentralOffice)
 {
-    open(true);
+    ASSERT_NO_FATAL_FAILURE(open(true));
     EXPECT_TRUE(almacen()->Habilitado());
     almacen()->codeField()->setFocus();
     almacen()->codeField()->selectAll();
@@ -123,7 +123,7 @@ TEST_F(QuickCodeScreen, EnterInTheWarehouseReloadsTheListAtTheCentralOffice)
 
 TEST_F(QuickCodeScreen, EnterInTheUnitsSavesTheLineAsUpdateOrInsertAndClearsIt)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     enter(QStringLiteral("  12 "), QStringLiteral("1001"), QString());
     EXPECT_TRUE(services.messages->shown.empty()) << services.messages->texts().join('\n').toStdString();
     EXPECT_EQ(stored("12"), "1001 x1 act0");
@@ -146,7 +146,7 @@ TEST_F(QuickCodeScreen, EnterInTheUnitsSavesTheLineAsUpdateOrInsertAndClearsIt)
 
 TEST_F(QuickCodeScreen, BadEntriesAreRefusedWithAMessageAndWriteNothing)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     const QString before = QString::number(db.count("TPV_CodigosRapido"));
     enter(QStringLiteral("   "), QStringLiteral("1001"), QStringLiteral("1"));
     enter(QStringLiteral("12"), QStringLiteral("4711"), QStringLiteral("1"));
@@ -167,7 +167,7 @@ TEST_F(QuickCodeScreen, BadEntriesAreRefusedWithAMessageAndWriteNothing)
 
 TEST_F(QuickCodeScreen, DeleteRemovesTheSelectedLineAndLeavesItsDeletionRecord)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     grid()->setRow(2);
     ctl<QPushButton>("cmdEliminar")->click();
     EXPECT_EQ(lines(), QStringList({"1|1001|Pan de molde|1"}));
@@ -187,7 +187,7 @@ TEST_F(QuickCodeScreen, DeleteRemovesTheSelectedLineAndLeavesItsDeletionRecord)
 
 TEST_F(QuickCodeScreen, ACodeDeletedAndTypedAgainIsNoLongerPendingDeletion)
 {
-    open();
+    ASSERT_NO_FATAL_FAILURE(open());
     grid()->setRow(2);
     ctl<QPushButton>("cmdEliminar")->click();
     ASSERT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Almacen = 2 AND Cod_Rapido = '5' AND Act = 0"), 1);
@@ -199,7 +199,7 @@ TEST_F(QuickCodeScreen, ACodeDeletedAndTypedAgainIsNoLongerPendingDeletion)
 
 TEST_F(QuickCodeScreen, TheListingKeepsTheChosenSortAndDirectionAcrossOpenings)
 {
-    open(true);
+    ASSERT_NO_FATAL_FAILURE(open(true));
     services.modal->queue([](QDialog& d) {
         EXPECT_EQ(d.objectName(), "frmCodigosRapido_Listado");
         d.findChild<QComboBox*>("cboOrdenadoPor")->setCurrentIndex(2);
@@ -212,7 +212,7 @@ TEST_F(QuickCodeScreen, TheListingKeepsTheChosenSortAndDirectionAcrossOpenings)
 
     // A later quick-code window finds the listing as the user left it, showing its own warehouse.
     form.reset();
-    open(true);
+    ASSERT_NO_FATAL_FAILURE(open(true));
     almacen()->setCodigo(3);
     almacen()->Cargar();
     int sort = -1, direction = -1;

@@ -9,7 +9,7 @@
 #include "touchscreen/PageButton.h"
 #include "touchscreen/frmGrpCfgPantalla.h"
 
-#include "FailingWrites.h"
+#include "support/FailingWrites.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -103,7 +103,7 @@ TEST_F(LayoutEditor, PagesAreLaidOutByGridTypeWithStoredButtonsAtTheirPlaces)
     addGroup(1, 12, 35, "Fin");   // and place 35 button 11
     addKey(1, 2, 33, 321);        // button 9 of the default group
     addKey(1, 2, 6, 0);           // a stored key with nothing to show
-    open(1, 0);
+    ASSERT_NO_FATAL_FAILURE(open(1, 0));
     ASSERT_EQ(editor->findChildren<PageButton*>("cmdRapido").size(), 12);
     ASSERT_EQ(editor->findChildren<PageButton*>("cmdArticulo").size(), 12);
     // Four rows of three, 1440 x 1200 twips apart.
@@ -126,7 +126,7 @@ TEST_F(LayoutEditor, PagesAreLaidOutByGridTypeWithStoredButtonsAtTheirPlaces)
 TEST_F(LayoutEditor, TheFirstChangeOnAnEmptyGroupCreatesItAndOpensItsKeys)
 {
     addCfg(1, 1);
-    open(1, 1);
+    ASSERT_NO_FATAL_FAILURE(open(1, 1));
     editor->cmdRapido_Click(20);
     EXPECT_FALSE(editor->findChild<QGroupBox*>("fraArticulos")->isEnabled());
     grid("wndPropGridGrp")->item(2)->setValueFromUser(QStringLiteral("Licores 'premium'"));
@@ -150,7 +150,7 @@ TEST_F(LayoutEditor, KeyPropertiesGoToTheirColumns)
 {
     addCfg(1, 0);
     addGroup(1, 1, 6, "Cafés");
-    open(1, 0);
+    ASSERT_NO_FATAL_FAILURE(open(1, 0));
     editor->cmdArticulo_Click(4); // place 16
     PropertyGrid* a = grid("wndPropGridArt");
     a->item(2)->setValueFromUser("322");
@@ -178,7 +178,7 @@ TEST_F(LayoutEditor, BackLinkAndUnknownArticleKeys)
 {
     addCfg(1, 1);
     addGroup(1, 1, 0, "Cafés");
-    open(1, 1);
+    ASSERT_NO_FATAL_FAILURE(open(1, 1));
     PropertyGrid* a = grid("wndPropGridArt");
     editor->cmdArticulo_Click(0);
     a->item(1)->setValueFromUser(-1);
@@ -215,7 +215,7 @@ TEST_F(LayoutEditor, WithItsOwnTextAKeyStoresTheTypedArticleCodeWithoutLookingIt
 {
     addCfg(1, 1);
     addGroup(1, 1, 0, "Cafés");
-    open(1, 1);
+    ASSERT_NO_FATAL_FAILURE(open(1, 1));
     PropertyGrid* a = grid("wndPropGridArt");
     editor->cmdArticulo_Click(2);
     a->item(3)->setValueFromUser(1);
@@ -242,7 +242,7 @@ TEST_F(LayoutEditor, F3OnTheArticleItemSearchesAndTakesTheChosenArticle)
 {
     addCfg(1, 1);
     addGroup(1, 1, 0, "Cafés");
-    open(1, 1);
+    ASSERT_NO_FATAL_FAILURE(open(1, 1));
     editor->cmdArticulo_Click(3);
     services.modal->queue([](QDialog& d) {
         auto& search = dynamic_cast<controls::ctlSearchDialog&>(d);
@@ -262,7 +262,7 @@ TEST_F(LayoutEditor, F3OnTheArticleItemSearchesAndTakesTheChosenArticle)
 TEST_F(LayoutEditor, PicturesAreStoredShownAndRemoved)
 {
     addCfg(1, 1);
-    open(1, 1);
+    ASSERT_NO_FATAL_FAILURE(open(1, 1));
     QTemporaryDir dir;
     const QString png = dir.filePath("g.png");
     QImage img(80, 80, QImage::Format_RGB32);
@@ -296,7 +296,7 @@ TEST_F(LayoutEditor, TheDefaultGroupIsReplacedNeverCleared)
     addCfg(1, 1, 1);
     addGroup(1, 1, 0, "Uno");
     addGroup(1, 2, 1, "Dos");
-    open(1, 1);
+    ASSERT_NO_FATAL_FAILURE(open(1, 1));
     editor->cmdRapido_Click(1);
     // Unticking on the default group leaves it the default; ticking another moves the default there.
     grid("wndPropGridGrp")->item(5)->setValueFromUser(true);
@@ -318,7 +318,7 @@ TEST_F(LayoutEditor, DeletingKeysAndGroupsAsksFirst)
     addGroup(1, 1, 0, "Uno");
     addKey(1, 1, 0, 321);
     addKey(1, 1, 1, 322);
-    open(1, 1);
+    ASSERT_NO_FATAL_FAILURE(open(1, 1));
     editor->cmdArticulo_Click(1);
     services.messages->queueAnswer(MsgResult::Yes);
     static_cast<QToolButton*>(grid("wndPropGridArt")->commandWidget(201))->click();
@@ -345,7 +345,7 @@ TEST_F(LayoutEditor, DeletingTheDefaultGroupLeavesNoDefaultForAGroupMadeThereLat
     addCfg(1, 0, 2);
     addGroup(1, 1, 6, "Uno");
     addGroup(1, 2, 7, "Dos");
-    open(1, 0);
+    ASSERT_NO_FATAL_FAILURE(open(1, 0));
     ASSERT_EQ(editor->grupoSeleccionado(), 1);
     auto* marker = editor->findChild<QCheckBox*>("chkGDF");
     ASSERT_TRUE(marker->isVisible());
@@ -361,7 +361,7 @@ TEST_F(LayoutEditor, DeletingTheDefaultGroupLeavesNoDefaultForAGroupMadeThereLat
     EXPECT_FALSE(grid("wndPropGridGrp")->item(5)->value().toBool());
     EXPECT_FALSE(marker->isVisible());
     // Opened again, nothing is the default: the first button is selected.
-    open(1, 0);
+    ASSERT_NO_FATAL_FAILURE(open(1, 0));
     EXPECT_EQ(editor->grupoSeleccionado(), 0);
     EXPECT_FALSE(editor->findChild<QCheckBox*>("chkGDF")->isVisible());
 }
@@ -372,7 +372,7 @@ TEST_F(LayoutEditor, DraggingAKeyWithTheMouseMovesItByTheHalfItIsDroppedOn)
     addGroup(1, 1, 0, "Uno");
     addKey(1, 1, 0, 321);
     addKey(1, 1, 1, 322);
-    open(1, 1);
+    ASSERT_NO_FATAL_FAILURE(open(1, 1));
     // The left half of the next key leaves the order as it was.
     drag(button("cmdArticulo", 0), button("cmdArticulo", 1), false);
     EXPECT_TRUE(arrowWasShown);
@@ -399,7 +399,7 @@ TEST_F(LayoutEditor, AMoveThatFailsLeavesTableAndPageAsTheyWere)
     addGroup(1, 2, 7, "Dos");
     addKey(1, 1, 6, 321);
     addKey(1, 2, 6, 322);
-    open(1, 0);
+    ASSERT_NO_FATAL_FAILURE(open(1, 0));
     test::FailingWrites failing(db, {"TPV_CfgPantalla_Grupos_Lineas"});
     failing.failAt(2);
     const auto before = editor->grupos();
@@ -433,7 +433,7 @@ TEST_F(LayoutEditor, TheWorkingCopyMatchesTheTableAfterEveryMoveOfAThreeByFourPa
         addGroup(1, i + 1, touchscreen::placeOf(0, i), QStringLiteral("G%1").arg(i));
         addKey(1, 1, touchscreen::placeOf(0, i), 1000 + i);
     }
-    open(1, 0);
+    ASSERT_NO_FATAL_FAILURE(open(1, 0));
     editor->cmdRapido_Click(0);
     auto checkKeys = [&](const std::string& ctx) {
         int stored = 0;
@@ -452,7 +452,7 @@ TEST_F(LayoutEditor, TheWorkingCopyMatchesTheTableAfterEveryMoveOfAThreeByFourPa
         for (int t = 0; t < 12; ++t)
             for (bool after : {false, true}) {
                 editor->MoverArticulo(f, t, after);
-                checkKeys(QStringLiteral("key %1 -> %2 %3").arg(f).arg(t).arg(after).toStdString());
+                ASSERT_NO_FATAL_FAILURE(checkKeys(QStringLiteral("key %1 -> %2 %3").arg(f).arg(t).arg(after).toStdString()));
             }
 
     auto checkGroups = [&](const std::string& ctx) {
@@ -480,7 +480,7 @@ TEST_F(LayoutEditor, TheWorkingCopyMatchesTheTableAfterEveryMoveOfAThreeByFourPa
         for (int t = 0; t < 12; ++t)
             for (bool after : {false, true}) {
                 editor->MoverGrupo(f, t, after);
-                checkGroups(QStringLiteral("group %1 -> %2 %3").arg(f).arg(t).arg(after).toStdString());
+                ASSERT_NO_FATAL_FAILURE(checkGroups(QStringLiteral("group %1 -> %2 %3").arg(f).arg(t).arg(after).toStdString()));
             }
     EXPECT_TRUE(services.messages->shown.empty());
 }

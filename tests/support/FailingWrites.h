@@ -1,6 +1,8 @@
 #pragma once
 // Makes the n-th row written to the given tables fail, so that a test can
-// break a multi-statement write at each of its statements in turn.
+// break a multi-statement write at each of its statements in turn and check
+// that the tables are as they were. One per database: the count lives in a
+// temporary table of the test's connection.
 #include "support/TestDatabase.h"
 
 #include <QStringList>
@@ -29,14 +31,18 @@ private:
     QStringList m_tables;
 };
 
-// Every row of a table in a fixed order, as text: two snapshots compare equal only when nothing changed.
+// Every row of a table in a fixed order, as text, pictures as hex: two snapshots compare equal only when
+// nothing changed.
 inline QString snapshot(TestDatabase& db, const QString& table, const QString& orderBy)
 {
     auto rs = db.conn().query(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(table, orderBy));
     QString out;
     while (!rs.eof()) {
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            out += rs.value(i).toString() + QLatin1Char('|');
+        for (int i = 0; i < rs.fieldCount(); ++i) {
+            const QVariant v = rs.value(i).variant();
+            out += v.typeId() == QMetaType::QByteArray ? QString::fromLatin1(v.toByteArray().toHex()) : v.toString();
+            out += QLatin1Char('|');
+        }
         out += QLatin1Char('\n');
         rs.moveNext();
     }

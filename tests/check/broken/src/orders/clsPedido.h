@@ -1,0 +1,4 @@
+#pragma once
+#  include <frame/Services.h>
+
+class clsPedido {};
