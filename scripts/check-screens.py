@@ -17,6 +17,8 @@ KIT_DIRS = ("db", "host", "demo", "frame", "controls")
 # and works on controls; clsView opens the report preview window.
 WINDOW_SIDE_CLS = ("src/security/", "src/reports/clsView.")
 
+ENTRY_BASE = re.compile(r"public\s+(?:zqvr::)?frame::\w*EntryClass\b")
+
 RULES = {
     "app-event-filter": "an application-wide event filter: every key of the application runs through it; "
                         "bind keys as window-scoped actions (frame/KeyBinding.h)",
@@ -172,6 +174,16 @@ def check(root):
                     return True
         return False
 
+    def is_entry_class_source(path):
+        # An entry class the host creates (frame's EntryClass family) is the component's face, not a
+        # store: it reads the host context and hands it to its store.
+        for p in (path, twin(path)):
+            if os.path.exists(p):
+                code, _ = scanned_of(p)
+                if ENTRY_BASE.search(code):
+                    return True
+        return False
+
     found = []
     for path in files:
         rel = os.path.relpath(path, root).replace(os.sep, "/")
@@ -180,7 +192,7 @@ def check(root):
         kit = folder in KIT_DIRS
         screen = not kit and (name.startswith("frm") or is_widget_source(path))
         store = (name.startswith("cls") or re.match(r"\w*Store\.(cpp|h)$", name)) \
-            and not rel.startswith(WINDOW_SIDE_CLS) and not kit
+            and not rel.startswith(WINDOW_SIDE_CLS) and not kit and not is_entry_class_source(path)
         text = read(path)
         code, literals = scanned_of(path)
 
