@@ -1,5 +1,7 @@
 #include "frame/KeyBinding.h"
 
+#include "host/Teclado.h"
+
 #include <QAbstractButton>
 #include <QPointer>
 #include <QWidget>
@@ -47,6 +49,15 @@ QAction* bindKey(QWidget* window, const QKeySequence& key, QAbstractButton* butt
         if (target && target->isEnabled() && target->isVisible())
             target->click();
     });
+}
+
+void enterMovesOn(std::initializer_list<QWidget*> fields)
+{
+    for (QWidget* field : fields) {
+        const auto next = [field] { host::Teclado::Enter(field); };
+        addControlKey(field, Qt::Key_Return, next);
+        addControlKey(field, Qt::Key_Enter, next);
+    }
 }
 
 } // namespace zqvr::frame
