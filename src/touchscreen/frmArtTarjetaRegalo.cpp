@@ -27,14 +27,10 @@ frmArtTarjetaRegalo::frmArtTarjetaRegalo(QWidget* parent)
 {
     ui->setupUi(this);
     auto* g = ui->vsArticulos;
-    g->setCols(2);
     g->setFixedRows(1);
     g->setRows(1);
-    g->setTextMatrix(0, 0, QStringLiteral("Código"));
-    g->setTextMatrix(0, 1, QStringLiteral("Descripción"));
-    g->setColWidth(0, 1500);
-    g->setColAlignment(0, controls::Grid::AlignRight);
-    g->setColAlignment(1, controls::Grid::AlignLeft);
+    g->setColumns({{QStringLiteral("Código"), 1500, controls::Grid::AlignRight},
+                   {QStringLiteral("Descripción"), -1, controls::Grid::AlignLeft}});
     g->horizontalHeader()->setStretchLastSection(true);
 
     frame::wire(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, &frmArtTarjetaRegalo::txtArticulo_KeyPress);
@@ -58,10 +54,9 @@ void frmArtTarjetaRegalo::cargar()
         auto* g = ui->vsArticulos;
         g->ClearData();
         const auto rows = store().list();
-        g->setRedraw(false);
+        const controls::RedrawOff paused(*g);
         for (const auto& [code, desc] : rows)
             g->AddItem(QString::number(code) + QLatin1Char('\t') + QString(desc).replace(QLatin1Char('\t'), QLatin1Char(' ')));
-        g->setRedraw(true);
     });
 }
 

@@ -73,7 +73,7 @@ QPixmap arrowPicture()
 int listValue(const QVariant& v) { return v.toInt(); }
 } // namespace
 
-frmGrpCfgPantalla::frmGrpCfgPantalla(QWidget* parent) : QDialog(parent)
+frmGrpCfgPantalla::frmGrpCfgPantalla(QWidget* parent) : Dialog(parent)
 {
     setupUi(this);
     // The tick and the arrow only show; the buttons under them take the mouse.
@@ -101,7 +101,7 @@ void frmGrpCfgPantalla::prepararSelectores(PropertyGrid* grid)
     grid->setColorChooser([this](const QColor& current) -> std::optional<QColor> {
         QColorDialog dlg(current, this);
         dlg.setObjectName(QStringLiteral("dlgColor"));
-        if (frame::runModal(dlg) != QDialog::Accepted)
+        if (frame::runModal(dlg) != frame::DialogResult::Accepted)
             return std::nullopt;
         return dlg.currentColor();
     });
@@ -163,14 +163,24 @@ void frmGrpCfgPantalla::conectar()
 {
     PropertyGrid* g = wndPropGridGrp;
     PropertyGrid* a = wndPropGridArt;
-    frame::wire(g, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridGrp_ValueChanged,
-                QStringLiteral("frmGrpCfgPantalla:wndPropGridGrp_ValueChanged"));
-    frame::wire(a, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridArt_ValueChanged,
-                QStringLiteral("frmGrpCfgPantalla:wndPropGridArt_ValueChanged"));
-    frame::wire(g, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridGrp_Command,
-                QStringLiteral("Error en wndPropGridGrp_Command"));
-    frame::wire(a, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridArt_Command,
-                QStringLiteral("Error en wndPropGridArt_Command"));
+    // The page buttons and the property grids report by the system's event names.
+    frame::ReportNames names;
+    names.under(QStringLiteral("frmGrpCfgPantalla"),
+                {QStringLiteral("wndPropGridGrp_ValueChanged"), QStringLiteral("wndPropGridArt_ValueChanged")});
+    for (const char* grid : {"wndPropGridGrp", "wndPropGridArt"})
+        names.rename(QLatin1String(grid) + QStringLiteral("_CommandClicked"),
+                     QStringLiteral("Error en ") + QLatin1String(grid) + QStringLiteral("_Command"));
+    for (const char* page : {"cmdRapido", "cmdArticulo"}) {
+        names.rename(QLatin1String(page) + QStringLiteral("_Selected"),
+                     QStringLiteral("Error en ") + QLatin1String(page) + QStringLiteral("_Click"));
+        names.rename(QLatin1String(page) + QStringLiteral("_Dropped"),
+                     QStringLiteral("Error en ") + QLatin1String(page) + QStringLiteral("_DragDrop"));
+    }
+    frame::declareReports(this, names);
+    frame::wire(g, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridGrp_ValueChanged);
+    frame::wire(a, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridArt_ValueChanged);
+    frame::wire(g, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridGrp_Command);
+    frame::wire(a, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridArt_Command);
     frame::wire(a, &PropertyGrid::KeyDown, this, &frmGrpCfgPantalla::wndPropGridArt_KeyDown);
     frame::wire(a, &PropertyGrid::InplaceButtonDown, this, &frmGrpCfgPantalla::wndPropGridArt_InplaceButtonDown);
     frame::wire(cmdSalir, &QPushButton::clicked, this, &frmGrpCfgPantalla::cmdSalir_Click);
@@ -194,17 +204,13 @@ void frmGrpCfgPantalla::distribuir()
             b->setFont(captionFont);
             b->show();
             if (grupos) {
-                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdRapido_Click,
-                            QStringLiteral("Error en cmdRapido_Click"));
+                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdRapido_Click);
                 frame::wire(b, &PageButton::DragOver, this, &frmGrpCfgPantalla::cmdRapido_DragOver);
-                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdRapido_DragDrop,
-                            QStringLiteral("Error en cmdRapido_DragDrop"));
+                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdRapido_DragDrop);
             } else {
-                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdArticulo_Click,
-                            QStringLiteral("Error en cmdArticulo_Click"));
+                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdArticulo_Click);
                 frame::wire(b, &PageButton::DragOver, this, &frmGrpCfgPantalla::cmdArticulo_DragOver);
-                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdArticulo_DragDrop,
-                            QStringLiteral("Error en cmdArticulo_DragDrop"));
+                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdArticulo_DragDrop);
             }
             connect(b, &PageButton::DragCancelled, pctFlecha, &QWidget::hide);
             list.push_back(b);
@@ -217,7 +223,7 @@ void frmGrpCfgPantalla::distribuir()
     Shape->lower();
 }
 
-void frmGrpCfgPantalla::Cargar()
+bool frmGrpCfgPantalla::Form_Load()
 {
     frame::guarded(QStringLiteral("frmGrpCfgPantalla:ConfiguracionPantalla"), [&] {
         host::Empresa& empresa = frame::empresa();
@@ -233,6 +239,7 @@ void frmGrpCfgPantalla::Cargar()
         CargarCodigosRapido();
         cmdRapido_Click(m_defaultIndex >= 0 ? m_defaultIndex : 0);
     });
+    return true;
 }
 
 void frmGrpCfgPantalla::CargarCodigosRapido()
