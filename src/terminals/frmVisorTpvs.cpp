@@ -68,20 +68,20 @@ bool frmVisorTpvs::reservasActivas() const
 void frmVisorTpvs::configurarGrid()
 {
     Grid* g = ui->vsGrid;
-    g->setCols(ColumnCount);
     g->setFixedRows(1);
     g->setRows(1);
-    static const char* captions[ColumnCount] = {"Nº",  "Nombre",       "Descripción", "Ln",      "Act",  "Venta Día",
-                                                "Cobro Res.", "Res. Nuevas", "Ventas Total", "Version", "Cola", "Serial"};
-    static const int widths[ColumnCount] = {600, 1500, 2600, 450, 450, 1300, 1300, 1300, 1300, 1000, 800, 1600};
-    for (int c = 0; c < ColumnCount; ++c) {
-        g->setTextMatrix(0, c, QString::fromUtf8(captions[c]));
-        g->setColWidth(c, widths[c]);
-    }
-    for (int c : {ColCodigo, ColVentaDia, ColCobroRes, ColResNuevas, ColVentasTotal, ColCola})
-        g->setColAlignment(c, Grid::AlignRight);
-    g->setColAlignment(ColEnLinea, Grid::AlignCenter);
-    g->setColAlignment(ColAct, Grid::AlignCenter);
+    g->setColumns({{QStringLiteral("Nº"), 600, Grid::AlignRight},
+                   {QStringLiteral("Nombre"), 1500},
+                   {QStringLiteral("Descripción"), 2600},
+                   {QStringLiteral("Ln"), 450, Grid::AlignCenter},
+                   {QStringLiteral("Act"), 450, Grid::AlignCenter},
+                   {QStringLiteral("Venta Día"), 1300, Grid::AlignRight},
+                   {QStringLiteral("Cobro Res."), 1300, Grid::AlignRight},
+                   {QStringLiteral("Res. Nuevas"), 1300, Grid::AlignRight},
+                   {QStringLiteral("Ventas Total"), 1300, Grid::AlignRight},
+                   {QStringLiteral("Version"), 1000},
+                   {QStringLiteral("Cola"), 800, Grid::AlignRight},
+                   {QStringLiteral("Serial"), 1600}});
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -179,19 +179,20 @@ void frmVisorTpvs::Refrescar()
     Grid* g = ui->vsGrid;
     const int top = g->TopRow();
     const int row = g->Row();
-    g->setRedraw(false);
-    frame::guarded(QStringLiteral("¡ Atención !"), [&] {
-        const QDate today = m_clock();
-        // Left open across midnight, the board moves on to the new day.
-        if (today != m_comparisonsFor)
-            calcularComparaciones(today);
-        rellenar(today);
-    });
-    if (row >= g->FixedRows() && row < g->Rows())
-        g->setRow(row);
-    if (top >= g->FixedRows() && top < g->Rows())
-        g->setTopRow(top);
-    g->setRedraw(true);
+    {
+        const controls::RedrawOff paused(*g);
+        frame::guarded(QStringLiteral("¡ Atención !"), [&] {
+            const QDate today = m_clock();
+            // Left open across midnight, the board moves on to the new day.
+            if (today != m_comparisonsFor)
+                calcularComparaciones(today);
+            rellenar(today);
+        });
+        if (row >= g->FixedRows() && row < g->Rows())
+            g->setRow(row);
+        if (top >= g->FixedRows() && top < g->Rows())
+            g->setTopRow(top);
+    }
     // "Total:" spans the first five cells. The totals row is not a merge row
     // of the grid: that would also join neighbouring equal totals (two 0,00)
     // into one cell.
