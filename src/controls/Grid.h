@@ -9,6 +9,7 @@
 #include <QList>
 #include <QTableView>
 #include <optional>
+#include <utility>
 
 namespace zqvr::controls {
 
@@ -50,11 +51,17 @@ public:
     // type when they are not the default ones, whether it is hidden (a key the
     // user does not read) and the header's own alignment.
     struct Column {
+        Column(QString caption, int width = -1, std::optional<Alignment> alignment = {},
+               std::optional<DataType> type = {}, bool hidden = false, std::optional<Alignment> headerAlignment = {})
+            : caption(std::move(caption)), width(width), alignment(alignment), type(type), hidden(hidden),
+              headerAlignment(headerAlignment)
+        {
+        }
         QString caption;
-        int width = -1;
+        int width;
         std::optional<Alignment> alignment;
         std::optional<DataType> type;
-        bool hidden = false;
+        bool hidden;
         std::optional<Alignment> headerAlignment;
     };
     void setColumns(const QList<Column>& columns);

@@ -55,8 +55,15 @@ ReportNames& ReportNames::tell(const QString& procedure, int number, const ToldI
     return *this;
 }
 
-Report ReportNames::resolve(const QString& procedure) const
+ReportNames& ReportNames::reportAs(const QString& procedure, const QString& asProcedure)
 {
+    m_alias.insert(procedure, asProcedure);
+    return *this;
+}
+
+Report ReportNames::resolve(const QString& derived) const
+{
+    const QString procedure = m_alias.value(derived, derived);
     const auto it = m_named.constFind(procedure);
     Report r = it != m_named.constEnd() ? *it : Report{m_prefix + procedure, m_style, MsgIcon::Critical, {}, {}};
     r.told = m_told.value(procedure);

@@ -61,8 +61,11 @@ public:
     ReportNames& under(const QString& screen, const QStringList& procedures);
     // Every procedure not named otherwise reports as "<screen>:<procedure>".
     ReportNames& allUnder(const QString& screen);
-    // One procedure reports under `caption` (a handler connected to an event
-    // whose derived name is not the one the system reports).
+    // A handler connected to an event whose derived name is not the system's
+    // reports as that procedure ("ssTab_CurrentChanged" as "ssTab_Click"),
+    // under whatever name the declaration gives it.
+    ReportNames& reportAs(const QString& procedure, const QString& asProcedure);
+    // One procedure reports under a caption of its own ("Visor Tickets::Imprimir").
     ReportNames& rename(const QString& procedure, const QString& caption,
                         std::optional<ReportStyle> style = std::nullopt, MsgIcon icon = MsgIcon::Critical);
     // How every procedure of the screen shows its failure.
@@ -81,6 +84,7 @@ private:
     QHash<QString, Report> m_named;
     QHash<QString, QHash<int, ToldInstead>> m_told;
     QHash<QString, Explanation> m_explain;
+    QHash<QString, QString> m_alias;
 };
 
 // Declares `screen`'s report names; they live as long as the screen.

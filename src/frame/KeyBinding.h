@@ -25,8 +25,11 @@ namespace zqvr::frame {
 // A bare window-scoped action for `key`; `run` is called on the key.
 ZQVR_FRAME_EXPORT QAction* addWindowKey(QWidget* window, const QKeySequence& key, std::function<void()> run);
 
-// A bare action for `key` pressed while `control` has the focus.
-ZQVR_FRAME_EXPORT QAction* addControlKey(QWidget* control, const QKeySequence& key, std::function<void()> run);
+// `run` is called for `key` pressed in `control` (the keypad's Enter counts
+// as Enter), before the control itself sees the key, which it then never does.
+// The control's own key, not a window shortcut: it acts for the control that
+// receives the key, whichever window is active.
+ZQVR_FRAME_EXPORT void addControlKey(QWidget* control, const QKeySequence& key, std::function<void()> run);
 
 // The key presses `button` while it is enabled and visible. The focus moves to
 // the button first, so a field or picker still being typed in takes its value,
@@ -49,10 +52,10 @@ QAction* bindKey(QWidget* window, const QKeySequence& key, Window* receiver, Han
 // The same for a key pressed in one control only (Enter in a drop-down list),
 // the procedure "<control>_KeyDown". Not for Enter to the next field: that is enterMovesOn.
 template <class Window, class Handler>
-QAction* bindControlKey(QWidget* control, const QKeySequence& key, Window* receiver, Handler handler)
+void bindControlKey(QWidget* control, const QKeySequence& key, Window* receiver, Handler handler)
 {
     const QString procedure = control->objectName() + QStringLiteral("_KeyDown");
-    return addControlKey(control, key, [receiver, handler, procedure] {
+    addControlKey(control, key, [receiver, handler, procedure] {
         guarded(receiver, procedure, [&] { (receiver->*handler)(); });
     });
 }

@@ -198,8 +198,9 @@ public:
         layout->addWidget(cboLista);
         frame::declareReports(this, frame::ReportNames()
                                         .under(QStringLiteral("frmNamed"), {QStringLiteral("cmdAgregar_Click")})
-                                        .rename(QStringLiteral("cboLista_CurrentTextChanged"),
-                                                QStringLiteral("Error en cboLista_Click"))
+                                        .reportAs(QStringLiteral("cboLista_CurrentTextChanged"),
+                                                  QStringLiteral("cboLista_Click"))
+                                        .reportAs(QStringLiteral("cmdSalir_Click"), QStringLiteral("cmdAgregar_Click"))
                                         .tell(QStringLiteral("cmdDuplicar_Click"), 77,
                                               {QStringLiteral("No se pudo duplicar."), QStringLiteral("¡ Atención !"),
                                                frame::MsgIcon::Information}));
@@ -225,7 +226,7 @@ TEST_F(ScreenKit, AScreenDeclaresOnceTheReportNamesThatDifferAndTheOthersStayDer
     f.buttons[2]->click();
     ASSERT_EQ(services.messages->shown.size(), 5u);
     EXPECT_EQ(services.messages->shown[0].caption, "frmNamed:cmdAgregar_Click");
-    EXPECT_EQ(services.messages->shown[1].caption, "Error en cmdSalir_Click");
+    EXPECT_EQ(services.messages->shown[1].caption, "frmNamed:cmdAgregar_Click");
     EXPECT_EQ(services.messages->shown[2].caption, "Error en cboLista_Click");
     EXPECT_EQ(services.messages->shown[3].caption, "Error en cmdDuplicar_Click");
     EXPECT_EQ(services.messages->shown[3].text, "Algo falló");
