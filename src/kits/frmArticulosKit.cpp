@@ -16,6 +16,7 @@ namespace zqvr::kits {
 frmArticulosKit::frmArticulosKit(QWidget* parent) : Dialog(parent), ui(std::make_unique<Ui::frmArticulosKit>())
 {
     ui->setupUi(this);
+    frame::declareReports(this, frame::ReportNames().under(QStringLiteral("frmArticulosKit"), {QStringLiteral("Form_Load")}));
     using controls::Grid;
     auto* g = ui->vsArticulos;
     g->setFixedRows(1);
@@ -32,7 +33,7 @@ void frmArticulosKit::cmdSalir_Click() { accept(); }
 
 bool frmArticulosKit::Form_Load()
 {
-    frame::guarded(QStringLiteral("frmArticulosKit:Form_Load"), [&] {
+    frame::guarded(this, QStringLiteral("Form_Load"), [&] {
         auto* g = ui->vsArticulos;
         g->ClearData();
         auto& emp = frame::empresa();

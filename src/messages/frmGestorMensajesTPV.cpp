@@ -54,10 +54,9 @@ frmGestorMensajesTPV::frmGestorMensajesTPV(QWidget* parent)
         this, frame::ReportNames()
                   .style(frame::ReportStyle::NumberInText)
                   .allUnder(QStringLiteral("frmGestorMensajesTPV"))
-                  .rename(QStringLiteral("chkVer_Click"), QStringLiteral("frmGestorMensajesTPV:cargar"))
-                  .rename(QStringLiteral("vsMensajes_DoubleClicked"),
-                          QStringLiteral("frmGestorMensajesTPV:cmdVisualizar_Click"))
-                  .rename(QStringLiteral("lstAlm_CheckCambiado"), QStringLiteral("frmGestorMensajesTPV:lstAlm_ItemCheck"))
+                  .reportAs(QStringLiteral("chkVer_Click"), QStringLiteral("cargar"))
+                  .reportAs(QStringLiteral("vsMensajes_DoubleClicked"), QStringLiteral("cmdVisualizar_Click"))
+                  .reportAs(QStringLiteral("lstAlm_CheckCambiado"), QStringLiteral("lstAlm_ItemCheck"))
                   .tell(QStringLiteral("cmdAgregar_Click"), ErrorNumeroMensaje,
                         {noNumber.text.arg(QStringLiteral("Agregar")), noNumber.caption, noNumber.icon})
                   .tell(QStringLiteral("cmdDuplicar_Click"), ErrorNumeroMensaje,

@@ -29,8 +29,7 @@ frmGestorMensajesTPV_Historico::frmGestorMensajesTPV_Historico(QWidget* parent)
     frame::declareReports(this, frame::ReportNames()
                                     .style(frame::ReportStyle::NumberInText)
                                     .allUnder(QStringLiteral("frmGestorMensajesTPV_Historico"))
-                                    .rename(QStringLiteral("vsMensajes_DoubleClicked"),
-                                            QStringLiteral("frmGestorMensajesTPV_Historico:cmdVerImagen_Click")));
+                                    .reportAs(QStringLiteral("vsMensajes_DoubleClicked"), QStringLiteral("cmdVerImagen_Click")));
     frame::wire(ui->cmdVerImagen, &QPushButton::clicked, this, &frmGestorMensajesTPV_Historico::cmdVerImagen_Click);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGestorMensajesTPV_Historico::cmdSalir_Click);
     frame::wire(ui->vsMensajes, &controls::Grid::DoubleClicked, this, &frmGestorMensajesTPV_Historico::cmdVerImagen_Click);

@@ -192,8 +192,10 @@ void frmParametros::wireHandlers()
     frame::declareReports(
         this, frame::ReportNames()
                   .under(QStringLiteral("frmParametros"),
-                         {QStringLiteral("cmdCopiarGeneral_Click"), QStringLiteral("cmdEliminarParametrosTpv_Click")})
-                  .rename(QStringLiteral("cboTipo_KeyDown"), QStringLiteral("Error en cboTipo_KeyPress"))
+                         {QStringLiteral("cmdCopiarGeneral_Click"), QStringLiteral("cmdEliminarParametrosTpv_Click"),
+                          QStringLiteral("CargarComboImpuestos")})
+                  .under(QStringLiteral("frmTPV_Parametros"), {QStringLiteral("Cargar_Opciones")})
+                  .reportAs(QStringLiteral("cboTipo_KeyDown"), QStringLiteral("cboTipo_KeyPress"))
                   // A logo the folder refuses: its reason, as a warning.
                   .rename(QStringLiteral("LogoFolder"), kAtencion, frame::ReportStyle::PlainText, MsgIcon::Exclamation)
                   // A save that failed: what happened, then the statement that failed.
@@ -342,7 +344,7 @@ void frmParametros::CargarOperaciones()
 
 void frmParametros::CargarComboImpuestos()
 {
-    frame::guarded(QStringLiteral("frmParametros:CargarComboImpuestos"), [this] {
+    frame::guarded(this, QStringLiteral("CargarComboImpuestos"), [this] {
         db::Connection& conn = frame::conn();
         const int company = frame::empresa().CodigoEmpresa();
         QList<ListEntry> taxes{{QStringLiteral("Estipulado"), -1}};
@@ -379,7 +381,7 @@ void frmParametros::LimpiarOpciones()
 
 void frmParametros::Cargar_Opciones(int almacen, int tpv)
 {
-    frame::guarded(QStringLiteral("frmTPV_Parametros:Cargar_Opciones"), [&] {
+    frame::guarded(this, QStringLiteral("Cargar_Opciones"), [&] {
         frame::OperationNotice notice;
         ParameterStore store(frame::conn(), frame::empresa().CodigoEmpresa());
         m_values->load(store.load(almacen, tpv));

@@ -45,8 +45,8 @@ frmParkingMtto::frmParkingMtto(QWidget* parent)
     frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmParkingMtto::cmdModificar_Click);
     frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmParkingMtto::cmdEliminar_Click);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmParkingMtto::cmdSalir_Click);
-    frame::declareReports(this, frame::ReportNames().rename(QStringLiteral("ssTab_CurrentChanged"),
-                                                            QStringLiteral("Error en ssTab_Click")));
+    frame::declareReports(this, frame::ReportNames().reportAs(QStringLiteral("ssTab_CurrentChanged"),
+                                                              QStringLiteral("ssTab_Click")));
     frame::wire(ui->ssTab, &QTabWidget::currentChanged, this, &frmParkingMtto::ssTab_Click);
     configurarGrid(*ui->vsGratis, QStringLiteral("Importe Inicial"), QStringLiteral("Importe Final"),
                    QStringLiteral("Minutos"));

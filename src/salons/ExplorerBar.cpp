@@ -69,8 +69,7 @@ ExplorerBar::ExplorerBar(QWidget* parent) : QWidget(parent), m_tree(new Explorer
     frame::declareReports(this, frame::ReportNames()
                                     .under(QStringLiteral("ExplorerBar"),
                                            {QStringLiteral("wndTreeView_MouseDown"), QStringLiteral("Cargar")})
-                                    .rename(QStringLiteral("wndTreeView_ItemClicked"),
-                                            QStringLiteral("Error en wndTreeView_Click")));
+                                    .reportAs(QStringLiteral("wndTreeView_ItemClicked"), QStringLiteral("wndTreeView_Click")));
     frame::wire(m_tree, &ExplorerTree::MouseDown, this, &ExplorerBar::wndTreeView_MouseDown);
     frame::wire(m_tree, &QTreeWidget::itemClicked, this, &ExplorerBar::wndTreeView_Click);
 }

@@ -39,10 +39,9 @@ frmCfgSalonElementos::frmCfgSalonElementos(QWidget* parent)
                                     .under(QStringLiteral("frmCfgSalonElementos"),
                                            {QStringLiteral("cmdAceptar_Click"), QStringLiteral("Form_Load"),
                                             QStringLiteral("AddCustomFlowGraphShape"), QStringLiteral("graSalon_DragDrop")})
-                                    .rename(QStringLiteral("graSalon_ElementDropped"),
-                                            QStringLiteral("frmCfgSalonElementos:graSalon_DragDrop"))
-                                    .rename(QStringLiteral("graSalon_NodeSelectionChanged"),
-                                            QStringLiteral("Error en graSalon_SelChange")));
+                                    .reportAs(QStringLiteral("graSalon_ElementDropped"), QStringLiteral("graSalon_DragDrop"))
+                                    .reportAs(QStringLiteral("graSalon_NodeSelectionChanged"),
+                                              QStringLiteral("graSalon_SelChange")));
     frame::wire(ui->graSalon, &FlowGraphView::ElementDropped, this, &frmCfgSalonElementos::graSalon_DragDrop);
     frame::wire(ui->graSalon, &FlowGraphView::NodeSelectionChanged, this, &frmCfgSalonElementos::graSalon_SelChange);
     frame::wire(ui->cmdRenombrar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdRenombrar_Click);

@@ -39,9 +39,9 @@ frmTPVs_Buscar::frmTPVs_Buscar(QWidget* parent) : QDialog(parent)
 
     // The list's own moves report as the system's key events of the list.
     frame::declareReports(this, frame::ReportNames()
-                                    .rename(QStringLiteral("vsListado_AfterLastRow"), QStringLiteral("Error en vsListado_KeyDown"))
-                                    .rename(QStringLiteral("vsListado_BeforeFirstRow"), QStringLiteral("Error en vsListado_KeyDown"))
-                                    .rename(QStringLiteral("vsListado_EnterPressed"), QStringLiteral("Error en vsListado_KeyPress")));
+                                    .reportAs(QStringLiteral("vsListado_AfterLastRow"), QStringLiteral("vsListado_KeyDown"))
+                                    .reportAs(QStringLiteral("vsListado_BeforeFirstRow"), QStringLiteral("vsListado_KeyDown"))
+                                    .reportAs(QStringLiteral("vsListado_EnterPressed"), QStringLiteral("vsListado_KeyPress")));
     using frame::wire;
     wire(txtNombre, &controls::ctlTextBox::KeyPress, this, &frmTPVs_Buscar::txtNombre_KeyPress);
     wire(txtNombre, &controls::ctlTextBox::KeyDown, this, &frmTPVs_Buscar::txtNombre_KeyDown);

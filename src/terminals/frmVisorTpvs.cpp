@@ -39,6 +39,9 @@ frmVisorTpvs::frmVisorTpvs(QWidget* parent)
       ui(std::make_unique<Ui::frmVisorTpvs>()), m_clock([] { return QDate::currentDate(); })
 {
     ui->setupUi(this);
+    frame::declareReports(this, frame::ReportNames().under(QStringLiteral("frmVisorTpvs"),
+                                                           {QStringLiteral("Form_Load"),
+                                                            QStringLiteral("CalcularVentas")}));
     Timer.setObjectName(QStringLiteral("Timer"));
     Timer.setParent(this);
     connect(&Timer, &QTimer::timeout, this, [this] { Timer_Timer(); });
@@ -123,7 +126,7 @@ void frmVisorTpvs::formLoad()
     permisos.setConexion(&conn);
     permisos.setUsuario(empresa.usuarioActual());
     bool allowed = false;
-    frame::guarded(QStringLiteral("frmVisorTpvs:Form_Load"), [&] { allowed = permisos.TieneDerecho(5); });
+    frame::guarded(this, QStringLiteral("Form_Load"), [&] { allowed = permisos.TieneDerecho(5); });
     ui->cmdAccRemoto->setVisible(allowed);
 }
 
@@ -155,7 +158,7 @@ void frmVisorTpvs::calcularComparaciones(const QDate& today)
 QString frmVisorTpvs::CalcularVentas(const QDate& day)
 {
     QString result = amount(0);
-    frame::guarded(QStringLiteral("frmVisorTpvs:CalcularVentas"), [&] {
+    frame::guarded(this, QStringLiteral("CalcularVentas"), [&] {
         TerminalStatusReader reader(frame::conn(), frame::empresa().CodigoEmpresa(), false);
         result = amount(reader.salesOfDay(day));
     });

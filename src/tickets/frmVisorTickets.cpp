@@ -80,6 +80,7 @@ frmVisorTickets::frmVisorTickets(QWidget* parent)
     configurarGrids();
     // A failure while loading the list or the lines: its description under "¡ Atención !".
     frame::declareReports(this, frame::ReportNames()
+                                    .under(QStringLiteral("frmVisorTickets"), {QStringLiteral("Form_Load")})
                                     .rename(QStringLiteral("cargarTickets"), kAtencionError, frame::ReportStyle::PlainText)
                                     .rename(QStringLiteral("cargarLineas"), kAtencionError, frame::ReportStyle::PlainText)
                                     .rename(QStringLiteral("cmdImprimir_Click"), QStringLiteral("Visor Tickets::Imprimir")));
@@ -169,7 +170,7 @@ void frmVisorTickets::formLoad()
     // The user's own warehouse, today and the cashier now on till 1, so
     // that one Enter in the article field lists what the till sold today.
     ui->txtFecha->setFecha(QDate::currentDate());
-    frame::guarded(QStringLiteral("frmVisorTickets:Form_Load"), [&] {
+    frame::guarded(this, QStringLiteral("Form_Load"), [&] {
         const qint64 almacen = ui->txtAlmacen->AlmacenUsuario();
         if (almacen <= 0)
             return;
@@ -437,7 +438,7 @@ void frmVisorTickets::vsLineas_RightClicked(int row, int col, const QPoint& glob
 
 void frmVisorTickets::CommandBars_Execute(int id)
 {
-    frame::guarded(QStringLiteral("Error en CommandBars_Execute"), [&] {
+    frame::guarded(this, QStringLiteral("CommandBars_Execute"), [&] {
         if (id != 1 || !lineaEsKit() || !m_listed.valid)
             return;
         const TicketKey k = claveSeleccionada();

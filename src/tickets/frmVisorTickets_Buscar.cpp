@@ -49,10 +49,11 @@ frmVisorTickets_Buscar::frmVisorTickets_Buscar(QWidget* parent)
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmVisorTickets_Buscar::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmVisorTickets_Buscar::cmdCancelar_Click);
     frame::declareReports(this, frame::ReportNames()
-                                    .rename(QStringLiteral("grdTickets_Cajeros_EnterPressed"),
-                                            QStringLiteral("Error en grdTickets_Cajeros_KeyPress"))
-                                    .rename(QStringLiteral("grdTickets_Cajeros_DoubleClicked"),
-                                            QStringLiteral("Error en grdTickets_Cajeros_DblClick")));
+                                    .under(QStringLiteral("frmVisorTickets_Buscar"), {QStringLiteral("Almacen")})
+                                    .reportAs(QStringLiteral("grdTickets_Cajeros_EnterPressed"),
+                                              QStringLiteral("grdTickets_Cajeros_KeyPress"))
+                                    .reportAs(QStringLiteral("grdTickets_Cajeros_DoubleClicked"),
+                                              QStringLiteral("grdTickets_Cajeros_DblClick")));
     frame::wire(g, &controls::Grid::EnterPressed, this, &frmVisorTickets_Buscar::grdTickets_Cajeros_Choose);
     frame::wire(g, &controls::Grid::DoubleClicked, this, &frmVisorTickets_Buscar::grdTickets_Cajeros_Choose);
 }
@@ -61,7 +62,7 @@ frmVisorTickets_Buscar::~frmVisorTickets_Buscar() = default;
 
 void frmVisorTickets_Buscar::setCodigoAlmacen(int almacen)
 {
-    frame::guarded(QStringLiteral("frmVisorTickets_Buscar:Almacen"), [&] {
+    frame::guarded(this, QStringLiteral("Almacen"), [&] {
         ui->txtAlmacen->setCodigo(almacen);
         ui->txtAlmacen->Cargar();
     });

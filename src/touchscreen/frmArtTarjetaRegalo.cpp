@@ -26,6 +26,10 @@ frmArtTarjetaRegalo::frmArtTarjetaRegalo(QWidget* parent)
       ui(std::make_unique<Ui::frmArtTarjetaRegalo>())
 {
     ui->setupUi(this);
+    frame::declareReports(this, frame::ReportNames().under(QStringLiteral("frmArtTarjetaRegalo"),
+                                                           {QStringLiteral("cargar"),
+                                                            QStringLiteral("AddArt"),
+                                                            QStringLiteral("RemoveArt")}));
     auto* g = ui->vsArticulos;
     g->setFixedRows(1);
     g->setRows(1);
@@ -50,7 +54,7 @@ void frmArtTarjetaRegalo::formLoad()
 
 void frmArtTarjetaRegalo::cargar()
 {
-    frame::guarded(QStringLiteral("frmArtTarjetaRegalo:cargar"), [&] {
+    frame::guarded(this, QStringLiteral("cargar"), [&] {
         auto* g = ui->vsArticulos;
         g->ClearData();
         const auto rows = store().list();
@@ -71,7 +75,7 @@ void frmArtTarjetaRegalo::txtArticulo_KeyPress(int& keyAscii)
 
 void frmArtTarjetaRegalo::AddArt()
 {
-    frame::guarded(QStringLiteral("frmArtTarjetaRegalo:AddArt"), [&] {
+    frame::guarded(this, QStringLiteral("AddArt"), [&] {
         const qint64 code = ui->txtArticulo->Codigo();
         switch (store().add(code)) {
         case GiftCardArticles::AddResult::Added: {
@@ -109,7 +113,7 @@ void frmArtTarjetaRegalo::cmdCerrar_Click() { close(); }
 
 void frmArtTarjetaRegalo::RemoveArt()
 {
-    frame::guarded(QStringLiteral("frmArtTarjetaRegalo:RemoveArt"), [&] {
+    frame::guarded(this, QStringLiteral("RemoveArt"), [&] {
         auto* g = ui->vsArticulos;
         const int row = g->Row();
         if (row < g->FixedRows() || row >= g->Rows())

@@ -31,8 +31,8 @@ frmCodigosRapido::frmCodigosRapido(QWidget* parent)
 
     frame::wire(ui->txtAlmacen, &controls::ctlCodePicker::KeyPress, this, &frmCodigosRapido::txtAlmacen_KeyPress);
     // A warehouse chosen in the search dialog shows its codes at once too.
-    frame::declareReports(this, frame::ReportNames().rename(QStringLiteral("txtAlmacen_CodigoCambiado"),
-                                                            QStringLiteral("Error en txtAlmacen_Change")));
+    frame::declareReports(this, frame::ReportNames().reportAs(QStringLiteral("txtAlmacen_CodigoCambiado"),
+                                                              QStringLiteral("txtAlmacen_Change")));
     frame::wire(ui->txtAlmacen, &controls::ctlCodePicker::CodigoCambiado, this, &frmCodigosRapido::txtAlmacen_Change);
     frame::wire(ui->txtUnidades, &controls::ctlTextBox::KeyPress, this, &frmCodigosRapido::txtUnidades_KeyPress);
     frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCodigosRapido::cmdEliminar_Click);

@@ -166,15 +166,23 @@ void frmGrpCfgPantalla::conectar()
     // The page buttons and the property grids report by the system's event names.
     frame::ReportNames names;
     names.under(QStringLiteral("frmGrpCfgPantalla"),
-                {QStringLiteral("wndPropGridGrp_ValueChanged"), QStringLiteral("wndPropGridArt_ValueChanged")});
+                {QStringLiteral("ConfiguracionPantalla"),
+                 QStringLiteral("CargarCodigosRapido"),
+                 QStringLiteral("CargarArticulos"),
+                 QStringLiteral("wndPropGridGrp_ValueChanged"),
+                 QStringLiteral("wndPropGridArt_ValueChanged"),
+                 QStringLiteral("Establecer_GrupoDefecto"),
+                 QStringLiteral("Eliminar_Articulo"),
+                 QStringLiteral("Eliminar_Grupo"),
+                 QStringLiteral("Quitar_ImagenArticulo"),
+                 QStringLiteral("Quitar_ImagenGrupo"),
+                 QStringLiteral("MoverArticulo"),
+                 QStringLiteral("MoverGrupo")});
     for (const char* grid : {"wndPropGridGrp", "wndPropGridArt"})
-        names.rename(QLatin1String(grid) + QStringLiteral("_CommandClicked"),
-                     QStringLiteral("Error en ") + QLatin1String(grid) + QStringLiteral("_Command"));
+        names.reportAs(QLatin1String(grid) + QStringLiteral("_CommandClicked"), QLatin1String(grid) + QStringLiteral("_Command"));
     for (const char* page : {"cmdRapido", "cmdArticulo"}) {
-        names.rename(QLatin1String(page) + QStringLiteral("_Selected"),
-                     QStringLiteral("Error en ") + QLatin1String(page) + QStringLiteral("_Click"));
-        names.rename(QLatin1String(page) + QStringLiteral("_Dropped"),
-                     QStringLiteral("Error en ") + QLatin1String(page) + QStringLiteral("_DragDrop"));
+        names.reportAs(QLatin1String(page) + QStringLiteral("_Selected"), QLatin1String(page) + QStringLiteral("_Click"));
+        names.reportAs(QLatin1String(page) + QStringLiteral("_Dropped"), QLatin1String(page) + QStringLiteral("_DragDrop"));
     }
     frame::declareReports(this, names);
     frame::wire(g, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridGrp_ValueChanged);
@@ -225,7 +233,7 @@ void frmGrpCfgPantalla::distribuir()
 
 bool frmGrpCfgPantalla::Form_Load()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:ConfiguracionPantalla"), [&] {
+    frame::guarded(this, QStringLiteral("ConfiguracionPantalla"), [&] {
         host::Empresa& empresa = frame::empresa();
         db::Connection& conn = frame::conn();
         txtArticuloTAC->setConexion(&conn);
@@ -244,7 +252,7 @@ bool frmGrpCfgPantalla::Form_Load()
 
 void frmGrpCfgPantalla::CargarCodigosRapido()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:CargarCodigosRapido"), [&] {
+    frame::guarded(this, QStringLiteral("CargarCodigosRapido"), [&] {
         int def = -1;
         auto grupos = m_store->loadGroups(&def);
         ImageManager1->clear();
@@ -263,7 +271,7 @@ void frmGrpCfgPantalla::CargarCodigosRapido()
 
 void frmGrpCfgPantalla::CargarArticulos()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:CargarArticulos"), [&] {
+    frame::guarded(this, QStringLiteral("CargarArticulos"), [&] {
         const GroupSlot& g = m_grupos.at(m_grupoIndex);
         std::vector<KeySlot> keys;
         if (g.stored()) {
@@ -382,7 +390,7 @@ void frmGrpCfgPantalla::wndPropGridGrp_ValueChanged(PropertyItem* item)
 {
     const GroupSlot before = m_grupos.at(m_grupoIndex);
     const bool wasStored = before.stored();
-    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:wndPropGridGrp_ValueChanged"), [&] {
+    const bool ok = frame::guarded(this, QStringLiteral("wndPropGridGrp_ValueChanged"), [&] {
         db::TransactionGuard tx(frame::conn());
         cambioGrupo(item->index(), item->value());
         tx.commit();
@@ -455,7 +463,7 @@ void frmGrpCfgPantalla::mostrarImagenGrupo(GroupSlot& s)
 void frmGrpCfgPantalla::wndPropGridArt_ValueChanged(PropertyItem* item)
 {
     const KeySlot before = m_articulos.at(m_articuloIndex);
-    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:wndPropGridArt_ValueChanged"), [&] {
+    const bool ok = frame::guarded(this, QStringLiteral("wndPropGridArt_ValueChanged"), [&] {
         db::TransactionGuard tx(frame::conn());
         cambioArticulo(item->index(), item->value());
         tx.commit();
@@ -643,7 +651,7 @@ void frmGrpCfgPantalla::buscarArticulo()
 void frmGrpCfgPantalla::wndPropGridGrp_Command(int id)
 {
     if (id == 101)
-        frame::guarded(QStringLiteral("frmGrpCfgPantalla:Establecer_GrupoDefecto"), [&] { Establecer_GrupoDefecto(); });
+        frame::guarded(this, QStringLiteral("Establecer_GrupoDefecto"), [&] { Establecer_GrupoDefecto(); });
     else if (id == 102)
         Eliminar_Grupo();
     else if (id == 103)
@@ -674,7 +682,7 @@ void frmGrpCfgPantalla::Establecer_GrupoDefecto()
 
 void frmGrpCfgPantalla::Eliminar_Articulo()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Eliminar_Articulo"), [&] {
+    frame::guarded(this, QStringLiteral("Eliminar_Articulo"), [&] {
         KeySlot& s = m_articulos.at(m_articuloIndex);
         if (!s.stored())
             return;
@@ -690,7 +698,7 @@ void frmGrpCfgPantalla::Eliminar_Articulo()
 
 void frmGrpCfgPantalla::Eliminar_Grupo()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Eliminar_Grupo"), [&] {
+    frame::guarded(this, QStringLiteral("Eliminar_Grupo"), [&] {
         GroupSlot& s = m_grupos.at(m_grupoIndex);
         if (!s.stored())
             return;
@@ -711,7 +719,7 @@ void frmGrpCfgPantalla::Eliminar_Grupo()
 
 void frmGrpCfgPantalla::Quitar_ImagenArticulo()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Quitar_ImagenArticulo"), [&] {
+    frame::guarded(this, QStringLiteral("Quitar_ImagenArticulo"), [&] {
         KeySlot& s = m_articulos.at(m_articuloIndex);
         if (!s.stored())
             return;
@@ -725,7 +733,7 @@ void frmGrpCfgPantalla::Quitar_ImagenArticulo()
 
 void frmGrpCfgPantalla::Quitar_ImagenGrupo()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Quitar_ImagenGrupo"), [&] {
+    frame::guarded(this, QStringLiteral("Quitar_ImagenGrupo"), [&] {
         GroupSlot& s = m_grupos.at(m_grupoIndex);
         if (!s.stored())
             return;
@@ -798,7 +806,7 @@ void frmGrpCfgPantalla::MoverArticulo(int f, int t, bool after)
     if (!g.stored())
         return;
     const int final = std::clamp(finalIndex(f, t, after), 0, n - 1);
-    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:MoverArticulo"),
+    const bool ok = frame::guarded(this, QStringLiteral("MoverArticulo"),
                                    [&] { m_store->moveKey(g.numero, f, final); });
     if (!ok || final == f)
         return;
@@ -821,7 +829,7 @@ void frmGrpCfgPantalla::MoverGrupo(int f, int t, bool after)
         return;
     const int final = std::clamp(finalIndex(f, t, after), 0, n - 1);
     int newDefault = 0;
-    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:MoverGrupo"),
+    const bool ok = frame::guarded(this, QStringLiteral("MoverGrupo"),
                                    [&] { newDefault = m_store->moveGroup(f, final); });
     if (!ok || final == f)
         return;
