@@ -585,4 +585,24 @@ void Grid::setAccessLevel(int level)
     }
 }
 
+void Grid::setColumns(const QList<Column>& columns)
+{
+    setCols(int(columns.size()));
+    for (int c = 0; c < columns.size(); ++c) {
+        const Column& col = columns[c];
+        if (FixedRows() > 0)
+            setTextMatrix(0, c, col.caption);
+        if (col.width >= 0)
+            setColWidth(c, col.width);
+        if (col.alignment)
+            setColAlignment(c, *col.alignment);
+        if (col.type)
+            setColDataType(c, *col.type);
+        if (col.hidden)
+            setColHidden(c, true);
+        if (col.headerAlignment)
+            setFixedAlignment(c, *col.headerAlignment);
+    }
+}
+
 } // namespace zqvr::controls

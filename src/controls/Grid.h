@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QList>
 #include <QTableView>
+#include <optional>
+#include <utility>
 
 namespace zqvr::controls {
 
@@ -43,6 +45,26 @@ public:
     int TopRow() const;
     void setTopRow(int row);
     int Col() const;
+
+    // The columns of a list, set once when the screen is made: the header
+    // caption, the width in twips (-1 the default), the alignment and data
+    // type when they are not the default ones, whether it is hidden (a key the
+    // user does not read) and the header's own alignment.
+    struct Column {
+        Column(QString caption, int width = -1, std::optional<Alignment> alignment = {},
+               std::optional<DataType> type = {}, bool hidden = false, std::optional<Alignment> headerAlignment = {})
+            : caption(std::move(caption)), width(width), alignment(alignment), type(type), hidden(hidden),
+              headerAlignment(headerAlignment)
+        {
+        }
+        QString caption;
+        int width;
+        std::optional<Alignment> alignment;
+        std::optional<DataType> type;
+        bool hidden;
+        std::optional<Alignment> headerAlignment;
+    };
+    void setColumns(const QList<Column>& columns);
 
     // Columns.
     int ColWidth(int col) const; // twips
@@ -123,6 +145,20 @@ private:
     // Column widths (twips, -1 default) and hidden flags, kept across model resets.
     QList<int> m_colTwips;
     QList<bool> m_colHidden;
+};
+
+// Stops a grid redrawing while it is filled, and restores what it was when
+// the filling ends, also when it fails half-way.
+class RedrawOff {
+public:
+    explicit RedrawOff(Grid& grid) : m_grid(grid), m_was(grid.Redraw()) { m_grid.setRedraw(false); }
+    ~RedrawOff() { m_grid.setRedraw(m_was); }
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+private:
+    Grid& m_grid;
+    bool m_was;
 };
 
 } // namespace zqvr::controls

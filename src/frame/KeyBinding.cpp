@@ -1,6 +1,9 @@
 #include "frame/KeyBinding.h"
 
+#include "host/Teclado.h"
+
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 
@@ -18,6 +21,33 @@ QAction* addKey(QWidget* owner, const QKeySequence& key, std::function<void()> r
     return action;
 }
 
+// One key of one control, watched on that control only (never application-wide).
+class ControlKey : public QObject {
+public:
+    ControlKey(QWidget* control, const QKeySequence& key, std::function<void()> run)
+        : QObject(control), m_key(key[0]), m_run(std::move(run))
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const Qt::KeyboardModifiers mods = k->modifiers() & ~Qt::KeypadModifier;
+        if (k->key() != m_key.key() || mods != m_key.keyboardModifiers())
+            return false;
+        m_run();
+        return true;
+    }
+
+private:
+    QKeyCombination m_key;
+    std::function<void()> m_run;
+};
+
 } // namespace
 
 QAction* addWindowKey(QWidget* window, const QKeySequence& key, std::function<void()> run)
@@ -25,9 +55,9 @@ QAction* addWindowKey(QWidget* window, const QKeySequence& key, std::function<vo
     return addKey(window, key, std::move(run), Qt::WindowShortcut);
 }
 
-QAction* addControlKey(QWidget* control, const QKeySequence& key, std::function<void()> run)
+void addControlKey(QWidget* control, const QKeySequence& key, std::function<void()> run)
 {
-    return addKey(control, key, std::move(run), Qt::WidgetShortcut);
+    new ControlKey(control, key, std::move(run));
 }
 
 void bindAcceptCancelKeys(QWidget* window, QAbstractButton* aceptar, QAbstractButton* cancelar)
@@ -47,6 +77,15 @@ QAction* bindKey(QWidget* window, const QKeySequence& key, QAbstractButton* butt
         if (target && target->isEnabled() && target->isVisible())
             target->click();
     });
+}
+
+void enterMovesOn(std::initializer_list<QWidget*> fields)
+{
+    for (QWidget* field : fields) {
+        const auto next = [field] { host::Teclado::Enter(field); };
+        addControlKey(field, Qt::Key_Return, next);
+        addControlKey(field, Qt::Key_Enter, next);
+    }
 }
 
 } // namespace zqvr::frame

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <functional>
+#include <initializer_list>
 #include <QKeySequence>
 #include <QString>
 #include <QWidget>
@@ -24,8 +25,11 @@ namespace zqvr::frame {
 // A bare window-scoped action for `key`; `run` is called on the key.
 ZQVR_FRAME_EXPORT QAction* addWindowKey(QWidget* window, const QKeySequence& key, std::function<void()> run);
 
-// A bare action for `key` pressed while `control` has the focus.
-ZQVR_FRAME_EXPORT QAction* addControlKey(QWidget* control, const QKeySequence& key, std::function<void()> run);
+// `run` is called for `key` pressed in `control` (the keypad's Enter counts
+// as Enter), before the control itself sees the key, which it then never does.
+// The control's own key, not a window shortcut: it acts for the control that
+// receives the key, whichever window is active.
+ZQVR_FRAME_EXPORT void addControlKey(QWidget* control, const QKeySequence& key, std::function<void()> run);
 
 // The key presses `button` while it is enabled and visible. The focus moves to
 // the button first, so a field or picker still being typed in takes its value,
@@ -36,27 +40,28 @@ ZQVR_FRAME_EXPORT QAction* bindKey(QWidget* window, const QKeySequence& key, QAb
 ZQVR_FRAME_EXPORT void bindAcceptCancelKeys(QWidget* window, QAbstractButton* aceptar, QAbstractButton* cancelar);
 
 // The key runs a member handler of the window, inside the error report
-// (caption "Error en Form_KeyDown" unless another is given).
+// (the procedure "Form_KeyDown", see ReportNames for another caption).
 template <class Window, class Handler>
-QAction* bindKey(QWidget* window, const QKeySequence& key, Window* receiver, Handler handler,
-                 const QString& reportName = QStringLiteral("Error en Form_KeyDown"))
+QAction* bindKey(QWidget* window, const QKeySequence& key, Window* receiver, Handler handler)
 {
-    return addWindowKey(window, key, [receiver, handler, reportName] {
-        guarded(reportName, [&] { (receiver->*handler)(); });
+    return addWindowKey(window, key, [receiver, handler] {
+        guarded(receiver, QStringLiteral("Form_KeyDown"), [&] { (receiver->*handler)(); });
     });
 }
 
-// The same for a key pressed in one control only (Enter in a drop-down list).
+// The same for a key pressed in one control only (Enter in a drop-down list),
+// the procedure "<control>_KeyDown". Not for Enter to the next field: that is enterMovesOn.
 template <class Window, class Handler>
-QAction* bindControlKey(QWidget* control, const QKeySequence& key, Window* receiver, Handler handler,
-                        const QString& reportName = QString())
+void bindControlKey(QWidget* control, const QKeySequence& key, Window* receiver, Handler handler)
 {
-    const QString caption = reportName.isEmpty()
-        ? QStringLiteral("Error en ") + control->objectName() + QStringLiteral("_KeyDown")
-        : reportName;
-    return addControlKey(control, key, [receiver, handler, caption] {
-        guarded(caption, [&] { (receiver->*handler)(); });
+    const QString procedure = control->objectName() + QStringLiteral("_KeyDown");
+    addControlKey(control, key, [receiver, handler, procedure] {
+        guarded(receiver, procedure, [&] { (receiver->*handler)(); });
     });
 }
+
+// Enter (and the keypad's Enter) in each field moves the focus on to the next
+// field in the tab order, as the system's forms do.
+ZQVR_FRAME_EXPORT void enterMovesOn(std::initializer_list<QWidget*> fields);
 
 } // namespace zqvr::frame

@@ -1,5 +1,7 @@
 #include "frame/Services.h"
 
+#include "frame/Dialog.h"
+
 #include "controls/ctlSearchDialog.h"
 
 #include <QApplication>
@@ -149,6 +151,11 @@ bool askYesNo(const QString& text, const QString& caption)
     return msgBox(text, caption, MsgIcon::Question, MsgButtons::YesNo, MsgResult::No) == MsgResult::Yes;
 }
 
-int runModal(QDialog& dialog) { return Services::modal().exec(dialog); }
+DialogResult runModal(QDialog& dialog)
+{
+    if (auto* maintenance = qobject_cast<Dialog*>(&dialog); maintenance && !maintenance->Form_Load())
+        return DialogResult::Cancelled;
+    return Services::modal().exec(dialog) == QDialog::Accepted ? DialogResult::Accepted : DialogResult::Cancelled;
+}
 
 } // namespace zqvr::frame

@@ -69,6 +69,9 @@ ZQVR_FRAME_EXPORT void msgAtencion(const QString& text);
 ZQVR_FRAME_EXPORT void msgNoPermitida(const QString& text);
 // Yes/No question, question icon, No the default; true only on Yes.
 ZQVR_FRAME_EXPORT bool askYesNo(const QString& text, const QString& caption);
-ZQVR_FRAME_EXPORT int runModal(QDialog& dialog);
+enum class DialogResult { Accepted, Cancelled };
+// Runs a dialog modally through the installed runner. A frame::Dialog runs its
+// load step first and is not shown when that refuses (Cancelled).
+ZQVR_FRAME_EXPORT DialogResult runModal(QDialog& dialog);
 
 } // namespace zqvr::frame

@@ -30,9 +30,9 @@ QString eventName(const QByteArray& signalName)
     return name;
 }
 
-QString handlerCaption(const QObject* control, const QString& event)
+QString handlerProcedure(const QObject* control, const QString& event)
 {
-    return QStringLiteral("Error en ") + control->objectName() + QLatin1Char('_') + event;
+    return control->objectName() + QLatin1Char('_') + event;
 }
 
 } // namespace zqvr::frame

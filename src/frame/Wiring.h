@@ -6,11 +6,14 @@
 //
 // The handler runs inside the screen's error report: whatever it throws is
 // shown with the critical icon under "Error en <control>_<Event>", the
-// caption derived from the control's name and the event (clicked is Click,
+// procedure derived from the control's name and the event (clicked is Click,
 // doubleClicked DblClick, textChanged Change, ...), so no screen types it by
-// hand. A screen whose procedure reports under another name passes it once
-// ("frmCfgPantalla:cmdAgregar_Click"). The handler takes the signal's
-// arguments (int& keyAscii for KeyPress) or none.
+// hand. A screen whose procedures report under other names declares them
+// once in its constructor (frame::declareReports, ErrorReport.h):
+//
+//   declareReports(this, ReportNames().under(QStringLiteral("frmCfgPantalla"), {QStringLiteral("cmdAgregar_Click")}));
+//
+// The handler takes the signal's arguments (int& keyAscii for KeyPress) or none.
 #include "frame/ErrorReport.h"
 #include "frame_export.h"
 
@@ -23,8 +26,8 @@ namespace zqvr::frame {
 
 // The event name a signal stands for: "clicked" -> "Click", "KeyPress" -> "KeyPress".
 ZQVR_FRAME_EXPORT QString eventName(const QByteArray& signalName);
-// "Error en <objectName>_<event>".
-ZQVR_FRAME_EXPORT QString handlerCaption(const QObject* control, const QString& event);
+// "<objectName>_<event>", the procedure a handler reports as.
+ZQVR_FRAME_EXPORT QString handlerProcedure(const QObject* control, const QString& event);
 
 namespace detail {
 // The handler with the signal's arguments, or with none when it takes none.
@@ -42,15 +45,12 @@ void callHandler(Receiver* receiver, Handler handler, Args&&... args)
 } // namespace detail
 
 template <class Sender, class Signal, class Receiver, class Handler>
-QMetaObject::Connection wire(Sender* control, Signal signal, Receiver* receiver, Handler handler,
-                             const QString& reportName = QString())
+QMetaObject::Connection wire(Sender* control, Signal signal, Receiver* receiver, Handler handler)
 {
     QString event = eventName(QMetaMethod::fromSignal(signal).name());
     return QObject::connect(control, signal, receiver,
-                            [control, receiver, handler, event, reportName](auto&&... args) {
-                                const QString caption =
-                                    reportName.isEmpty() ? handlerCaption(control, event) : reportName;
-                                guarded(caption, [&] {
+                            [control, receiver, handler, event](auto&&... args) {
+                                guarded(receiver, handlerProcedure(control, event), [&] {
                                     detail::callHandler(receiver, handler, std::forward<decltype(args)>(args)...);
                                 });
                             });
@@ -58,19 +58,18 @@ QMetaObject::Connection wire(Sender* control, Signal signal, Receiver* receiver,
 
 // An element of a control array (objectName the array's name, property
 // "index" its index): the handler takes the element's index, as the system's
-// array handlers do, and reports under "Error en <array>_<Event>":
+// array handlers do, and reports as the procedure "<array>_<Event>":
 //
 //   wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdFotoBorrar_Click);  // (int index)
 //
 // The index is read when the event comes, so the element may be numbered after it is wired.
 template <class Sender, class Signal, class Receiver>
-QMetaObject::Connection wireElement(Sender* control, Signal signal, Receiver* receiver, void (Receiver::*handler)(int),
-                                    const QString& reportName = QString())
+QMetaObject::Connection wireElement(Sender* control, Signal signal, Receiver* receiver, void (Receiver::*handler)(int))
 {
     QString event = eventName(QMetaMethod::fromSignal(signal).name());
-    return QObject::connect(control, signal, receiver, [control, receiver, handler, event, reportName] {
-        const QString caption = reportName.isEmpty() ? handlerCaption(control, event) : reportName;
-        guarded(caption, [&] { (receiver->*handler)(control->property("index").toInt()); });
+    return QObject::connect(control, signal, receiver, [control, receiver, handler, event] {
+        guarded(receiver, handlerProcedure(control, event),
+                [&] { (receiver->*handler)(control->property("index").toInt()); });
     });
 }
 

@@ -1,18 +1,18 @@
 #pragma once
 // The components sold inside one kit line of a ticket, read only. The
 // caller sets the ticket's warehouse, till, date, number and the line, then
-// calls cargar and runs the window modally.
+// runs the window with frame::runModal.
 #include "kits_export.h"
 
 #include <QDate>
-#include <QDialog>
+#include "frame/Dialog.h"
 #include <memory>
 
 namespace Ui { class frmArticulosKit; }
 
 namespace zqvr::kits {
 
-class ZQVR_KITS_EXPORT frmArticulosKit : public QDialog {
+class ZQVR_KITS_EXPORT frmArticulosKit : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmArticulosKit(QWidget* parent = nullptr);
@@ -24,8 +24,9 @@ public:
     void setFecha(const QDate& fecha) { m_fecha = fecha; }
     void setNumLinea(qint16 linea) { m_numLinea = linea; }
 
-    // Fills the grid; a failure is reported under "frmArticulosKit:Form_Load".
-    void cargar();
+    // Fills the grid; a failure is reported under "frmArticulosKit:Form_Load"
+    // and leaves it empty (the window still opens).
+    bool Form_Load() override;
 
 private:
     void cmdSalir_Click();

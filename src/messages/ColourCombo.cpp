@@ -93,7 +93,7 @@ void ColourCombo::onActivated(int index)
     dialog.setObjectName(QStringLiteral("dlgColor"));
     dialog.setWindowTitle(QStringLiteral("Color de Fondo"));
     const int previous = m_current;
-    if (frame::runModal(dialog) == QDialog::Accepted && dialog.selectedColor().isValid())
+    if (frame::runModal(dialog) == frame::DialogResult::Accepted && dialog.selectedColor().isValid())
         setColourNumber(toColourNumber(dialog.selectedColor()));
     else
         setCurrentIndex(indexOfColour(previous));

@@ -64,24 +64,25 @@ void pintarVistaPrevia(controls::Grid& vsP, const std::vector<FilaVistaPrevia>& 
         vsP.horizontalHeader()->setStretchLastSection(true);
     }
     delegate->rows = filas;
-    vsP.setRedraw(false);
-    vsP.setCols(1);
-    vsP.setFixedRows(0); // the preview has no header: every row is the message's
-    vsP.ClearData();
-    const QColor back = fromColourNumber(colorFondo);
-    QPalette pal = vsP.palette();
-    pal.setColor(QPalette::Base, back);
-    vsP.setPalette(pal);
-    for (const FilaVistaPrevia& f : filas) {
-        QString text = f.texto;
-        text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-        vsP.AddItem(text);
-        const int row = vsP.Rows() - 1;
-        vsP.setCellForeColor(row, 0, fromColourNumber(f.colorTexto));
-        vsP.setCellBackColor(row, 0, f.colorFondo < 0 ? back : fromColourNumber(f.colorFondo));
-        vsP.setCellFontBold(row, 0, f.negrita);
+    {
+        const controls::RedrawOff paused(vsP);
+        vsP.setCols(1);
+        vsP.setFixedRows(0); // the preview has no header: every row is the message's
+        vsP.ClearData();
+        const QColor back = fromColourNumber(colorFondo);
+        QPalette pal = vsP.palette();
+        pal.setColor(QPalette::Base, back);
+        vsP.setPalette(pal);
+        for (const FilaVistaPrevia& f : filas) {
+            QString text = f.texto;
+            text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+            vsP.AddItem(text);
+            const int row = vsP.Rows() - 1;
+            vsP.setCellForeColor(row, 0, fromColourNumber(f.colorTexto));
+            vsP.setCellBackColor(row, 0, f.colorFondo < 0 ? back : fromColourNumber(f.colorFondo));
+            vsP.setCellFontBold(row, 0, f.negrita);
+        }
     }
-    vsP.setRedraw(true);
     vsP.resizeRowsToContents();
 }
 

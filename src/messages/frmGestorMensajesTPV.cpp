@@ -4,13 +4,13 @@
 
 #include "db/Connection.h"
 #include "frame/Wiring.h"
+#include "controls/ControlArray.h"
 #include "frame/HostContext.h"
 #include "frame/OperationNotice.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
 #include "host/Formato.h"
 #include "messages/ColourCombo.h"
-#include "messages/Informe.h"
 #include "messages/clsGestorMensajes.h"
 #include "messages/frmGestorMensajesTPV_Datos.h"
 
@@ -19,7 +19,6 @@
 namespace zqvr::messages {
 
 namespace {
-const QString kForm = QStringLiteral("frmGestorMensajesTPV:");
 constexpr int ColCodigo = 0;
 constexpr int ColOrigen = 5;
 constexpr int ColColor = 7;
@@ -47,33 +46,35 @@ frmGestorMensajesTPV::frmGestorMensajesTPV(QWidget* parent)
 {
     ui->setupUi(this);
     chkVer = {ui->chkVer_0, ui->chkVer_1, ui->chkVer_2};
-    // The procedures report themselves in the messages' own way; anything
-    // that still escaped would be reported under the same names.
-    const auto caption = [](const char* procedure) { return kForm + QLatin1String(procedure); };
+    // The procedures report in the messages' own way, under the window's name;
+    // a new message whose number could not be made is told in plain words.
+    const frame::ToldInstead noNumber{QStringLiteral("Ha ocurrido un error al crear el Mensaje a %1."),
+                                      QStringLiteral("¡ Atención !"), frame::MsgIcon::Information};
+    frame::declareReports(
+        this, frame::ReportNames()
+                  .style(frame::ReportStyle::NumberInText)
+                  .allUnder(QStringLiteral("frmGestorMensajesTPV"))
+                  .reportAs(QStringLiteral("chkVer_Click"), QStringLiteral("cargar"))
+                  .reportAs(QStringLiteral("vsMensajes_DoubleClicked"), QStringLiteral("cmdVisualizar_Click"))
+                  .reportAs(QStringLiteral("lstAlm_CheckCambiado"), QStringLiteral("lstAlm_ItemCheck"))
+                  .tell(QStringLiteral("cmdAgregar_Click"), ErrorNumeroMensaje,
+                        {noNumber.text.arg(QStringLiteral("Agregar")), noNumber.caption, noNumber.icon})
+                  .tell(QStringLiteral("cmdDuplicar_Click"), ErrorNumeroMensaje,
+                        {noNumber.text.arg(QStringLiteral("Duplicar")), noNumber.caption, noNumber.icon}));
     for (int i = 0; i < chkVer.size(); ++i) {
-        chkVer[i]->setObjectName(QStringLiteral("chkVer"));
-        chkVer[i]->setProperty("index", i);
-        frame::wireElement(chkVer[i], &QCheckBox::clicked, this, &frmGestorMensajesTPV::chkVer_Click, caption("cargar"));
+        controls::setArrayIndex(chkVer[i], QStringLiteral("chkVer"), i);
+        frame::wireElement(chkVer[i], &QCheckBox::clicked, this, &frmGestorMensajesTPV::chkVer_Click);
     }
     prepararGrid();
-    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdAgregar_Click,
-                caption("cmdAgregar_Click"));
-    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdModificar_Click,
-                caption("cmdModificar_Click"));
-    frame::wire(ui->cmdDuplicar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdDuplicar_Click,
-                caption("cmdDuplicar_Click"));
-    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdEliminar_Click,
-                caption("cmdEliminar_Click"));
-    frame::wire(ui->cmdVisualizar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdVisualizar_Click,
-                caption("cmdVisualizar_Click"));
-    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdSalir_Click,
-                caption("cmdSalir_Click"));
-    frame::wire(ui->vsMensajes, &controls::Grid::RowColChange, this, &frmGestorMensajesTPV::vsMensajes_RowColChange,
-                caption("vsMensajes_RowColChange"));
-    frame::wire(ui->vsMensajes, &controls::Grid::DoubleClicked, this, &frmGestorMensajesTPV::cmdVisualizar_Click,
-                caption("cmdVisualizar_Click"));
-    frame::wire(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this, &frmGestorMensajesTPV::lstAlm_ItemCheck,
-                caption("lstAlm_ItemCheck"));
+    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdAgregar_Click);
+    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdModificar_Click);
+    frame::wire(ui->cmdDuplicar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdDuplicar_Click);
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdEliminar_Click);
+    frame::wire(ui->cmdVisualizar, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdVisualizar_Click);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGestorMensajesTPV::cmdSalir_Click);
+    frame::wire(ui->vsMensajes, &controls::Grid::RowColChange, this, &frmGestorMensajesTPV::vsMensajes_RowColChange);
+    frame::wire(ui->vsMensajes, &controls::Grid::DoubleClicked, this, &frmGestorMensajesTPV::cmdVisualizar_Click);
+    frame::wire(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this, &frmGestorMensajesTPV::lstAlm_ItemCheck);
     resize(1060, 520);
 }
 
@@ -86,23 +87,18 @@ QDate frmGestorMensajesTPV::hoy() const
 
 void frmGestorMensajesTPV::prepararGrid()
 {
-    controls::Grid& g = *ui->vsMensajes;
-    g.setCols(9);
-    const char* const headers[] = {"Código", "Descripción", "Fecha Inicial", "Fecha Final", "Origen", "",
-                                   "Mostrar", "Color", ""};
-    const int widths[] = {800, 4600, 1300, 1300, 1000, 0, 2100, 800, 0};
-    for (int c = 0; c < 9; ++c) {
-        g.setTextMatrix(0, c, QString::fromUtf8(headers[c]));
-        g.setColWidth(c, widths[c]);
-    }
-    g.setColDataType(ColCodigo, controls::Grid::TypeNumber);
-    g.setColAlignment(ColCodigo, controls::Grid::AlignRight);
-    g.setColDataType(2, controls::Grid::TypeDate);
-    g.setColDataType(3, controls::Grid::TypeDate);
-    g.setColAlignment(2, controls::Grid::AlignCenter);
-    g.setColAlignment(3, controls::Grid::AlignCenter);
-    g.setColHidden(ColOrigen, true);
-    g.setColHidden(ColValorColor, true);
+    using controls::Grid;
+    Grid& g = *ui->vsMensajes;
+    // ColCodigo, ColOrigen and ColValorColor are the first, sixth and last.
+    g.setColumns({{QStringLiteral("Código"), 800, Grid::AlignRight, Grid::TypeNumber},
+                  {QStringLiteral("Descripción"), 4600},
+                  {QStringLiteral("Fecha Inicial"), 1300, Grid::AlignCenter, Grid::TypeDate},
+                  {QStringLiteral("Fecha Final"), 1300, Grid::AlignCenter, Grid::TypeDate},
+                  {QStringLiteral("Origen"), 1000},
+                  {QString(), 0, {}, {}, true},
+                  {QStringLiteral("Mostrar"), 2100},
+                  {QStringLiteral("Color"), 800},
+                  {QString(), 0, {}, {}, true}});
     g.setSelectionBehavior(QAbstractItemView::SelectRows);
 }
 
@@ -115,7 +111,7 @@ void frmGestorMensajesTPV::formLoad()
     ui->lstAlm->setConexion(&frame::conn());
     ui->lstAlm->setEmpresa(&frame::empresa());
     ui->lstAlm->Cargar();
-    informando(kForm + QStringLiteral("cargar"), [&] { cargar(); });
+    frame::guarded(this, QStringLiteral("cargar"), [&] { cargar(); });
 }
 
 void frmGestorMensajesTPV::cargar()
@@ -127,21 +123,22 @@ void frmGestorMensajesTPV::cargar()
     const std::vector<FilaMensaje> rows = clsGestorMensajes(frame::conn()).Cargar(frame::empresa().CodigoEmpresa(), f, hoy());
 
     controls::Grid& g = *ui->vsMensajes;
-    g.setRedraw(false);
-    g.ClearData();
-    const QString tab(QLatin1Char('\t'));
-    for (const FilaMensaje& r : rows) {
-        QString desc = r.descripcion;
-        desc.replace(QLatin1Char('\t'), QLatin1Char(' '));
-        g.AddItem(QString::number(r.numero) + tab + desc + tab + host::Formato::FormatoFecha(r.fechaInicial) + tab +
-                  host::Formato::FormatoFecha(r.fechaFinal) + tab + textoOrigen(r.origen) + tab +
-                  QString::number(r.origen) + tab + textoMostrar(r.codMostrar) + tab + QString() + tab +
-                  QString::number(r.color));
-        g.setCellBackColor(g.Rows() - 1, ColColor, fromColourNumber(r.color));
+    {
+        const controls::RedrawOff paused(g);
+        g.ClearData();
+        const QString tab(QLatin1Char('\t'));
+        for (const FilaMensaje& r : rows) {
+            QString desc = r.descripcion;
+            desc.replace(QLatin1Char('\t'), QLatin1Char(' '));
+            g.AddItem(QString::number(r.numero) + tab + desc + tab + host::Formato::FormatoFecha(r.fechaInicial) + tab +
+                      host::Formato::FormatoFecha(r.fechaFinal) + tab + textoOrigen(r.origen) + tab +
+                      QString::number(r.origen) + tab + textoMostrar(r.codMostrar) + tab + QString() + tab +
+                      QString::number(r.color));
+            g.setCellBackColor(g.Rows() - 1, ColColor, fromColourNumber(r.color));
+        }
+        if (!rows.empty())
+            g.setRow(1);
     }
-    if (!rows.empty())
-        g.setRow(1);
-    g.setRedraw(true);
     vsMensajes_RowColChange();
 }
 
@@ -182,12 +179,12 @@ void frmGestorMensajesTPV::habilitarBotones()
 // Each view box narrows the list at once.
 void frmGestorMensajesTPV::chkVer_Click(int)
 {
-    informando(kForm + QStringLiteral("cargar"), [&] { cargar(); });
+    cargar();
 }
 
 void frmGestorMensajesTPV::vsMensajes_RowColChange()
 {
-    informando(kForm + QStringLiteral("vsMensajes_RowColChange"), [&] {
+    frame::guarded(this, QStringLiteral("vsMensajes_RowColChange"), [&] {
         ui->lstAlm->setAllChecked(false);
         habilitarBotones();
         const std::optional<ClaveMensaje> k = seleccionado();
@@ -200,7 +197,7 @@ void frmGestorMensajesTPV::vsMensajes_RowColChange()
 
 void frmGestorMensajesTPV::lstAlm_ItemCheck(int, int code, bool checked)
 {
-    const bool ok = informando(kForm + QStringLiteral("lstAlm_ItemCheck"), [&] {
+    const bool ok = frame::guarded(this, QStringLiteral("lstAlm_ItemCheck"), [&] {
         const std::optional<ClaveMensaje> k = seleccionado();
         if (!k)
             return;
@@ -209,7 +206,7 @@ void frmGestorMensajesTPV::lstAlm_ItemCheck(int, int code, bool checked)
     if (!ok) {
         // The list shows what is stored, not what was refused; a warehouse
         // removed meanwhile leaves the list.
-        informando(kForm + QStringLiteral("lstAlm_ItemCheck"), [&] { ui->lstAlm->Cargar(); });
+        frame::guarded(this, QStringLiteral("lstAlm_ItemCheck"), [&] { ui->lstAlm->Cargar(); });
         vsMensajes_RowColChange();
     }
 }
@@ -225,131 +222,104 @@ bool frmGestorMensajesTPV::existeOAvisa(const ClaveMensaje& k)
 
 void frmGestorMensajesTPV::cmdAgregar_Click()
 {
-    informando(kForm + QStringLiteral("cmdAgregar_Click"), [&] {
-        frmGestorMensajesTPV_Datos editor(this);
-        editor.setNumero(0);
-        editor.setOrigen(m_origen);
-        editor.setUsuario(m_usuario);
-        editor.setSoloLectura(false);
-        if (!editor.Form_Load())
-            return;
-        frame::runModal(editor);
-        if (!editor.aceptado())
-            return;
-        int numero = 0;
-        try {
-            frame::OperationNotice notice;
-            numero = clsGestorMensajes(frame::conn())
-                         .Agregar(frame::empresa().CodigoEmpresa(), m_origen, m_usuario, editor.mensaje());
-        } catch (const Error& e) {
-            if (e.number() != ErrorNumeroMensaje)
-                throw;
-            frame::msgBox(QStringLiteral("Ha ocurrido un error al crear el Mensaje a Agregar."),
-                          QStringLiteral("¡ Atención !"), frame::MsgIcon::Information);
-            return;
-        }
-        cargar();
-        seleccionar({frame::empresa().CodigoEmpresa(), numero, m_origen});
-    });
+    frmGestorMensajesTPV_Datos editor(this);
+    editor.setNumero(0);
+    editor.setOrigen(m_origen);
+    editor.setUsuario(m_usuario);
+    editor.setSoloLectura(false);
+    if (frame::runModal(editor) != frame::DialogResult::Accepted)
+        return;
+    int numero = 0;
+    {
+        frame::OperationNotice notice;
+        numero = clsGestorMensajes(frame::conn())
+                     .Agregar(frame::empresa().CodigoEmpresa(), m_origen, m_usuario, editor.mensaje());
+    }
+    cargar();
+    seleccionar({frame::empresa().CodigoEmpresa(), numero, m_origen});
 }
 
 // The data window on a stored message, shown modally; not shown when it
 // could not read the message (the failure has been reported).
-bool frmGestorMensajesTPV::mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura)
+frame::DialogResult frmGestorMensajesTPV::mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k,
+                                                        bool soloLectura)
 {
     editor.setNumero(k.numero);
     editor.setOrigen(k.origen);
     editor.setUsuario(m_usuario);
     editor.setSoloLectura(soloLectura);
-    if (!editor.Form_Load())
-        return false;
-    frame::runModal(editor);
-    return true;
+    return frame::runModal(editor);
 }
 
 void frmGestorMensajesTPV::cmdModificar_Click()
 {
-    informando(kForm + QStringLiteral("cmdModificar_Click"), [&] {
-        const std::optional<ClaveMensaje> k = seleccionado();
-        if (!k || !existeOAvisa(*k))
-            return;
-        frmGestorMensajesTPV_Datos editor(this);
-        if (!mostrarEditor(editor, *k, false) || !editor.aceptado())
-            return;
-        {
-            frame::OperationNotice notice;
-            clsGestorMensajes(frame::conn()).Modificar(*k, m_usuario, editor.mensaje());
-        }
-        cargar();
-        seleccionar(*k);
-    });
+    const std::optional<ClaveMensaje> k = seleccionado();
+    if (!k || !existeOAvisa(*k))
+        return;
+    frmGestorMensajesTPV_Datos editor(this);
+    if (mostrarEditor(editor, *k, false) != frame::DialogResult::Accepted)
+        return;
+    {
+        frame::OperationNotice notice;
+        clsGestorMensajes(frame::conn()).Modificar(*k, m_usuario, editor.mensaje());
+    }
+    cargar();
+    seleccionar(*k);
 }
 
 void frmGestorMensajesTPV::cmdDuplicar_Click()
 {
-    informando(kForm + QStringLiteral("cmdDuplicar_Click"), [&] {
-        const std::optional<ClaveMensaje> k = seleccionado();
-        if (!k)
-            return;
-        if (!frame::askYesNo(
-                QStringLiteral("Va a Duplicar el mensaje de TPV y sus almacenes asociados. ¿Desea Continuar?"),
-                QStringLiteral("¡ Atención !")))
-            return;
-        int numero = 0;
-        try {
-            frame::OperationNotice notice;
-            numero = clsGestorMensajes(frame::conn()).Duplicar(*k, m_origen, m_usuario);
-        } catch (const Error& e) {
-            if (e.number() != ErrorNumeroMensaje)
-                throw;
-            frame::msgBox(QStringLiteral("Ha ocurrido un error al crear el Mensaje a Duplicar."),
-                          QStringLiteral("¡ Atención !"), frame::MsgIcon::Information);
-            return;
-        }
-        cargar();
-        seleccionar({k->empresa, numero, m_origen});
-    });
+    const std::optional<ClaveMensaje> k = seleccionado();
+    if (!k)
+        return;
+    if (!frame::askYesNo(
+            QStringLiteral("Va a Duplicar el mensaje de TPV y sus almacenes asociados. ¿Desea Continuar?"),
+            QStringLiteral("¡ Atención !")))
+        return;
+    int numero = 0;
+    {
+        frame::OperationNotice notice;
+        numero = clsGestorMensajes(frame::conn()).Duplicar(*k, m_origen, m_usuario);
+    }
+    cargar();
+    seleccionar({k->empresa, numero, m_origen});
 }
 
 void frmGestorMensajesTPV::cmdEliminar_Click()
 {
-    informando(kForm + QStringLiteral("cmdEliminar_Click"), [&] {
-        const std::optional<ClaveMensaje> k = seleccionado();
-        if (!k)
-            return;
-        if (!frame::askYesNo(
-                QStringLiteral("Va a eliminar el mensaje de TPV y sus almacenes asociados. ¿Desea Continuar?"),
-                QStringLiteral("¡ Atención !")))
-            return;
-        {
-            frame::OperationNotice notice;
-            clsGestorMensajes(frame::conn()).Eliminar(*k);
-        }
-        cargar();
-    });
+    const std::optional<ClaveMensaje> k = seleccionado();
+    if (!k)
+        return;
+    if (!frame::askYesNo(
+            QStringLiteral("Va a eliminar el mensaje de TPV y sus almacenes asociados. ¿Desea Continuar?"),
+            QStringLiteral("¡ Atención !")))
+        return;
+    {
+        frame::OperationNotice notice;
+        clsGestorMensajes(frame::conn()).Eliminar(*k);
+    }
+    cargar();
 }
 
 void frmGestorMensajesTPV::cmdVisualizar_Click()
 {
-    informando(kForm + QStringLiteral("cmdVisualizar_Click"), [&] {
-        const std::optional<ClaveMensaje> k = seleccionado();
-        if (!k || !existeOAvisa(*k))
-            return;
-        frmGestorMensajesTPV_Datos editor(this);
-        mostrarEditor(editor, *k, true);
-    });
+    const std::optional<ClaveMensaje> k = seleccionado();
+    if (!k || !existeOAvisa(*k))
+        return;
+    frmGestorMensajesTPV_Datos editor(this);
+    mostrarEditor(editor, *k, true);
 }
 
 void frmGestorMensajesTPV::cmdSalir_Click()
 {
-    informando(kForm + QStringLiteral("cmdSalir_Click"), [&] { close(); });
+    close();
 }
 
 bool frmGestorMensajesTPV::formQueryUnload()
 {
     bool allow = true;
     // A failing check does not keep the user in the window.
-    informando(kForm + QStringLiteral("Form_QueryUnload"), [&] {
+    frame::guarded(this, QStringLiteral("Form_QueryUnload"), [&] {
         const std::optional<ClaveMensaje> k =
             clsGestorMensajes(frame::conn()).MensajeSinAlmacen(frame::empresa().CodigoEmpresa(), hoy());
         if (!k)

@@ -5,6 +5,7 @@
 // window does not let the user leave a message in force without warehouses.
 #include "messages_export.h"
 #include "frame/Form.h"
+#include "frame/Services.h"
 #include "messages/MensajeTPV.h"
 
 #include <QList>
@@ -47,7 +48,7 @@ private:
     void cmdDuplicar_Click();
     void cmdEliminar_Click();
     void cmdVisualizar_Click();
-    bool mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura);
+    frame::DialogResult mostrarEditor(frmGestorMensajesTPV_Datos& editor, const ClaveMensaje& k, bool soloLectura);
     void cmdSalir_Click();
     void chkVer_Click(int index);
     void vsMensajes_RowColChange();

@@ -10,7 +10,8 @@
 #include "host/Empresa.h"
 #include "host/Formato.h"
 #include "messages/ImagenMensaje.h"
-#include "messages/Informe.h"
+#include "controls/ControlArray.h"
+#include "frame/KeyBinding.h"
 #include "messages/VistaPrevia.h"
 #include "messages/clsGestorMensajes.h"
 #include "messages/frmGestorMensajesTPV_Historico.h"
@@ -20,15 +21,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QPixmap>
 #include <QTimer>
 
 namespace zqvr::messages {
 
 namespace {
-const QString kCaption = QStringLiteral("frmGestorMensajesTPV_Datos");
-
 // Busy pointer for the life of the object.
 struct BusyCursor {
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -41,14 +39,12 @@ struct BusyCursor {
 } // namespace
 
 frmGestorMensajesTPV_Datos::frmGestorMensajesTPV_Datos(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmGestorMensajesTPV_Datos>())
+    : Dialog(parent), ui(std::make_unique<Ui::frmGestorMensajesTPV_Datos>())
 {
     ui->setupUi(this);
     // The two mode buttons are one control array.
-    ui->optModoMostrar_0->setObjectName(QStringLiteral("optModoMostrar"));
-    ui->optModoMostrar_0->setProperty("index", 0);
-    ui->optModoMostrar_1->setObjectName(QStringLiteral("optModoMostrar"));
-    ui->optModoMostrar_1->setProperty("index", 1);
+    controls::setArrayIndex(ui->optModoMostrar_0, QStringLiteral("optModoMostrar"), 0);
+    controls::setArrayIndex(ui->optModoMostrar_1, QStringLiteral("optModoMostrar"), 1);
 
     for (auto* f : {ui->txtHorario1Ini, ui->txtHorario1Fin, ui->txtHorario2Ini, ui->txtHorario2Fin}) {
         f->setKind(controls::ctlMaskEdBox::Kind::Time);
@@ -62,20 +58,19 @@ frmGestorMensajesTPV_Datos::frmGestorMensajesTPV_Datos(QWidget* parent)
     ui->txtIntervalosMinEuros->setMaxLength(15);
     ui->txtRuta->setReadOnly(true);
     // Enter moves on from the drop-downs and the picture box as from the fields.
-    for (QWidget* w : {static_cast<QWidget*>(ui->cboMostrar), static_cast<QWidget*>(ui->cboColor),
-                       static_cast<QWidget*>(ui->chkMostrarImagen)})
-        w->installEventFilter(this);
+    frame::enterMovesOn({ui->cboMostrar, ui->cboColor, ui->chkMostrarImagen});
 
-    // The procedures report themselves in the messages' own way, under these names.
-    const auto caption = [](const char* procedure) { return kCaption + QLatin1Char(':') + QLatin1String(procedure); };
+    // The procedures report in the messages' own way, under these names.
+    frame::declareReports(this, frame::ReportNames()
+                                    .style(frame::ReportStyle::NumberInText)
+                                    .under(QStringLiteral("frmGestorMensajesTPV_Datos"),
+                                           {QStringLiteral("Form_Load"), QStringLiteral("cmdPrev_Click"),
+                                            QStringLiteral("cmdExaminar_Click"), QStringLiteral("cmdHistorico_Click")}));
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdCancelar_Click);
-    frame::wire(ui->cmdPrev, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdPrev_Click,
-                caption("cmdPrev_Click"));
-    frame::wire(ui->cmdExaminar, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdExaminar_Click,
-                caption("cmdExaminar_Click"));
-    frame::wire(ui->cmdHistorico, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdHistorico_Click,
-                caption("cmdHistorico_Click"));
+    frame::wire(ui->cmdPrev, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdPrev_Click);
+    frame::wire(ui->cmdExaminar, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdExaminar_Click);
+    frame::wire(ui->cmdHistorico, &QPushButton::clicked, this, &frmGestorMensajesTPV_Datos::cmdHistorico_Click);
     frame::wireElement(ui->optModoMostrar_0, &QRadioButton::clicked, this, &frmGestorMensajesTPV_Datos::optModoMostrar_Click);
     frame::wireElement(ui->optModoMostrar_1, &QRadioButton::clicked, this, &frmGestorMensajesTPV_Datos::optModoMostrar_Click);
     frame::wire(ui->chkMostrarImagen, &QCheckBox::clicked, this, &frmGestorMensajesTPV_Datos::chkMostrarImagen_Click);
@@ -106,7 +101,7 @@ void frmGestorMensajesTPV_Datos::borrarImagenTemporal()
 
 bool frmGestorMensajesTPV_Datos::Form_Load()
 {
-    return informando(kCaption + QStringLiteral(":Form_Load"), [&] {
+    return frame::guarded(this, QStringLiteral("Form_Load"), [&] {
         ui->cboMostrar->clear();
         ui->cboMostrar->addItem(QStringLiteral("Antes del Cobro"), 0);
         ui->cboMostrar->addItem(QStringLiteral("Después del Cobro"), 1);
@@ -259,18 +254,16 @@ CamposEditor frmGestorMensajesTPV_Datos::campos() const
 
 void frmGestorMensajesTPV_Datos::cmdAceptar_Click()
 {
-    informando(QStringLiteral("Error en cmdAceptar_Click"), [&] {
-        const CamposEditor c = campos();
-        if (const std::optional<Rechazo> r = Validar(c)) {
-            frame::msgAtencion(r->mensaje);
-            if (QWidget* w = control(r->control))
-                w->setFocus();
-            return;
-        }
-        m_mensaje = aMensaje(c);
-        m_aceptado = true;
-        accept();
-    });
+    const CamposEditor c = campos();
+    if (const std::optional<Rechazo> r = Validar(c)) {
+        frame::msgAtencion(r->mensaje);
+        if (QWidget* w = control(r->control))
+            w->setFocus();
+        return;
+    }
+    m_mensaje = aMensaje(c);
+    m_aceptado = true;
+    accept();
 }
 
 void frmGestorMensajesTPV_Datos::cmdCancelar_Click()
@@ -282,7 +275,7 @@ void frmGestorMensajesTPV_Datos::cmdCancelar_Click()
 void frmGestorMensajesTPV_Datos::closeEvent(QCloseEvent* e)
 {
     m_aceptado = false;
-    QDialog::closeEvent(e);
+    Dialog::closeEvent(e);
 }
 
 void frmGestorMensajesTPV_Datos::optModoMostrar_Click(int index)
@@ -302,7 +295,7 @@ void frmGestorMensajesTPV_Datos::chkMostrarImagen_Click()
 
 void frmGestorMensajesTPV_Datos::cmdPrev_Click()
 {
-    informando(kCaption + QStringLiteral(":cmdPrev_Click"), [&] {
+    frame::guarded(this, QStringLiteral("cmdPrev_Click"), [&] {
         const int modo = ui->optModoMostrar_1->isChecked() ? 1 : 0;
         const int color = ui->cboColor->colourNumber();
         pintarVistaPrevia(*ui->vsP, filasVistaPrevia(m_origen == 0, ui->txtLinea1->text(), ui->txtLinea2->text(), modo),
@@ -324,30 +317,25 @@ void frmGestorMensajesTPV_Datos::cmdPrev_Click()
 
 void frmGestorMensajesTPV_Datos::cmdExaminar_Click()
 {
-    informando(kCaption + QStringLiteral(":cmdExaminar_Click"), [&] {
-        const QString chosen = frame::Services::files().openFile(
-            this, QStringLiteral("Seleccione la imagen"), QString(),
-            QStringLiteral("Fichero de Imagen (*.jpg *.bmp *.gif *.JPG *.BMP *.GIF)"));
-        if (chosen.isEmpty() || !QFileInfo(chosen).isFile())
-            return;
-        QString resized;
-        {
-            BusyCursor busy;
-            resized = redimensionarImagen(chosen);
-        }
-        ui->txtRuta->setText(resized);
-        cmdPrev_Click();
-    });
+    const QString chosen = frame::Services::files().openFile(
+        this, QStringLiteral("Seleccione la imagen"), QString(),
+        QStringLiteral("Fichero de Imagen (*.jpg *.bmp *.gif *.JPG *.BMP *.GIF)"));
+    if (chosen.isEmpty() || !QFileInfo(chosen).isFile())
+        return;
+    QString resized;
+    {
+        BusyCursor busy;
+        resized = redimensionarImagen(chosen);
+    }
+    ui->txtRuta->setText(resized);
+    cmdPrev_Click();
 }
 
 void frmGestorMensajesTPV_Datos::cmdHistorico_Click()
 {
-    informando(kCaption + QStringLiteral(":cmdHistorico_Click"), [&] {
-        frmGestorMensajesTPV_Historico historico(this);
-        historico.setClave({frame::empresa().CodigoEmpresa(), m_numero, m_origen});
-        historico.cargar();
-        frame::runModal(historico);
-    });
+    frmGestorMensajesTPV_Historico historico(this);
+    historico.setClave({frame::empresa().CodigoEmpresa(), m_numero, m_origen});
+    frame::runModal(historico);
 }
 
 bool frmGestorMensajesTPV_Datos::txtHorario_Validate(controls::ctlMaskEdBox* field)
@@ -360,14 +348,6 @@ bool frmGestorMensajesTPV_Datos::txtHorario_Validate(controls::ctlMaskEdBox* fie
 
 bool frmGestorMensajesTPV_Datos::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (watched == ui->cboMostrar || watched == ui->cboColor || watched == ui->chkMostrarImagen)) {
-            focusNextChild();
-            return true;
-        }
-    }
     if (event->type() == QEvent::FocusOut && !m_validando) {
         auto* field = qobject_cast<controls::ctlMaskEdBox*>(watched);
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -386,7 +366,7 @@ bool frmGestorMensajesTPV_Datos::eventFilter(QObject* watched, QEvent* event)
             });
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return Dialog::eventFilter(watched, event);
 }
 
 } // namespace zqvr::messages

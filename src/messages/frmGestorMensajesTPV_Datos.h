@@ -7,7 +7,7 @@
 #include "messages_export.h"
 #include "messages/MensajeTPV.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
 #include <memory>
 
 namespace Ui { class frmGestorMensajesTPV_Datos; }
@@ -16,7 +16,7 @@ namespace zqvr::controls { class ctlMaskEdBox; }
 
 namespace zqvr::messages {
 
-class ZQVR_MESSAGES_EXPORT frmGestorMensajesTPV_Datos : public QDialog {
+class ZQVR_MESSAGES_EXPORT frmGestorMensajesTPV_Datos : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmGestorMensajesTPV_Datos(QWidget* parent = nullptr);
@@ -29,9 +29,9 @@ public:
     void setSoloLectura(bool on) { m_soloLectura = on; }
     // The load step: fills the controls and reads the stored message. Errors
     // are reported ("frmGestorMensajesTPV_Datos:Form_Load") and false is
-    // returned: the dialog is then not to be shown, since accepting its
-    // defaults would overwrite the stored message.
-    bool Form_Load();
+    // returned: the dialog is then not shown, since accepting its defaults
+    // would overwrite the stored message.
+    bool Form_Load() override;
 
     // Outputs.
     bool aceptado() const { return m_aceptado; }

@@ -1,12 +1,13 @@
 #include "messages/frmGestorMensajesTPV_HistImagen.h"
 
+#include "frame/ErrorReport.h"
+
 #include "ui_frmGestorMensajesTPV_HistImagen.h"
 
 #include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "host/Empresa.h"
 #include "messages/ImagenMensaje.h"
-#include "messages/Informe.h"
 #include "messages/clsGestorMensajes.h"
 
 #include <QFile>
@@ -15,8 +16,11 @@
 namespace zqvr::messages {
 
 frmGestorMensajesTPV_HistImagen::frmGestorMensajesTPV_HistImagen(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmGestorMensajesTPV_HistImagen>())
+    : Dialog(parent), ui(std::make_unique<Ui::frmGestorMensajesTPV_HistImagen>())
 {
+    frame::declareReports(this, frame::ReportNames()
+                                    .style(frame::ReportStyle::NumberInText)
+                                    .allUnder(QStringLiteral("frmGestorMensajesTPV_HistImagen")));
     ui->setupUi(this);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGestorMensajesTPV_HistImagen::cmdSalir_Click);
 }
@@ -37,9 +41,10 @@ void frmGestorMensajesTPV_HistImagen::borrarFicheros()
     }
 }
 
-void frmGestorMensajesTPV_HistImagen::Form_Load()
+bool frmGestorMensajesTPV_HistImagen::Form_Load()
 {
-    informando(QStringLiteral("frmGestorMensajesTPV_HistImagen:Form_Load"), [&] {
+    // A picture that cannot be read leaves its button empty; the window still opens.
+    frame::guarded(this, QStringLiteral("Form_Load"), [&] {
         borrarFicheros();
         ui->cmdImagenAnterior->setIcon(QIcon());
         ui->cmdImagenActual->setIcon(QIcon());
@@ -56,6 +61,7 @@ void frmGestorMensajesTPV_HistImagen::Form_Load()
         m_actual = show(actual, QStringLiteral("Hist_%1.png").arg(m_id), ui->cmdImagenActual);
         m_anterior = show(anterior, QStringLiteral("HistAnt_%1.png").arg(m_id), ui->cmdImagenAnterior);
     });
+    return true;
 }
 
 } // namespace zqvr::messages

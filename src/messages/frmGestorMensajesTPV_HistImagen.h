@@ -4,14 +4,15 @@
 // while the window exists.
 #include "messages_export.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
+
 #include <memory>
 
 namespace Ui { class frmGestorMensajesTPV_HistImagen; }
 
 namespace zqvr::messages {
 
-class ZQVR_MESSAGES_EXPORT frmGestorMensajesTPV_HistImagen : public QDialog {
+class ZQVR_MESSAGES_EXPORT frmGestorMensajesTPV_HistImagen : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmGestorMensajesTPV_HistImagen(QWidget* parent = nullptr);
@@ -19,7 +20,7 @@ public:
 
     void setId(int id) { m_id = id; }
     // Reads the pictures; errors are reported ("frmGestorMensajesTPV_HistImagen:Form_Load").
-    void Form_Load();
+    bool Form_Load() override;
     QString ficheroAnterior() const { return m_anterior; }
     QString ficheroActual() const { return m_actual; }
 

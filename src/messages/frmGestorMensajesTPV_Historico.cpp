@@ -6,7 +6,7 @@
 #include "frame/HostContext.h"
 #include "frame/Services.h"
 #include "messages/ColourCombo.h"
-#include "messages/Informe.h"
+#include "frame/ErrorReport.h"
 #include "messages/clsGestorMensajes.h"
 #include "messages/frmGestorMensajesTPV_HistImagen.h"
 
@@ -21,16 +21,18 @@ constexpr int ColorColumn = 10; // "Anterior"; "Mod." is the next one
 } // namespace
 
 frmGestorMensajesTPV_Historico::frmGestorMensajesTPV_Historico(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmGestorMensajesTPV_Historico>())
+    : Dialog(parent), ui(std::make_unique<Ui::frmGestorMensajesTPV_Historico>())
 {
     ui->setupUi(this);
     prepararGrid();
-    const QString verImagen = QStringLiteral("frmGestorMensajesTPV_Historico:cmdVerImagen_Click");
-    frame::wire(ui->cmdVerImagen, &QPushButton::clicked, this, &frmGestorMensajesTPV_Historico::cmdVerImagen_Click,
-                verImagen);
+    // The procedures report in the messages' own way, under the window's name.
+    frame::declareReports(this, frame::ReportNames()
+                                    .style(frame::ReportStyle::NumberInText)
+                                    .allUnder(QStringLiteral("frmGestorMensajesTPV_Historico"))
+                                    .reportAs(QStringLiteral("vsMensajes_DoubleClicked"), QStringLiteral("cmdVerImagen_Click")));
+    frame::wire(ui->cmdVerImagen, &QPushButton::clicked, this, &frmGestorMensajesTPV_Historico::cmdVerImagen_Click);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGestorMensajesTPV_Historico::cmdSalir_Click);
-    frame::wire(ui->vsMensajes, &controls::Grid::DoubleClicked, this, &frmGestorMensajesTPV_Historico::cmdVerImagen_Click,
-                verImagen);
+    frame::wire(ui->vsMensajes, &controls::Grid::DoubleClicked, this, &frmGestorMensajesTPV_Historico::cmdVerImagen_Click);
     resize(1100, 480);
 }
 
@@ -39,7 +41,7 @@ frmGestorMensajesTPV_Historico::~frmGestorMensajesTPV_Historico() = default;
 void frmGestorMensajesTPV_Historico::prepararGrid()
 {
     controls::Grid& g = *ui->vsMensajes;
-    g.setRedraw(false);
+    const controls::RedrawOff paused(g);
     g.setCols(ColumnCount);
     g.setFixedRows(2);
     // Each field's caption spans its "Anterior" and "Mod." columns.
@@ -79,51 +81,49 @@ void frmGestorMensajesTPV_Historico::prepararGrid()
     g.setColWidth(3, 1200);
     g.setColAlignment(3, controls::Grid::AlignCenter);
     g.setColHidden(IdColumn, true);
-    g.setRedraw(true);
 }
 
-void frmGestorMensajesTPV_Historico::cargar()
+bool frmGestorMensajesTPV_Historico::Form_Load()
 {
-    informando(QStringLiteral("frmGestorMensajesTPV_Historico:cargar"), [&] {
+    frame::guarded(this, QStringLiteral("cargar"), [&] {
         const std::vector<FilaHistorico> rows = clsGestorMensajes(frame::conn()).Historico(m_clave);
         controls::Grid& g = *ui->vsMensajes;
-        g.setRedraw(false);
-        g.ClearData();
-        for (const FilaHistorico& r : rows) {
-            QStringList cells = r.celdas;
-            for (QString& c : cells)
-                c.replace(QLatin1Char('\t'), QLatin1Char(' '));
-            g.AddItem(cells.join(QLatin1Char('\t')));
-            const int row = g.Rows() - 1;
-            if (r.colorAnterior)
-                g.setCellBackColor(row, ColorColumn, fromColourNumber(*r.colorAnterior));
-            if (r.colorNuevo)
-                g.setCellBackColor(row, ColorColumn + 1, fromColourNumber(*r.colorNuevo));
+        {
+            const controls::RedrawOff paused(g);
+            g.ClearData();
+            for (const FilaHistorico& r : rows) {
+                QStringList cells = r.celdas;
+                for (QString& c : cells)
+                    c.replace(QLatin1Char('\t'), QLatin1Char(' '));
+                g.AddItem(cells.join(QLatin1Char('\t')));
+                const int row = g.Rows() - 1;
+                if (r.colorAnterior)
+                    g.setCellBackColor(row, ColorColumn, fromColourNumber(*r.colorAnterior));
+                if (r.colorNuevo)
+                    g.setCellBackColor(row, ColorColumn + 1, fromColourNumber(*r.colorNuevo));
+            }
+            if (g.Rows() > g.FixedRows())
+                g.setRow(g.FixedRows());
         }
-        if (g.Rows() > g.FixedRows())
-            g.setRow(g.FixedRows());
-        g.setRedraw(true);
         ui->cmdVerImagen->setEnabled(!rows.empty());
     });
+    return true;
 }
 
 void frmGestorMensajesTPV_Historico::cmdSalir_Click() { reject(); }
 
 void frmGestorMensajesTPV_Historico::cmdVerImagen_Click()
 {
-    informando(QStringLiteral("frmGestorMensajesTPV_Historico:cmdVerImagen_Click"), [&] {
-        controls::Grid& g = *ui->vsMensajes;
-        const int row = g.Row();
-        if (row < g.FixedRows())
-            return;
-        const int id = g.TextMatrix(row, IdColumn).toInt();
-        if (id <= 0)
-            return;
-        frmGestorMensajesTPV_HistImagen imagenes(this);
-        imagenes.setId(id);
-        imagenes.Form_Load();
-        frame::runModal(imagenes);
-    });
+    controls::Grid& g = *ui->vsMensajes;
+    const int row = g.Row();
+    if (row < g.FixedRows())
+        return;
+    const int id = g.TextMatrix(row, IdColumn).toInt();
+    if (id <= 0)
+        return;
+    frmGestorMensajesTPV_HistImagen imagenes(this);
+    imagenes.setId(id);
+    frame::runModal(imagenes);
 }
 
 } // namespace zqvr::messages

@@ -5,22 +5,23 @@
 #include "messages_export.h"
 #include "messages/MensajeTPV.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
 #include <memory>
 
 namespace Ui { class frmGestorMensajesTPV_Historico; }
 
 namespace zqvr::messages {
 
-class ZQVR_MESSAGES_EXPORT frmGestorMensajesTPV_Historico : public QDialog {
+class ZQVR_MESSAGES_EXPORT frmGestorMensajesTPV_Historico : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmGestorMensajesTPV_Historico(QWidget* parent = nullptr);
     ~frmGestorMensajesTPV_Historico() override;
 
     void setClave(const ClaveMensaje& clave) { m_clave = clave; }
-    // Fills the grid; errors are reported ("frmGestorMensajesTPV_Historico:cargar").
-    void cargar();
+    // Fills the grid; errors are reported ("frmGestorMensajesTPV_Historico:cargar")
+    // and leave it empty (the window still opens).
+    bool Form_Load() override;
 
 private:
     void prepararGrid();

@@ -1,5 +1,7 @@
 #include "parameters/CatalogueControls.h"
 
+#include "controls/ControlArray.h"
+
 #include "controls/ctlCheckBox.h"
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
@@ -26,9 +28,10 @@ namespace {
 
 void name(QWidget* w, const QString& objectName, int index)
 {
-    w->setObjectName(objectName);
     if (index >= 0)
-        w->setProperty("index", index);
+        controls::setArrayIndex(w, objectName, index);
+    else
+        w->setObjectName(objectName);
 }
 
 QLabel* label(const QString& text, const CatalogueEntry& e, QWidget* parent)

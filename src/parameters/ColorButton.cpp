@@ -27,7 +27,7 @@ void ColorButton::choose()
 {
     QColorDialog dialog(m_color == 0 ? QColor(Qt::white) : fromSuiteColor(m_color), this);
     dialog.setObjectName(QStringLiteral("dlgColor"));
-    if (frame::runModal(dialog) == QDialog::Accepted)
+    if (frame::runModal(dialog) == frame::DialogResult::Accepted)
         setColor(toSuiteColor(dialog.selectedColor()));
 }
 

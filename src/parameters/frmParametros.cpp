@@ -140,26 +140,18 @@ void frmParametros::nameArrayElements()
 
 void frmParametros::prepareFixedControls()
 {
-    vsLineas->setCols(8);
+    vsLineas->setColumns({{QString(), -1, {}, {}, true},
+                          {QStringLiteral("Operación"), 3000},
+                          {QString(), -1, {}, {}, true},
+                          {QStringLiteral("Tecla"), 1000},
+                          {QStringLiteral("Posición"), 1000},
+                          {QStringLiteral("Color"), 900},
+                          {QStringLiteral("Visible"), 800},
+                          {QString(), -1, {}, {}, true}});
     vsLineas->setRows(1);
-    const char* headers[] = {"", "Operación", "", "Tecla", "Posición", "Color", "Visible", ""};
-    for (int c = 0; c < 8; ++c)
-        vsLineas->setTextMatrix(0, c, QString::fromUtf8(headers[c]));
-    for (int c : {0, 2, 7})
-        vsLineas->setColHidden(c, true);
-    vsLineas->setColWidth(1, 3000);
-    vsLineas->setColWidth(3, 1000);
-    vsLineas->setColWidth(4, 1000);
-    vsLineas->setColWidth(5, 900);
-    vsLineas->setColWidth(6, 800);
 
-    vsBalanzas->setCols(3);
+    vsBalanzas->setColumns({{QStringLiteral("Codigo"), 1200}, {QStringLiteral("Tipo"), 3500}, {QString(), -1, {}, {}, true}});
     vsBalanzas->setRows(1);
-    vsBalanzas->setTextMatrix(0, 0, QStringLiteral("Codigo"));
-    vsBalanzas->setTextMatrix(0, 1, QStringLiteral("Tipo"));
-    vsBalanzas->setColHidden(2, true);
-    vsBalanzas->setColWidth(0, 1200);
-    vsBalanzas->setColWidth(1, 3500);
     txtCodigo->setNumeric(true);
     txtCodigo->setEnterMovesFocus(true);
     fillCombo(cboTipo, scaleTypeEntries());
@@ -195,14 +187,33 @@ void frmParametros::buildCatalogueTabs()
 
 void frmParametros::wireHandlers()
 {
+    // The procedures the window reports in its own way.
+    frame::declareReports(
+        this, frame::ReportNames()
+                  .under(QStringLiteral("frmParametros"),
+                         {QStringLiteral("cmdCopiarGeneral_Click"), QStringLiteral("cmdEliminarParametrosTpv_Click"),
+                          QStringLiteral("CargarComboImpuestos")})
+                  .under(QStringLiteral("frmTPV_Parametros"), {QStringLiteral("Cargar_Opciones")})
+                  .reportAs(QStringLiteral("cboTipo_KeyDown"), QStringLiteral("cboTipo_KeyPress"))
+                  // A logo the folder refuses: its reason, as a warning.
+                  .rename(QStringLiteral("LogoFolder"), kAtencion, frame::ReportStyle::PlainText, MsgIcon::Exclamation)
+                  // A save that failed: what happened, then the statement that failed.
+                  .explain(QStringLiteral("GuardarOpciones"), [](const Error& e) {
+                      const auto* save = dynamic_cast<const SaveError*>(&e);
+                      if (!save)
+                          return false;
+                      frame::msgBox(QStringLiteral("Ha ocurrido un error al guardar los parametros. Es posible que no "
+                                                   "haya especificado alguno."),
+                                    kAtencion, MsgIcon::Critical);
+                      frame::msgBox(save->statement(), kAtencion, MsgIcon::Critical);
+                      return true;
+                  }));
     frame::wire(cboAlmacen, &QComboBox::currentIndexChanged, this, &frmParametros::cboAlmacen_Click);
     frame::wire(cboTpv, &QComboBox::currentIndexChanged, this, &frmParametros::cboTpv_Click);
     frame::wire(cmdAceptar, &QPushButton::clicked, this, &frmParametros::cmdAceptar_Click);
     frame::wire(cmdCancelar, &QPushButton::clicked, this, &frmParametros::cmdCancelar_Click);
-    frame::wire(cmdCopiarGeneral, &QPushButton::clicked, this, &frmParametros::cmdCopiarGeneral_Click,
-                QStringLiteral("frmParametros:cmdCopiarGeneral_Click"));
-    frame::wire(cmdEliminarParametrosTpv, &QPushButton::clicked, this, &frmParametros::cmdEliminarParametrosTpv_Click,
-                QStringLiteral("frmParametros:cmdEliminarParametrosTpv_Click"));
+    frame::wire(cmdCopiarGeneral, &QPushButton::clicked, this, &frmParametros::cmdCopiarGeneral_Click);
+    frame::wire(cmdEliminarParametrosTpv, &QPushButton::clicked, this, &frmParametros::cmdEliminarParametrosTpv_Click);
     frame::wire(cmdAgregar, &QPushButton::clicked, this, &frmParametros::cmdAgregar_Click);
     frame::wire(cmdEliminarOP, &QPushButton::clicked, this, &frmParametros::cmdEliminarOP_Click);
     frame::wire(cmdVisual, &QPushButton::clicked, this, &frmParametros::cmdVisual_Click);
@@ -223,10 +234,12 @@ void frmParametros::wireHandlers()
         frame::wire(recarga, &QComboBox::currentIndexChanged, this, &frmParametros::applyReactions);
     if (auto* detallar = qobject_cast<QCheckBox*>(m_catalogue.control(64)))
         frame::wire(detallar, &QCheckBox::toggled, this, &frmParametros::applyReactions);
+    // Enter in these lists moves on as in the fields; in the key type it looks the key up.
     for (int code : {364, 376, 431})
         if (QComboBox* c = m_catalogue.combo(code))
-            c->installEventFilter(this);
-    cboTipo->installEventFilter(this);
+            frame::enterMovesOn({c});
+    frame::bindControlKey(cboTipo, Qt::Key_Return, this, &frmParametros::cboTipo_Enter);
+    frame::bindControlKey(cboTipo, Qt::Key_Enter, this, &frmParametros::cboTipo_Enter);
 }
 
 
@@ -234,23 +247,6 @@ void frmParametros::bindKeys()
 {
     // F9 saves and F12 leaves while their buttons are enabled.
     frame::bindAcceptCancelKeys(this, cmdAceptar, cmdCancelar);
-}
-
-bool frmParametros::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(event);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            if (watched == cboTipo) {
-                frame::guarded(QStringLiteral("Error en cboTipo_KeyPress"), [this] { cboTipo_Enter(); });
-                return true;
-            }
-            // The suite's keyboard service moves on to the next field.
-            host::Teclado::Enter(static_cast<QWidget*>(watched));
-            return true;
-        }
-    }
-    return Form::eventFilter(watched, event);
 }
 
 // ---- load ----
@@ -338,7 +334,7 @@ void frmParametros::CargarOperaciones()
 
 void frmParametros::CargarComboImpuestos()
 {
-    frame::guarded(QStringLiteral("frmParametros:CargarComboImpuestos"), [this] {
+    frame::guarded(this, QStringLiteral("CargarComboImpuestos"), [this] {
         QList<ListEntry> taxes{{QStringLiteral("Estipulado"), -1}};
         ParameterStore store(frame::conn(), frame::empresa().CodigoEmpresa());
         for (const ParameterStore::TaxRate& t : store.taxRates(almacenActual(), QDate::currentDate()))
@@ -365,7 +361,7 @@ void frmParametros::LimpiarOpciones()
 
 void frmParametros::Cargar_Opciones(int almacen, int tpv)
 {
-    frame::guarded(QStringLiteral("frmTPV_Parametros:Cargar_Opciones"), [&] {
+    frame::guarded(this, QStringLiteral("Cargar_Opciones"), [&] {
         frame::OperationNotice notice;
         ParameterStore store(frame::conn(), frame::empresa().CodigoEmpresa());
         m_values->load(store.load(almacen, tpv));
@@ -384,7 +380,7 @@ void frmParametros::showValues()
 
 void frmParametros::showKeys(const std::vector<OperationKey>& keys)
 {
-    vsLineas->setRedraw(false);
+    const controls::RedrawOff paused(*vsLineas);
     vsLineas->setRows(1);
     for (const OperationKey& k : keys) {
         vsLineas->AddItem(QStringList{QString::number(k.operation), operationName(k.operation), QString::number(k.key),
@@ -393,7 +389,6 @@ void frmParametros::showKeys(const std::vector<OperationKey>& keys)
                               .join(QLatin1Char('\t')));
         vsLineas->setCellBackColor(vsLineas->Rows() - 1, 5, k.color == 0 ? QColor(Qt::white) : fromSuiteColor(k.color));
     }
-    vsLineas->setRedraw(true);
 }
 
 void frmParametros::showScales(const std::vector<ScaleRow>& rows)
@@ -470,14 +465,10 @@ bool frmParametros::GuardarOpciones(int almacen, int tpv)
     const auto cleanup = frame::empresa().variableBool(QStringLiteral("OficinaCentral"))
                              ? ParameterStore::Cleanup::VanishedTerminals
                              : ParameterStore::Cleanup::VanishedTerminalsAndWarehouses;
-    try {
-        ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).save(almacen, tpv, values, cleanup);
-    } catch (const SaveError& e) {
-        frame::msgBox(QStringLiteral("Ha ocurrido un error al guardar los parametros. Es posible que no haya especificado alguno."),
-                      kAtencion, MsgIcon::Critical);
-        frame::msgBox(e.statement(), kAtencion, MsgIcon::Critical);
+    if (!frame::guarded(this, QStringLiteral("GuardarOpciones"), [&] {
+            ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).save(almacen, tpv, values, cleanup);
+        }))
         return false;
-    }
     *m_values = values;
     frame::msgBox(QStringLiteral("Parámetros de TPV guardados correctamente."), QStringLiteral("Drumelt"),
                   MsgIcon::Information);
@@ -709,23 +700,17 @@ void frmParametros::cmdFotoExaminar_Click(int k)
     if (file.isEmpty())
         return;
     auto* crearMX = qobject_cast<QCheckBox*>(m_catalogue.control(509));
-    try {
-        LogoFolder(m_programFolder).install(k, almacenActual(), file, crearMX && crearMX->isChecked());
-    } catch (const Error& e) {
-        frame::msgBox(e.description(), kAtencion, MsgIcon::Exclamation);
+    if (!frame::guarded(this, QStringLiteral("LogoFolder"), [&] {
+            LogoFolder(m_programFolder).install(k, almacenActual(), file, crearMX && crearMX->isChecked());
+        }))
         return;
-    }
     CargarLogos();
 }
 
 void frmParametros::cmdFotoBorrar_Click(int k)
 {
-    try {
-        LogoFolder(m_programFolder).remove(k, almacenActual());
-    } catch (const Error& e) {
-        frame::msgBox(e.description(), kAtencion, MsgIcon::Exclamation);
+    if (!frame::guarded(this, QStringLiteral("LogoFolder"), [&] { LogoFolder(m_programFolder).remove(k, almacenActual()); }))
         return;
-    }
     picLogo[k]->clear();
 }
 

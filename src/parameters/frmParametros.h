@@ -47,7 +47,6 @@ public:
 
 protected:
     void formLoad() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void nameArrayElements();

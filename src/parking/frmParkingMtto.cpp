@@ -45,8 +45,13 @@ frmParkingMtto::frmParkingMtto(QWidget* parent)
     frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmParkingMtto::cmdModificar_Click);
     frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmParkingMtto::cmdEliminar_Click);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmParkingMtto::cmdSalir_Click);
-    frame::wire(ui->ssTab, &QTabWidget::currentChanged, this, &frmParkingMtto::ssTab_Click,
-                QStringLiteral("Error en ssTab_Click"));
+    frame::declareReports(this, frame::ReportNames().reportAs(QStringLiteral("ssTab_CurrentChanged"),
+                                                              QStringLiteral("ssTab_Click")));
+    frame::wire(ui->ssTab, &QTabWidget::currentChanged, this, &frmParkingMtto::ssTab_Click);
+    configurarGrid(*ui->vsGratis, QStringLiteral("Importe Inicial"), QStringLiteral("Importe Final"),
+                   QStringLiteral("Minutos"));
+    configurarGrid(*ui->vsTarifas, QStringLiteral("Minuto Inicial"), QStringLiteral("Minuto Final"),
+                   QStringLiteral("Pvp"));
 }
 
 frmParkingMtto::~frmParkingMtto() = default;
@@ -55,28 +60,22 @@ ParkingStore frmParkingMtto::store() const { return ParkingStore(frame::conn(), 
 
 void frmParkingMtto::configurarGrid(Grid& grid, const QString& h3, const QString& h4, const QString& h5)
 {
-    grid.setCols(6);
     grid.setFixedRows(1);
     grid.setRows(1);
-    const QString headers[6] = {QString(), QStringLiteral("Almacén"), QStringLiteral("Almacén"), h3, h4, h5};
-    const int widths[6] = {0, 900, 1500, 1100, 1100, 1100};
-    const Grid::Alignment aligns[6] = {Grid::AlignRight, Grid::AlignRight, Grid::AlignLeft,
-                                       Grid::AlignRight, Grid::AlignRight, Grid::AlignRight};
-    for (int c = 0; c < 6; ++c) {
-        grid.setTextMatrix(0, c, headers[c]);
-        if (c > 0)
-            grid.setColWidth(c, widths[c]);
-        grid.setColAlignment(c, aligns[c]);
-    }
-    grid.setColHidden(0, true);
+    // The band's id, hidden; the warehouse's code and name; the band.
+    grid.setColumns({{QString(), -1, Grid::AlignRight, {}, true},
+                     {QStringLiteral("Almacén"), 900, Grid::AlignRight},
+                     {QStringLiteral("Almacén"), 1500, Grid::AlignLeft},
+                     {h3, 1100, Grid::AlignRight},
+                     {h4, 1100, Grid::AlignRight},
+                     {h5, 1100, Grid::AlignRight}});
 }
 
 void frmParkingMtto::formLoad()
 {
-    configurarGrid(*ui->vsGratis, QStringLiteral("Importe Inicial"), QStringLiteral("Importe Final"),
-                   QStringLiteral("Minutos"));
-    configurarGrid(*ui->vsTarifas, QStringLiteral("Minuto Inicial"), QStringLiteral("Minuto Final"),
-                   QStringLiteral("Pvp"));
+    // A fresh load shows no band of the last one.
+    ui->vsGratis->ClearData();
+    ui->vsTarifas->ClearData();
     {
         // Choosing the first tab is not a user's click.
         const QSignalBlocker block(ui->ssTab);
@@ -94,39 +93,27 @@ void frmParkingMtto::formUnload()
 void frmParkingMtto::Cargar_Gratis()
 {
     Grid& g = *ui->vsGratis;
-    g.setRedraw(false);
+    const controls::RedrawOff paused(g);
     g.ClearData();
     m_gratis.clear();
-    try {
-        m_gratis = store().CargarGratis();
-    } catch (...) {
-        g.setRedraw(true);
-        throw;
-    }
+    m_gratis = store().CargarGratis();
     for (const FreeBand& b : m_gratis)
         g.AddItem(QString::number(b.id) + QLatin1Char('\t') + QString::number(b.almacen) + QLatin1Char('\t') +
                   b.nombre + QLatin1Char('\t') + amount(b.importeInicial) + QLatin1Char('\t') +
                   amount(b.importeFinal) + QLatin1Char('\t') + QString::number(b.minutos));
-    g.setRedraw(true);
 }
 
 void frmParkingMtto::Cargar_Tarifas()
 {
     Grid& g = *ui->vsTarifas;
-    g.setRedraw(false);
+    const controls::RedrawOff paused(g);
     g.ClearData();
     m_tarifas.clear();
-    try {
-        m_tarifas = store().CargarTarifas();
-    } catch (...) {
-        g.setRedraw(true);
-        throw;
-    }
+    m_tarifas = store().CargarTarifas();
     for (const TariffBand& b : m_tarifas)
         g.AddItem(QString::number(b.id) + QLatin1Char('\t') + QString::number(b.almacen) + QLatin1Char('\t') +
                   b.nombre + QLatin1Char('\t') + QString::number(b.minutoInicial) + QLatin1Char('\t') +
                   QString::number(b.minutoFinal) + QLatin1Char('\t') + amount(b.pvp));
-    g.setRedraw(true);
 }
 
 void frmParkingMtto::cargarTab()
@@ -173,9 +160,7 @@ void frmParkingMtto::cmdAgregar_Click()
 {
     if (ui->ssTab->currentIndex() == TabGratis) {
         frmParkingMtto_Datos dlg(this);
-        dlg.Form_Load();
-        frame::runModal(dlg);
-        if (dlg.Almacen() == 0)
+        if (frame::runModal(dlg) != frame::DialogResult::Accepted)
             return;
         FreeBand b;
         b.almacen = dlg.Almacen();
@@ -185,9 +170,7 @@ void frmParkingMtto::cmdAgregar_Click()
         store().InsertarGratis(b);
     } else {
         frmParkingMtto_Datos_2 dlg(this);
-        dlg.Form_Load();
-        frame::runModal(dlg);
-        if (dlg.Almacen() == 0)
+        if (frame::runModal(dlg) != frame::DialogResult::Accepted)
             return;
         TariffBand b;
         b.almacen = dlg.Almacen();
@@ -205,7 +188,6 @@ void frmParkingMtto::cmdAgregar_Click()
 
 void frmParkingMtto::cmdModificar_Click()
 {
-    const QString caption = frame::handlerCaption(ui->cmdModificar, QStringLiteral("Click"));
     Grid& g = gridActual();
     const int row = g.Row();
     if (ui->ssTab->currentIndex() == TabGratis) {
@@ -217,15 +199,13 @@ void frmParkingMtto::cmdModificar_Click()
         dlg.setImporteInicial(b.importeInicial);
         dlg.setImporteFinal(b.importeFinal);
         dlg.setMinutos(b.minutos);
-        dlg.Form_Load();
-        frame::runModal(dlg);
-        if (dlg.Almacen() == 0)
+        if (frame::runModal(dlg) != frame::DialogResult::Accepted)
             return;
         b.almacen = dlg.Almacen();
         b.importeInicial = dlg.ImporteInicial();
         b.importeFinal = dlg.ImporteFinal();
         b.minutos = dlg.Minutos();
-        frame::guarded(caption, [&] { store().ModificarGratis(b); });
+        frame::guarded(this, QStringLiteral("cmdModificar_Click"), [&] { store().ModificarGratis(b); });
     } else {
         TariffBand b;
         if (!bandaActual(b))
@@ -235,15 +215,13 @@ void frmParkingMtto::cmdModificar_Click()
         dlg.setMinutoInicial(b.minutoInicial);
         dlg.setMinutoFinal(b.minutoFinal);
         dlg.setPvp(b.pvp);
-        dlg.Form_Load();
-        frame::runModal(dlg);
-        if (dlg.Almacen() == 0)
+        if (frame::runModal(dlg) != frame::DialogResult::Accepted)
             return;
         b.almacen = dlg.Almacen();
         b.minutoInicial = dlg.MinutoInicial();
         b.minutoFinal = dlg.MinutoFinal();
         b.pvp = dlg.Pvp();
-        frame::guarded(caption, [&] { store().ModificarTarifa(b); });
+        frame::guarded(this, QStringLiteral("cmdModificar_Click"), [&] { store().ModificarTarifa(b); });
     }
     // Saved or not (a band deleted meanwhile is reported), the grid shows what is stored.
     cargarTab();
@@ -262,7 +240,7 @@ void frmParkingMtto::cmdEliminar_Click()
                          QStringLiteral("¡ Atención !")))
         return;
     // Deleted or not (a band deleted meanwhile is reported), the grid shows what is stored.
-    frame::guarded(frame::handlerCaption(ui->cmdEliminar, QStringLiteral("Click")), [&] {
+    frame::guarded(this, QStringLiteral("cmdEliminar_Click"), [&] {
         if (ui->ssTab->currentIndex() == TabGratis)
             store().EliminarGratis(id);
         else

@@ -11,7 +11,7 @@
 namespace zqvr::parking {
 
 frmParkingMtto_Datos::frmParkingMtto_Datos(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmParkingMtto_Datos>())
+    : Dialog(parent), ui(std::make_unique<Ui::frmParkingMtto_Datos>())
 {
     ui->setupUi(this);
     ui->txtImporteInicial->setNumeric(true);
@@ -24,15 +24,16 @@ frmParkingMtto_Datos::frmParkingMtto_Datos(QWidget* parent)
 
 frmParkingMtto_Datos::~frmParkingMtto_Datos() = default;
 
-void frmParkingMtto_Datos::Form_Load()
+bool frmParkingMtto_Datos::Form_Load()
 {
     detail::prepareWarehouse(*ui->txtAlmacen, m_almacen);
     // A new band starts with empty fields.
     if (m_almacen == 0)
-        return;
+        return true;
     ui->txtImporteInicial->setText(amountFieldText(m_importeInicial));
     ui->txtImporteFinal->setText(amountFieldText(m_importeFinal));
     ui->txtMinutos->setText(QString::number(m_minutos));
+    return true;
 }
 
 void frmParkingMtto_Datos::cmdAceptar_Click()

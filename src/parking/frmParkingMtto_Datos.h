@@ -1,23 +1,21 @@
 #pragma once
 // The free-parking band dialog: a warehouse, a purchase amount range and the
 // free minutes it gives. The parking window sets the properties, runs the
-// dialog modally and reads them back; Almacen 0 afterwards means cancelled.
+// dialog with frame::runModal and reads them back when it was accepted.
 //
 //   frmParkingMtto_Datos dlg(this);
 //   dlg.setAlmacen(1); dlg.setImporteInicial(20); ...   // or nothing, for a new band
-//   dlg.Form_Load();
-//   frame::runModal(dlg);
-//   if (dlg.Almacen() != 0) ... // accepted
+//   if (frame::runModal(dlg) == frame::DialogResult::Accepted) ...
 #include "parking_export.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
 #include <memory>
 
 namespace Ui { class frmParkingMtto_Datos; }
 
 namespace zqvr::parking {
 
-class ZQVR_PARKING_EXPORT frmParkingMtto_Datos : public QDialog {
+class ZQVR_PARKING_EXPORT frmParkingMtto_Datos : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmParkingMtto_Datos(QWidget* parent = nullptr);
@@ -35,7 +33,7 @@ public:
     // The load step: the warehouse picker gets the connection, company and
     // user; the properties show in the fields. Throws Error when the
     // warehouse cannot be looked up.
-    void Form_Load();
+    bool Form_Load() override;
 
     // Esc and the window's close button cancel.
     void reject() override;

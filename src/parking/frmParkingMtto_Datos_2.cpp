@@ -10,7 +10,7 @@
 namespace zqvr::parking {
 
 frmParkingMtto_Datos_2::frmParkingMtto_Datos_2(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmParkingMtto_Datos_2>())
+    : Dialog(parent), ui(std::make_unique<Ui::frmParkingMtto_Datos_2>())
 {
     ui->setupUi(this);
     ui->txtMinutoInicial->setNumeric(true);
@@ -23,15 +23,16 @@ frmParkingMtto_Datos_2::frmParkingMtto_Datos_2(QWidget* parent)
 
 frmParkingMtto_Datos_2::~frmParkingMtto_Datos_2() = default;
 
-void frmParkingMtto_Datos_2::Form_Load()
+bool frmParkingMtto_Datos_2::Form_Load()
 {
     detail::prepareWarehouse(*ui->txtAlmacen, m_almacen);
     // A new band starts with empty fields.
     if (m_almacen == 0)
-        return;
+        return true;
     ui->txtMinutoInicial->setText(QString::number(m_minutoInicial));
     ui->txtMinutoFinal->setText(QString::number(m_minutoFinal));
     ui->txtPvp->setText(amountFieldText(m_pvp));
+    return true;
 }
 
 void frmParkingMtto_Datos_2::cmdAceptar_Click()

@@ -4,14 +4,14 @@
 // cancelled. The order of the two minutes is not checked.
 #include "parking_export.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
 #include <memory>
 
 namespace Ui { class frmParkingMtto_Datos_2; }
 
 namespace zqvr::parking {
 
-class ZQVR_PARKING_EXPORT frmParkingMtto_Datos_2 : public QDialog {
+class ZQVR_PARKING_EXPORT frmParkingMtto_Datos_2 : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmParkingMtto_Datos_2(QWidget* parent = nullptr);
@@ -27,7 +27,7 @@ public:
     void setPvp(double v) { m_pvp = v; }
 
     // The load step, as in frmParkingMtto_Datos.
-    void Form_Load();
+    bool Form_Load() override;
     void reject() override;
 
 private:

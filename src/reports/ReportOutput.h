@@ -6,8 +6,7 @@
 //
 //   frmReport_Destino dlg(parent);
 //   dlg.setWindowTitle("Imprimir Tickets");
-//   frame::runModal(dlg);
-//   if (!dlg.Result()) return;                         // cancelled
+//   if (frame::runModal(dlg) != frame::DialogResult::Accepted) return;
 //   auto rpt = Report::open(empresa.RutaAplicacion() + "/Rpt/Reservas_Listado.rpt");
 //   rpt->setConnection(&conn);
 //   rpt->setParameter("Descripcion", texto);

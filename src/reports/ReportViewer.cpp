@@ -302,7 +302,7 @@ void ReportViewer::printWithDialog()
         dialog.setObjectName(QStringLiteral("dlgImprimir"));
         dialog.setMinMax(1, pageCount());
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-        if (frame::runModal(dialog) != QDialog::Accepted)
+        if (frame::runModal(dialog) != frame::DialogResult::Accepted)
             return;
         int from = 0, to = 0;
         if (printer.printRange() == QPrinter::PageRange) {

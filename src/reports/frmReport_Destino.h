@@ -6,8 +6,7 @@
 //
 //   frmReport_Destino dlg(this);
 //   dlg.setWindowTitle("Imprimir Tickets");
-//   frame::runModal(dlg);
-//   if (dlg.Result())
+//   if (frame::runModal(dlg) == frame::DialogResult::Accepted)
 //       reports::sendReport(report, dlg.Destino(), dlg.Impresora());
 #include "reports_export.h"
 #include "reports/ReportOutput.h"

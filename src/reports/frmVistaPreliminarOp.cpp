@@ -1,5 +1,7 @@
 #include "reports/frmVistaPreliminarOp.h"
 
+#include "controls/ControlArray.h"
+
 #include "frame/Wiring.h"
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
@@ -32,8 +34,7 @@ frmVistaPreliminarOp::frmVistaPreliminarOp(QWidget* parent) : QDialog(parent)
     font.setBold(true);
     for (int i = 0; i < Posiciones; ++i) {
         auto* b = new QPushButton(this);
-        b->setObjectName(QStringLiteral("cmdOperacion"));
-        b->setProperty("index", i);
+        controls::setArrayIndex(b, QStringLiteral("cmdOperacion"), i);
         b->setFont(font);
         b->setMinimumSize(110, 56);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -66,10 +66,12 @@ ExplorerBar::ExplorerBar(QWidget* parent) : QWidget(parent), m_tree(new Explorer
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
-    frame::wire(m_tree, &ExplorerTree::MouseDown, this, &ExplorerBar::wndTreeView_MouseDown,
-                QStringLiteral("ExplorerBar:wndTreeView_MouseDown"));
-    frame::wire(m_tree, &QTreeWidget::itemClicked, this, &ExplorerBar::wndTreeView_Click,
-                QStringLiteral("Error en wndTreeView_Click"));
+    frame::declareReports(this, frame::ReportNames()
+                                    .under(QStringLiteral("ExplorerBar"),
+                                           {QStringLiteral("wndTreeView_MouseDown"), QStringLiteral("Cargar")})
+                                    .reportAs(QStringLiteral("wndTreeView_ItemClicked"), QStringLiteral("wndTreeView_Click")));
+    frame::wire(m_tree, &ExplorerTree::MouseDown, this, &ExplorerBar::wndTreeView_MouseDown);
+    frame::wire(m_tree, &QTreeWidget::itemClicked, this, &ExplorerBar::wndTreeView_Click);
 }
 
 QIcon ExplorerBar::elementIcon(int tipo, const QString& xaml) const
@@ -102,7 +104,7 @@ QIcon ExplorerBar::elementIcon(int tipo, const QString& xaml) const
 
 void ExplorerBar::Cargar()
 {
-    frame::guarded(QStringLiteral("ExplorerBar:Cargar"), [&] {
+    frame::guarded(this, QStringLiteral("Cargar"), [&] {
         PaletteDrag::shared().clear();
         m_tree->clear();
         if (!m_conn)

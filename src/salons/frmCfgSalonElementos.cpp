@@ -28,20 +28,25 @@ const QString Atencion = QStringLiteral("¡ Atención !");
 }
 
 frmCfgSalonElementos::frmCfgSalonElementos(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmCfgSalonElementos>())
+    : Dialog(parent), ui(std::make_unique<Ui::frmCfgSalonElementos>())
 {
     ui->setupUi(this);
     setModal(true);
     ui->splitter->setStretchFactor(1, 1);
     ui->splitter->setSizes({220, 780});
-    frame::wire(ui->graSalon, &FlowGraphView::ElementDropped, this, &frmCfgSalonElementos::graSalon_DragDrop,
-                QStringLiteral("frmCfgSalonElementos:graSalon_DragDrop"));
-    frame::wire(ui->graSalon, &FlowGraphView::NodeSelectionChanged, this, &frmCfgSalonElementos::graSalon_SelChange,
-                QStringLiteral("Error en graSalon_SelChange"));
+    // The surface's events report by the system's event names.
+    frame::declareReports(this, frame::ReportNames()
+                                    .under(QStringLiteral("frmCfgSalonElementos"),
+                                           {QStringLiteral("cmdAceptar_Click"), QStringLiteral("Form_Load"),
+                                            QStringLiteral("AddCustomFlowGraphShape"), QStringLiteral("graSalon_DragDrop")})
+                                    .reportAs(QStringLiteral("graSalon_ElementDropped"), QStringLiteral("graSalon_DragDrop"))
+                                    .reportAs(QStringLiteral("graSalon_NodeSelectionChanged"),
+                                              QStringLiteral("graSalon_SelChange")));
+    frame::wire(ui->graSalon, &FlowGraphView::ElementDropped, this, &frmCfgSalonElementos::graSalon_DragDrop);
+    frame::wire(ui->graSalon, &FlowGraphView::NodeSelectionChanged, this, &frmCfgSalonElementos::graSalon_SelChange);
     frame::wire(ui->cmdRenombrar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdRenombrar_Click);
     frame::wire(ui->cmdEliminarNodo, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdEliminarNodo_Click);
-    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdAceptar_Click,
-                QStringLiteral("frmCfgSalonElementos:cmdAceptar_Click"));
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalonElementos::cmdCancelar_Click);
     frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
     // Enter in the label field applies it.
@@ -57,13 +62,13 @@ void frmCfgSalonElementos::showEvent(QShowEvent* e)
 {
     if (!m_loaded)
         Form_Load();
-    QDialog::showEvent(e);
+    Dialog::showEvent(e);
 }
 
 bool frmCfgSalonElementos::Form_Load()
 {
     m_loaded = true;
-    return frame::guarded(QStringLiteral("frmCfgSalonElementos:Form_Load"), [&] {
+    return frame::guarded(this, QStringLiteral("Form_Load"), [&] {
         db::Connection& conn = frame::conn();
         host::Empresa& empresa = frame::empresa();
         ui->Arbol->setConexion(&conn);
@@ -114,7 +119,7 @@ FlowNodeItem* frmCfgSalonElementos::AddCustomFlowGraphShape(int nResShapeID, dou
                                                            double height)
 {
     FlowNodeItem* item = nullptr;
-    frame::guarded(QStringLiteral("frmCfgSalonElementos:AddCustomFlowGraphShape"), [&] {
+    frame::guarded(this, QStringLiteral("AddCustomFlowGraphShape"), [&] {
         FlowNode n;
         n.shape = nResShapeID;
         n.left = left;
@@ -131,7 +136,7 @@ void frmCfgSalonElementos::graSalon_DragDrop(const QPointF& point)
     // The drag's own pointer ends with the drag; no pointer of ours is set
     // here, so none is restored (that would undo the pointer of whoever set one).
     PaletteDrag& drag = PaletteDrag::shared();
-    frame::guarded(QStringLiteral("frmCfgSalonElementos:graSalon_DragDrop"), [&] {
+    frame::guarded(this, QStringLiteral("graSalon_DragDrop"), [&] {
         if (!drag.active() || !ui->graSalon->hasActivePage())
             return;
         ElementCatalog catalog(frame::conn());
@@ -178,7 +183,7 @@ void frmCfgSalonElementos::txtRenombrar_KeyPress(int& keyAscii)
 // Reached from the button and from Enter in the label field: reports under its own name either way.
 void frmCfgSalonElementos::cmdRenombrar_Click()
 {
-    frame::guarded(QStringLiteral("Error en cmdRenombrar_Click"), [&] {
+    frame::guarded(this, QStringLiteral("cmdRenombrar_Click"), [&] {
         const QString text = ui->txtRenombrar->text();
         if (text.isEmpty()) {
             frame::msgBox(QStringLiteral("Debe elegir una etiqueta para el nodo."), Atencion, frame::MsgIcon::Information);

@@ -7,10 +7,10 @@
 //   frmCfgSalonElementos dlg;
 //   dlg.setCodSalon(3);
 //   dlg.setDocXml(storedText);      // as stored, with | for '
-//   if (dlg.Form_Load()) frame::runModal(dlg);
+//   frame::runModal(dlg);   // runs Form_Load first
 #include "salons_export.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
 #include "salons/FlowNodeItem.h"
 
 #include <QPointer>
@@ -24,7 +24,7 @@ class FlowNodeItem;
 class FlowGraphView;
 class ExplorerBar;
 
-class ZQVR_SALONS_EXPORT frmCfgSalonElementos : public QDialog {
+class ZQVR_SALONS_EXPORT frmCfgSalonElementos : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmCfgSalonElementos(QWidget* parent = nullptr);
@@ -37,7 +37,7 @@ public:
 
     // Fills the palette, loads the element pictures and opens the handed-over
     // document. Returns false when it failed (the failure has been reported).
-    bool Form_Load();
+    bool Form_Load() override;
 
     // Adds a resource shape node to the active page at that place and size; nullptr without a page.
     FlowNodeItem* AddCustomFlowGraphShape(int nResShapeID, double left, double top, double width, double height);

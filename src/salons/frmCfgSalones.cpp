@@ -34,18 +34,26 @@ frmCfgSalones::frmCfgSalones(QWidget* parent)
     setRaisesUnloadNotice(true);
     frame::wire(ui->vsLineas, &controls::Grid::RowColChange, this, &frmCfgSalones::vsLineas_RowColChange);
     // The salon list's procedures report under the screen's name.
-    const auto caption = [](const char* handler) { return QStringLiteral("frmCfgSalones:") + QLatin1String(handler); };
-    frame::wire(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this, &frmCfgSalones::lstAlm_ItemCheck,
-                caption("lstAlm_ItemCheck"));
-    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmCfgSalones::cmdAgregar_Click, caption("cmdAgregar_Click"));
-    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmCfgSalones::cmdModificar_Click,
-                caption("cmdModificar_Click"));
-    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCfgSalones::cmdEliminar_Click,
-                caption("cmdEliminar_Click"));
-    frame::wire(ui->cmdConfigurar, &QPushButton::clicked, this, &frmCfgSalones::cmdConfigurar_Click,
-                caption("cmdConfigurar_Click"));
+    frame::declareReports(this, frame::ReportNames().under(
+                                    QStringLiteral("frmCfgSalones"),
+                                    {QStringLiteral("lstAlm_ItemCheck"), QStringLiteral("cmdAgregar_Click"),
+                                     QStringLiteral("cmdModificar_Click"), QStringLiteral("cmdEliminar_Click"),
+                                     QStringLiteral("cmdConfigurar_Click"), QStringLiteral("Cargar")}));
+    frame::wire(ui->lstAlm, &controls::ctlAlmacenCons::CheckCambiado, this, &frmCfgSalones::lstAlm_ItemCheck);
+    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmCfgSalones::cmdAgregar_Click);
+    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmCfgSalones::cmdModificar_Click);
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCfgSalones::cmdEliminar_Click);
+    frame::wire(ui->cmdConfigurar, &QPushButton::clicked, this, &frmCfgSalones::cmdConfigurar_Click);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCfgSalones::cmdSalir_Click);
     frame::wire(ui->vsLineas, &controls::Grid::DoubleClicked, this, &frmCfgSalones::vsLineas_DblClick);
+    using controls::Grid;
+    Grid& g = *ui->vsLineas;
+    g.setFixedRows(1);
+    g.setRows(1);
+    // ColCodigo, ColDescripcion.
+    g.setColumns({{QStringLiteral("Código"), 900, {}, {}, false, Grid::AlignCenter},
+                  {QStringLiteral("Descripción"), 3800, Grid::AlignLeft, {}, false, Grid::AlignCenter}});
+    g.horizontalHeader()->setStretchLastSection(true);
 }
 
 frmCfgSalones::~frmCfgSalones() = default;
@@ -53,18 +61,7 @@ frmCfgSalones::~frmCfgSalones() = default;
 void frmCfgSalones::formLoad()
 {
     m_loading = true;
-    controls::Grid& g = *ui->vsLineas;
-    g.setCols(2);
-    g.setFixedRows(1);
-    g.setRows(1);
-    g.setTextMatrix(0, ColCodigo, QStringLiteral("Código"));
-    g.setTextMatrix(0, ColDescripcion, QStringLiteral("Descripción"));
-    g.setColWidth(ColCodigo, 900);
-    g.setColWidth(ColDescripcion, 3800);
-    g.setColAlignment(ColDescripcion, controls::Grid::AlignLeft);
-    g.setFixedAlignment(ColCodigo, controls::Grid::AlignCenter);
-    g.setFixedAlignment(ColDescripcion, controls::Grid::AlignCenter);
-    g.horizontalHeader()->setStretchLastSection(true);
+    ui->vsLineas->setRows(1);
     ui->lstAlm->setConexion(&frame::conn());
     ui->lstAlm->setEmpresa(&frame::empresa());
     ui->lstAlm->Cargar();
@@ -74,15 +71,17 @@ void frmCfgSalones::formLoad()
 
 void frmCfgSalones::Cargar()
 {
-    frame::guarded(QStringLiteral("frmCfgSalones:Cargar"), [&] {
+    frame::guarded(this, QStringLiteral("Cargar"), [&] {
         controls::Grid& g = *ui->vsLineas;
-        g.setRedraw(false);
-        g.ClearData();
-        ui->lstAlm->setAllChecked(false);
-        const QList<SalonRow> rows = store().Cargar();
-        for (const SalonRow& r : rows)
-            g.AddItem(QString::number(r.codigo) + QLatin1Char('\t') + r.descripcion);
-        g.setRedraw(true);
+        QList<SalonRow> rows;
+        {
+            const controls::RedrawOff paused(g);
+            g.ClearData();
+            ui->lstAlm->setAllChecked(false);
+            rows = store().Cargar();
+            for (const SalonRow& r : rows)
+                g.AddItem(QString::number(r.codigo) + QLatin1Char('\t') + r.descripcion);
+        }
         habilitar();
         if (!rows.isEmpty())
             seleccionar(1);
@@ -123,7 +122,7 @@ void frmCfgSalones::vsLineas_RowColChange(int row, int)
 
 void frmCfgSalones::mostrarAlmacenes(int row)
 {
-    frame::guarded(QStringLiteral("frmCfgSalones:Cargar"), [&] {
+    frame::guarded(this, QStringLiteral("Cargar"), [&] {
         ui->lstAlm->setAllChecked(false);
         if (row < ui->vsLineas->FixedRows() || row >= ui->vsLineas->Rows())
             return;
@@ -143,7 +142,7 @@ void frmCfgSalones::lstAlm_ItemCheck(int index, int code, bool checked)
         ui->lstAlm->setChecked(index, false);
         return;
     }
-    const bool ok = frame::guarded(QStringLiteral("frmCfgSalones:lstAlm_ItemCheck"), [&] {
+    const bool ok = frame::guarded(this, QStringLiteral("lstAlm_ItemCheck"), [&] {
         store().AsignarAlmacen(salonActual(), code, checked);
     });
     if (!ok)
@@ -154,9 +153,7 @@ void frmCfgSalones::cmdAgregar_Click()
 {
     frmCfgSalones_Datos dlg(this);
     dlg.setCodigo(0);
-    dlg.Form_Load();
-    frame::runModal(dlg);
-    if (dlg.Descripcion().isEmpty())
+    if (frame::runModal(dlg) != frame::DialogResult::Accepted)
         return;
     SalonStore s = store();
     if (s.Existe(dlg.Codigo(), dlg.Descripcion())) {
@@ -177,7 +174,7 @@ void frmCfgSalones::cmdAgregar_Click()
 
 void frmCfgSalones::cmdModificar_Click()
 {
-    frame::guarded(QStringLiteral("frmCfgSalones:cmdModificar_Click"), [&] {
+    frame::guarded(this, QStringLiteral("cmdModificar_Click"), [&] {
         const int row = lineaActual();
         if (row < 0)
             return;
@@ -187,9 +184,7 @@ void frmCfgSalones::cmdModificar_Click()
         dlg.setXml(s.LeerXml(salon));
         dlg.setDescripcion(ui->vsLineas->TextMatrix(row, ColDescripcion));
         dlg.setCodigo(salon);
-        dlg.Form_Load();
-        frame::runModal(dlg);
-        if (dlg.Descripcion().isEmpty())
+        if (frame::runModal(dlg) != frame::DialogResult::Accepted)
             return;
         s.Modificar(salon, dlg.Descripcion(), dlg.Xml());
         ui->vsLineas->setTextMatrix(row, ColDescripcion, dlg.Descripcion());
@@ -230,8 +225,7 @@ void frmCfgSalones::cmdConfigurar_Click()
     frmCfgSalonElementos editor(this);
     editor.setCodSalon(salon);
     editor.setDocXml(doc);
-    if (editor.Form_Load())
-        frame::runModal(editor);
+    frame::runModal(editor);
 }
 
 void frmCfgSalones::cmdSalir_Click()

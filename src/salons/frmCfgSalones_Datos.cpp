@@ -12,7 +12,7 @@
 namespace zqvr::salons {
 
 frmCfgSalones_Datos::frmCfgSalones_Datos(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmCfgSalones_Datos>())
+    : Dialog(parent), ui(std::make_unique<Ui::frmCfgSalones_Datos>())
 {
     ui->setupUi(this);
     setModal(true);
@@ -25,7 +25,7 @@ frmCfgSalones_Datos::frmCfgSalones_Datos(QWidget* parent)
 
 frmCfgSalones_Datos::~frmCfgSalones_Datos() = default;
 
-void frmCfgSalones_Datos::Form_Load()
+bool frmCfgSalones_Datos::Form_Load()
 {
     if (!m_descripcion.isEmpty())
         ui->txtDescripcion->setText(m_descripcion);
@@ -37,6 +37,7 @@ void frmCfgSalones_Datos::Form_Load()
     }
     if (!m_xml.isEmpty())
         ui->txtXml->setPlainText(m_xml);
+    return true;
 }
 
 void frmCfgSalones_Datos::cmdAceptar_Click()

@@ -1,17 +1,18 @@
 #pragma once
 // The code, name and plan document of one salon. The caller sets the
-// properties, calls Form_Load and runs the dialog modally; an empty
-// Descripcion afterwards means it was cancelled.
+// properties and runs the dialog with frame::runModal; the properties hold
+// what was typed when it was accepted.
 #include "salons_export.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
+
 #include <memory>
 
 namespace Ui { class frmCfgSalones_Datos; }
 
 namespace zqvr::salons {
 
-class ZQVR_SALONS_EXPORT frmCfgSalones_Datos : public QDialog {
+class ZQVR_SALONS_EXPORT frmCfgSalones_Datos : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmCfgSalones_Datos(QWidget* parent = nullptr);
@@ -26,7 +27,7 @@ public:
     void setXml(const QString& v) { m_xml = v; }
 
     // Puts the properties into the fields; a given code can no longer be changed.
-    void Form_Load();
+    bool Form_Load() override;
 
 protected:
     void reject() override;

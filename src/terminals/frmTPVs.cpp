@@ -70,8 +70,7 @@ frmTPVs::frmTPVs(QWidget* parent)
     bindKey(this, Qt::ALT | Qt::Key_Right, cmdSiguiente);
     bindKey(this, Qt::ALT | Qt::Key_Down, cmdUltimo);
     bindKey(this, Qt::Key_Escape, this, &frmTPVs::escapePressed);
-    frame::bindControlKey(cboEmpresa, Qt::Key_Return, this, &frmTPVs::cboEmpresa_KeyEnter);
-    frame::bindControlKey(cboEmpresa, Qt::Key_Enter, this, &frmTPVs::cboEmpresa_KeyEnter);
+    frame::enterMovesOn({cboEmpresa});
 }
 
 frmTPVs::~frmTPVs() = default;
@@ -117,7 +116,6 @@ void frmTPVs::escapePressed()
         cmdCancelar_Click();
 }
 
-void frmTPVs::cboEmpresa_KeyEnter() { host::Teclado::Enter(cboEmpresa); }
 
 // ---- states and fields ----
 
@@ -257,13 +255,13 @@ void frmTPVs::cmdBuscar_Click()
     qint16 code = 0;
     {
         frmTPVs_Buscar dialog(this);
-        frame::runModal(dialog);
-        code = dialog.Codigo();
+        if (frame::runModal(dialog) == frame::DialogResult::Accepted)
+            code = dialog.Codigo();
     }
     if (code > 0) {
         txtCodigo->setText(QString::number(code));
         // As Enter in the code field, reported as that field's own event.
-        frame::guarded(frame::handlerCaption(txtCodigo, QStringLiteral("KeyPress")), [this] {
+        frame::guarded(this, QStringLiteral("txtCodigo_KeyPress"), [this] {
             int key = KeyEnter;
             txtCodigo_KeyPress(key);
         });

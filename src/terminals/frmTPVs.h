@@ -30,7 +30,6 @@ protected:
 private:
     // Event handlers.
     void txtCodigo_KeyPress(int& keyAscii);
-    void cboEmpresa_KeyEnter();
     void cmdAceptar_Click();
     void cmdEliminar_Click();
     void cmdCancelar_Click();

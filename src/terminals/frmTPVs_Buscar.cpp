@@ -29,29 +29,27 @@ frmTPVs_Buscar::frmTPVs_Buscar(QWidget* parent) : QDialog(parent)
     cmdAceptar->setDefault(false);
     cmdCancelar->setDefault(false);
 
-    vsListado->setCols(2);
     vsListado->setFixedRows(1);
     vsListado->setRows(1);
-    vsListado->setTextMatrix(0, ColCodigo, QStringLiteral("Código"));
-    vsListado->setTextMatrix(0, ColHost, QStringLiteral("Host"));
-    vsListado->setColWidth(ColCodigo, 1000);
-    vsListado->setColAlignment(ColCodigo, controls::Grid::AlignRight);
-    vsListado->setColWidth(ColHost, 3600);
-    vsListado->setColAlignment(ColHost, controls::Grid::AlignLeft);
+    // ColCodigo, ColHost.
+    vsListado->setColumns({{QStringLiteral("Código"), 1000, controls::Grid::AlignRight},
+                           {QStringLiteral("Host"), 3600, controls::Grid::AlignLeft}});
     // The host takes whatever width the dialog has left.
     vsListado->horizontalHeader()->setStretchLastSection(true);
 
+    // The list's own moves report as the system's key events of the list.
+    frame::declareReports(this, frame::ReportNames()
+                                    .reportAs(QStringLiteral("vsListado_AfterLastRow"), QStringLiteral("vsListado_KeyDown"))
+                                    .reportAs(QStringLiteral("vsListado_BeforeFirstRow"), QStringLiteral("vsListado_KeyDown"))
+                                    .reportAs(QStringLiteral("vsListado_EnterPressed"), QStringLiteral("vsListado_KeyPress")));
     using frame::wire;
     wire(txtNombre, &controls::ctlTextBox::KeyPress, this, &frmTPVs_Buscar::txtNombre_KeyPress);
     wire(txtNombre, &controls::ctlTextBox::KeyDown, this, &frmTPVs_Buscar::txtNombre_KeyDown);
     wire(cmdAceptar, &QPushButton::clicked, this, &frmTPVs_Buscar::cmdAceptar_Click);
     wire(cmdCancelar, &QPushButton::clicked, this, &frmTPVs_Buscar::cmdCancelar_Click);
-    wire(vsListado, &controls::Grid::AfterLastRow, this, &frmTPVs_Buscar::vsListado_AfterLastRow,
-         QStringLiteral("Error en vsListado_KeyDown"));
-    wire(vsListado, &controls::Grid::BeforeFirstRow, this, &frmTPVs_Buscar::vsListado_BeforeFirstRow,
-         QStringLiteral("Error en vsListado_KeyDown"));
-    wire(vsListado, &controls::Grid::EnterPressed, this, &frmTPVs_Buscar::cmdAceptar_Click,
-         QStringLiteral("Error en vsListado_KeyPress"));
+    wire(vsListado, &controls::Grid::AfterLastRow, this, &frmTPVs_Buscar::vsListado_AfterLastRow);
+    wire(vsListado, &controls::Grid::BeforeFirstRow, this, &frmTPVs_Buscar::vsListado_BeforeFirstRow);
+    wire(vsListado, &controls::Grid::EnterPressed, this, &frmTPVs_Buscar::cmdAceptar_Click);
 }
 
 frmTPVs_Buscar::~frmTPVs_Buscar() { closeResult(); }
@@ -91,14 +89,15 @@ void frmTPVs_Buscar::loadPage()
 {
     if (!m_rs.isOpen())
         return;
-    vsListado->setRedraw(false);
-    for (int n = 0; n < PageRows && !m_rs.eof(); ++n) {
-        vsListado->AddItem(QString::number(m_rs[QStringLiteral("Codigo")].toInt()));
-        // The host goes in as a cell text, so that no character of it can split the row.
-        vsListado->setTextMatrix(vsListado->Rows() - 1, ColHost, m_rs[QStringLiteral("Host")].toString());
-        m_rs.moveNext();
+    {
+        const controls::RedrawOff paused(*vsListado);
+        for (int n = 0; n < PageRows && !m_rs.eof(); ++n) {
+            vsListado->AddItem(QString::number(m_rs[QStringLiteral("Codigo")].toInt()));
+            // The host goes in as a cell text, so that no character of it can split the row.
+            vsListado->setTextMatrix(vsListado->Rows() - 1, ColHost, m_rs[QStringLiteral("Host")].toString());
+            m_rs.moveNext();
+        }
     }
-    vsListado->setRedraw(true);
     if (m_rs.eof())
         closeResult();
 }

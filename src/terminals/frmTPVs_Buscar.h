@@ -4,8 +4,8 @@
 // text ("*C0" finds every host that contains "C0").
 //
 //   frmTPVs_Buscar dialog(parent);
-//   frame::runModal(dialog);
-//   if (dialog.Codigo() > 0) ... // 0 when cancelled
+//   if (frame::runModal(dialog) == frame::DialogResult::Accepted && dialog.Codigo() > 0)
+//       ...   // accepted on a chosen terminal (an empty list accepts nothing)
 #include "terminals_export.h"
 #include "db/RecordSet.h"
 #include "ui_frmTPVs_Buscar.h"

@@ -40,6 +40,9 @@ frmVisorTpvs::frmVisorTpvs(QWidget* parent)
       ui(std::make_unique<Ui::frmVisorTpvs>()), m_clock([] { return QDate::currentDate(); })
 {
     ui->setupUi(this);
+    frame::declareReports(this, frame::ReportNames().under(QStringLiteral("frmVisorTpvs"),
+                                                           {QStringLiteral("Form_Load"),
+                                                            QStringLiteral("CalcularVentas")}));
     Timer.setObjectName(QStringLiteral("Timer"));
     Timer.setParent(this);
     connect(&Timer, &QTimer::timeout, this, [this] { Timer_Timer(); });
@@ -69,20 +72,20 @@ bool frmVisorTpvs::reservasActivas() const
 void frmVisorTpvs::configurarGrid()
 {
     Grid* g = ui->vsGrid;
-    g->setCols(ColumnCount);
     g->setFixedRows(1);
     g->setRows(1);
-    static const char* captions[ColumnCount] = {"Nº",  "Nombre",       "Descripción", "Ln",      "Act",  "Venta Día",
-                                                "Cobro Res.", "Res. Nuevas", "Ventas Total", "Version", "Cola", "Serial"};
-    static const int widths[ColumnCount] = {600, 1500, 2600, 450, 450, 1300, 1300, 1300, 1300, 1000, 800, 1600};
-    for (int c = 0; c < ColumnCount; ++c) {
-        g->setTextMatrix(0, c, QString::fromUtf8(captions[c]));
-        g->setColWidth(c, widths[c]);
-    }
-    for (int c : {ColCodigo, ColVentaDia, ColCobroRes, ColResNuevas, ColVentasTotal, ColCola})
-        g->setColAlignment(c, Grid::AlignRight);
-    g->setColAlignment(ColEnLinea, Grid::AlignCenter);
-    g->setColAlignment(ColAct, Grid::AlignCenter);
+    g->setColumns({{QStringLiteral("Nº"), 600, Grid::AlignRight},
+                   {QStringLiteral("Nombre"), 1500},
+                   {QStringLiteral("Descripción"), 2600},
+                   {QStringLiteral("Ln"), 450, Grid::AlignCenter},
+                   {QStringLiteral("Act"), 450, Grid::AlignCenter},
+                   {QStringLiteral("Venta Día"), 1300, Grid::AlignRight},
+                   {QStringLiteral("Cobro Res."), 1300, Grid::AlignRight},
+                   {QStringLiteral("Res. Nuevas"), 1300, Grid::AlignRight},
+                   {QStringLiteral("Ventas Total"), 1300, Grid::AlignRight},
+                   {QStringLiteral("Version"), 1000},
+                   {QStringLiteral("Cola"), 800, Grid::AlignRight},
+                   {QStringLiteral("Serial"), 1600}});
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -120,7 +123,7 @@ void frmVisorTpvs::formLoad()
     permisos.setConexion(&conn);
     permisos.setUsuario(empresa.usuarioActual());
     bool allowed = false;
-    frame::guarded(QStringLiteral("frmVisorTpvs:Form_Load"), [&] { allowed = permisos.TieneDerecho(5); });
+    frame::guarded(this, QStringLiteral("Form_Load"), [&] { allowed = permisos.TieneDerecho(5); });
     ui->cmdAccRemoto->setVisible(allowed);
 }
 
@@ -152,7 +155,7 @@ void frmVisorTpvs::calcularComparaciones(const QDate& today)
 QString frmVisorTpvs::CalcularVentas(const QDate& day)
 {
     QString result = amount(0);
-    frame::guarded(QStringLiteral("frmVisorTpvs:CalcularVentas"), [&] {
+    frame::guarded(this, QStringLiteral("CalcularVentas"), [&] {
         TerminalStatusReader reader(frame::conn(), frame::empresa().CodigoEmpresa(), false);
         result = amount(reader.salesOfDay(day));
     });
@@ -176,19 +179,20 @@ void frmVisorTpvs::Refrescar()
     Grid* g = ui->vsGrid;
     const int top = g->TopRow();
     const int row = g->Row();
-    g->setRedraw(false);
-    frame::guarded(QStringLiteral("¡ Atención !"), [&] {
-        const QDate today = m_clock();
-        // Left open across midnight, the board moves on to the new day.
-        if (today != m_comparisonsFor)
-            calcularComparaciones(today);
-        rellenar(today);
-    });
-    if (row >= g->FixedRows() && row < g->Rows())
-        g->setRow(row);
-    if (top >= g->FixedRows() && top < g->Rows())
-        g->setTopRow(top);
-    g->setRedraw(true);
+    {
+        const controls::RedrawOff paused(*g);
+        frame::guarded(QStringLiteral("¡ Atención !"), [&] {
+            const QDate today = m_clock();
+            // Left open across midnight, the board moves on to the new day.
+            if (today != m_comparisonsFor)
+                calcularComparaciones(today);
+            rellenar(today);
+        });
+        if (row >= g->FixedRows() && row < g->Rows())
+            g->setRow(row);
+        if (top >= g->FixedRows() && top < g->Rows())
+            g->setTopRow(top);
+    }
     // "Total:" spans the first five cells. The totals row is not a merge row
     // of the grid: that would also join neighbouring equal totals (two 0,00)
     // into one cell.

@@ -42,8 +42,7 @@ std::optional<PrintTarget> elegirDestino(QWidget* parent, bool textFile)
 {
     reports::frmReport_Destino dlg(parent);
     dlg.setWindowTitle(QStringLiteral("Imprimir Tickets"));
-    frame::runModal(dlg);
-    if (!dlg.Result())
+    if (frame::runModal(dlg) != frame::DialogResult::Accepted)
         return std::nullopt;
 
     PrintTarget t;
@@ -71,19 +70,6 @@ std::optional<PrintTarget> elegirDestino(QWidget* parent, bool textFile)
     }
     return t;
 }
-
-// A failure while loading the list or the lines: its description under "¡ Atención !".
-template <class F>
-void loadGuarded(F&& f)
-{
-    try {
-        f();
-    } catch (const Error& e) {
-        frame::msgBox(e.description(), kAtencionError, frame::MsgIcon::Critical);
-    } catch (const std::exception& e) {
-        frame::msgBox(QString::fromUtf8(e.what()), kAtencionError, frame::MsgIcon::Critical);
-    }
-}
 } // namespace
 
 frmVisorTickets::frmVisorTickets(QWidget* parent)
@@ -92,6 +78,12 @@ frmVisorTickets::frmVisorTickets(QWidget* parent)
 {
     ui->setupUi(this);
     configurarGrids();
+    // A failure while loading the list or the lines: its description under "¡ Atención !".
+    frame::declareReports(this, frame::ReportNames()
+                                    .under(QStringLiteral("frmVisorTickets"), {QStringLiteral("Form_Load")})
+                                    .rename(QStringLiteral("cargarTickets"), kAtencionError, frame::ReportStyle::PlainText)
+                                    .rename(QStringLiteral("cargarLineas"), kAtencionError, frame::ReportStyle::PlainText)
+                                    .rename(QStringLiteral("cmdImprimir_Click"), QStringLiteral("Visor Tickets::Imprimir")));
 
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("Popup"));
@@ -106,8 +98,7 @@ frmVisorTickets::frmVisorTickets(QWidget* parent)
     frame::wire(ui->cmdSiguiente, &QPushButton::clicked, this, &frmVisorTickets::cmdSiguiente_Click);
     frame::wire(ui->cmdUltimo, &QPushButton::clicked, this, &frmVisorTickets::cmdUltimo_Click);
     frame::wire(ui->cmdBuscarCajero, &QPushButton::clicked, this, &frmVisorTickets::cmdBuscarCajero_Click);
-    frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmVisorTickets::cmdImprimir_Click,
-                QStringLiteral("Visor Tickets::Imprimir"));
+    frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmVisorTickets::cmdImprimir_Click);
     frame::wire(ui->cmdCerrar, &QPushButton::clicked, this, &frmVisorTickets::cmdCerrar_Click);
     frame::wire(ui->vsLineas, &controls::Grid::RightClicked, this, &frmVisorTickets::vsLineas_RightClicked);
     // The window sees Esc before its controls.
@@ -118,7 +109,7 @@ frmVisorTickets::~frmVisorTickets() = default;
 
 namespace {
 // The widths are the suite's, in twips, measured for its small default
-// font; a column never gets narrower than its caption or its widest usual value.
+// font; a column is widened to its caption or its widest usual value.
 void anchoColumna(controls::Grid* g, int col, int twips, const QString& sample)
 {
     const QFontMetrics fm(g->font());
@@ -129,46 +120,36 @@ void anchoColumna(controls::Grid* g, int col, int twips, const QString& sample)
 
 void frmVisorTickets::configurarGrids()
 {
-    struct Col { const char* caption; int width; controls::Grid::Alignment align; };
-    const Col cab[CabCols] = {{"Código", 800, controls::Grid::AlignRight},   {"Fecha", 1000, controls::Grid::AlignLeft},
-                              {"Hora", 600, controls::Grid::AlignLeft},      {"Cliente", 2000, controls::Grid::AlignLeft},
-                              {"Importe", 1200, controls::Grid::AlignRight}, {"Efectivo", 950, controls::Grid::AlignRight},
-                              {"Tarjeta", 950, controls::Grid::AlignRight},  {"Cheques", 950, controls::Grid::AlignRight},
-                              {"Vales", 950, controls::Grid::AlignRight},    {"Crédito", 950, controls::Grid::AlignRight},
-                              {"Cambio", 950, controls::Grid::AlignRight}};
+    using controls::Grid;
     auto* g = ui->vsCab;
-    g->setCols(CabCols);
     g->setFixedRows(1);
     g->setRows(1);
-    for (int c = 0; c < CabCols; ++c) {
-        g->setTextMatrix(0, c, QString::fromUtf8(cab[c].caption));
-        anchoColumna(g, c, cab[c].width,
+    g->setColumns({{QStringLiteral("Código"), 800, Grid::AlignRight},   {QStringLiteral("Fecha"), 1000, Grid::AlignLeft},
+                   {QStringLiteral("Hora"), 600, Grid::AlignLeft},      {QStringLiteral("Cliente"), 2000, Grid::AlignLeft},
+                   {QStringLiteral("Importe"), 1200, Grid::AlignRight}, {QStringLiteral("Efectivo"), 950, Grid::AlignRight},
+                   {QStringLiteral("Tarjeta"), 950, Grid::AlignRight},  {QStringLiteral("Cheques"), 950, Grid::AlignRight},
+                   {QStringLiteral("Vales"), 950, Grid::AlignRight},    {QStringLiteral("Crédito"), 950, Grid::AlignRight},
+                   {QStringLiteral("Cambio"), 950, Grid::AlignRight}});
+    for (int c = 0; c < CabCols; ++c)
+        anchoColumna(g, c, g->ColWidth(c),
                      c == CabFecha   ? QStringLiteral("00/00/0000")
                      : c == CabHora  ? QStringLiteral("00:00")
                      : c >= CabImporte ? QStringLiteral("00.000,00")
                                      : QString());
-        g->setColAlignment(c, cab[c].align);
-    }
-    const Col lin[LinCols] = {{"Núm. Línea", 1000, controls::Grid::AlignRight}, {"Artículo", 1300, controls::Grid::AlignRight},
-                              {"Descripción", 4100, controls::Grid::AlignLeft}, {"K", 400, controls::Grid::AlignCenter},
-                              {"P.V.P.", 800, controls::Grid::AlignRight},      {"Cantidad", 1000, controls::Grid::AlignRight},
-                              {"Dto.", 800, controls::Grid::AlignRight},        {"Igic", 700, controls::Grid::AlignRight},
-                              {"PM", 400, controls::Grid::AlignCenter},         {"PR", 400, controls::Grid::AlignCenter},
-                              {"PA", 400, controls::Grid::AlignCenter},         {"T.Promo", -1, controls::Grid::AlignLeft}};
     auto* l = ui->vsLineas;
-    l->setCols(LinCols);
     l->setFixedRows(1);
     l->setRows(1);
-    for (int c = 0; c < LinCols; ++c) {
-        l->setTextMatrix(0, c, QString::fromUtf8(lin[c].caption));
-        if (lin[c].width > 0)
-            anchoColumna(l, c, lin[c].width,
-                         c == LinPVP || c == LinCantidad ? QStringLiteral("0.000,000")
-                         : c == LinIgic                   ? QStringLiteral("00,00%")
-                                                          : QString());
-        l->setColAlignment(c, lin[c].align);
-    }
-    l->setColWidth(LinTPromo, 2000);
+    l->setColumns({{QStringLiteral("Núm. Línea"), 1000, Grid::AlignRight}, {QStringLiteral("Artículo"), 1300, Grid::AlignRight},
+                   {QStringLiteral("Descripción"), 4100, Grid::AlignLeft}, {QStringLiteral("K"), 400, Grid::AlignCenter},
+                   {QStringLiteral("P.V.P."), 800, Grid::AlignRight},      {QStringLiteral("Cantidad"), 1000, Grid::AlignRight},
+                   {QStringLiteral("Dto."), 800, Grid::AlignRight},        {QStringLiteral("Igic"), 700, Grid::AlignRight},
+                   {QStringLiteral("PM"), 400, Grid::AlignCenter},         {QStringLiteral("PR"), 400, Grid::AlignCenter},
+                   {QStringLiteral("PA"), 400, Grid::AlignCenter},         {QStringLiteral("T.Promo"), 2000, Grid::AlignLeft}});
+    for (int c = 0; c < LinTPromo; ++c)
+        anchoColumna(l, c, l->ColWidth(c),
+                     c == LinPVP || c == LinCantidad ? QStringLiteral("0.000,000")
+                     : c == LinIgic                   ? QStringLiteral("00,00%")
+                                                      : QString());
 }
 
 void frmVisorTickets::formLoad()
@@ -189,7 +170,7 @@ void frmVisorTickets::formLoad()
     // The user's own warehouse, today and the cashier now on till 1, so
     // that one Enter in the article field lists what the till sold today.
     ui->txtFecha->setFecha(QDate::currentDate());
-    frame::guarded(QStringLiteral("frmVisorTickets:Form_Load"), [&] {
+    frame::guarded(this, QStringLiteral("Form_Load"), [&] {
         const qint64 almacen = ui->txtAlmacen->AlmacenUsuario();
         if (almacen <= 0)
             return;
@@ -236,7 +217,7 @@ void frmVisorTickets::buscar()
         return;
     }
     bool loaded = false;
-    loadGuarded([&] { loaded = cargarTickets(); });
+    frame::guarded(this, QStringLiteral("cargarTickets"), [&] { loaded = cargarTickets(); });
     if (!loaded)
         return;
     if (hayTickets()) {
@@ -298,11 +279,7 @@ bool frmVisorTickets::cargarTickets()
 
     frame::OperationNotice notice;
     auto* g = ui->vsCab;
-    g->setRedraw(false);
-    struct RedrawOn {
-        controls::Grid* g;
-        ~RedrawOn() { g->setRedraw(true); }
-    } redrawOn{g};
+    const controls::RedrawOff paused(*g);
     m_tickets = TicketStore(frame::conn()).tickets(f);
     // Thousands of rows share a date and most amounts (every empty payment
     // kind is 0,00): each distinct value is formatted once.
@@ -373,7 +350,7 @@ TicketKey frmVisorTickets::claveSeleccionada() const
 void frmVisorTickets::SSTab_Click(int tab)
 {
     if (tab == 1)
-        loadGuarded([&] { cargarLineas(); });
+        frame::guarded(this, QStringLiteral("cargarLineas"), [&] { cargarLineas(); });
 }
 
 void frmVisorTickets::cargarLineas()
@@ -388,23 +365,24 @@ void frmVisorTickets::cargarLineas()
     auto& emp = frame::empresa();
     m_lines = TicketStore(frame::conn()).lines(claveSeleccionada(), emp.EmpresaArticulos());
     const int decimales = emp.DecimalesPrecio();
-    l->setRedraw(false);
-    for (const TicketLineRow& ln : m_lines) {
-        QString row = QString::number(ln.numLinea);
-        row += QLatin1Char('\t') + QString::number(ln.articulo);
-        row += QLatin1Char('\t') + QString(ln.descripcion).replace(QLatin1Char('\t'), QLatin1Char(' '));
-        row += QLatin1Char('\t') + flag(ln.kit);
-        row += QLatin1Char('\t') + Formato::FormatoNumero(ln.pvp, decimales);
-        row += QLatin1Char('\t') + Formato::FormatoNumero(ln.cantidad, 3);
-        row += QLatin1Char('\t') + Formato::FormatoNumero(ln.dto, 2);
-        row += QLatin1Char('\t') + textoImpuesto(ln.impuesto);
-        row += QLatin1Char('\t') + flag(ln.pm);
-        row += QLatin1Char('\t') + flag(ln.promocion);
-        row += QLatin1Char('\t') + flag(ln.pa);
-        row += QLatin1Char('\t') + nombreTipoPromocion(ln.tipoPromocion);
-        l->AddItem(row);
+    {
+        const controls::RedrawOff paused(*l);
+        for (const TicketLineRow& ln : m_lines) {
+            QString row = QString::number(ln.numLinea);
+            row += QLatin1Char('\t') + QString::number(ln.articulo);
+            row += QLatin1Char('\t') + QString(ln.descripcion).replace(QLatin1Char('\t'), QLatin1Char(' '));
+            row += QLatin1Char('\t') + flag(ln.kit);
+            row += QLatin1Char('\t') + Formato::FormatoNumero(ln.pvp, decimales);
+            row += QLatin1Char('\t') + Formato::FormatoNumero(ln.cantidad, 3);
+            row += QLatin1Char('\t') + Formato::FormatoNumero(ln.dto, 2);
+            row += QLatin1Char('\t') + textoImpuesto(ln.impuesto);
+            row += QLatin1Char('\t') + flag(ln.pm);
+            row += QLatin1Char('\t') + flag(ln.promocion);
+            row += QLatin1Char('\t') + flag(ln.pa);
+            row += QLatin1Char('\t') + nombreTipoPromocion(ln.tipoPromocion);
+            l->AddItem(row);
+        }
     }
-    l->setRedraw(true);
     if (l->Rows() > l->FixedRows())
         l->setRow(1);
 }
@@ -414,7 +392,7 @@ void frmVisorTickets::cargarLineas()
 void frmVisorTickets::moverA(int row)
 {
     ui->vsCab->setRow(row);
-    loadGuarded([&] { cargarLineas(); });
+    frame::guarded(this, QStringLiteral("cargarLineas"), [&] { cargarLineas(); });
 }
 
 void frmVisorTickets::cmdPrimero_Click()
@@ -460,7 +438,7 @@ void frmVisorTickets::vsLineas_RightClicked(int row, int col, const QPoint& glob
 
 void frmVisorTickets::CommandBars_Execute(int id)
 {
-    frame::guarded(QStringLiteral("Error en CommandBars_Execute"), [&] {
+    frame::guarded(this, QStringLiteral("CommandBars_Execute"), [&] {
         if (id != 1 || !lineaEsKit() || !m_listed.valid)
             return;
         const TicketKey k = claveSeleccionada();
@@ -475,7 +453,6 @@ void frmVisorTickets::CommandBars_Execute(int id)
         if (i < 0 || i >= m_lines.size())
             return;
         kit.setNumLinea(static_cast<qint16>(m_lines.at(i).numLinea));
-        kit.cargar();
         frame::runModal(kit);
     });
 }
@@ -486,8 +463,8 @@ void frmVisorTickets::cmdBuscarCajero_Click()
 {
     frmVisorTickets_Buscar dlg(this);
     dlg.setCodigoAlmacen(int(ui->txtAlmacen->Codigo()));
-    frame::runModal(dlg);
-    if (dlg.CodigoCajero() <= 0)
+    // Accepted on a date row, it chooses no till: the viewer keeps what it shows.
+    if (frame::runModal(dlg) != frame::DialogResult::Accepted || dlg.CodigoCajero() <= 0)
         return;
     ui->txtCaja->setText(QString::number(dlg.Caja()));
     ui->txtFecha->setFecha(dlg.Fecha());

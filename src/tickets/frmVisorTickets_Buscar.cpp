@@ -23,16 +23,12 @@ frmVisorTickets_Buscar::frmVisorTickets_Buscar(QWidget* parent)
     ui->setupUi(this);
 
     auto* g = ui->grdTickets_Cajeros;
-    g->setCols(3);
     g->setFixedRows(1);
     g->setRows(1);
-    g->setTextMatrix(0, ColFecha, QStringLiteral("Fecha"));
-    g->setTextMatrix(0, ColCaja, QStringLiteral("Caja"));
-    g->setTextMatrix(0, ColCajero, QStringLiteral("Cajero"));
-    g->setColWidth(ColFecha, 1400);
-    g->setColWidth(ColCaja, 800);
-    g->setColWidth(ColCajero, 3600);
-    g->setColAlignment(ColCaja, controls::Grid::AlignRight);
+    // ColFecha, ColCaja, ColCajero.
+    g->setColumns({{QStringLiteral("Fecha"), 1400},
+                   {QStringLiteral("Caja"), 800, controls::Grid::AlignRight},
+                   {QStringLiteral("Cajero"), 3600}});
 
     // The pickers read the host context now: the dialog is made and shown in one go.
     auto* conn = frame::HostContext::instance().conexion();
@@ -52,17 +48,21 @@ frmVisorTickets_Buscar::frmVisorTickets_Buscar(QWidget* parent)
     frame::wire(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, &frmVisorTickets_Buscar::txtArticulo_KeyPress);
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmVisorTickets_Buscar::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmVisorTickets_Buscar::cmdCancelar_Click);
-    frame::wire(g, &controls::Grid::EnterPressed, this, &frmVisorTickets_Buscar::grdTickets_Cajeros_Choose,
-                QStringLiteral("Error en grdTickets_Cajeros_KeyPress"));
-    frame::wire(g, &controls::Grid::DoubleClicked, this, &frmVisorTickets_Buscar::grdTickets_Cajeros_Choose,
-                QStringLiteral("Error en grdTickets_Cajeros_DblClick"));
+    frame::declareReports(this, frame::ReportNames()
+                                    .under(QStringLiteral("frmVisorTickets_Buscar"), {QStringLiteral("Almacen")})
+                                    .reportAs(QStringLiteral("grdTickets_Cajeros_EnterPressed"),
+                                              QStringLiteral("grdTickets_Cajeros_KeyPress"))
+                                    .reportAs(QStringLiteral("grdTickets_Cajeros_DoubleClicked"),
+                                              QStringLiteral("grdTickets_Cajeros_DblClick")));
+    frame::wire(g, &controls::Grid::EnterPressed, this, &frmVisorTickets_Buscar::grdTickets_Cajeros_Choose);
+    frame::wire(g, &controls::Grid::DoubleClicked, this, &frmVisorTickets_Buscar::grdTickets_Cajeros_Choose);
 }
 
 frmVisorTickets_Buscar::~frmVisorTickets_Buscar() = default;
 
 void frmVisorTickets_Buscar::setCodigoAlmacen(int almacen)
 {
-    frame::guarded(QStringLiteral("frmVisorTickets_Buscar:Almacen"), [&] {
+    frame::guarded(this, QStringLiteral("Almacen"), [&] {
         ui->txtAlmacen->setCodigo(almacen);
         ui->txtAlmacen->Cargar();
     });
@@ -110,20 +110,21 @@ void frmVisorTickets_Buscar::buscar()
 
     const auto rows = TicketStore(frame::conn()).days(frame::empresa().CodigoEmpresa(), almacen, from, to,
                                                       m_articuloBuscado);
-    g->setRedraw(false);
-    QDate current;
-    for (const TicketDayRow& r : rows) {
-        if (r.fecha != current) {
-            current = r.fecha;
-            g->AddItem(host::Formato::FormatoFecha(current));
-            g->setRowFontBold(g->Rows() - 1, true);
+    {
+        const controls::RedrawOff paused(*g);
+        QDate current;
+        for (const TicketDayRow& r : rows) {
+            if (r.fecha != current) {
+                current = r.fecha;
+                g->AddItem(host::Formato::FormatoFecha(current));
+                g->setRowFontBold(g->Rows() - 1, true);
+            }
+            g->AddItem(QString());
+            const int row = g->Rows() - 1;
+            g->setTextMatrix(row, ColCaja, QString::number(r.caja));
+            g->setTextMatrix(row, ColCajero, QString::number(r.cajero) + QStringLiteral(" - ") + r.nombreCajero);
         }
-        g->AddItem(QString());
-        const int row = g->Rows() - 1;
-        g->setTextMatrix(row, ColCaja, QString::number(r.caja));
-        g->setTextMatrix(row, ColCajero, QString::number(r.cajero) + QStringLiteral(" - ") + r.nombreCajero);
     }
-    g->setRedraw(true);
     if (g->Rows() > g->FixedRows()) {
         g->setRow(g->FixedRows() + (g->Rows() > g->FixedRows() + 1 ? 1 : 0));
         g->setFocus(Qt::OtherFocusReason);

@@ -1,5 +1,7 @@
 #include "touchscreen/PageButton.h"
 
+#include "controls/ControlArray.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,8 +11,7 @@ namespace zqvr::touchscreen {
 
 PageButton::PageButton(const QString& arrayName, int index, QWidget* parent) : QPushButton(parent), m_index(index)
 {
-    setObjectName(arrayName);
-    setProperty("index", index);
+    controls::setArrayIndex(this, arrayName, index);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QPushButton::clicked, this, [this] { Q_EMIT Selected(m_index); });
 }

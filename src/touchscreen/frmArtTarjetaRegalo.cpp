@@ -26,15 +26,15 @@ frmArtTarjetaRegalo::frmArtTarjetaRegalo(QWidget* parent)
       ui(std::make_unique<Ui::frmArtTarjetaRegalo>())
 {
     ui->setupUi(this);
+    frame::declareReports(this, frame::ReportNames().under(QStringLiteral("frmArtTarjetaRegalo"),
+                                                           {QStringLiteral("cargar"),
+                                                            QStringLiteral("AddArt"),
+                                                            QStringLiteral("RemoveArt")}));
     auto* g = ui->vsArticulos;
-    g->setCols(2);
     g->setFixedRows(1);
     g->setRows(1);
-    g->setTextMatrix(0, 0, QStringLiteral("Código"));
-    g->setTextMatrix(0, 1, QStringLiteral("Descripción"));
-    g->setColWidth(0, 1500);
-    g->setColAlignment(0, controls::Grid::AlignRight);
-    g->setColAlignment(1, controls::Grid::AlignLeft);
+    g->setColumns({{QStringLiteral("Código"), 1500, controls::Grid::AlignRight},
+                   {QStringLiteral("Descripción"), -1, controls::Grid::AlignLeft}});
     g->horizontalHeader()->setStretchLastSection(true);
 
     frame::wire(ui->txtArticulo, &controls::ctlCodePicker::KeyPress, this, &frmArtTarjetaRegalo::txtArticulo_KeyPress);
@@ -54,14 +54,13 @@ void frmArtTarjetaRegalo::formLoad()
 
 void frmArtTarjetaRegalo::cargar()
 {
-    frame::guarded(QStringLiteral("frmArtTarjetaRegalo:cargar"), [&] {
+    frame::guarded(this, QStringLiteral("cargar"), [&] {
         auto* g = ui->vsArticulos;
         g->ClearData();
         const auto rows = store().list();
-        g->setRedraw(false);
+        const controls::RedrawOff paused(*g);
         for (const auto& [code, desc] : rows)
             g->AddItem(QString::number(code) + QLatin1Char('\t') + QString(desc).replace(QLatin1Char('\t'), QLatin1Char(' ')));
-        g->setRedraw(true);
     });
 }
 
@@ -76,7 +75,7 @@ void frmArtTarjetaRegalo::txtArticulo_KeyPress(int& keyAscii)
 
 void frmArtTarjetaRegalo::AddArt()
 {
-    frame::guarded(QStringLiteral("frmArtTarjetaRegalo:AddArt"), [&] {
+    frame::guarded(this, QStringLiteral("AddArt"), [&] {
         const qint64 code = ui->txtArticulo->Codigo();
         switch (store().add(code)) {
         case GiftCardArticles::AddResult::Added: {
@@ -114,7 +113,7 @@ void frmArtTarjetaRegalo::cmdCerrar_Click() { close(); }
 
 void frmArtTarjetaRegalo::RemoveArt()
 {
-    frame::guarded(QStringLiteral("frmArtTarjetaRegalo:RemoveArt"), [&] {
+    frame::guarded(this, QStringLiteral("RemoveArt"), [&] {
         auto* g = ui->vsArticulos;
         const int row = g->Row();
         if (row < g->FixedRows() || row >= g->Rows())

@@ -29,40 +29,31 @@ frmCfgPantalla::frmCfgPantalla(QWidget* parent)
     ui->setupUi(this);
     setRaisesUnloadNotice(true);
     // The list's procedures report under the screen's name.
-    const auto caption = [](const char* handler) { return QStringLiteral("frmCfgPantalla:") + QLatin1String(handler); };
-    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmCfgPantalla::cmdAgregar_Click, caption("cmdAgregar_Click"));
-    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmCfgPantalla::cmdModificar_Click,
-                caption("cmdModificar_Click"));
-    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCfgPantalla::cmdEliminar_Click,
-                caption("cmdEliminar_Click"));
-    frame::wire(ui->cmdConfigurar, &QPushButton::clicked, this, &frmCfgPantalla::cmdConfigurar_Click,
-                caption("cmdConfigurar_Click"));
-    frame::wire(ui->cmdForzar, &QPushButton::clicked, this, &frmCfgPantalla::cmdForzar_Click, caption("cmdForzar_Click"));
-    frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmCfgPantalla::cmdImprimir_Click,
-                caption("cmdImprimir_Click"));
+    frame::declareReports(this, frame::ReportNames().under(
+                                    QStringLiteral("frmCfgPantalla"),
+                                    {QStringLiteral("cmdAgregar_Click"), QStringLiteral("cmdModificar_Click"),
+                                     QStringLiteral("cmdEliminar_Click"), QStringLiteral("cmdConfigurar_Click"),
+                                     QStringLiteral("cmdForzar_Click"), QStringLiteral("cmdImprimir_Click"),
+                                     QStringLiteral("Cargar")}));
+    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmCfgPantalla::cmdAgregar_Click);
+    frame::wire(ui->cmdModificar, &QPushButton::clicked, this, &frmCfgPantalla::cmdModificar_Click);
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCfgPantalla::cmdEliminar_Click);
+    frame::wire(ui->cmdConfigurar, &QPushButton::clicked, this, &frmCfgPantalla::cmdConfigurar_Click);
+    frame::wire(ui->cmdForzar, &QPushButton::clicked, this, &frmCfgPantalla::cmdForzar_Click);
+    frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmCfgPantalla::cmdImprimir_Click);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCfgPantalla::cmdSalir_Click);
     frame::wire(ui->vsLineas, &Grid::DoubleClicked, this, &frmCfgPantalla::vsLineas_DblClick);
+    ui->vsLineas->setFixedRows(1);
+    ui->vsLineas->setColumns({{QStringLiteral("Código"), 900, {}, {}, false, Grid::AlignCenter},
+                              {QStringLiteral("Descripción"), 3800, Grid::AlignLeft, {}, false, Grid::AlignCenter},
+                              {QString(), -1, {}, {}, true, Grid::AlignCenter},
+                              {QStringLiteral("Tipo"), 800, Grid::AlignCenter, {}, false, Grid::AlignCenter}});
 }
 
 frmCfgPantalla::~frmCfgPantalla() = default;
 
 void frmCfgPantalla::formLoad()
 {
-    Grid* g = ui->vsLineas;
-    g->setCols(4);
-    g->setFixedRows(1);
-    g->setRows(1);
-    g->setTextMatrix(0, 0, QStringLiteral("Código"));
-    g->setTextMatrix(0, 1, QStringLiteral("Descripción"));
-    g->setTextMatrix(0, 3, QStringLiteral("Tipo"));
-    g->setColWidth(0, 900);
-    g->setColWidth(1, 3800);
-    g->setColWidth(3, 800);
-    g->setColAlignment(1, Grid::AlignLeft);
-    g->setColAlignment(3, Grid::AlignCenter);
-    for (int c = 0; c < 4; ++c)
-        g->setFixedAlignment(c, Grid::AlignCenter);
-    g->setColHidden(2, true);
     Cargar();
 }
 
@@ -81,15 +72,16 @@ void frmCfgPantalla::habilitarBotones()
 
 void frmCfgPantalla::Cargar()
 {
-    frame::guarded(QStringLiteral("frmCfgPantalla:Cargar"), [&] {
+    frame::guarded(this, QStringLiteral("Cargar"), [&] {
         const auto list = store().list();
         Grid* g = ui->vsLineas;
-        g->setRedraw(false);
-        g->setRows(1);
-        for (const auto& c : list)
-            g->AddItem(QString::number(c.codigo) + QLatin1Char('\t') + c.descripcion + QLatin1Char('\t')
-                       + QString::number(c.tipo) + QLatin1Char('\t') + tipoLabel(c.tipo));
-        g->setRedraw(true);
+        {
+            const controls::RedrawOff paused(*g);
+            g->setRows(1);
+            for (const auto& c : list)
+                g->AddItem(QString::number(c.codigo) + QLatin1Char('\t') + c.descripcion + QLatin1Char('\t')
+                           + QString::number(c.tipo) + QLatin1Char('\t') + tipoLabel(c.tipo));
+        }
         if (g->Rows() > 1)
             g->setRow(1);
     });
@@ -101,9 +93,7 @@ void frmCfgPantalla::cmdAgregar_Click()
     frmCfgPantalla_Datos dlg(this);
     dlg.setCodigo(0);
     dlg.setDescripcion(QString());
-    dlg.Cargar();
-    frame::runModal(dlg);
-    if (dlg.Descripcion().isEmpty())
+    if (frame::runModal(dlg) != frame::DialogResult::Accepted)
         return;
     CfgPantallaStore s = store();
     if (s.exists(dlg.Codigo(), dlg.Descripcion())) {
@@ -128,15 +118,13 @@ void frmCfgPantalla::cmdModificar_Click()
     const int row = lineaSeleccionada();
     if (row == 0)
         return;
-    frame::guarded(QStringLiteral("frmCfgPantalla:cmdModificar_Click"), [&] {
+    frame::guarded(this, QStringLiteral("cmdModificar_Click"), [&] {
         Grid* g = ui->vsLineas;
         frmCfgPantalla_Datos dlg(this);
         dlg.setDescripcion(g->TextMatrix(row, 1));
         dlg.setCodigo(static_cast<qint16>(g->TextMatrix(row, 0).toInt()));
         dlg.setTipo(static_cast<qint16>(g->TextMatrix(row, 2).toInt()));
-        dlg.Cargar();
-        frame::runModal(dlg);
-        if (dlg.Descripcion().isEmpty())
+        if (frame::runModal(dlg) != frame::DialogResult::Accepted)
             return;
         CfgPantallaStore s = store();
         const int codigo = g->TextMatrix(row, 0).toInt();
@@ -164,7 +152,7 @@ void frmCfgPantalla::cmdEliminar_Click()
     const int row = lineaSeleccionada();
     if (row == 0)
         return;
-    frame::guarded(QStringLiteral("frmCfgPantalla:cmdEliminar_Click"), [&] {
+    frame::guarded(this, QStringLiteral("cmdEliminar_Click"), [&] {
         if (!frame::askYesNo(QStringLiteral("¿Está seguro que desea eliminar el elemento actual?"),
                              QStringLiteral("¡ Atención !")))
             return;
@@ -186,7 +174,6 @@ void frmCfgPantalla::cmdConfigurar_Click()
     editor.setCodigo(g->TextMatrix(row, 0).toInt());
     editor.setTipo(g->TextMatrix(row, 2).toInt());
     editor.setDescripcion(g->TextMatrix(row, 1));
-    editor.Cargar();
     frame::runModal(editor);
 }
 

@@ -13,31 +13,13 @@
 
 namespace zqvr::touchscreen {
 
-namespace {
-// Enter in the type list moves on like Enter in the text fields.
-class EnterMovesOn : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(e)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                host::Teclado::Enter(static_cast<QWidget*>(o));
-                return true;
-            }
-        }
-        return false;
-    }
-};
-} // namespace
-
 frmCfgPantalla_Datos::frmCfgPantalla_Datos(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmCfgPantalla_Datos>())
+    : Dialog(parent), ui(std::make_unique<Ui::frmCfgPantalla_Datos>())
 {
     ui->setupUi(this);
     ui->txtCodigo->setNumeric(true);
-    ui->cboTipoPantalla->installEventFilter(new EnterMovesOn(ui->cboTipoPantalla));
+    // Enter in the type list moves on like Enter in the text fields.
+    frame::enterMovesOn({ui->cboTipoPantalla});
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgPantalla_Datos::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgPantalla_Datos::cmdCancelar_Click);
     frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
@@ -45,7 +27,7 @@ frmCfgPantalla_Datos::frmCfgPantalla_Datos(QWidget* parent)
 
 frmCfgPantalla_Datos::~frmCfgPantalla_Datos() = default;
 
-void frmCfgPantalla_Datos::Cargar()
+bool frmCfgPantalla_Datos::Form_Load()
 {
     if (!m_descripcion.isEmpty())
         ui->txtDescripcion->setText(m_descripcion);
@@ -57,6 +39,7 @@ void frmCfgPantalla_Datos::Cargar()
     ui->cboTipoPantalla->addItem(QStringLiteral(" 3 x 4 "));
     ui->cboTipoPantalla->addItem(QStringLiteral(" 9 x 4 "));
     ui->cboTipoPantalla->setCurrentIndex(m_tipo == 1 ? 1 : 0);
+    return true;
 }
 
 void frmCfgPantalla_Datos::cmdAceptar_Click()

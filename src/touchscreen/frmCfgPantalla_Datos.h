@@ -1,17 +1,17 @@
 #pragma once
 // The small dialog that gives a configuration its code, description and
-// grid type. The caller sets the three properties, calls Cargar, runs the
-// dialog modally and reads them back: an empty Descripcion means cancelled.
+// grid type. The caller sets the three properties, runs the dialog with
+// frame::runModal and reads them back when it was accepted.
 #include "touchscreen_export.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
 #include <memory>
 
 namespace Ui { class frmCfgPantalla_Datos; }
 
 namespace zqvr::touchscreen {
 
-class ZQVR_TOUCHSCREEN_EXPORT frmCfgPantalla_Datos : public QDialog {
+class ZQVR_TOUCHSCREEN_EXPORT frmCfgPantalla_Datos : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmCfgPantalla_Datos(QWidget* parent = nullptr);
@@ -25,7 +25,7 @@ public:
     void setTipo(qint16 v) { m_tipo = v; }
 
     // The load step: puts the properties into the controls.
-    void Cargar();
+    bool Form_Load() override;
     // Closing the window in any way but Aceptar is a cancellation.
     void reject() override;
 

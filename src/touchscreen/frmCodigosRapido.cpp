@@ -31,12 +31,19 @@ frmCodigosRapido::frmCodigosRapido(QWidget* parent)
 
     frame::wire(ui->txtAlmacen, &controls::ctlCodePicker::KeyPress, this, &frmCodigosRapido::txtAlmacen_KeyPress);
     // A warehouse chosen in the search dialog shows its codes at once too.
-    frame::wire(ui->txtAlmacen, &controls::ctlCodePicker::CodigoCambiado, this, &frmCodigosRapido::txtAlmacen_Change,
-                QStringLiteral("Error en txtAlmacen_Change"));
+    frame::declareReports(this, frame::ReportNames().reportAs(QStringLiteral("txtAlmacen_CodigoCambiado"),
+                                                              QStringLiteral("txtAlmacen_Change")));
+    frame::wire(ui->txtAlmacen, &controls::ctlCodePicker::CodigoCambiado, this, &frmCodigosRapido::txtAlmacen_Change);
     frame::wire(ui->txtUnidades, &controls::ctlTextBox::KeyPress, this, &frmCodigosRapido::txtUnidades_KeyPress);
     frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmCodigosRapido::cmdEliminar_Click);
     frame::wire(ui->cmdImprimir, &QPushButton::clicked, this, &frmCodigosRapido::cmdImprimir_Click);
     frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmCodigosRapido::cmdSalir_Click);
+    Grid& g = *ui->vsLineas;
+    g.setFixedRows(1);
+    g.setColumns({{QStringLiteral("Código Rápido"), 1200, Grid::AlignLeft, {}, false, Grid::AlignCenter},
+                  {QStringLiteral("Artículo"), 1000, Grid::AlignRight, {}, false, Grid::AlignCenter},
+                  {QStringLiteral("Artículo"), 6000, Grid::AlignLeft, {}, false, Grid::AlignCenter},
+                  {QStringLiteral("Unidades"), 1000, Grid::AlignRight, {}, false, Grid::AlignCenter}});
 }
 
 frmCodigosRapido::~frmCodigosRapido() = default;
@@ -49,21 +56,7 @@ QuickCodeStore frmCodigosRapido::store() const
 
 void frmCodigosRapido::formLoad()
 {
-    Grid& g = *ui->vsLineas;
-    g.setCols(4);
-    g.setFixedRows(1);
-    g.setRows(1);
-    const QString headers[4] = {QStringLiteral("Código Rápido"), QStringLiteral("Artículo"),
-                                QStringLiteral("Artículo"), QStringLiteral("Unidades")};
-    const int widths[4] = {1200, 1000, 6000, 1000};
-    const Grid::Alignment aligns[4] = {Grid::AlignLeft, Grid::AlignRight, Grid::AlignLeft, Grid::AlignRight};
-    for (int c = 0; c < 4; ++c) {
-        g.setTextMatrix(0, c, headers[c]);
-        g.setColWidth(c, widths[c]);
-        g.setColAlignment(c, aligns[c]);
-        g.setFixedAlignment(c, Grid::AlignCenter);
-    }
-
+    ui->vsLineas->setRows(1);
     host::Empresa& empresa = frame::empresa();
     db::Connection& conn = frame::conn();
     ui->txtArticulo->setEmpresa(&empresa);
@@ -92,17 +85,11 @@ void frmCodigosRapido::CargarLineas()
 {
     Grid& g = *ui->vsLineas;
     m_almacen = static_cast<qint16>(ui->txtAlmacen->Codigo());
-    g.setRedraw(false);
+    const controls::RedrawOff paused(g);
     g.ClearData();
-    try {
-        for (const QuickCode& q : store().Cargar(m_almacen))
-            g.AddItem(q.codigo + QLatin1Char('\t') + QString::number(q.articulo) + QLatin1Char('\t') +
-                      q.descripcion + QLatin1Char('\t') + unitsText(q.unidades));
-    } catch (...) {
-        g.setRedraw(true);
-        throw;
-    }
-    g.setRedraw(true);
+    for (const QuickCode& q : store().Cargar(m_almacen))
+        g.AddItem(q.codigo + QLatin1Char('\t') + QString::number(q.articulo) + QLatin1Char('\t') +
+                  q.descripcion + QLatin1Char('\t') + unitsText(q.unidades));
 }
 
 void frmCodigosRapido::txtAlmacen_KeyPress(int& keyAscii)

@@ -70,7 +70,7 @@ QPixmap arrowPicture()
 int listValue(const QVariant& v) { return v.toInt(); }
 } // namespace
 
-frmGrpCfgPantalla::frmGrpCfgPantalla(QWidget* parent) : QDialog(parent)
+frmGrpCfgPantalla::frmGrpCfgPantalla(QWidget* parent) : Dialog(parent)
 {
     setupUi(this);
     // The tick and the arrow only show; the buttons under them take the mouse.
@@ -98,7 +98,7 @@ void frmGrpCfgPantalla::prepararSelectores(PropertyGrid* grid)
     grid->setColorChooser([this](const QColor& current) -> std::optional<QColor> {
         QColorDialog dlg(current, this);
         dlg.setObjectName(QStringLiteral("dlgColor"));
-        if (frame::runModal(dlg) != QDialog::Accepted)
+        if (frame::runModal(dlg) != frame::DialogResult::Accepted)
             return std::nullopt;
         return dlg.currentColor();
     });
@@ -160,14 +160,32 @@ void frmGrpCfgPantalla::conectar()
 {
     PropertyGrid* g = wndPropGridGrp;
     PropertyGrid* a = wndPropGridArt;
-    frame::wire(g, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridGrp_ValueChanged,
-                QStringLiteral("frmGrpCfgPantalla:wndPropGridGrp_ValueChanged"));
-    frame::wire(a, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridArt_ValueChanged,
-                QStringLiteral("frmGrpCfgPantalla:wndPropGridArt_ValueChanged"));
-    frame::wire(g, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridGrp_Command,
-                QStringLiteral("Error en wndPropGridGrp_Command"));
-    frame::wire(a, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridArt_Command,
-                QStringLiteral("Error en wndPropGridArt_Command"));
+    // The page buttons and the property grids report by the system's event names.
+    frame::ReportNames names;
+    names.under(QStringLiteral("frmGrpCfgPantalla"),
+                {QStringLiteral("ConfiguracionPantalla"),
+                 QStringLiteral("CargarCodigosRapido"),
+                 QStringLiteral("CargarArticulos"),
+                 QStringLiteral("wndPropGridGrp_ValueChanged"),
+                 QStringLiteral("wndPropGridArt_ValueChanged"),
+                 QStringLiteral("Establecer_GrupoDefecto"),
+                 QStringLiteral("Eliminar_Articulo"),
+                 QStringLiteral("Eliminar_Grupo"),
+                 QStringLiteral("Quitar_ImagenArticulo"),
+                 QStringLiteral("Quitar_ImagenGrupo"),
+                 QStringLiteral("MoverArticulo"),
+                 QStringLiteral("MoverGrupo")});
+    for (const char* grid : {"wndPropGridGrp", "wndPropGridArt"})
+        names.reportAs(QLatin1String(grid) + QStringLiteral("_CommandClicked"), QLatin1String(grid) + QStringLiteral("_Command"));
+    for (const char* page : {"cmdRapido", "cmdArticulo"}) {
+        names.reportAs(QLatin1String(page) + QStringLiteral("_Selected"), QLatin1String(page) + QStringLiteral("_Click"));
+        names.reportAs(QLatin1String(page) + QStringLiteral("_Dropped"), QLatin1String(page) + QStringLiteral("_DragDrop"));
+    }
+    frame::declareReports(this, names);
+    frame::wire(g, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridGrp_ValueChanged);
+    frame::wire(a, &PropertyGrid::ValueChanged, this, &frmGrpCfgPantalla::wndPropGridArt_ValueChanged);
+    frame::wire(g, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridGrp_Command);
+    frame::wire(a, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridArt_Command);
     frame::wire(a, &PropertyGrid::KeyDown, this, &frmGrpCfgPantalla::wndPropGridArt_KeyDown);
     frame::wire(a, &PropertyGrid::InplaceButtonDown, this, &frmGrpCfgPantalla::wndPropGridArt_InplaceButtonDown);
     frame::wire(cmdSalir, &QPushButton::clicked, this, &frmGrpCfgPantalla::cmdSalir_Click);
@@ -191,17 +209,13 @@ void frmGrpCfgPantalla::distribuir()
             b->setFont(captionFont);
             b->show();
             if (grupos) {
-                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdRapido_Click,
-                            QStringLiteral("Error en cmdRapido_Click"));
+                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdRapido_Click);
                 frame::wire(b, &PageButton::DragOver, this, &frmGrpCfgPantalla::cmdRapido_DragOver);
-                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdRapido_DragDrop,
-                            QStringLiteral("Error en cmdRapido_DragDrop"));
+                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdRapido_DragDrop);
             } else {
-                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdArticulo_Click,
-                            QStringLiteral("Error en cmdArticulo_Click"));
+                frame::wire(b, &PageButton::Selected, this, &frmGrpCfgPantalla::cmdArticulo_Click);
                 frame::wire(b, &PageButton::DragOver, this, &frmGrpCfgPantalla::cmdArticulo_DragOver);
-                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdArticulo_DragDrop,
-                            QStringLiteral("Error en cmdArticulo_DragDrop"));
+                frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdArticulo_DragDrop);
             }
             connect(b, &PageButton::DragCancelled, pctFlecha, &QWidget::hide);
             list.push_back(b);
@@ -214,9 +228,9 @@ void frmGrpCfgPantalla::distribuir()
     Shape->lower();
 }
 
-void frmGrpCfgPantalla::Cargar()
+bool frmGrpCfgPantalla::Form_Load()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:ConfiguracionPantalla"), [&] {
+    frame::guarded(this, QStringLiteral("ConfiguracionPantalla"), [&] {
         host::Empresa& empresa = frame::empresa();
         db::Connection& conn = frame::conn();
         txtArticuloTAC->setConexion(&conn);
@@ -230,11 +244,12 @@ void frmGrpCfgPantalla::Cargar()
         CargarCodigosRapido();
         cmdRapido_Click(m_defaultIndex >= 0 ? m_defaultIndex : 0);
     });
+    return true;
 }
 
 void frmGrpCfgPantalla::CargarCodigosRapido()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:CargarCodigosRapido"), [&] {
+    frame::guarded(this, QStringLiteral("CargarCodigosRapido"), [&] {
         int def = -1;
         auto grupos = m_store->loadGroups(&def);
         ImageManager1->clear();
@@ -253,7 +268,7 @@ void frmGrpCfgPantalla::CargarCodigosRapido()
 
 void frmGrpCfgPantalla::CargarArticulos()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:CargarArticulos"), [&] {
+    frame::guarded(this, QStringLiteral("CargarArticulos"), [&] {
         const GroupSlot& g = m_grupos.at(m_grupoIndex);
         std::vector<KeySlot> keys;
         if (g.stored()) {
@@ -372,7 +387,7 @@ void frmGrpCfgPantalla::wndPropGridGrp_ValueChanged(PropertyItem* item)
 {
     const GroupSlot before = m_grupos.at(m_grupoIndex);
     const bool wasStored = before.stored();
-    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:wndPropGridGrp_ValueChanged"), [&] {
+    const bool ok = frame::guarded(this, QStringLiteral("wndPropGridGrp_ValueChanged"), [&] {
         db::TransactionGuard tx(frame::conn());
         cambioGrupo(item->index(), item->value());
         tx.commit();
@@ -439,7 +454,7 @@ void frmGrpCfgPantalla::mostrarImagenGrupo(GroupSlot& s)
 void frmGrpCfgPantalla::wndPropGridArt_ValueChanged(PropertyItem* item)
 {
     const KeySlot before = m_articulos.at(m_articuloIndex);
-    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:wndPropGridArt_ValueChanged"), [&] {
+    const bool ok = frame::guarded(this, QStringLiteral("wndPropGridArt_ValueChanged"), [&] {
         db::TransactionGuard tx(frame::conn());
         cambioArticulo(item->index(), item->value());
         tx.commit();
@@ -616,7 +631,7 @@ void frmGrpCfgPantalla::buscarArticulo()
 void frmGrpCfgPantalla::wndPropGridGrp_Command(int id)
 {
     if (id == 101)
-        frame::guarded(QStringLiteral("frmGrpCfgPantalla:Establecer_GrupoDefecto"), [&] { Establecer_GrupoDefecto(); });
+        frame::guarded(this, QStringLiteral("Establecer_GrupoDefecto"), [&] { Establecer_GrupoDefecto(); });
     else if (id == 102)
         Eliminar_Grupo();
     else if (id == 103)
@@ -647,7 +662,7 @@ void frmGrpCfgPantalla::Establecer_GrupoDefecto()
 
 void frmGrpCfgPantalla::Eliminar_Articulo()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Eliminar_Articulo"), [&] {
+    frame::guarded(this, QStringLiteral("Eliminar_Articulo"), [&] {
         KeySlot& s = m_articulos.at(m_articuloIndex);
         if (!s.stored())
             return;
@@ -663,7 +678,7 @@ void frmGrpCfgPantalla::Eliminar_Articulo()
 
 void frmGrpCfgPantalla::Eliminar_Grupo()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Eliminar_Grupo"), [&] {
+    frame::guarded(this, QStringLiteral("Eliminar_Grupo"), [&] {
         GroupSlot& s = m_grupos.at(m_grupoIndex);
         if (!s.stored())
             return;
@@ -684,7 +699,7 @@ void frmGrpCfgPantalla::Eliminar_Grupo()
 
 void frmGrpCfgPantalla::Quitar_ImagenArticulo()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Quitar_ImagenArticulo"), [&] {
+    frame::guarded(this, QStringLiteral("Quitar_ImagenArticulo"), [&] {
         KeySlot& s = m_articulos.at(m_articuloIndex);
         if (!s.stored())
             return;
@@ -698,7 +713,7 @@ void frmGrpCfgPantalla::Quitar_ImagenArticulo()
 
 void frmGrpCfgPantalla::Quitar_ImagenGrupo()
 {
-    frame::guarded(QStringLiteral("frmGrpCfgPantalla:Quitar_ImagenGrupo"), [&] {
+    frame::guarded(this, QStringLiteral("Quitar_ImagenGrupo"), [&] {
         GroupSlot& s = m_grupos.at(m_grupoIndex);
         if (!s.stored())
             return;
@@ -771,7 +786,7 @@ void frmGrpCfgPantalla::MoverArticulo(int f, int t, bool after)
     if (!g.stored())
         return;
     const int final = std::clamp(finalIndex(f, t, after), 0, n - 1);
-    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:MoverArticulo"),
+    const bool ok = frame::guarded(this, QStringLiteral("MoverArticulo"),
                                    [&] { m_store->moveKey(g.numero, f, final); });
     if (!ok || final == f)
         return;
@@ -794,7 +809,7 @@ void frmGrpCfgPantalla::MoverGrupo(int f, int t, bool after)
         return;
     const int final = std::clamp(finalIndex(f, t, after), 0, n - 1);
     int newDefault = 0;
-    const bool ok = frame::guarded(QStringLiteral("frmGrpCfgPantalla:MoverGrupo"),
+    const bool ok = frame::guarded(this, QStringLiteral("MoverGrupo"),
                                    [&] { newDefault = m_store->moveGroup(f, final); });
     if (!ok || final == f)
         return;

@@ -5,12 +5,12 @@
 // Buttons are rearranged by dragging one onto another of the same page.
 //
 // The caller sets the configuration (setCodigo, setTipo, setDescripcion),
-// calls Cargar and runs the window modally; there is nothing to save on close.
+// and runs the window with frame::runModal; there is nothing to save on close.
 #include "touchscreen_export.h"
 #include "touchscreen/LayoutSlots.h"
 #include "ui_frmGrpCfgPantalla.h"
 
-#include <QDialog>
+#include "frame/Dialog.h"
 #include <memory>
 #include <vector>
 
@@ -22,7 +22,7 @@ class PageButton;
 
 // The frames, property grids and marks come from frmGrpCfgPantalla.ui; the
 // page buttons are made on load, as many as the grid type has.
-class ZQVR_TOUCHSCREEN_EXPORT frmGrpCfgPantalla : public QDialog, private Ui_frmGrpCfgPantalla {
+class ZQVR_TOUCHSCREEN_EXPORT frmGrpCfgPantalla : public frame::Dialog, private Ui_frmGrpCfgPantalla {
     Q_OBJECT
 public:
     explicit frmGrpCfgPantalla(QWidget* parent = nullptr);
@@ -34,8 +34,9 @@ public:
     int Codigo() const { return m_codigo; }
     int Tipo() const { return m_tipo; }
 
-    // The load step; failures are reported and leave the pages empty.
-    void Cargar();
+    // The load step; failures are reported and leave the pages empty (the
+    // window is still shown).
+    bool Form_Load() override;
 
     // The working copy, for whoever drives the window.
     const std::vector<GroupSlot>& grupos() const { return m_grupos; }

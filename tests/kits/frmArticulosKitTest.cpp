@@ -25,14 +25,14 @@ TEST(KitWindow, ShowsTheLinesComponentsOrNothing)
     kit.setFecha(QDate(2026, 12, 5));
     kit.setCodigo(40);
     kit.setNumLinea(1);
-    kit.cargar();
+    kit.Form_Load();
     auto* g = kit.findChild<Grid*>(QStringLiteral("vsArticulos"));
     EXPECT_EQ(kit.windowTitle(), QStringLiteral("Composición Kit"));
     ASSERT_EQ(g->Rows(), 3);
     EXPECT_EQ(g->TextMatrix(2, 1), QStringLiteral("Tostada"));
     EXPECT_EQ(g->TextMatrix(2, 2), QStringLiteral("1,500"));
     kit.setNumLinea(2);
-    kit.cargar();
+    kit.Form_Load();
     EXPECT_EQ(g->Rows(), 1);
     EXPECT_TRUE(services.messages->shown.empty());
 }

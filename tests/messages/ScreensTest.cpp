@@ -387,7 +387,7 @@ TEST_F(MessageScreens, HistoryShowsEveryChangeAndItsPictures)
 
     frmGestorMensajesTPV_Historico h;
     h.setClave({1, n, 0});
-    h.cargar();
+    h.Form_Load();
     h.show();
     EXPECT_EQ(h.windowTitle(), "Histórico de Mensajes de TPV");
     Grid* g = ctl<Grid>(&h, "vsMensajes");

@@ -432,7 +432,7 @@ TEST(ConfigurationDialog, F9AcceptsFromTheTypeListAndF12CancelsAnEdit)
     };
     {
         touchscreen::frmCfgPantalla_Datos d;
-        d.Cargar();
+        d.Form_Load();
         ASSERT_TRUE(activate(d));
         d.findChild<ctlTextBox*>("txtCodigo")->setText(QStringLiteral("12"));
         d.findChild<ctlTextBox*>("txtDescripcion")->setText(QStringLiteral("Terraza"));
@@ -450,7 +450,7 @@ TEST(ConfigurationDialog, F9AcceptsFromTheTypeListAndF12CancelsAnEdit)
         d.setCodigo(4);
         d.setDescripcion(QStringLiteral("Barra"));
         d.setTipo(1);
-        d.Cargar();
+        d.Form_Load();
         ASSERT_TRUE(activate(d));
         auto* descripcion = d.findChild<ctlTextBox*>("txtDescripcion");
         descripcion->setFocus();

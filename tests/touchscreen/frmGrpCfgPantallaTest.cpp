@@ -61,7 +61,7 @@ protected:
         editor->setCodigo(cfg);
         editor->setTipo(type);
         editor->setDescripcion("Barra");
-        editor->Cargar();
+        editor->Form_Load();
         editor->resize(1300, 800);
         editor->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
