@@ -32,6 +32,8 @@ RULES = {
     "swallowed-failure": "catch (...) without a rethrow: the failure is lost; let it reach the handler's report",
     "frame-in-store": "a store or record class includes frame/: hand it its connection and company, "
                       "let it raise, and let the screen report",
+    "ui-inherited": "a class inherits uic's class: hold it as std::unique_ptr<Ui::frmX> ui and reach the "
+                    "controls as ui->control",
 }
 
 WIDGET_BASE = re.compile(
@@ -48,6 +50,10 @@ CATCH_ALL = re.compile(r"\bcatch\s*\(\s*\.\.\.\s*\)\s*\{")
 RETHROW = re.compile(r"\bthrow\b|\brethrow_exception\b")
 INDEX_PROP = re.compile(r'\bsetProperty\s*\(\s*(?:QStringLiteral\s*\(\s*|QLatin1String\s*\(\s*|u8?)?"index"')
 FRAME_INCLUDE = re.compile(r'#\s*include\s*[<"]frame/')
+# The base list of a class or struct definition, up to its opening brace.
+CLASS_BASES = re.compile(r"\b(?:class|struct)\s+(?:\w+\s+)*?\w+\s*(?:final\s*)?:(?!:)([^;{}()]*)\{")
+# uic's class among those bases, by either of its names (Ui_frmX, Ui::frmX).
+UI_BASE = re.compile(r"(?:^|,)\s*(?:(?:public|protected|private|virtual)\s+)*(?:::\s*)?(Ui_\w+|Ui\s*::\s*\w+)\s*(?=,|$)")
 
 
 def scan(text):
@@ -222,6 +228,9 @@ def check(root):
             for m in INDEX_PROP.finditer(text):
                 if code[m.start()] != " ":  # not inside a comment or literal
                     hit(m.start(), "index-property")
+        for m in CLASS_BASES.finditer(code):
+            for b in UI_BASE.finditer(m.group(1)):
+                hit(m.start(1) + b.start(1), "ui-inherited")
         if store:
             for m in FRAME_INCLUDE.finditer(text):
                 if code[m.start()] != " ":

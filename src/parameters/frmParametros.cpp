@@ -1,5 +1,7 @@
 #include "parameters/frmParametros.h"
 
+#include "ui_frmParametros.h"
+
 #include "controls/ControlArray.h"
 #include "controls/Grid.h"
 #include "controls/ctlCodePicker.h"
@@ -95,9 +97,9 @@ int showOperationPanel(const std::vector<OperationKey>& keys, int mode, QWidget*
 
 frmParametros::frmParametros(QWidget* parent)
     : Form(QStringLiteral("frmParametros"), QStringLiteral("Parámetros de TPV"), parent),
-      m_values(std::make_unique<ScopeValues>())
+      ui(std::make_unique<Ui::frmParametros>()), m_values(std::make_unique<ScopeValues>())
 {
-    setupUi(this);
+    ui->setupUi(this);
     nameArrayElements();
     prepareFixedControls();
     buildCatalogueTabs();
@@ -111,8 +113,8 @@ frmParametros::~frmParametros() = default;
 void frmParametros::setPreview(PreviewFn fn)
 {
     m_preview = std::move(fn);
-    cmdVisual->setEnabled(bool(m_preview));
-    cmdVistaPos->setEnabled(bool(m_preview));
+    ui->cmdVisual->setEnabled(bool(m_preview));
+    ui->cmdVistaPos->setEnabled(bool(m_preview));
 }
 
 // ---- building ----
@@ -122,25 +124,25 @@ void frmParametros::setPreview(PreviewFn fn)
 void frmParametros::nameArrayElements()
 {
     using controls::setArrayIndex;
-    setArrayIndex(lblInfo_0, QStringLiteral("lblInfo"), 0);
-    setArrayIndex(lblInfo_1, QStringLiteral("lblInfo"), 1);
-    setArrayIndex(lblInfo_2, QStringLiteral("lblInfo"), 2);
-    setArrayIndex(picLogo_0, QStringLiteral("picLogo"), 0);
-    setArrayIndex(picLogo_1, QStringLiteral("picLogo"), 1);
-    setArrayIndex(cmdFotoExaminar_0, QStringLiteral("cmdFotoExaminar"), 0);
-    setArrayIndex(cmdFotoExaminar_1, QStringLiteral("cmdFotoExaminar"), 1);
-    setArrayIndex(cmdFotoBorrar_0, QStringLiteral("cmdFotoBorrar"), 0);
-    setArrayIndex(cmdFotoBorrar_1, QStringLiteral("cmdFotoBorrar"), 1);
-    lblInfo[0] = lblInfo_0;
-    lblInfo[1] = lblInfo_1;
-    lblInfo[2] = lblInfo_2;
-    picLogo[0] = picLogo_0;
-    picLogo[1] = picLogo_1;
+    setArrayIndex(ui->lblInfo_0, QStringLiteral("lblInfo"), 0);
+    setArrayIndex(ui->lblInfo_1, QStringLiteral("lblInfo"), 1);
+    setArrayIndex(ui->lblInfo_2, QStringLiteral("lblInfo"), 2);
+    setArrayIndex(ui->picLogo_0, QStringLiteral("picLogo"), 0);
+    setArrayIndex(ui->picLogo_1, QStringLiteral("picLogo"), 1);
+    setArrayIndex(ui->cmdFotoExaminar_0, QStringLiteral("cmdFotoExaminar"), 0);
+    setArrayIndex(ui->cmdFotoExaminar_1, QStringLiteral("cmdFotoExaminar"), 1);
+    setArrayIndex(ui->cmdFotoBorrar_0, QStringLiteral("cmdFotoBorrar"), 0);
+    setArrayIndex(ui->cmdFotoBorrar_1, QStringLiteral("cmdFotoBorrar"), 1);
+    lblInfo[0] = ui->lblInfo_0;
+    lblInfo[1] = ui->lblInfo_1;
+    lblInfo[2] = ui->lblInfo_2;
+    picLogo[0] = ui->picLogo_0;
+    picLogo[1] = ui->picLogo_1;
 }
 
 void frmParametros::prepareFixedControls()
 {
-    vsLineas->setColumns({{QString(), -1, {}, {}, true},
+    ui->vsLineas->setColumns({{QString(), -1, {}, {}, true},
                           {QStringLiteral("Operación"), 3000},
                           {QString(), -1, {}, {}, true},
                           {QStringLiteral("Tecla"), 1000},
@@ -148,13 +150,13 @@ void frmParametros::prepareFixedControls()
                           {QStringLiteral("Color"), 900},
                           {QStringLiteral("Visible"), 800},
                           {QString(), -1, {}, {}, true}});
-    vsLineas->setRows(1);
+    ui->vsLineas->setRows(1);
 
-    vsBalanzas->setColumns({{QStringLiteral("Codigo"), 1200}, {QStringLiteral("Tipo"), 3500}, {QString(), -1, {}, {}, true}});
-    vsBalanzas->setRows(1);
-    txtCodigo->setNumeric(true);
-    txtCodigo->setEnterMovesFocus(true);
-    fillCombo(cboTipo, scaleTypeEntries());
+    ui->vsBalanzas->setColumns({{QStringLiteral("Codigo"), 1200}, {QStringLiteral("Tipo"), 3500}, {QString(), -1, {}, {}, true}});
+    ui->vsBalanzas->setRows(1);
+    ui->txtCodigo->setNumeric(true);
+    ui->txtCodigo->setEnterMovesFocus(true);
+    fillCombo(ui->cboTipo, scaleTypeEntries());
 }
 
 // Every tab gets the catalogue's settings below its own panel; the tabs
@@ -164,15 +166,15 @@ void frmParametros::buildCatalogueTabs()
     for (int t = 0; t < kTabCount; ++t) {
         const Tab tab = static_cast<Tab>(t);
         const QString pageName = QStringLiteral("qt_tab_%1").arg(t);
-        QWidget* page = sstTpv->widget(t);
+        QWidget* page = ui->sstTpv->widget(t);
         if (page && page->objectName() == pageName) {
             // Tab goes through the panel after the tabs before it.
             moveToFocusChainEnd(this, page);
         } else {
-            page = new QWidget(sstTpv);
+            page = new QWidget(ui->sstTpv);
             page->setObjectName(pageName);
             new QVBoxLayout(page);
-            sstTpv->insertTab(t, page, tabCaption(tab));
+            ui->sstTpv->insertTab(t, page, tabCaption(tab));
         }
         if (QWidget* settings = m_catalogue.buildTab(tab, page)) {
             auto* layout = static_cast<QBoxLayout*>(page->layout());
@@ -181,8 +183,8 @@ void frmParametros::buildCatalogueTabs()
             layout->addWidget(settings, 1);
         }
     }
-    moveToFocusChainEnd(this, cmdAceptar);
-    moveToFocusChainEnd(this, cmdCancelar);
+    moveToFocusChainEnd(this, ui->cmdAceptar);
+    moveToFocusChainEnd(this, ui->cmdCancelar);
 }
 
 void frmParametros::wireHandlers()
@@ -208,24 +210,24 @@ void frmParametros::wireHandlers()
                       frame::msgBox(save->statement(), kAtencion, MsgIcon::Critical);
                       return true;
                   }));
-    frame::wire(cboAlmacen, &QComboBox::currentIndexChanged, this, &frmParametros::cboAlmacen_Click);
-    frame::wire(cboTpv, &QComboBox::currentIndexChanged, this, &frmParametros::cboTpv_Click);
-    frame::wire(cmdAceptar, &QPushButton::clicked, this, &frmParametros::cmdAceptar_Click);
-    frame::wire(cmdCancelar, &QPushButton::clicked, this, &frmParametros::cmdCancelar_Click);
-    frame::wire(cmdCopiarGeneral, &QPushButton::clicked, this, &frmParametros::cmdCopiarGeneral_Click);
-    frame::wire(cmdEliminarParametrosTpv, &QPushButton::clicked, this, &frmParametros::cmdEliminarParametrosTpv_Click);
-    frame::wire(cmdAgregar, &QPushButton::clicked, this, &frmParametros::cmdAgregar_Click);
-    frame::wire(cmdEliminarOP, &QPushButton::clicked, this, &frmParametros::cmdEliminarOP_Click);
-    frame::wire(cmdVisual, &QPushButton::clicked, this, &frmParametros::cmdVisual_Click);
-    frame::wire(cmdVistaPos, &QPushButton::clicked, this, &frmParametros::cmdVistaPos_Click);
-    frame::wire(cmdEliminar, &QPushButton::clicked, this, &frmParametros::cmdEliminar_Click);
+    frame::wire(ui->cboAlmacen, &QComboBox::currentIndexChanged, this, &frmParametros::cboAlmacen_Click);
+    frame::wire(ui->cboTpv, &QComboBox::currentIndexChanged, this, &frmParametros::cboTpv_Click);
+    frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmParametros::cmdAceptar_Click);
+    frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmParametros::cmdCancelar_Click);
+    frame::wire(ui->cmdCopiarGeneral, &QPushButton::clicked, this, &frmParametros::cmdCopiarGeneral_Click);
+    frame::wire(ui->cmdEliminarParametrosTpv, &QPushButton::clicked, this, &frmParametros::cmdEliminarParametrosTpv_Click);
+    frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmParametros::cmdAgregar_Click);
+    frame::wire(ui->cmdEliminarOP, &QPushButton::clicked, this, &frmParametros::cmdEliminarOP_Click);
+    frame::wire(ui->cmdVisual, &QPushButton::clicked, this, &frmParametros::cmdVisual_Click);
+    frame::wire(ui->cmdVistaPos, &QPushButton::clicked, this, &frmParametros::cmdVistaPos_Click);
+    frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmParametros::cmdEliminar_Click);
     for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoExaminar")))
         frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdFotoExaminar_Click);
     for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoBorrar")))
         frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdFotoBorrar_Click);
     for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdExaminar_Vinculo")))
         frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdExaminar_Vinculo_Click);
-    frame::wire(vsLineas, &Grid::RowColChange, this, &frmParametros::vsLineas_RowColChange);
+    frame::wire(ui->vsLineas, &Grid::RowColChange, this, &frmParametros::vsLineas_RowColChange);
 
     // Reactions of single settings; they run on load too.
     if (QComboBox* aut = m_catalogue.combo(364))
@@ -238,15 +240,15 @@ void frmParametros::wireHandlers()
     for (int code : {364, 376, 431})
         if (QComboBox* c = m_catalogue.combo(code))
             frame::enterMovesOn({c});
-    frame::bindControlKey(cboTipo, Qt::Key_Return, this, &frmParametros::cboTipo_Enter);
-    frame::bindControlKey(cboTipo, Qt::Key_Enter, this, &frmParametros::cboTipo_Enter);
+    frame::bindControlKey(ui->cboTipo, Qt::Key_Return, this, &frmParametros::cboTipo_Enter);
+    frame::bindControlKey(ui->cboTipo, Qt::Key_Enter, this, &frmParametros::cboTipo_Enter);
 }
 
 
 void frmParametros::bindKeys()
 {
     // F9 saves and F12 leaves while their buttons are enabled.
-    frame::bindAcceptCancelKeys(this, cmdAceptar, cmdCancelar);
+    frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
 }
 
 // ---- load ----
@@ -271,7 +273,7 @@ void frmParametros::formLoad()
     m_catalogue.refillCombo(518, *m_values);
 
     m_catalogue.preparePickers(&conn, &empresa);
-    sstTpv->setCurrentIndex(0);
+    ui->sstTpv->setCurrentIndex(0);
 
     CargarOperaciones();
     QList<ListEntry> labels{{QStringLiteral("---"), 0}};
@@ -281,55 +283,55 @@ void frmParametros::formLoad()
 
     CargarAlmacenes();
     CargarTpvs();
-    cmdCopiarGeneral->setEnabled(false);
-    cmdEliminarParametrosTpv->setEnabled(false);
+    ui->cmdCopiarGeneral->setEnabled(false);
+    ui->cmdEliminarParametrosTpv->setEnabled(false);
     const bool byTerminal = empresa.variableBool(QStringLiteral("Tpv_HabilitarParamTpv"));
-    for (QWidget* w : {static_cast<QWidget*>(lblTpv), static_cast<QWidget*>(cboTpv),
-                       static_cast<QWidget*>(cmdCopiarGeneral), static_cast<QWidget*>(cmdEliminarParametrosTpv)})
+    for (QWidget* w : {static_cast<QWidget*>(ui->lblTpv), static_cast<QWidget*>(ui->cboTpv),
+                       static_cast<QWidget*>(ui->cmdCopiarGeneral), static_cast<QWidget*>(ui->cmdEliminarParametrosTpv)})
         w->setVisible(byTerminal);
 
     CargarComboImpuestos();
     // The levels stay a ceiling for the enable rules that run from here on.
-    security::applyAccessLevels(this, {cmdCancelar});
+    security::applyAccessLevels(this, {ui->cmdCancelar});
     Cargar_Opciones(almacenActual(), tpvActual());
     applyReactions();
     if (lblInfo[2])
-        lblInfo[2]->setText(QStringLiteral("Logo para el almacén ") + cboAlmacen->currentText());
+        lblInfo[2]->setText(QStringLiteral("Logo para el almacén ") + ui->cboAlmacen->currentText());
     m_allowAlmacen = m_allowTpv = true;
 }
 
 void frmParametros::CargarAlmacenes()
 {
-    const QSignalBlocker block(cboAlmacen);
-    cboAlmacen->clear();
+    const QSignalBlocker block(ui->cboAlmacen);
+    ui->cboAlmacen->clear();
     for (const ListEntry& w : ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).warehouses())
-        cboAlmacen->addItem(w.text, w.data);
-    if (cboAlmacen->count() > 0)
-        cboAlmacen->setCurrentIndex(0);
+        ui->cboAlmacen->addItem(w.text, w.data);
+    if (ui->cboAlmacen->count() > 0)
+        ui->cboAlmacen->setCurrentIndex(0);
 }
 
 void frmParametros::CargarTpvs()
 {
     const bool allowed = m_allowTpv;
     m_allowTpv = false;
-    cboTpv->clear();
-    cboTpv->addItem(QStringLiteral("TODOS"), 0);
-    if (frame::empresa().variableBool(QStringLiteral("Tpv_HabilitarParamTpv")) && cboAlmacen->currentIndex() >= 0) {
+    ui->cboTpv->clear();
+    ui->cboTpv->addItem(QStringLiteral("TODOS"), 0);
+    if (frame::empresa().variableBool(QStringLiteral("Tpv_HabilitarParamTpv")) && ui->cboAlmacen->currentIndex() >= 0) {
         for (const ListEntry& t : ParameterStore(frame::conn(), frame::empresa().CodigoEmpresa()).terminals(almacenActual()))
-            cboTpv->addItem(t.text, t.data);
+            ui->cboTpv->addItem(t.text, t.data);
     }
-    cboTpv->setCurrentIndex(0);
+    ui->cboTpv->setCurrentIndex(0);
     m_allowTpv = allowed;
 }
 
 void frmParametros::CargarOperaciones()
 {
-    fillCombo(cboOperacion, operationEntries());
-    fillCombo(cboTecla, keyEntries());
+    fillCombo(ui->cboOperacion, operationEntries());
+    fillCombo(ui->cboTecla, keyEntries());
     QList<ListEntry> positions;
     for (int p = 1; p <= 30; ++p)
         positions.push_back({QString::number(p), p});
-    fillCombo(cboPosicion, positions);
+    fillCombo(ui->cboPosicion, positions);
 }
 
 void frmParametros::CargarComboImpuestos()
@@ -344,8 +346,8 @@ void frmParametros::CargarComboImpuestos()
     });
 }
 
-int frmParametros::almacenActual() const { return cboAlmacen->currentData().toInt(); }
-int frmParametros::tpvActual() const { return cboTpv->currentIndex() < 0 ? 0 : cboTpv->currentData().toInt(); }
+int frmParametros::almacenActual() const { return ui->cboAlmacen->currentData().toInt(); }
+int frmParametros::tpvActual() const { return ui->cboTpv->currentIndex() < 0 ? 0 : ui->cboTpv->currentData().toInt(); }
 
 // ---- scope ----
 
@@ -380,22 +382,22 @@ void frmParametros::showValues()
 
 void frmParametros::showKeys(const std::vector<OperationKey>& keys)
 {
-    const controls::RedrawOff paused(*vsLineas);
-    vsLineas->setRows(1);
+    const controls::RedrawOff paused(*ui->vsLineas);
+    ui->vsLineas->setRows(1);
     for (const OperationKey& k : keys) {
-        vsLineas->AddItem(QStringList{QString::number(k.operation), operationName(k.operation), QString::number(k.key),
+        ui->vsLineas->AddItem(QStringList{QString::number(k.operation), operationName(k.operation), QString::number(k.key),
                                       keyName(k.key), QString::number(k.position), QString(),
                                       k.visible ? QStringLiteral("X") : QString(), QString::number(k.color)}
                               .join(QLatin1Char('\t')));
-        vsLineas->setCellBackColor(vsLineas->Rows() - 1, 5, k.color == 0 ? QColor(Qt::white) : fromSuiteColor(k.color));
+        ui->vsLineas->setCellBackColor(ui->vsLineas->Rows() - 1, 5, k.color == 0 ? QColor(Qt::white) : fromSuiteColor(k.color));
     }
 }
 
 void frmParametros::showScales(const std::vector<ScaleRow>& rows)
 {
-    vsBalanzas->setRows(1);
+    ui->vsBalanzas->setRows(1);
     for (const ScaleRow& r : rows)
-        vsBalanzas->AddItem(r.prefix + QLatin1Char('\t') + storedScaleTypeName(r.type) + QLatin1Char('\t') +
+        ui->vsBalanzas->AddItem(r.prefix + QLatin1Char('\t') + storedScaleTypeName(r.type) + QLatin1Char('\t') +
                             QString::number(r.type));
 }
 
@@ -404,13 +406,13 @@ ScopeValues frmParametros::currentValues() const
     ScopeValues v = *m_values;
     m_catalogue.read(v);
     v.keys.clear();
-    for (int r = 1; r < vsLineas->Rows(); ++r)
-        v.keys.push_back({vsLineas->TextMatrix(r, 0).toInt(), vsLineas->TextMatrix(r, 2).toInt(),
-                          vsLineas->TextMatrix(r, 4).toInt(), vsLineas->TextMatrix(r, 7).toInt(),
-                          vsLineas->TextMatrix(r, 6) == QLatin1String("X")});
+    for (int r = 1; r < ui->vsLineas->Rows(); ++r)
+        v.keys.push_back({ui->vsLineas->TextMatrix(r, 0).toInt(), ui->vsLineas->TextMatrix(r, 2).toInt(),
+                          ui->vsLineas->TextMatrix(r, 4).toInt(), ui->vsLineas->TextMatrix(r, 7).toInt(),
+                          ui->vsLineas->TextMatrix(r, 6) == QLatin1String("X")});
     v.scales.clear();
-    for (int r = 1; r < vsBalanzas->Rows(); ++r)
-        v.scales.push_back({vsBalanzas->TextMatrix(r, 0), vsBalanzas->TextMatrix(r, 2).toInt()});
+    for (int r = 1; r < ui->vsBalanzas->Rows(); ++r)
+        v.scales.push_back({ui->vsBalanzas->TextMatrix(r, 0), ui->vsBalanzas->TextMatrix(r, 2).toInt()});
     return v;
 }
 
@@ -440,14 +442,14 @@ void frmParametros::cboAlmacen_Click()
     CargarComboImpuestos();
     CargarTpvs();
     Cargar_Opciones(almacenActual(), tpvActual());
-    lblInfo[2]->setText(QStringLiteral("Logo para el almacén ") + cboAlmacen->currentText());
+    lblInfo[2]->setText(QStringLiteral("Logo para el almacén ") + ui->cboAlmacen->currentText());
 }
 
 void frmParametros::cboTpv_Click()
 {
     const bool terminal = tpvActual() != 0;
-    cmdCopiarGeneral->setEnabled(terminal);
-    cmdEliminarParametrosTpv->setEnabled(terminal);
+    ui->cmdCopiarGeneral->setEnabled(terminal);
+    ui->cmdEliminarParametrosTpv->setEnabled(terminal);
     if (!m_allowTpv)
         return;
     frame::OperationNotice notice;
@@ -487,9 +489,9 @@ bool frmParametros::numbersAreReadable(const ScopeValues& v)
         frame::msgAtencion(QStringLiteral("El campo \"%1\" no contiene un número válido: %2")
                                .arg(fieldCaption(e), v.value(e.code).text.trimmed()));
         if (QWidget* field = m_catalogue.control(e.code)) {
-            for (int t = 0; t < sstTpv->count(); ++t)
-                if (sstTpv->widget(t)->isAncestorOf(field))
-                    sstTpv->setCurrentIndex(t);
+            for (int t = 0; t < ui->sstTpv->count(); ++t)
+                if (ui->sstTpv->widget(t)->isAncestorOf(field))
+                    ui->sstTpv->setCurrentIndex(t);
             field->setFocus();
         }
         return false;
@@ -542,7 +544,7 @@ void frmParametros::cmdAceptar_Click()
         frame::OperationNotice notice;
         GuardarOpciones(almacen, tpv);
     }
-    cboAlmacen->setFocus();
+    ui->cboAlmacen->setFocus();
 }
 
 void frmParametros::cmdCancelar_Click() { close(); }
@@ -576,49 +578,49 @@ void frmParametros::cmdEliminarParametrosTpv_Click()
     frame::msgBox(QStringLiteral("Configuración eliminada correctamente"), QStringLiteral("ELIMINAR PARAMETROS"),
                   MsgIcon::Information);
     LimpiarOpciones();
-    cboTpv->setCurrentIndex(0);
+    ui->cboTpv->setCurrentIndex(0);
 }
 
 // ---- operation keys ----
 
 void frmParametros::cmdAgregar_Click()
 {
-    if (cboOperacion->currentIndex() < 0 || cboTecla->currentIndex() < 0 || cboPosicion->currentIndex() < 0)
+    if (ui->cboOperacion->currentIndex() < 0 || ui->cboTecla->currentIndex() < 0 || ui->cboPosicion->currentIndex() < 0)
         return;
-    const int op = cboOperacion->currentData().toInt();
+    const int op = ui->cboOperacion->currentData().toInt();
     int row = -1;
-    for (int r = 1; r < vsLineas->Rows(); ++r)
-        if (vsLineas->TextMatrix(r, 0).toInt() == op)
+    for (int r = 1; r < ui->vsLineas->Rows(); ++r)
+        if (ui->vsLineas->TextMatrix(r, 0).toInt() == op)
             row = r;
     if (row < 0) {
-        vsLineas->AddItem(QString());
-        row = vsLineas->Rows() - 1;
+        ui->vsLineas->AddItem(QString());
+        row = ui->vsLineas->Rows() - 1;
     }
-    const int colour = cboColor->Color();
-    const QStringList cells{QString::number(op), cboOperacion->currentText(), cboTecla->currentData().toString(),
-                            cboTecla->currentText(), cboPosicion->currentText(), QString(),
-                            chkVisible->isChecked() ? QStringLiteral("X") : QString(), QString::number(colour)};
+    const int colour = ui->cboColor->Color();
+    const QStringList cells{QString::number(op), ui->cboOperacion->currentText(), ui->cboTecla->currentData().toString(),
+                            ui->cboTecla->currentText(), ui->cboPosicion->currentText(), QString(),
+                            ui->chkVisible->isChecked() ? QStringLiteral("X") : QString(), QString::number(colour)};
     for (int c = 0; c < cells.size(); ++c)
-        vsLineas->setTextMatrix(row, c, cells[c]);
-    vsLineas->setCellBackColor(row, 5, colour == 0 ? QColor(Qt::white) : fromSuiteColor(colour));
+        ui->vsLineas->setTextMatrix(row, c, cells[c]);
+    ui->vsLineas->setCellBackColor(row, 5, colour == 0 ? QColor(Qt::white) : fromSuiteColor(colour));
 }
 
 void frmParametros::cmdEliminarOP_Click()
 {
-    const int row = vsLineas->Row();
-    if (row >= 1 && row < vsLineas->Rows())
-        vsLineas->RemoveItem(row);
+    const int row = ui->vsLineas->Row();
+    if (row >= 1 && row < ui->vsLineas->Rows())
+        ui->vsLineas->RemoveItem(row);
 }
 
 void frmParametros::vsLineas_RowColChange(int row, int)
 {
-    if (row < 1 || row >= vsLineas->Rows())
+    if (row < 1 || row >= ui->vsLineas->Rows())
         return;
-    cboOperacion->setCurrentIndex(comboIndexOf(cboOperacion, vsLineas->TextMatrix(row, 0).toInt()));
-    cboTecla->setCurrentIndex(comboIndexOf(cboTecla, vsLineas->TextMatrix(row, 2).toInt()));
-    cboPosicion->setCurrentIndex(comboIndexOf(cboPosicion, vsLineas->TextMatrix(row, 4).toInt()));
-    cboColor->setColor(vsLineas->TextMatrix(row, 7).toInt());
-    chkVisible->setChecked(vsLineas->TextMatrix(row, 6) == QLatin1String("X"));
+    ui->cboOperacion->setCurrentIndex(comboIndexOf(ui->cboOperacion, ui->vsLineas->TextMatrix(row, 0).toInt()));
+    ui->cboTecla->setCurrentIndex(comboIndexOf(ui->cboTecla, ui->vsLineas->TextMatrix(row, 2).toInt()));
+    ui->cboPosicion->setCurrentIndex(comboIndexOf(ui->cboPosicion, ui->vsLineas->TextMatrix(row, 4).toInt()));
+    ui->cboColor->setColor(ui->vsLineas->TextMatrix(row, 7).toInt());
+    ui->chkVisible->setChecked(ui->vsLineas->TextMatrix(row, 6) == QLatin1String("X"));
 }
 
 void frmParametros::cmdVisual_Click() { vistaPreliminar(0); }
@@ -628,7 +630,7 @@ void frmParametros::cmdVistaPos_Click() { vistaPreliminar(1); }
 // Mode 0 shows the operation panel; mode 1 also lets the user pick the key's position.
 void frmParametros::vistaPreliminar(int mode)
 {
-    if (vsLineas->Rows() - 1 > kMaxPreviewRows) {
+    if (ui->vsLineas->Rows() - 1 > kMaxPreviewRows) {
         frame::msgAtencion(QStringLiteral("Existen demasiadas operaciones asignadas para la previsualización."));
         return;
     }
@@ -637,9 +639,9 @@ void frmParametros::vistaPreliminar(int mode)
     const int position = m_preview(currentValues().keys, mode, this);
     // The combo lists positions 1-30, so the clicked position is looked up by value.
     if (mode == 1 && position > 0) {
-        const int index = comboIndexOf(cboPosicion, position);
+        const int index = comboIndexOf(ui->cboPosicion, position);
         if (index >= 0)
-            cboPosicion->setCurrentIndex(index);
+            ui->cboPosicion->setCurrentIndex(index);
     }
 }
 
@@ -648,39 +650,39 @@ void frmParametros::vistaPreliminar(int mode)
 void frmParametros::cboTipo_Enter()
 {
     bool ok = false;
-    const QString prefix = storedNumber(txtCodigo->text(), &ok);
+    const QString prefix = storedNumber(ui->txtCodigo->text(), &ok);
     if (!ok || prefix.contains(QLatin1Char('.')) || prefix.startsWith(QLatin1Char('-'))) {
         frame::msgAtencion(QStringLiteral("El código de la balanza debe ser un número entero."));
-        txtCodigo->setFocus();
+        ui->txtCodigo->setFocus();
         return;
     }
     if (prefix == QLatin1String("0")) {
         frame::msgAtencion(QStringLiteral("Indique el código de la balanza (distinto de 0)."));
-        txtCodigo->setFocus();
+        ui->txtCodigo->setFocus();
         return;
     }
-    if (vsBalanzas->Rows() - 1 >= kMaxScaleRows) {
+    if (ui->vsBalanzas->Rows() - 1 >= kMaxScaleRows) {
         frame::msgBox(QStringLiteral("No puede definir más de 10 líneas."), QStringLiteral("¡Atención!"), MsgIcon::Exclamation);
         return;
     }
-    vsBalanzas->AddItem(prefix + QLatin1Char('\t') + cboTipo->currentText() + QLatin1Char('\t') +
-                        cboTipo->currentData().toString());
-    txtCodigo->clear();
-    txtCodigo->setFocus();
+    ui->vsBalanzas->AddItem(prefix + QLatin1Char('\t') + ui->cboTipo->currentText() + QLatin1Char('\t') +
+                        ui->cboTipo->currentData().toString());
+    ui->txtCodigo->clear();
+    ui->txtCodigo->setFocus();
 }
 
 void frmParametros::cmdEliminar_Click()
 {
-    const int row = vsBalanzas->Row();
-    if (row >= 1 && row < vsBalanzas->Rows())
-        vsBalanzas->RemoveItem(row);
+    const int row = ui->vsBalanzas->Row();
+    if (row >= 1 && row < ui->vsBalanzas->Rows())
+        ui->vsBalanzas->RemoveItem(row);
 }
 
 // ---- logos and links ----
 
 void frmParametros::CargarLogos()
 {
-    lblFotoCargando->show();
+    ui->lblFotoCargando->show();
     const LogoFolder folder(m_programFolder);
     for (int k = 0; k < 2; ++k) {
         const QString path = folder.path(k, almacenActual());
@@ -690,7 +692,7 @@ void frmParametros::CargarLogos()
         else
             picLogo[k]->clear();
     }
-    lblFotoCargando->hide();
+    ui->lblFotoCargando->hide();
 }
 
 void frmParametros::cmdFotoExaminar_Click(int k)

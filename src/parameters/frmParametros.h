@@ -6,18 +6,21 @@
 #include "frame/Form.h"
 #include "parameters/CatalogueControls.h"
 #include "parameters/ScopeValues.h"
-#include "ui_frmParametros.h"
 
 #include <QList>
 #include <functional>
 #include <memory>
+
+class QLabel;
+
+namespace Ui { class frmParametros; }
 
 namespace zqvr::parameters {
 
 // The top bar, the buttons and the Operaciones, Balanzas and Logotipo
 // panels come from frmParametros.ui; the settings on every tab come from
 // the catalogue.
-class ZQVR_PARAMETERS_EXPORT frmParametros : public frame::Form, private Ui_frmParametros {
+class ZQVR_PARAMETERS_EXPORT frmParametros : public frame::Form {
     Q_OBJECT
 public:
     explicit frmParametros(QWidget* parent = nullptr);
@@ -84,6 +87,7 @@ private:
     void cmdFotoBorrar_Click(int k);
     void cmdExaminar_Vinculo_Click(int i);
 
+    std::unique_ptr<Ui::frmParametros> ui;
     CatalogueControls m_catalogue;
     std::unique_ptr<ScopeValues> m_values;
     QString m_programFolder;

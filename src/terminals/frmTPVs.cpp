@@ -1,5 +1,7 @@
 #include "terminals/frmTPVs.h"
 
+#include "ui_frmTPVs.h"
+
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
@@ -38,39 +40,40 @@ qint16 toCode(double value)
 } // namespace
 
 frmTPVs::frmTPVs(QWidget* parent)
-    : Form(QStringLiteral("frmTPVs"), QStringLiteral("TPVs"), parent), m_tpv(std::make_unique<clsTPV>())
+    : Form(QStringLiteral("frmTPVs"), QStringLiteral("TPVs"), parent),
+      ui(std::make_unique<Ui::frmTPVs>()), m_tpv(std::make_unique<clsTPV>())
 {
-    setupUi(this);
-    txtCodigo->setNumeric(true);
-    txtCodigo->setMaxLength(6);
+    ui->setupUi(this);
+    ui->txtCodigo->setNumeric(true);
+    ui->txtCodigo->setMaxLength(6);
     // TPVs keeps tariffs as 16-bit numbers: the pickers take no larger code.
-    txtTarifaPVP->setMaxCode(32767);
-    txtTarifaProm->setMaxCode(32767);
-    cmdPrimero->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
-    cmdAnterior->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
-    cmdSiguiente->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
-    cmdUltimo->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
+    ui->txtTarifaPVP->setMaxCode(32767);
+    ui->txtTarifaProm->setMaxCode(32767);
+    ui->cmdPrimero->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
+    ui->cmdAnterior->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
+    ui->cmdSiguiente->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
+    ui->cmdUltimo->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
 
     using frame::wire;
-    wire(txtCodigo, &controls::ctlTextBox::KeyPress, this, &frmTPVs::txtCodigo_KeyPress);
-    wire(cmdAceptar, &QPushButton::clicked, this, &frmTPVs::cmdAceptar_Click);
-    wire(cmdEliminar, &QPushButton::clicked, this, &frmTPVs::cmdEliminar_Click);
-    wire(cmdCancelar, &QPushButton::clicked, this, &frmTPVs::cmdCancelar_Click);
-    wire(cmdBuscar, &QPushButton::clicked, this, &frmTPVs::cmdBuscar_Click);
-    wire(cmdCerrar, &QPushButton::clicked, this, &frmTPVs::cmdCerrar_Click);
-    wire(cmdPrimero, &QPushButton::clicked, this, &frmTPVs::cmdPrimero_Click);
-    wire(cmdAnterior, &QPushButton::clicked, this, &frmTPVs::cmdAnterior_Click);
-    wire(cmdSiguiente, &QPushButton::clicked, this, &frmTPVs::cmdSiguiente_Click);
-    wire(cmdUltimo, &QPushButton::clicked, this, &frmTPVs::cmdUltimo_Click);
+    wire(ui->txtCodigo, &controls::ctlTextBox::KeyPress, this, &frmTPVs::txtCodigo_KeyPress);
+    wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmTPVs::cmdAceptar_Click);
+    wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmTPVs::cmdEliminar_Click);
+    wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmTPVs::cmdCancelar_Click);
+    wire(ui->cmdBuscar, &QPushButton::clicked, this, &frmTPVs::cmdBuscar_Click);
+    wire(ui->cmdCerrar, &QPushButton::clicked, this, &frmTPVs::cmdCerrar_Click);
+    wire(ui->cmdPrimero, &QPushButton::clicked, this, &frmTPVs::cmdPrimero_Click);
+    wire(ui->cmdAnterior, &QPushButton::clicked, this, &frmTPVs::cmdAnterior_Click);
+    wire(ui->cmdSiguiente, &QPushButton::clicked, this, &frmTPVs::cmdSiguiente_Click);
+    wire(ui->cmdUltimo, &QPushButton::clicked, this, &frmTPVs::cmdUltimo_Click);
 
     using frame::bindKey;
-    bindAcceptCancelKeys(this, cmdAceptar, cmdCancelar);
-    bindKey(this, Qt::ALT | Qt::Key_Up, cmdPrimero);
-    bindKey(this, Qt::ALT | Qt::Key_Left, cmdAnterior);
-    bindKey(this, Qt::ALT | Qt::Key_Right, cmdSiguiente);
-    bindKey(this, Qt::ALT | Qt::Key_Down, cmdUltimo);
+    bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);
+    bindKey(this, Qt::ALT | Qt::Key_Up, ui->cmdPrimero);
+    bindKey(this, Qt::ALT | Qt::Key_Left, ui->cmdAnterior);
+    bindKey(this, Qt::ALT | Qt::Key_Right, ui->cmdSiguiente);
+    bindKey(this, Qt::ALT | Qt::Key_Down, ui->cmdUltimo);
     bindKey(this, Qt::Key_Escape, this, &frmTPVs::escapePressed);
-    frame::enterMovesOn({cboEmpresa});
+    frame::enterMovesOn({ui->cboEmpresa});
 }
 
 frmTPVs::~frmTPVs() = default;
@@ -83,13 +86,13 @@ void frmTPVs::formLoad()
     m_tpv = std::make_unique<clsTPV>();
     m_tpv->setConexion(&conn);
 
-    txtTarifaPVP->setConexion(&conn);
-    txtTarifaPVP->setEmpresa(&empresa);
-    txtTarifaProm->setConexion(&conn);
-    txtTarifaProm->setEmpresa(&empresa);
-    txtAlmacen->setConexion(&conn);
-    txtAlmacen->setEmpresa(&empresa);
-    txtAlmacen->setUsuario(empresa.usuarioActual());
+    ui->txtTarifaPVP->setConexion(&conn);
+    ui->txtTarifaPVP->setEmpresa(&empresa);
+    ui->txtTarifaProm->setConexion(&conn);
+    ui->txtTarifaProm->setEmpresa(&empresa);
+    ui->txtAlmacen->setConexion(&conn);
+    ui->txtAlmacen->setEmpresa(&empresa);
+    ui->txtAlmacen->setUsuario(empresa.usuarioActual());
 
     fillCompanies();
     clearAll();
@@ -103,14 +106,14 @@ void frmTPVs::formUnload()
 
 void frmTPVs::fillCompanies()
 {
-    cboEmpresa->clear();
+    ui->cboEmpresa->clear();
     for (const auto& [nombre, codigo] : TerminalStore(frame::conn()).companies())
-        cboEmpresa->addItem(nombre, codigo);
+        ui->cboEmpresa->addItem(nombre, codigo);
 }
 
 void frmTPVs::escapePressed()
 {
-    if (txtCodigo->Valor() <= 0)
+    if (ui->txtCodigo->Valor() <= 0)
         cmdCerrar_Click();
     else
         cmdCancelar_Click();
@@ -121,74 +124,74 @@ void frmTPVs::escapePressed()
 
 void frmTPVs::clearAll()
 {
-    txtCodigo->clear();
+    ui->txtCodigo->clear();
     clearData();
 }
 
 void frmTPVs::clearData()
 {
-    txtHost->clear();
-    txtDescripcion->clear();
-    txtTarifaPVP->setText(QString());
-    txtTarifaPVP->setCodigo(0);
-    txtTarifaProm->setText(QString());
-    txtTarifaProm->setCodigo(0);
-    txtAlmacen->setText(QString());
-    cboEmpresa->setCurrentIndex(cboEmpresa->count() > 0 ? 0 : -1);
-    chkEnLinea->setChecked(false);
-    chkEmergencia->setChecked(false);
+    ui->txtHost->clear();
+    ui->txtDescripcion->clear();
+    ui->txtTarifaPVP->setText(QString());
+    ui->txtTarifaPVP->setCodigo(0);
+    ui->txtTarifaProm->setText(QString());
+    ui->txtTarifaProm->setCodigo(0);
+    ui->txtAlmacen->setText(QString());
+    ui->cboEmpresa->setCurrentIndex(ui->cboEmpresa->count() > 0 ? 0 : -1);
+    ui->chkEnLinea->setChecked(false);
+    ui->chkEmergencia->setChecked(false);
 }
 
 void frmTPVs::showTerminal()
 {
     frame::guarded(QStringLiteral("¡ Atención !"), [&] {
         const clsTPV& t = *m_tpv;
-        txtCodigo->setText(QString::number(t.Codigo()));
-        txtHost->setText(t.Host());
-        txtDescripcion->setText(t.Descripcion());
-        txtTarifaPVP->setCodigo(t.TarifaPVP());
-        txtTarifaPVP->Cargar();
-        txtTarifaProm->setCodigo(t.TarifaProm());
-        txtTarifaProm->Cargar();
-        txtAlmacen->setCodigo(t.Almacen());
-        txtAlmacen->Cargar();
-        chkEnLinea->setChecked(t.EnLinea() == 1);
-        const int index = cboEmpresa->findData(static_cast<int>(t.Empresa()));
+        ui->txtCodigo->setText(QString::number(t.Codigo()));
+        ui->txtHost->setText(t.Host());
+        ui->txtDescripcion->setText(t.Descripcion());
+        ui->txtTarifaPVP->setCodigo(t.TarifaPVP());
+        ui->txtTarifaPVP->Cargar();
+        ui->txtTarifaProm->setCodigo(t.TarifaProm());
+        ui->txtTarifaProm->Cargar();
+        ui->txtAlmacen->setCodigo(t.Almacen());
+        ui->txtAlmacen->Cargar();
+        ui->chkEnLinea->setChecked(t.EnLinea() == 1);
+        const int index = ui->cboEmpresa->findData(static_cast<int>(t.Empresa()));
         if (index >= 0)
-            cboEmpresa->setCurrentIndex(index);
-        chkEmergencia->setChecked(t.Emergencia());
+            ui->cboEmpresa->setCurrentIndex(index);
+        ui->chkEmergencia->setChecked(t.Emergencia());
     });
 }
 
 void frmTPVs::enterChoosing()
 {
-    txtCodigo->setHabilitado(true);
-    cmdAceptar->setEnabled(false);
-    cmdCancelar->setEnabled(false);
-    txtCodigo->setFocus(Qt::OtherFocusReason);
+    ui->txtCodigo->setHabilitado(true);
+    ui->cmdAceptar->setEnabled(false);
+    ui->cmdCancelar->setEnabled(false);
+    ui->txtCodigo->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTPVs::enterEditing()
 {
-    txtCodigo->setHabilitado(false);
-    cmdAceptar->setEnabled(true);
-    cmdCancelar->setEnabled(true);
-    txtHost->setFocus(Qt::OtherFocusReason);
+    ui->txtCodigo->setHabilitado(false);
+    ui->cmdAceptar->setEnabled(true);
+    ui->cmdCancelar->setEnabled(true);
+    ui->txtHost->setFocus(Qt::OtherFocusReason);
 }
 
 // ---- handlers ----
 
 void frmTPVs::openTypedCode()
 {
-    if (txtCodigo->Valor() == 0)
+    if (ui->txtCodigo->Valor() == 0)
         return;
-    const qint16 code = toCode(txtCodigo->Valor());
+    const qint16 code = toCode(ui->txtCodigo->Valor());
     m_tpv->setCodigo(code);
     if (m_tpv->Cargar()) {
         showTerminal();
     } else {
         // A new terminal with that code: nothing of the one shown before stays.
-        txtCodigo->setText(QString::number(code));
+        ui->txtCodigo->setText(QString::number(code));
         clearData();
     }
     enterEditing();
@@ -204,10 +207,10 @@ void frmTPVs::txtCodigo_KeyPress(int& keyAscii)
 
 bool frmTPVs::validate()
 {
-    if (cboEmpresa->currentIndex() < 0) {
+    if (ui->cboEmpresa->currentIndex() < 0) {
         frame::msgBox(QStringLiteral("Debe especificar una empresa."), QStringLiteral("Brevanto"),
                       frame::MsgIcon::Critical);
-        cboEmpresa->setFocus(Qt::OtherFocusReason);
+        ui->cboEmpresa->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return true;
@@ -220,14 +223,14 @@ void frmTPVs::cmdAceptar_Click()
     // Everything is converted before the record changes, so that a value
     // that does not fit leaves the record as it was.
     clsTPV t = *m_tpv;
-    t.setHost(txtHost->text());
-    t.setDescripcion(txtDescripcion->text());
-    t.setEmpresa(toCode(cboEmpresa->currentData().toInt()));
-    t.setTarifaPVP(toCode(static_cast<double>(txtTarifaPVP->Codigo())));
-    t.setTarifaProm(toCode(static_cast<double>(txtTarifaProm->Codigo())));
-    t.setAlmacen(toCode(static_cast<double>(txtAlmacen->Codigo())));
-    t.setEnLinea(chkEnLinea->isChecked() ? 1 : 0);
-    t.setEmergencia(chkEmergencia->isChecked());
+    t.setHost(ui->txtHost->text());
+    t.setDescripcion(ui->txtDescripcion->text());
+    t.setEmpresa(toCode(ui->cboEmpresa->currentData().toInt()));
+    t.setTarifaPVP(toCode(static_cast<double>(ui->txtTarifaPVP->Codigo())));
+    t.setTarifaProm(toCode(static_cast<double>(ui->txtTarifaProm->Codigo())));
+    t.setAlmacen(toCode(static_cast<double>(ui->txtAlmacen->Codigo())));
+    t.setEnLinea(ui->chkEnLinea->isChecked() ? 1 : 0);
+    t.setEmergencia(ui->chkEmergencia->isChecked());
     t.Modificar();
     *m_tpv = t;
     clearAll();
@@ -238,7 +241,7 @@ void frmTPVs::cmdEliminar_Click()
 {
     if (!frame::askYesNo(QStringLiteral("¿Desea eliminar el TPV actual?"), QStringLiteral("Confirmar")))
         return;
-    m_tpv->setCodigo(toCode(txtCodigo->Valor()));
+    m_tpv->setCodigo(toCode(ui->txtCodigo->Valor()));
     m_tpv->Eliminar();
     clearAll();
     enterChoosing();
@@ -259,7 +262,7 @@ void frmTPVs::cmdBuscar_Click()
             code = dialog.Codigo();
     }
     if (code > 0) {
-        txtCodigo->setText(QString::number(code));
+        ui->txtCodigo->setText(QString::number(code));
         // As Enter in the code field, reported as that field's own event.
         frame::guarded(this, QStringLiteral("txtCodigo_KeyPress"), [this] {
             int key = KeyEnter;

@@ -11,13 +11,14 @@
 #include "frame/Form.h"
 #include "terminals/clsTPV.h"
 #include "terminals_export.h"
-#include "ui_frmTPVs.h"
 
 #include <memory>
 
+namespace Ui { class frmTPVs; }
+
 namespace zqvr::terminals {
 
-class ZQVR_TERMINALS_EXPORT frmTPVs : public frame::Form, private Ui_frmTPVs {
+class ZQVR_TERMINALS_EXPORT frmTPVs : public frame::Form {
     Q_OBJECT
 public:
     explicit frmTPVs(QWidget* parent = nullptr);
@@ -54,6 +55,7 @@ private:
     void enterEditing();
     void fillCompanies();
 
+    std::unique_ptr<Ui::frmTPVs> ui;
     std::unique_ptr<clsTPV> m_tpv;
 };
 

@@ -1,5 +1,7 @@
 #include "terminals/frmTPVs_Buscar.h"
 
+#include "ui_frmTPVs_Buscar.h"
+
 #include "controls/Grid.h"
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
@@ -19,23 +21,23 @@ constexpr int ColCodigo = 0;
 constexpr int ColHost = 1;
 } // namespace
 
-frmTPVs_Buscar::frmTPVs_Buscar(QWidget* parent) : QDialog(parent)
+frmTPVs_Buscar::frmTPVs_Buscar(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::frmTPVs_Buscar>())
 {
     setObjectName(QStringLiteral("frmTPVs_Buscar"));
     setWindowTitle(QStringLiteral("Buscar TPVs"));
 
-    setupUi(this);
+    ui->setupUi(this);
     // Enter belongs to the search field and the list, never to a default button.
-    cmdAceptar->setDefault(false);
-    cmdCancelar->setDefault(false);
+    ui->cmdAceptar->setDefault(false);
+    ui->cmdCancelar->setDefault(false);
 
-    vsListado->setFixedRows(1);
-    vsListado->setRows(1);
+    ui->vsListado->setFixedRows(1);
+    ui->vsListado->setRows(1);
     // ColCodigo, ColHost.
-    vsListado->setColumns({{QStringLiteral("Código"), 1000, controls::Grid::AlignRight},
+    ui->vsListado->setColumns({{QStringLiteral("Código"), 1000, controls::Grid::AlignRight},
                            {QStringLiteral("Host"), 3600, controls::Grid::AlignLeft}});
     // The host takes whatever width the dialog has left.
-    vsListado->horizontalHeader()->setStretchLastSection(true);
+    ui->vsListado->horizontalHeader()->setStretchLastSection(true);
 
     // The list's own moves report as the system's key events of the list.
     frame::declareReports(this, frame::ReportNames()
@@ -43,13 +45,13 @@ frmTPVs_Buscar::frmTPVs_Buscar(QWidget* parent) : QDialog(parent)
                                     .reportAs(QStringLiteral("vsListado_BeforeFirstRow"), QStringLiteral("vsListado_KeyDown"))
                                     .reportAs(QStringLiteral("vsListado_EnterPressed"), QStringLiteral("vsListado_KeyPress")));
     using frame::wire;
-    wire(txtNombre, &controls::ctlTextBox::KeyPress, this, &frmTPVs_Buscar::txtNombre_KeyPress);
-    wire(txtNombre, &controls::ctlTextBox::KeyDown, this, &frmTPVs_Buscar::txtNombre_KeyDown);
-    wire(cmdAceptar, &QPushButton::clicked, this, &frmTPVs_Buscar::cmdAceptar_Click);
-    wire(cmdCancelar, &QPushButton::clicked, this, &frmTPVs_Buscar::cmdCancelar_Click);
-    wire(vsListado, &controls::Grid::AfterLastRow, this, &frmTPVs_Buscar::vsListado_AfterLastRow);
-    wire(vsListado, &controls::Grid::BeforeFirstRow, this, &frmTPVs_Buscar::vsListado_BeforeFirstRow);
-    wire(vsListado, &controls::Grid::EnterPressed, this, &frmTPVs_Buscar::cmdAceptar_Click);
+    wire(ui->txtNombre, &controls::ctlTextBox::KeyPress, this, &frmTPVs_Buscar::txtNombre_KeyPress);
+    wire(ui->txtNombre, &controls::ctlTextBox::KeyDown, this, &frmTPVs_Buscar::txtNombre_KeyDown);
+    wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmTPVs_Buscar::cmdAceptar_Click);
+    wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmTPVs_Buscar::cmdCancelar_Click);
+    wire(ui->vsListado, &controls::Grid::AfterLastRow, this, &frmTPVs_Buscar::vsListado_AfterLastRow);
+    wire(ui->vsListado, &controls::Grid::BeforeFirstRow, this, &frmTPVs_Buscar::vsListado_BeforeFirstRow);
+    wire(ui->vsListado, &controls::Grid::EnterPressed, this, &frmTPVs_Buscar::cmdAceptar_Click);
 }
 
 frmTPVs_Buscar::~frmTPVs_Buscar() { closeResult(); }
@@ -66,22 +68,22 @@ void frmTPVs_Buscar::closeResult()
         m_rs.close();
 }
 
-bool frmTPVs_Buscar::hasRows() const { return vsListado->Rows() > vsListado->FixedRows(); }
+bool frmTPVs_Buscar::hasRows() const { return ui->vsListado->Rows() > ui->vsListado->FixedRows(); }
 
 void frmTPVs_Buscar::search()
 {
-    QString texto = txtNombre->text();
+    QString texto = ui->txtNombre->text();
     if (!texto.endsWith(QLatin1Char('*')))
         texto += QLatin1Char('*');
     closeResult();
     m_rs = TerminalStore(frame::conn()).searchByHost(texto);
-    vsListado->ClearData();
+    ui->vsListado->ClearData();
     loadPage();
     if (hasRows()) {
-        vsListado->setRow(vsListado->FixedRows());
-        vsListado->setFocus(Qt::OtherFocusReason);
+        ui->vsListado->setRow(ui->vsListado->FixedRows());
+        ui->vsListado->setFocus(Qt::OtherFocusReason);
     } else {
-        txtNombre->setFocus(Qt::OtherFocusReason);
+        ui->txtNombre->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -90,11 +92,11 @@ void frmTPVs_Buscar::loadPage()
     if (!m_rs.isOpen())
         return;
     {
-        const controls::RedrawOff paused(*vsListado);
+        const controls::RedrawOff paused(*ui->vsListado);
         for (int n = 0; n < PageRows && !m_rs.eof(); ++n) {
-            vsListado->AddItem(QString::number(m_rs[QStringLiteral("Codigo")].toInt()));
+            ui->vsListado->AddItem(QString::number(m_rs[QStringLiteral("Codigo")].toInt()));
             // The host goes in as a cell text, so that no character of it can split the row.
-            vsListado->setTextMatrix(vsListado->Rows() - 1, ColHost, m_rs[QStringLiteral("Host")].toString());
+            ui->vsListado->setTextMatrix(ui->vsListado->Rows() - 1, ColHost, m_rs[QStringLiteral("Host")].toString());
             m_rs.moveNext();
         }
     }
@@ -114,7 +116,7 @@ void frmTPVs_Buscar::txtNombre_KeyDown(int& keyCode, int shift)
 {
     if (keyCode == Qt::Key_Down && hasRows()) {
         keyCode = 0;
-        vsListado->setFocus(Qt::OtherFocusReason);
+        ui->vsListado->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -125,14 +127,14 @@ void frmTPVs_Buscar::vsListado_AfterLastRow()
         loadPage();
 }
 
-void frmTPVs_Buscar::vsListado_BeforeFirstRow() { txtNombre->setFocus(Qt::OtherFocusReason); }
+void frmTPVs_Buscar::vsListado_BeforeFirstRow() { ui->txtNombre->setFocus(Qt::OtherFocusReason); }
 
 void frmTPVs_Buscar::cmdAceptar_Click()
 {
-    const int row = vsListado->Row();
-    if (hasRows() && row >= vsListado->FixedRows() && row < vsListado->Rows()) {
-        m_codigo = static_cast<qint16>(vsListado->TextMatrix(row, ColCodigo).toInt());
-        m_host = vsListado->TextMatrix(row, ColHost);
+    const int row = ui->vsListado->Row();
+    if (hasRows() && row >= ui->vsListado->FixedRows() && row < ui->vsListado->Rows()) {
+        m_codigo = static_cast<qint16>(ui->vsListado->TextMatrix(row, ColCodigo).toInt());
+        m_host = ui->vsListado->TextMatrix(row, ColHost);
     }
     accept();
 }

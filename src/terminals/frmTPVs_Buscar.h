@@ -8,13 +8,15 @@
 //       ...   // accepted on a chosen terminal (an empty list accepts nothing)
 #include "terminals_export.h"
 #include "db/RecordSet.h"
-#include "ui_frmTPVs_Buscar.h"
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui { class frmTPVs_Buscar; }
 
 namespace zqvr::terminals {
 
-class ZQVR_TERMINALS_EXPORT frmTPVs_Buscar : public QDialog, private Ui_frmTPVs_Buscar {
+class ZQVR_TERMINALS_EXPORT frmTPVs_Buscar : public QDialog {
     Q_OBJECT
 public:
     // Rows added to the list at a time.
@@ -43,6 +45,7 @@ private:
     void closeResult();
     bool hasRows() const;
 
+    std::unique_ptr<Ui::frmTPVs_Buscar> ui;
     // The result of the last search, open while rows remain to be listed.
     db::RecordSet m_rs;
     qint16 m_codigo = 0;

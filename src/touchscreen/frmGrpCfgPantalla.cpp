@@ -1,5 +1,7 @@
 #include "touchscreen/frmGrpCfgPantalla.h"
 
+#include "ui_frmGrpCfgPantalla.h"
+
 #include "controls/PropertyGrid.h"
 #include "controls/ctlCodePicker.h"
 #include "db/Connection.h"
@@ -70,15 +72,15 @@ QPixmap arrowPicture()
 int listValue(const QVariant& v) { return v.toInt(); }
 } // namespace
 
-frmGrpCfgPantalla::frmGrpCfgPantalla(QWidget* parent) : Dialog(parent)
+frmGrpCfgPantalla::frmGrpCfgPantalla(QWidget* parent) : Dialog(parent), ui(std::make_unique<Ui::frmGrpCfgPantalla>())
 {
-    setupUi(this);
+    ui->setupUi(this);
     // The tick and the arrow only show; the buttons under them take the mouse.
-    chkGDF->setAttribute(Qt::WA_TransparentForMouseEvents);
-    chkGDF->adjustSize();
-    pctFlecha->setPixmap(arrowPicture());
-    pctFlecha->setAttribute(Qt::WA_TransparentForMouseEvents);
-    pctFlecha->adjustSize();
+    ui->chkGDF->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui->chkGDF->adjustSize();
+    ui->pctFlecha->setPixmap(arrowPicture());
+    ui->pctFlecha->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui->pctFlecha->adjustSize();
 
     ImageManager1 = new ImageList(this);
     ImageManager1->setObjectName(QStringLiteral("ImageManager1"));
@@ -110,7 +112,7 @@ void frmGrpCfgPantalla::prepararSelectores(PropertyGrid* grid)
 
 void frmGrpCfgPantalla::prepararPropiedadesGrupo()
 {
-    PropertyGrid* g = wndPropGridGrp;
+    PropertyGrid* g = ui->wndPropGridGrp;
     prepararSelectores(g);
     g->addCategory(QStringLiteral("Botón Grupo"));
     auto* tt = g->addItem(GrpTipoTexto, PropertyItem::List, QStringLiteral("Tipo Texto"));
@@ -128,7 +130,7 @@ void frmGrpCfgPantalla::prepararPropiedadesGrupo()
 
 void frmGrpCfgPantalla::prepararPropiedadesArticulo()
 {
-    PropertyGrid* a = wndPropGridArt;
+    PropertyGrid* a = ui->wndPropGridArt;
     prepararSelectores(a);
     a->addCategory(QStringLiteral("Botón Artículo"));
     auto* kind = a->addItem(ArtTipo, PropertyItem::List, QStringLiteral("Tipo"));
@@ -158,8 +160,8 @@ void frmGrpCfgPantalla::prepararPropiedadesArticulo()
 
 void frmGrpCfgPantalla::conectar()
 {
-    PropertyGrid* g = wndPropGridGrp;
-    PropertyGrid* a = wndPropGridArt;
+    PropertyGrid* g = ui->wndPropGridGrp;
+    PropertyGrid* a = ui->wndPropGridArt;
     // The page buttons and the property grids report by the system's event names.
     frame::ReportNames names;
     names.under(QStringLiteral("frmGrpCfgPantalla"),
@@ -188,7 +190,7 @@ void frmGrpCfgPantalla::conectar()
     frame::wire(a, &PropertyGrid::CommandClicked, this, &frmGrpCfgPantalla::wndPropGridArt_Command);
     frame::wire(a, &PropertyGrid::KeyDown, this, &frmGrpCfgPantalla::wndPropGridArt_KeyDown);
     frame::wire(a, &PropertyGrid::InplaceButtonDown, this, &frmGrpCfgPantalla::wndPropGridArt_InplaceButtonDown);
-    frame::wire(cmdSalir, &QPushButton::clicked, this, &frmGrpCfgPantalla::cmdSalir_Click);
+    frame::wire(ui->cmdSalir, &QPushButton::clicked, this, &frmGrpCfgPantalla::cmdSalir_Click);
 }
 
 void frmGrpCfgPantalla::cmdSalir_Click() { accept(); }
@@ -217,15 +219,15 @@ void frmGrpCfgPantalla::distribuir()
                 frame::wire(b, &PageButton::DragOver, this, &frmGrpCfgPantalla::cmdArticulo_DragOver);
                 frame::wire(b, &PageButton::Dropped, this, &frmGrpCfgPantalla::cmdArticulo_DragDrop);
             }
-            connect(b, &PageButton::DragCancelled, pctFlecha, &QWidget::hide);
+            connect(b, &PageButton::DragCancelled, ui->pctFlecha, &QWidget::hide);
             list.push_back(b);
         }
         frame->setFixedSize(OriginX * 2 + (cols - 1) * PitchX + ButtonW, OriginY + 3 * PitchY + ButtonH + 12);
     };
-    make(cmdRapido, fraGrupos, QStringLiteral("cmdRapido"), true);
-    make(cmdArticulo, fraArticulos, QStringLiteral("cmdArticulo"), false);
-    Shape1->lower();
-    Shape->lower();
+    make(cmdRapido, ui->fraGrupos, QStringLiteral("cmdRapido"), true);
+    make(cmdArticulo, ui->fraArticulos, QStringLiteral("cmdArticulo"), false);
+    ui->Shape1->lower();
+    ui->Shape->lower();
 }
 
 bool frmGrpCfgPantalla::Form_Load()
@@ -233,8 +235,8 @@ bool frmGrpCfgPantalla::Form_Load()
     frame::guarded(this, QStringLiteral("ConfiguracionPantalla"), [&] {
         host::Empresa& empresa = frame::empresa();
         db::Connection& conn = frame::conn();
-        txtArticuloTAC->setConexion(&conn);
-        txtArticuloTAC->setEmpresa(&empresa);
+        ui->txtArticuloTAC->setConexion(&conn);
+        ui->txtArticuloTAC->setEmpresa(&empresa);
         setWindowTitle(QStringLiteral("[Configuración Grupos Pantalla] - ") + m_descripcion);
         m_store = std::make_unique<LayoutStore>(conn, empresa.CodigoEmpresa(), m_codigo, m_tipo,
                                                 empresa.EmpresaArticulos());
@@ -312,13 +314,13 @@ void frmGrpCfgPantalla::marcar(QFrame* mark, QWidget* button)
 void frmGrpCfgPantalla::colocarMarcaDefecto()
 {
     if (m_defaultIndex < 0 || m_defaultIndex >= int(cmdRapido.size()) || !m_grupos[m_defaultIndex].stored()) {
-        chkGDF->hide();
+        ui->chkGDF->hide();
         return;
     }
     const QRect r = cmdRapido[m_defaultIndex]->geometry();
-    chkGDF->move(r.right() - chkGDF->width() - 2, r.top() + 2);
-    chkGDF->show();
-    chkGDF->raise();
+    ui->chkGDF->move(r.right() - ui->chkGDF->width() - 2, r.top() + 2);
+    ui->chkGDF->show();
+    ui->chkGDF->raise();
 }
 
 void frmGrpCfgPantalla::cmdRapido_Click(int index)
@@ -326,13 +328,13 @@ void frmGrpCfgPantalla::cmdRapido_Click(int index)
     if (!m_loaded || index < 0 || index >= int(m_grupos.size()))
         return;
     m_grupoIndex = index;
-    marcar(Shape1, cmdRapido[index]);
+    marcar(ui->Shape1, cmdRapido[index]);
     cargarPropiedadesGrupo();
     CargarArticulos();
     cmdArticulo_Click(m_articuloIndex);
     const bool stored = m_grupos[index].stored();
-    fraArticulos->setEnabled(stored);
-    wndPropGridArt->setEnabled(stored);
+    ui->fraArticulos->setEnabled(stored);
+    ui->wndPropGridArt->setEnabled(stored);
 }
 
 void frmGrpCfgPantalla::cmdArticulo_Click(int index)
@@ -340,14 +342,14 @@ void frmGrpCfgPantalla::cmdArticulo_Click(int index)
     if (!m_loaded || index < 0 || index >= int(m_articulos.size()))
         return;
     m_articuloIndex = index;
-    marcar(Shape, cmdArticulo[index]);
+    marcar(ui->Shape, cmdArticulo[index]);
     cargarPropiedadesArticulo();
 }
 
 void frmGrpCfgPantalla::cargarPropiedadesGrupo()
 {
     const GroupSlot& s = m_grupos.at(m_grupoIndex);
-    PropertyGrid* g = wndPropGridGrp;
+    PropertyGrid* g = ui->wndPropGridGrp;
     g->item(GrpTipoTexto)->setValue(s.tipoTexto);
     g->item(GrpTexto)->setValue(s.texto);
     g->item(GrpColorTexto)->setValue(colorFromStored(s.foreColor));
@@ -359,7 +361,7 @@ void frmGrpCfgPantalla::cargarPropiedadesGrupo()
 void frmGrpCfgPantalla::cargarPropiedadesArticulo()
 {
     const KeySlot& s = m_articulos.at(m_articuloIndex);
-    PropertyGrid* a = wndPropGridArt;
+    PropertyGrid* a = ui->wndPropGridArt;
     const int kind = (s.tipo == KindBack || s.tipo == KindLink) ? s.tipo : KindArticle;
     a->item(ArtTipo)->setValue(kind);
     a->item(ArtArticulo)->setValue(s.articulo > 0 ? QString::number(s.articulo) : QString());
@@ -398,8 +400,8 @@ void frmGrpCfgPantalla::wndPropGridGrp_ValueChanged(PropertyItem* item)
     }
     refrescarGrupo(m_grupoIndex);
     if (ok && !wasStored && m_grupos[m_grupoIndex].stored()) {
-        fraArticulos->setEnabled(true);
-        wndPropGridArt->setEnabled(true);
+        ui->fraArticulos->setEnabled(true);
+        ui->wndPropGridArt->setEnabled(true);
         for (KeySlot& k : m_articulos)
             k.grupo = m_grupos[m_grupoIndex].numero;
     }
@@ -469,7 +471,7 @@ void frmGrpCfgPantalla::wndPropGridArt_ValueChanged(PropertyItem* item)
 void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
 {
     KeySlot& s = m_articulos.at(m_articuloIndex);
-    PropertyGrid* a = wndPropGridArt;
+    PropertyGrid* a = ui->wndPropGridArt;
     // The store creates the row of an empty key with what the slot holds
     // before the change, then writes the change; the slot takes the value afterwards.
     const int at = m_articuloIndex;
@@ -600,7 +602,7 @@ void frmGrpCfgPantalla::wndPropGridArt_KeyDown(int& keyCode, int)
 {
     if (keyCode != Qt::Key_F3)
         return;
-    PropertyItem* item = wndPropGridArt->selectedItem();
+    PropertyItem* item = ui->wndPropGridArt->selectedItem();
     if (!item || item->index() != ArtArticulo)
         return;
     keyCode = 0;
@@ -615,12 +617,12 @@ void frmGrpCfgPantalla::wndPropGridArt_InplaceButtonDown(PropertyItem* item)
 
 void frmGrpCfgPantalla::buscarArticulo()
 {
-    PropertyItem* item = wndPropGridArt->item(ArtArticulo);
-    if (item->isReadOnly() || !wndPropGridArt->isEnabled())
+    PropertyItem* item = ui->wndPropGridArt->item(ArtArticulo);
+    if (item->isReadOnly() || !ui->wndPropGridArt->isEnabled())
         return;
-    txtArticuloTAC->setText(QString());
-    txtArticuloTAC->Buscar();
-    const qint64 chosen = txtArticuloTAC->Codigo();
+    ui->txtArticuloTAC->setText(QString());
+    ui->txtArticuloTAC->Buscar();
+    const qint64 chosen = ui->txtArticuloTAC->Codigo();
     if (chosen > 0)
         item->setValueFromUser(QString::number(chosen));
 }
@@ -657,7 +659,7 @@ void frmGrpCfgPantalla::Establecer_GrupoDefecto()
     s.defecto = true;
     m_defaultIndex = m_grupoIndex;
     colocarMarcaDefecto();
-    wndPropGridGrp->item(GrpDefecto)->setValue(true);
+    ui->wndPropGridGrp->item(GrpDefecto)->setValue(true);
 }
 
 void frmGrpCfgPantalla::Eliminar_Articulo()
@@ -746,17 +748,17 @@ void frmGrpCfgPantalla::arrastrando(bool grupos, int f, const QPoint& globalPos)
     bool after = false;
     PageButton* target = botonEn(grupos, globalPos, &after);
     if (!target || target->index() == f) {
-        pctFlecha->hide();
+        ui->pctFlecha->hide();
         return;
     }
-    QWidget* frame = grupos ? static_cast<QWidget*>(fraGrupos) : fraArticulos;
-    if (pctFlecha->parentWidget() != frame)
-        pctFlecha->setParent(frame);
+    QWidget* frame = grupos ? static_cast<QWidget*>(ui->fraGrupos) : ui->fraArticulos;
+    if (ui->pctFlecha->parentWidget() != frame)
+        ui->pctFlecha->setParent(frame);
     const QRect r = target->geometry();
     const int x = after ? r.right() + ArrowGap : r.left();
-    pctFlecha->move(x, r.top());
-    pctFlecha->show();
-    pctFlecha->raise();
+    ui->pctFlecha->move(x, r.top());
+    ui->pctFlecha->show();
+    ui->pctFlecha->raise();
 }
 
 void frmGrpCfgPantalla::cmdRapido_DragOver(int f, const QPoint& globalPos) { arrastrando(true, f, globalPos); }
@@ -766,7 +768,7 @@ void frmGrpCfgPantalla::cmdArticulo_DragDrop(int f, const QPoint& globalPos) { s
 
 void frmGrpCfgPantalla::soltado(bool grupos, int f, const QPoint& globalPos)
 {
-    pctFlecha->hide();
+    ui->pctFlecha->hide();
     bool after = false;
     PageButton* target = botonEn(grupos, globalPos, &after);
     if (!target) // dropped outside the page

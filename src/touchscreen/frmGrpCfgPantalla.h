@@ -8,11 +8,19 @@
 // and runs the window with frame::runModal; there is nothing to save on close.
 #include "touchscreen_export.h"
 #include "touchscreen/LayoutSlots.h"
-#include "ui_frmGrpCfgPantalla.h"
 
 #include "frame/Dialog.h"
 #include <memory>
 #include <vector>
+
+class QFrame;
+
+namespace Ui { class frmGrpCfgPantalla; }
+
+namespace zqvr::controls {
+class PropertyGrid;
+class PropertyItem;
+} // namespace zqvr::controls
 
 namespace zqvr::touchscreen {
 
@@ -22,7 +30,7 @@ class PageButton;
 
 // The frames, property grids and marks come from frmGrpCfgPantalla.ui; the
 // page buttons are made on load, as many as the grid type has.
-class ZQVR_TOUCHSCREEN_EXPORT frmGrpCfgPantalla : public frame::Dialog, private Ui_frmGrpCfgPantalla {
+class ZQVR_TOUCHSCREEN_EXPORT frmGrpCfgPantalla : public frame::Dialog {
     Q_OBJECT
 public:
     explicit frmGrpCfgPantalla(QWidget* parent = nullptr);
@@ -94,6 +102,7 @@ private:
     void cmdArticulo_DragDrop(int f, const QPoint& globalPos);
     PageButton* botonEn(bool grupos, const QPoint& globalPos, bool* after) const;
 
+    std::unique_ptr<Ui::frmGrpCfgPantalla> ui;
     int m_codigo = 0;
     int m_tipo = Tipo9x4;
     QString m_descripcion;

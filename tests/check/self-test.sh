@@ -17,7 +17,7 @@ if [ "$got" != "$want" ]; then
   echo "broken tree: departures differ from expected.txt (< expected, > reported):"
   diff <(printf '%s\n' "$want") <(printf '%s\n' "$got"); status=1
 fi
-for rule in app-event-filter key-event-filter index-property error-caption sql-in-screen swallowed-failure frame-in-store; do
+for rule in app-event-filter key-event-filter index-property error-caption sql-in-screen swallowed-failure frame-in-store ui-inherited; do
   grep -q "\[$rule\]" <<<"$got" || { echo "rule $rule never fired"; status=1; }
 done
 
