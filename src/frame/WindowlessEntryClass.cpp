@@ -17,4 +17,8 @@ void WindowlessEntryClass::setConexionBrevanto(QObject* conexion)
     HostContext::instance().setConexion(conexion);
 }
 
+db::Connection& WindowlessEntryClass::hostConnection() const { return conn(); }
+
+host::Empresa& WindowlessEntryClass::hostCompany() const { return empresa(); }
+
 } // namespace zqvr::frame

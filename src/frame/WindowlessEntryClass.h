@@ -6,6 +6,9 @@
 
 #include <QObject>
 
+namespace zqvr::db { class Connection; }
+namespace zqvr::host { class Empresa; }
+
 namespace zqvr::frame {
 
 class ZQVR_FRAME_EXPORT WindowlessEntryClass : public QObject {
@@ -19,6 +22,12 @@ public:
     void setEmpresaBrevanto(QObject* empresa);
     QObject* conexionBrevanto() const;
     void setConexionBrevanto(QObject* conexion);
+
+protected:
+    // What the host handed over, for a batch method to pass to its store; raises when the host
+    // has not set them.
+    db::Connection& hostConnection() const;
+    host::Empresa& hostCompany() const;
 };
 
 } // namespace zqvr::frame

@@ -1,7 +1,6 @@
 #include "touchscreen/clsCfgPantallaTactil.h"
 
 #include "db/Error.h"
-#include "frame/HostContext.h"
 #include "host/Empresa.h"
 #include "touchscreen/LayoutStore.h"
 
@@ -11,7 +10,7 @@ int clsCfgPantallaTactil::ActualizarImagenesFicha(int Cod_Articulo, const QStrin
 {
     // The host's connection and company are read here, at the entry point; the store is handed them.
     try {
-        return LayoutStore::refreshRecordPictures(frame::conn(), frame::empresa().CodigoEmpresa(), Cod_Articulo,
+        return LayoutStore::refreshRecordPictures(hostConnection(), hostCompany().CodigoEmpresa(), Cod_Articulo,
                                                   strPathImageName);
     } catch (const Error& e) {
         throw e.withSource(QStringLiteral("clsCfgPantallaTactil::ActualizarImagenesFicha"));
