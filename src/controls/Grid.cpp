@@ -605,4 +605,14 @@ void Grid::setColumns(const QList<Column>& columns)
     }
 }
 
+void Grid::setColumns(const QStringList& bands, const QList<Column>& columns)
+{
+    setFixedRows(2);
+    setColumns(columns);
+    for (int c = 0; c < columns.size(); ++c) {
+        setTextMatrix(0, c, bands.value(c));
+        setTextMatrix(1, c, columns[c].caption);
+    }
+}
+
 } // namespace zqvr::controls

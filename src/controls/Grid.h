@@ -7,6 +7,7 @@
 #include "controls/GridColumnTypes.h"
 #include <QColor>
 #include <QList>
+#include <QStringList>
 #include <QTableView>
 #include <optional>
 #include <utility>
@@ -65,6 +66,11 @@ public:
         std::optional<Alignment> headerAlignment;
     };
     void setColumns(const QList<Column>& columns);
+    // The same with two header rows: bands[c] is column c's upper caption,
+    // drawn as one cell over the neighbours that share it ("Descripción" over
+    // "Anterior" and "Mod."), and each column's caption is the lower one. A
+    // band alone over an empty lower caption takes the whole height.
+    void setColumns(const QStringList& bands, const QList<Column>& columns);
 
     // Columns.
     int ColWidth(int col) const; // twips

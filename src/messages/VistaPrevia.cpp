@@ -51,23 +51,27 @@ std::vector<FilaVistaPrevia> filasVistaPrevia(bool central, const QString& linea
     return rows;
 }
 
+void prepararVistaPrevia(controls::Grid& vsP)
+{
+    vsP.setItemDelegate(new RowFontDelegate(&vsP));
+    vsP.verticalHeader()->hide();
+    vsP.setShowGrid(false);
+    vsP.setSelectionMode(QAbstractItemView::NoSelection);
+    vsP.setFocusPolicy(Qt::NoFocus);
+    vsP.horizontalHeader()->setStretchLastSection(true);
+    vsP.setFixedRows(0); // the preview has no header: every row is the message's
+    vsP.setColumns({{QString()}});
+    vsP.ClearData();     // the header row it had became an empty data row
+}
+
 void pintarVistaPrevia(controls::Grid& vsP, const std::vector<FilaVistaPrevia>& filas, int colorFondo)
 {
     auto* delegate = dynamic_cast<RowFontDelegate*>(vsP.itemDelegate());
-    if (!delegate) {
-        delegate = new RowFontDelegate(&vsP);
-        vsP.setItemDelegate(delegate);
-        vsP.verticalHeader()->hide();
-        vsP.setShowGrid(false);
-        vsP.setSelectionMode(QAbstractItemView::NoSelection);
-        vsP.setFocusPolicy(Qt::NoFocus);
-        vsP.horizontalHeader()->setStretchLastSection(true);
-    }
-    delegate->rows = filas;
+    Q_ASSERT_X(delegate, "pintarVistaPrevia", "the grid is made a preview by prepararVistaPrevia");
+    if (delegate)
+        delegate->rows = filas;
     {
         const controls::RedrawOff paused(vsP);
-        vsP.setCols(1);
-        vsP.setFixedRows(0); // the preview has no header: every row is the message's
         vsP.ClearData();
         const QColor back = fromColourNumber(colorFondo);
         QPalette pal = vsP.palette();

@@ -23,7 +23,11 @@ struct ZQVR_MESSAGES_EXPORT FilaVistaPrevia {
 // central: the message comes from the central installation (origin 0).
 ZQVR_MESSAGES_EXPORT std::vector<FilaVistaPrevia> filasVistaPrevia(bool central, const QString& linea1,
                                                                    const QString& linea2, int modoMostrar);
-// Clears the grid and paints the rows over the background colour.
+// Makes the grid a preview: one column, no header, each row in its own font.
+// Once, when the window that holds it is made.
+ZQVR_MESSAGES_EXPORT void prepararVistaPrevia(controls::Grid& vsP);
+// Clears the preview made by prepararVistaPrevia and paints the rows over the
+// background colour.
 ZQVR_MESSAGES_EXPORT void pintarVistaPrevia(controls::Grid& vsP, const std::vector<FilaVistaPrevia>& filas,
                                             int colorFondo);
 

@@ -57,6 +57,7 @@ frmGestorMensajesTPV_Datos::frmGestorMensajesTPV_Datos(QWidget* parent)
     ui->txtIntervalosMinEuros->setNumeric(true);
     ui->txtIntervalosMinEuros->setMaxLength(15);
     ui->txtRuta->setReadOnly(true);
+    prepararVistaPrevia(*ui->vsP);
     // Enter moves on from the drop-downs and the picture box as from the fields.
     frame::enterMovesOn({ui->cboMostrar, ui->cboColor, ui->chkMostrarImagen});
 

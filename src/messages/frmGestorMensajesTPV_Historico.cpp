@@ -2,6 +2,7 @@
 
 #include "ui_frmGestorMensajesTPV_Historico.h"
 
+#include "controls/Grid.h"
 #include "frame/Wiring.h"
 #include "frame/HostContext.h"
 #include "frame/Services.h"
@@ -12,12 +13,51 @@
 
 #include <QKeySequence>
 
+#include <iterator>
+#include <optional>
+
 namespace zqvr::messages {
 
 namespace {
 constexpr int ColumnCount = 59;
 constexpr int IdColumn = 58;
 constexpr int ColorColumn = 10; // "Anterior"; "Mod." is the next one
+
+// Each field of the message has an "Anterior" and a "Mod." column under its caption.
+struct Field {
+    const char* caption;
+    int width;
+    std::optional<controls::Grid::Alignment> alignment = {};
+};
+const Field kFields[] = {{"Descripción", 2200},
+                         {"Linea 1", 2200},
+                         {"Linea 2", 2200},
+                         {"Color", 600},
+                         {"Fecha Inicial", 1100},
+                         {"Fecha Final", 1100},
+                         {"Repetir", 1100, controls::Grid::AlignRight},
+                         {"Mostrar Img.", 600, controls::Grid::AlignCenter},
+                         {"Mostrar", 1100},
+                         {"Modo Mostrar", 1100},
+                         {"H1", 600, controls::Grid::AlignCenter},
+                         {"H2", 600, controls::Grid::AlignCenter},
+                         {"De", 1100},
+                         {"Hasta", 1100},
+                         {"De", 1100},
+                         {"Hasta", 1100},
+                         {"L", 600, controls::Grid::AlignCenter},
+                         {"M", 600, controls::Grid::AlignCenter},
+                         {"X", 600, controls::Grid::AlignCenter},
+                         {"J", 600, controls::Grid::AlignCenter},
+                         {"V", 600, controls::Grid::AlignCenter},
+                         {"S", 600, controls::Grid::AlignCenter},
+                         {"D", 600, controls::Grid::AlignCenter},
+                         {"Act.Ticket", 600, controls::Grid::AlignCenter},
+                         {"Act. Euros", 600, controls::Grid::AlignCenter},
+                         {"Num.Tickets", 1100, controls::Grid::AlignRight},
+                         {"Min.Euros", 1100, controls::Grid::AlignRight}};
+// User code and name, date, operation, two columns per field and the id.
+static_assert(4 + 2 * int(std::size(kFields)) + 1 == ColumnCount && ColumnCount - 1 == IdColumn);
 } // namespace
 
 frmGestorMensajesTPV_Historico::frmGestorMensajesTPV_Historico(QWidget* parent)
@@ -40,47 +80,23 @@ frmGestorMensajesTPV_Historico::~frmGestorMensajesTPV_Historico() = default;
 
 void frmGestorMensajesTPV_Historico::prepararGrid()
 {
-    controls::Grid& g = *ui->vsMensajes;
-    const controls::RedrawOff paused(g);
-    g.setCols(ColumnCount);
-    g.setFixedRows(2);
-    // Each field's caption spans its "Anterior" and "Mod." columns.
-    const char* const fields[] = {"Descripción", "Linea 1", "Linea 2", "Color", "Fecha Inicial", "Fecha Final",
-                                  "Repetir", "Mostrar Img.", "Mostrar", "Modo Mostrar", "H1", "H2", "De", "Hasta",
-                                  "De", "Hasta", "L", "M", "X", "J", "V", "S", "D", "Act.Ticket", "Act. Euros",
-                                  "Num.Tickets", "Min.Euros"};
-    g.setTextMatrix(0, 0, QStringLiteral("Usuario"));
-    g.setTextMatrix(0, 1, QStringLiteral("Usuario"));
-    g.setTextMatrix(1, 0, QStringLiteral("Código"));
-    g.setTextMatrix(1, 1, QStringLiteral("Nombre"));
-    g.setTextMatrix(0, 2, QStringLiteral("Fecha"));
-    g.setTextMatrix(0, 3, QStringLiteral("Operación")); // both header rows: the lower one is left empty
-    for (int i = 0; i < 27; ++i) {
-        const QString caption = QString::fromUtf8(fields[i]);
-        const int col = 4 + 2 * i;
-        g.setTextMatrix(0, col, caption);
-        g.setTextMatrix(0, col + 1, caption);
-        g.setTextMatrix(1, col, QStringLiteral("Anterior"));
-        g.setTextMatrix(1, col + 1, QStringLiteral("Mod."));
-        const bool flag = (i == 7 || i == 10 || i == 11 || (i >= 16 && i <= 24));
-        const int width = i <= 2 ? 2200 : flag ? 600 : (i == 3 ? 600 : 1100);
-        g.setColWidth(col, width);
-        g.setColWidth(col + 1, width);
-        if (flag) {
-            g.setColAlignment(col, controls::Grid::AlignCenter);
-            g.setColAlignment(col + 1, controls::Grid::AlignCenter);
-        }
-        if (i == 6 || i == 25 || i == 26) {
-            g.setColAlignment(col, controls::Grid::AlignRight);
-            g.setColAlignment(col + 1, controls::Grid::AlignRight);
-        }
+    using controls::Grid;
+    // "Fecha" and "Operación" have no lower caption: each takes both header rows.
+    QStringList bands = {QStringLiteral("Usuario"), QStringLiteral("Usuario"), QStringLiteral("Fecha"),
+                         QStringLiteral("Operación")};
+    QList<Grid::Column> columns = {{QStringLiteral("Código"), 800},
+                                   {QStringLiteral("Nombre"), 2400},
+                                   {QString(), 2600},
+                                   {QString(), 1200, Grid::AlignCenter}};
+    for (const Field& f : kFields) {
+        const QString caption = QString::fromUtf8(f.caption);
+        bands << caption << caption;
+        columns << Grid::Column(QStringLiteral("Anterior"), f.width, f.alignment)
+                << Grid::Column(QStringLiteral("Mod."), f.width, f.alignment);
     }
-    g.setColWidth(0, 800);
-    g.setColWidth(1, 2400);
-    g.setColWidth(2, 2600);
-    g.setColWidth(3, 1200);
-    g.setColAlignment(3, controls::Grid::AlignCenter);
-    g.setColHidden(IdColumn, true);
+    bands << QString();
+    columns << Grid::Column(QString(), -1, {}, {}, true); // the change's id, read by "Ver Imagen"
+    ui->vsMensajes->setColumns(bands, columns);
 }
 
 bool frmGestorMensajesTPV_Historico::Form_Load()
