@@ -112,20 +112,126 @@ QWidget* CatalogueControls::makeControl(const CatalogueEntry& e, QWidget* parent
     return w;
 }
 
-QWidget* CatalogueControls::buildTab(Tab tab, QWidget* parent)
+// Blocks in catalogue order: loose settings and one frame per frame caption.
+struct CatalogueControls::Block {
+    QString frame;
+    QList<const CatalogueEntry*> entries;
+};
+
+// The columns of a tab, filled top to bottom; a new one starts when the
+// current one holds its share of the tab's rows.
+struct CatalogueControls::Columns {
+    QHBoxLayout* row;
+    QVBoxLayout* current = nullptr;
+    double used = 0;
+    double perColumn;
+
+    Columns(QWidget* page, double perColumn) : row(new QHBoxLayout(page)), perColumn(perColumn) { next(); }
+
+    void next()
+    {
+        current = new QVBoxLayout;
+        row->addLayout(current, 1);
+        used = 0;
+    }
+
+    QFormLayout* addForm()
+    {
+        auto* form = new QFormLayout;
+        current->addLayout(form);
+        return form;
+    }
+
+    // Pushes each column's settings to its top.
+    void finish()
+    {
+        for (int i = 0; i < row->count(); ++i)
+            if (auto* v = qobject_cast<QVBoxLayout*>(row->itemAt(i)->layout()))
+                v->addStretch(1);
+    }
+};
+
+namespace {
+
+QList<const CatalogueEntry*> tabEntries(Tab tab)
 {
     QList<const CatalogueEntry*> entries;
     for (const CatalogueEntry& e : catalogue())
         if (e.tab == tab && e.kind != Kind::Hidden && e.kind != Kind::ScaleRows)
             entries.push_back(&e);
-    if (entries.isEmpty())
-        return nullptr;
+    return entries;
+}
 
-    auto* page = new QWidget(parent);
-    page->setObjectName(QStringLiteral("qt_catalogue_%1").arg(int(tab)));
+// The rows a block takes in its column; lists and tables weigh more.
+double rowsOf(const QString& frame, const QList<const CatalogueEntry*>& entries)
+{
+    double rows = frame.isEmpty() ? 0 : 1.5;
+    for (const CatalogueEntry* e : entries) {
+        if (e->has(SameRow))
+            continue;
+        if (e->kind == Kind::ListBits)
+            rows += std::min<int>(e->listEntries().size(), 12) * 0.9;
+        else if (e->kind == Kind::CheckBits)
+            rows += e->listEntries().size();
+        else if (e->kind == Kind::ClaveEntry)
+            rows += 0.55;
+        else
+            rows += 1;
+    }
+    return rows;
+}
 
-    // Blocks in catalogue order: loose settings and one frame per frame caption.
-    struct Block { QString frame; QList<const CatalogueEntry*> entries; };
+QString frameName(const CatalogueEntry& first)
+{
+    if (first.kind == Kind::ClaveEntry || first.kind == Kind::ListBits)
+        return QStringLiteral("fra") + first.controlName().mid(3);
+    return QStringLiteral("fra") + first.controlName().mid(3).section(QLatin1Char(','), 0, 0);
+}
+
+// Puts the unit caption after the field; returns the box holding both.
+QWidget* withSuffix(QWidget* w, const CatalogueEntry& e, QWidget* owner)
+{
+    auto* box = new QWidget(owner);
+    box->setObjectName(QStringLiteral("qt_suffix_%1").arg(e.code));
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, 0, 0, 0);
+    w->setParent(box);
+    h->addWidget(w, 1);
+    auto* s = label(QString::fromUtf8(e.suffix), e, box);
+    s->setObjectName(s->objectName() + QStringLiteral("Unidad"));
+    h->addWidget(s);
+    return box;
+}
+
+// Puts the field beside the field of the previous row; false when there is
+// no such field.
+bool placeBesidePrevious(QFormLayout* form, QWidget* field, const CatalogueEntry& e, QWidget* owner)
+{
+    if (form->rowCount() == 0)
+        return false;
+    QLayoutItem* item = form->itemAt(form->rowCount() - 1, QFormLayout::FieldRole);
+    if (!item || !item->widget())
+        return false;
+    QWidget* previous = item->widget();
+    auto* box = new QWidget(owner);
+    box->setObjectName(QStringLiteral("qt_pair_%1").arg(e.code));
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, 0, 0, 0);
+    form->removeWidget(previous);
+    previous->setParent(box);
+    field->setParent(box);
+    h->addWidget(previous, 1);
+    h->addWidget(field, 1);
+    form->setWidget(form->rowCount() - 1, QFormLayout::FieldRole, box);
+    previous->show();
+    field->show();
+    return true;
+}
+
+} // namespace
+
+QList<CatalogueControls::Block> CatalogueControls::blocksOf(const QList<const CatalogueEntry*>& entries)
+{
     QList<Block> blocks;
     for (const CatalogueEntry* e : entries) {
         const QString f = e->frameText();
@@ -137,194 +243,180 @@ QWidget* CatalogueControls::buildTab(Tab tab, QWidget* parent)
         else
             blocks.push_back({f, {e}});
     }
-    // Loose settings gather before the frames; lists and tables weigh more.
+    // Loose settings gather before the frames.
     std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
         return a.frame.isEmpty() && !b.frame.isEmpty();
     });
+    return blocks;
+}
 
-    auto rowsOf = [](const Block& b) {
-        double rows = b.frame.isEmpty() ? 0 : 1.5;
-        for (const CatalogueEntry* e : b.entries) {
-            if (e->has(SameRow))
-                continue;
-            if (e->kind == Kind::ListBits)
-                rows += std::min<int>(e->listEntries().size(), 12) * 0.9;
-            else if (e->kind == Kind::CheckBits)
-                rows += e->listEntries().size();
-            else if (e->kind == Kind::ClaveEntry)
-                rows += 0.55;
-            else
-                rows += 1;
-        }
-        return rows;
-    };
+QWidget* CatalogueControls::buildTab(Tab tab, QWidget* parent)
+{
+    const QList<const CatalogueEntry*> entries = tabEntries(tab);
+    if (entries.isEmpty())
+        return nullptr;
+
+    auto* page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("qt_catalogue_%1").arg(int(tab)));
+
+    const QList<Block> blocks = blocksOf(entries);
     double total = 0;
     for (const Block& b : blocks)
-        total += rowsOf(b);
+        total += rowsOf(b.frame, b.entries);
     const int columns = std::max(1, int(std::ceil(total / 23.0)));
-    const double perColumn = total / columns;
 
-    auto* hbox = new QHBoxLayout(page);
-    QVBoxLayout* column = nullptr;
-    double used = 0;
-    auto newColumn = [&] {
-        column = new QVBoxLayout;
-        hbox->addLayout(column, 1);
-        used = 0;
-    };
-    newColumn();
-
-    auto addEntryRow = [&](QFormLayout* form, const CatalogueEntry& e, QWidget* owner) {
-        if (e.kind == Kind::ClaveEntry || e.kind == Kind::ListBits) {
-            QListWidget*& list = m_lists[e.controlName()];
-            if (!list) {
-                list = new QListWidget(owner);
-                list->setObjectName(e.controlName());
-                form->addRow(list);
-            }
-            if (e.kind == Kind::ClaveEntry) {
-                list->setMinimumHeight(std::min(list->count() + 1, 13) * 15 + 8);
-                auto* item = new QListWidgetItem(e.captionText(), list);
-                item->setData(Qt::UserRole, e.code);
-                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-                item->setCheckState(Qt::Unchecked);
-            }
-            m_controls.insert(e.code, list);
-            return;
-        }
-        if (e.kind == Kind::CheckBits) {
-            const QStringList names = e.groupControls();
-            const QList<ListEntry> items = e.listEntries();
-            QList<QWidget*> boxes;
-            for (int i = 0; i < items.size(); ++i) {
-                auto* box = new ctlCheckBox(items[i].text, owner);
-                if (names.isEmpty())
-                    name(box, e.controlName(), i);
-                else
-                    name(box, names.value(i), -1);
-                form->addRow(box);
-                boxes.push_back(box);
-            }
-            m_groups.insert(e.code, boxes);
-            m_controls.insert(e.code, boxes.value(0));
-            return;
-        }
-        if (e.kind == Kind::Link) {
-            auto* row = new QHBoxLayout;
-            auto* key = new QComboBox(owner);
-            name(key, e.controlName(), e.index);
-            for (const ListEntry& x : ScopeValues::linkKeys())
-                key->addItem(x.text, x.data);
-            auto* path = new ctlTextBox(owner);
-            name(path, QStringLiteral("txtUbicacion_Vinculo"), e.index);
-            auto* browse = new QPushButton(QStringLiteral("..."), owner);
-            name(browse, QStringLiteral("cmdExaminar_Vinculo"), e.index);
-            browse->setMaximumWidth(32);
-            row->addWidget(key);
-            row->addWidget(path, 1);
-            row->addWidget(browse);
-            form->addRow(row);
-            m_controls.insert(e.code, key);
-            m_linkPaths.insert(e.code, path);
-            return;
-        }
-        QWidget* w = makeControl(e, owner);
-        if (!w)
-            return;
-        QWidget* field = w;
-        if (*e.suffix) {
-            auto* box = new QWidget(owner);
-            box->setObjectName(QStringLiteral("qt_suffix_%1").arg(e.code));
-            auto* h = new QHBoxLayout(box);
-            h->setContentsMargins(0, 0, 0, 0);
-            w->setParent(box);
-            h->addWidget(w, 1);
-            auto* s = label(QString::fromUtf8(e.suffix), e, box);
-            s->setObjectName(s->objectName() + QStringLiteral("Unidad"));
-            h->addWidget(s);
-            field = box;
-        }
-        if (e.has(SameRow) && form->rowCount() > 0) {
-            // Beside the field of the previous row.
-            QLayoutItem* item = form->itemAt(form->rowCount() - 1, QFormLayout::FieldRole);
-            if (item && item->widget()) {
-                QWidget* previous = item->widget();
-                auto* box = new QWidget(owner);
-                box->setObjectName(QStringLiteral("qt_pair_%1").arg(e.code));
-                auto* h = new QHBoxLayout(box);
-                h->setContentsMargins(0, 0, 0, 0);
-                form->removeWidget(previous);
-                previous->setParent(box);
-                field->setParent(box);
-                h->addWidget(previous, 1);
-                h->addWidget(field, 1);
-                form->setWidget(form->rowCount() - 1, QFormLayout::FieldRole, box);
-                previous->show();
-                field->show();
-                return;
-            }
-        }
-        if (isCheckKind(e.kind))
-            form->addRow(field);
-        else if (!*e.caption)
-            form->addRow(QString(), field); // in the field column, under the others
-        else
-            form->addRow(label(e.captionText(), e, owner), field);
-    };
-
+    Columns layout(page, total / columns);
     for (const Block& b : blocks) {
-        const double rows = rowsOf(b);
-        if (used > 0 && used + rows > perColumn + 2)
-            newColumn();
-        QWidget* owner = page;
-        QLayout* target = nullptr;
-        if (!b.frame.isEmpty()) {
-            auto* box = new QGroupBox(b.frame, page);
-            const CatalogueEntry* first = b.entries.front();
-            box->setObjectName(QStringLiteral("fra") + first->controlName().mid(3).section(QLatin1Char(','), 0, 0));
-            if (first->kind == Kind::ClaveEntry || first->kind == Kind::ListBits)
-                box->setObjectName(QStringLiteral("fra") + first->controlName().mid(3));
-            column->addWidget(box);
-            owner = box;
-            if (isTableFrame(b.entries)) {
-                auto* grid = new QGridLayout(box);
-                QStringList names;
-                for (const CatalogueEntry* e : b.entries)
-                    if (!names.contains(e->controlName()))
-                        names << e->controlName();
-                for (const CatalogueEntry* e : b.entries) {
-                    QWidget* w = makeControl(*e, box);
-                    const int col = int(names.indexOf(e->controlName()));
-                    grid->addWidget(w, e->index, col);
-                }
-                grid->setColumnStretch(0, 1);
-                used += rows;
-                continue;
-            }
-            target = new QFormLayout(box);
-        } else {
-            auto* form = new QFormLayout;
-            column->addLayout(form);
-            target = form;
-        }
-        auto* form = static_cast<QFormLayout*>(target);
-        for (const CatalogueEntry* e : b.entries) {
-            // Long loose lists continue in the next column.
-            if (b.frame.isEmpty() && used >= perColumn + 0.5 && !e->has(SameRow)) {
-                newColumn();
-                form = new QFormLayout;
-                column->addLayout(form);
-            }
-            addEntryRow(form, *e, owner);
-            used += e->has(SameRow) ? 0 : 1;
-        }
-        if (!b.frame.isEmpty())
-            used += 1.5;
+        const double rows = rowsOf(b.frame, b.entries);
+        if (layout.used > 0 && layout.used + rows > layout.perColumn + 2)
+            layout.next();
+        if (b.frame.isEmpty())
+            addLooseSettings(layout, b.entries, page);
+        else
+            addFrame(layout, b, rows, page);
     }
-    for (int i = 0; i < hbox->count(); ++i)
-        if (auto* v = qobject_cast<QVBoxLayout*>(hbox->itemAt(i)->layout()))
-            v->addStretch(1);
+    layout.finish();
     return page;
+}
+
+void CatalogueControls::addLooseSettings(Columns& layout, const QList<const CatalogueEntry*>& entries, QWidget* page)
+{
+    QFormLayout* form = layout.addForm();
+    for (const CatalogueEntry* e : entries) {
+        // Long loose lists continue in the next column.
+        if (layout.used >= layout.perColumn + 0.5 && !e->has(SameRow)) {
+            layout.next();
+            form = layout.addForm();
+        }
+        addEntryRow(form, *e, page);
+        layout.used += e->has(SameRow) ? 0 : 1;
+    }
+}
+
+void CatalogueControls::addFrame(Columns& layout, const Block& b, double rows, QWidget* page)
+{
+    auto* box = new QGroupBox(b.frame, page);
+    box->setObjectName(frameName(*b.entries.front()));
+    layout.current->addWidget(box);
+    if (isTableFrame(b.entries)) {
+        addTable(box, b.entries);
+        layout.used += rows;
+        return;
+    }
+    auto* form = new QFormLayout(box);
+    for (const CatalogueEntry* e : b.entries) {
+        addEntryRow(form, *e, box);
+        layout.used += e->has(SameRow) ? 0 : 1;
+    }
+    layout.used += 1.5;
+}
+
+// One line per element index, one column per array.
+void CatalogueControls::addTable(QWidget* box, const QList<const CatalogueEntry*>& entries)
+{
+    auto* grid = new QGridLayout(box);
+    QStringList names;
+    for (const CatalogueEntry* e : entries)
+        if (!names.contains(e->controlName()))
+            names << e->controlName();
+    for (const CatalogueEntry* e : entries) {
+        QWidget* w = makeControl(*e, box);
+        const int col = int(names.indexOf(e->controlName()));
+        grid->addWidget(w, e->index, col);
+    }
+    grid->setColumnStretch(0, 1);
+}
+
+void CatalogueControls::addEntryRow(QFormLayout* form, const CatalogueEntry& e, QWidget* owner)
+{
+    switch (e.kind) {
+    case Kind::ClaveEntry:
+    case Kind::ListBits:
+        addListEntry(form, e, owner);
+        break;
+    case Kind::CheckBits:
+        addCheckGroup(form, e, owner);
+        break;
+    case Kind::Link:
+        addLink(form, e, owner);
+        break;
+    default:
+        addField(form, e, owner);
+        break;
+    }
+}
+
+// The list is made by its first entry; each key entry adds its line to it.
+void CatalogueControls::addListEntry(QFormLayout* form, const CatalogueEntry& e, QWidget* owner)
+{
+    QListWidget*& list = m_lists[e.controlName()];
+    if (!list) {
+        list = new QListWidget(owner);
+        list->setObjectName(e.controlName());
+        form->addRow(list);
+    }
+    if (e.kind == Kind::ClaveEntry) {
+        list->setMinimumHeight(std::min(list->count() + 1, 13) * 15 + 8);
+        auto* item = new QListWidgetItem(e.captionText(), list);
+        item->setData(Qt::UserRole, e.code);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    m_controls.insert(e.code, list);
+}
+
+void CatalogueControls::addCheckGroup(QFormLayout* form, const CatalogueEntry& e, QWidget* owner)
+{
+    const QStringList names = e.groupControls();
+    const QList<ListEntry> items = e.listEntries();
+    QList<QWidget*> boxes;
+    for (int i = 0; i < items.size(); ++i) {
+        auto* box = new ctlCheckBox(items[i].text, owner);
+        if (names.isEmpty())
+            name(box, e.controlName(), i);
+        else
+            name(box, names.value(i), -1);
+        form->addRow(box);
+        boxes.push_back(box);
+    }
+    m_groups.insert(e.code, boxes);
+    m_controls.insert(e.code, boxes.value(0));
+}
+
+void CatalogueControls::addLink(QFormLayout* form, const CatalogueEntry& e, QWidget* owner)
+{
+    auto* row = new QHBoxLayout;
+    auto* key = new QComboBox(owner);
+    name(key, e.controlName(), e.index);
+    for (const ListEntry& x : ScopeValues::linkKeys())
+        key->addItem(x.text, x.data);
+    auto* path = new ctlTextBox(owner);
+    name(path, QStringLiteral("txtUbicacion_Vinculo"), e.index);
+    auto* browse = new QPushButton(QStringLiteral("..."), owner);
+    name(browse, QStringLiteral("cmdExaminar_Vinculo"), e.index);
+    browse->setMaximumWidth(32);
+    row->addWidget(key);
+    row->addWidget(path, 1);
+    row->addWidget(browse);
+    form->addRow(row);
+    m_controls.insert(e.code, key);
+    m_linkPaths.insert(e.code, path);
+}
+
+void CatalogueControls::addField(QFormLayout* form, const CatalogueEntry& e, QWidget* owner)
+{
+    QWidget* w = makeControl(e, owner);
+    if (!w)
+        return;
+    QWidget* field = *e.suffix ? withSuffix(w, e, owner) : w;
+    if (e.has(SameRow) && placeBesidePrevious(form, field, e, owner))
+        return;
+    if (isCheckKind(e.kind))
+        form->addRow(field);
+    else if (!*e.caption)
+        form->addRow(QString(), field); // in the field column, under the others
+    else
+        form->addRow(label(e.captionText(), e, owner), field);
 }
 
 void CatalogueControls::preparePickers(db::Connection* conn, host::Empresa* empresa)

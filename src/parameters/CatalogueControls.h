@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QFormLayout;
 class QListWidget;
 
 namespace zqvr::db { class Connection; }
@@ -41,6 +42,18 @@ public:
     void read(ScopeValues& values) const;
 
 private:
+    struct Block;
+    struct Columns;
+
+    static QList<Block> blocksOf(const QList<const CatalogueEntry*>& entries);
+    void addLooseSettings(Columns& layout, const QList<const CatalogueEntry*>& entries, QWidget* page);
+    void addFrame(Columns& layout, const Block& b, double rows, QWidget* page);
+    void addTable(QWidget* box, const QList<const CatalogueEntry*>& entries);
+    void addEntryRow(QFormLayout* form, const CatalogueEntry& e, QWidget* owner);
+    void addListEntry(QFormLayout* form, const CatalogueEntry& e, QWidget* owner);
+    void addCheckGroup(QFormLayout* form, const CatalogueEntry& e, QWidget* owner);
+    void addLink(QFormLayout* form, const CatalogueEntry& e, QWidget* owner);
+    void addField(QFormLayout* form, const CatalogueEntry& e, QWidget* owner);
     QWidget* makeControl(const CatalogueEntry& e, QWidget* parent);
 
     QHash<int, QWidget*> m_controls;

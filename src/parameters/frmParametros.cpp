@@ -189,6 +189,16 @@ void frmParametros::buildCatalogueTabs()
 
 void frmParametros::wireHandlers()
 {
+    declareReportNames();
+    wireTopBar();
+    wireOperations();
+    wireScales();
+    wireLogo();
+    wireCatalogueControls();
+}
+
+void frmParametros::declareReportNames()
+{
     // The procedures the window reports in its own way.
     frame::declareReports(
         this, frame::ReportNames()
@@ -210,24 +220,47 @@ void frmParametros::wireHandlers()
                       frame::msgBox(save->statement(), kAtencion, MsgIcon::Critical);
                       return true;
                   }));
+}
+
+void frmParametros::wireTopBar()
+{
     frame::wire(ui->cboAlmacen, &QComboBox::currentIndexChanged, this, &frmParametros::cboAlmacen_Click);
     frame::wire(ui->cboTpv, &QComboBox::currentIndexChanged, this, &frmParametros::cboTpv_Click);
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmParametros::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmParametros::cmdCancelar_Click);
     frame::wire(ui->cmdCopiarGeneral, &QPushButton::clicked, this, &frmParametros::cmdCopiarGeneral_Click);
     frame::wire(ui->cmdEliminarParametrosTpv, &QPushButton::clicked, this, &frmParametros::cmdEliminarParametrosTpv_Click);
+}
+
+void frmParametros::wireOperations()
+{
     frame::wire(ui->cmdAgregar, &QPushButton::clicked, this, &frmParametros::cmdAgregar_Click);
     frame::wire(ui->cmdEliminarOP, &QPushButton::clicked, this, &frmParametros::cmdEliminarOP_Click);
     frame::wire(ui->cmdVisual, &QPushButton::clicked, this, &frmParametros::cmdVisual_Click);
     frame::wire(ui->cmdVistaPos, &QPushButton::clicked, this, &frmParametros::cmdVistaPos_Click);
+    frame::wire(ui->vsLineas, &Grid::RowColChange, this, &frmParametros::vsLineas_RowColChange);
+}
+
+void frmParametros::wireScales()
+{
     frame::wire(ui->cmdEliminar, &QPushButton::clicked, this, &frmParametros::cmdEliminar_Click);
+    // Enter in the key type looks the key up.
+    frame::bindControlKey(ui->cboTipo, Qt::Key_Return, this, &frmParametros::cboTipo_Enter);
+    frame::bindControlKey(ui->cboTipo, Qt::Key_Enter, this, &frmParametros::cboTipo_Enter);
+}
+
+void frmParametros::wireLogo()
+{
     for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoExaminar")))
         frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdFotoExaminar_Click);
     for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdFotoBorrar")))
         frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdFotoBorrar_Click);
+}
+
+void frmParametros::wireCatalogueControls()
+{
     for (auto* b : findChildren<QPushButton*>(QStringLiteral("cmdExaminar_Vinculo")))
         frame::wireElement(b, &QPushButton::clicked, this, &frmParametros::cmdExaminar_Vinculo_Click);
-    frame::wire(ui->vsLineas, &Grid::RowColChange, this, &frmParametros::vsLineas_RowColChange);
 
     // Reactions of single settings; they run on load too.
     if (QComboBox* aut = m_catalogue.combo(364))
@@ -236,14 +269,11 @@ void frmParametros::wireHandlers()
         frame::wire(recarga, &QComboBox::currentIndexChanged, this, &frmParametros::applyReactions);
     if (auto* detallar = qobject_cast<QCheckBox*>(m_catalogue.control(64)))
         frame::wire(detallar, &QCheckBox::toggled, this, &frmParametros::applyReactions);
-    // Enter in these lists moves on as in the fields; in the key type it looks the key up.
+    // Enter in these lists moves on as in the fields.
     for (int code : {364, 376, 431})
         if (QComboBox* c = m_catalogue.combo(code))
             frame::enterMovesOn({c});
-    frame::bindControlKey(ui->cboTipo, Qt::Key_Return, this, &frmParametros::cboTipo_Enter);
-    frame::bindControlKey(ui->cboTipo, Qt::Key_Enter, this, &frmParametros::cboTipo_Enter);
 }
-
 
 void frmParametros::bindKeys()
 {

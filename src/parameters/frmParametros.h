@@ -56,6 +56,12 @@ private:
     void prepareFixedControls();
     void buildCatalogueTabs();
     void wireHandlers();
+    void declareReportNames();
+    void wireTopBar();
+    void wireOperations();
+    void wireScales();
+    void wireLogo();
+    void wireCatalogueControls();
     void bindKeys();
 
     void CargarAlmacenes();

@@ -89,6 +89,22 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("crvRep"));
+    QWidget* bar = makeToolbar();
+    makeSheet();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(m_scroll, 1);
+
+    wireButtons();
+    bindViewerKeys();
+    updateControls();
+}
+
+QWidget* ReportViewer::makeToolbar()
+{
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("crvBotones"));
     m_toolbar = new QHBoxLayout(bar);
@@ -112,7 +128,12 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent)
     m_print = makeButton(bar, "crvImprimir", tr("&Imprimir..."), tr("Imprimir (Ctrl+P)"));
     m_export = makeButton(bar, "crvExportar", tr("&Exportar PDF..."), tr("Guardar como PDF"));
     m_close = makeButton(bar, "crvCerrar", tr("&Cerrar"), tr("Cerrar (Esc)"));
+    layOutToolbar(bar);
+    return bar;
+}
 
+void ReportViewer::layOutToolbar(QWidget* bar)
+{
     m_toolbar->addWidget(m_first);
     m_toolbar->addWidget(m_prev);
     m_toolbar->addWidget(new QLabel(tr("Página"), bar));
@@ -127,7 +148,10 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent)
     m_toolbar->addWidget(m_export);
     m_toolbar->addWidget(m_close);
     m_toolbar->addStretch(1);
+}
 
+void ReportViewer::makeSheet()
+{
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("crvHoja"));
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -136,13 +160,10 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent)
     m_scroll->setWidget(m_canvas);
     // The fitting zooms follow the room the page has, which is known only once the scroll area is laid out.
     m_scroll->viewport()->installEventFilter(this);
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(bar);
-    layout->addWidget(m_scroll, 1);
-
+void ReportViewer::wireButtons()
+{
     frame::wire(m_first, &QToolButton::clicked, this, &ReportViewer::crvPrimera_Click);
     frame::wire(m_prev, &QToolButton::clicked, this, &ReportViewer::crvAnterior_Click);
     frame::wire(m_next, &QToolButton::clicked, this, &ReportViewer::crvSiguiente_Click);
@@ -152,8 +173,11 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent)
     frame::wire(m_print, &QToolButton::clicked, this, &ReportViewer::crvImprimir_Click);
     frame::wire(m_export, &QToolButton::clicked, this, &ReportViewer::crvExportar_Click);
     frame::wire(m_close, &QToolButton::clicked, this, &ReportViewer::crvCerrar_Click);
+}
 
-    // Keys of the viewer, bound to this window only; the page keys act even where the buttons are greyed out.
+// Keys of the viewer, bound to this window only; the page keys act even where the buttons are greyed out.
+void ReportViewer::bindViewerKeys()
+{
     frame::bindKey(this, QKeySequence(Qt::Key_PageDown), this, &ReportViewer::crvSiguiente_Click);
     frame::bindKey(this, QKeySequence(Qt::Key_PageUp), this, &ReportViewer::crvAnterior_Click);
     frame::bindKey(this, QKeySequence(Qt::CTRL | Qt::Key_Home), this, &ReportViewer::crvPrimera_Click);
@@ -161,8 +185,6 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent)
     frame::bindKey(this, QKeySequence(Qt::CTRL | Qt::Key_P), this, &ReportViewer::crvImprimir_Click);
     frame::bindKey(this, QKeySequence(Qt::Key_Plus), this, &ReportViewer::zoomIn);
     frame::bindKey(this, QKeySequence(Qt::Key_Minus), this, &ReportViewer::zoomOut);
-
-    updateControls();
 }
 
 ReportViewer::~ReportViewer() = default;

@@ -62,6 +62,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    QWidget* makeToolbar();
+    void layOutToolbar(QWidget* bar);
+    void makeSheet();
+    void wireButtons();
+    void bindViewerKeys();
     void updateControls();
     void applyZoom();
     void zoomBy(int steps);
