@@ -30,6 +30,9 @@ bool parseArguments(const QStringList& args, HostOptions& options, QString& mess
         if (a == QLatin1String("--db")) {
             if (!next(options.dbPath))
                 return false;
+        } else if (a == QLatin1String("--connection")) {
+            if (!next(options.connection))
+                return false;
         } else if (a == QLatin1String("--config")) {
             if (!next(options.configPath))
                 return false;
@@ -62,7 +65,7 @@ bool parseArguments(const QStringList& args, HostOptions& options, QString& mess
         } else if (a == QLatin1String("--controls")) {
             options.controlsPage = true;
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
-            message = QStringLiteral("Uso: brevanto-host [--db FICHERO] [--config FICHERO] [--scale N] [--open PROGID]... [--controls] [--refresh-picture ARTICULO FICHERO]");
+            message = QStringLiteral("Uso: brevanto-host [--db FICHERO | --connection CADENA] [--config FICHERO] [--scale N] [--open PROGID]... [--controls] [--refresh-picture ARTICULO FICHERO]");
             return false;
         } else {
             message = QStringLiteral("Argumento desconocido: %1").arg(a);
@@ -122,10 +125,12 @@ void writeDefaultConfig(const QString& path, const QString& appFolder)
 
 std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& options, bool* created)
 {
+    const bool onServer = !options.connection.isEmpty();
     const QFileInfo fi(options.dbPath);
-    const bool existed = fi.exists();
-    QDir().mkpath(fi.absolutePath());
-    auto conn = zqvr::db::Connection::open(QStringLiteral("sqlite:") + options.dbPath);
+    const bool existed = onServer || fi.exists();
+    if (!onServer)
+        QDir().mkpath(fi.absolutePath());
+    auto conn = zqvr::db::Connection::open(onServer ? options.connection : QStringLiteral("sqlite:") + options.dbPath);
     const int version = zqvr::db::Schema::versionOf(*conn);
     zqvr::db::Schema::ensure(*conn); // refuses a newer file and changes nothing
     if (created)

@@ -13,6 +13,10 @@ namespace brevanto {
 
 struct HostOptions {
     QString dbPath;     // --db PATH; default: <data folder>/brevanto-demo.db
+    // --connection TEXT: a connection string instead of the file, e.g.
+    // "odbc:DSN=brevanto" for a database server (schema and demo data made
+    // on the first start when the database is empty).
+    QString connection;
     QString configPath; // --config PATH; default: <config folder>/Brevanto/brevanto-host.conf
     double demoScale = 1.0; // --scale N: size of the demo data made on first run
     QStringList open;       // --open PROGID (repeatable): entry classes shown at start

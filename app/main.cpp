@@ -49,10 +49,12 @@ int main(int argc, char** argv)
         bool created = false;
         conn = brevanto::openDemoDatabase(options, &created);
         if (created)
-            QTextStream(stdout) << "Base de datos de demostración creada en " << options.dbPath << "\n";
+            QTextStream(stdout) << "Base de datos de demostración creada en "
+                                << (options.connection.isEmpty() ? options.dbPath : options.connection) << "\n";
     } catch (const zqvr::Error& e) {
-        QTextStream(stderr) << "No se pudo abrir la base de datos " << options.dbPath << ": " << e.description() << "\n";
-        zqvr::frame::msgBox(QStringLiteral("No se pudo abrir la base de datos %1:\n%2").arg(options.dbPath, e.description()),
+        const QString where = options.connection.isEmpty() ? options.dbPath : options.connection;
+        QTextStream(stderr) << "No se pudo abrir la base de datos " << where << ": " << e.description() << "\n";
+        zqvr::frame::msgBox(QStringLiteral("No se pudo abrir la base de datos %1:\n%2").arg(where, e.description()),
                             QStringLiteral("Brevanto"), zqvr::frame::MsgIcon::Critical);
         return 1;
     }
@@ -74,7 +76,8 @@ int main(int argc, char** argv)
         }
     }
 
-    brevanto::LauncherWindow window(conn.get(), &empresa, options.dbPath);
+    brevanto::LauncherWindow window(conn.get(), &empresa,
+                                    options.connection.isEmpty() ? options.dbPath : options.connection);
     window.show();
     for (const QString& progId : options.open)
         window.openClass(progId);

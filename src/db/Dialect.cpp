@@ -46,7 +46,10 @@ QString SqlServerDialect::year(const QString& expr) const
     return QStringLiteral("Year(%1)").arg(expr);
 }
 
-QString SqlServerDialect::lastIdentity() const { return QStringLiteral("@@IDENTITY"); }
+// SCOPE_IDENTITY(), not @@IDENTITY: a trigger's insert into another table
+// (the history of messages has one at some sites) would otherwise hand back
+// that table's key, and the pictures would be written to the wrong row.
+QString SqlServerDialect::lastIdentity() const { return QStringLiteral("SCOPE_IDENTITY()"); }
 
 QString SqlServerDialect::serverName() const { return QStringLiteral("@@SERVERNAME"); }
 
@@ -186,5 +189,109 @@ QString SQLiteDialect::updateFromSelect(const SelectParts& select, const QString
 }
 
 QString SQLiteDialect::beginWriteTransaction() const { return QStringLiteral("BEGIN IMMEDIATE"); }
+
+// ---- PostgreSQL: day-first literals as on SQL Server (the session's DateStyle) ----
+
+QString PostgreSqlDialect::date(const QDate& d) const
+{
+    return sqlText(d.toString(QStringLiteral("dd/MM/yyyy")));
+}
+
+QString PostgreSqlDialect::dateTime(const QDateTime& dt) const
+{
+    return sqlText(dt.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+}
+
+QString PostgreSqlDialect::dateShortYear(const QDate& d) const
+{
+    // A two-digit year is read as the nearest century's (26 -> 2026), but a
+    // four-digit one says the same without the guess.
+    return date(d);
+}
+
+QString PostgreSqlDialect::selectTop(int n, const QString& rest) const
+{
+    return QStringLiteral("SELECT %1 LIMIT %2").arg(rest, QString::number(n));
+}
+
+QString PostgreSqlDialect::isNull(const QString& a, const QString& b) const
+{
+    return QStringLiteral("COALESCE(%1, %2)").arg(a, b);
+}
+
+QString PostgreSqlDialect::dateAdd(const QString& part, int n, const QString& expr) const
+{
+    const QString p = part.toLower();
+    QString unit = QStringLiteral("seconds");
+    if (p == QLatin1String("d") || p == QLatin1String("dd") || p == QLatin1String("day"))
+        unit = QStringLiteral("days");
+    else if (p == QLatin1String("m") || p == QLatin1String("mm") || p == QLatin1String("month"))
+        unit = QStringLiteral("months");
+    else if (p == QLatin1String("yy") || p == QLatin1String("yyyy") || p == QLatin1String("year"))
+        unit = QStringLiteral("years");
+    else if (p == QLatin1String("hh") || p == QLatin1String("hour"))
+        unit = QStringLiteral("hours");
+    else if (p == QLatin1String("mi") || p == QLatin1String("n") || p == QLatin1String("minute"))
+        unit = QStringLiteral("minutes");
+    // Month arithmetic stops at the month's last day, as SQL Server's does. The
+    // cast lets a day-first literal take part as well as a column.
+    return QStringLiteral("(CAST(%1 AS timestamp) + INTERVAL '%2 %3')").arg(expr, QString::number(n), unit);
+}
+
+QString PostgreSqlDialect::year(const QString& expr) const
+{
+    return QStringLiteral("CAST(EXTRACT(YEAR FROM CAST(%1 AS timestamp)) AS integer)").arg(expr);
+}
+
+QString PostgreSqlDialect::lastIdentity() const
+{
+    // The value the connection's own last insert drew from an identity; other
+    // sessions' inserts never change it.
+    return QStringLiteral("lastval()");
+}
+
+QString PostgreSqlDialect::serverName() const
+{
+    return QStringLiteral("COALESCE(host(inet_server_addr()), 'localhost')");
+}
+
+QString PostgreSqlDialect::deleteJoin(const QString& table, const QString& alias,
+                                      const QString& joinsAndWhere) const
+{
+    return QStringLiteral("DELETE FROM %1 WHERE ctid IN (SELECT %2.ctid FROM %1 %2 %3)")
+        .arg(table, alias, joinsAndWhere);
+}
+
+QString PostgreSqlDialect::globalTempTable(const QString& name) const
+{
+    // The session's own temporary schema: the report engine reads the table
+    // through the same connection that filled it.
+    return QStringLiteral("pg_temp.") + name;
+}
+
+QString PostgreSqlDialect::ticketLineIsKit(const QString& company, const QString& warehouse,
+                                           const QString& till, const QString& date,
+                                           const QString& ticket, const QString& line) const
+{
+    return QStringLiteral("(SELECT COUNT(*) FROM TPV_Tickets_KitComposicion kc"
+                          " WHERE kc.Cod_Empresa = %1 AND kc.Cod_Almacen = %2 AND kc.Caja = %3"
+                          " AND kc.Fecha = %4 AND kc.Codigo = %5 AND kc.Num_Linea = %6)")
+        .arg(company, warehouse, till, date, ticket, line);
+}
+
+QString PostgreSqlDialect::updateLockHint() const { return {}; }
+
+QString PostgreSqlDialect::updateLockSuffix() const { return QStringLiteral(" FOR UPDATE"); }
+
+QString PostgreSqlDialect::updateFromSelect(const SelectParts& select, const QString& column) const
+{
+    QString sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE ctid IN (SELECT %3.ctid FROM %4")
+                      .arg(select.table, column, select.target(), select.from);
+    if (!select.condition.isEmpty())
+        sql += QStringLiteral(" WHERE ") + select.condition;
+    return sql + QLatin1Char(')');
+}
+
+QString PostgreSqlDialect::beginWriteTransaction() const { return QStringLiteral("BEGIN"); }
 
 } // namespace zqvr::db

@@ -1,6 +1,6 @@
 #pragma once
-// The few constructs that differ between SQL Server and the embedded SQLite
-// file. Statements are written in the suite's SQL Server dialect; where one of
+// The few constructs that differ between SQL Server, PostgreSQL and the
+// embedded SQLite file. Statements are written in the suite's SQL Server dialect; where one of
 // these constructs appears, the statement asks the connection's dialect for
 // its text while it is being built.
 #include "db_export.h"
@@ -14,7 +14,7 @@ namespace zqvr::db {
 
 class ZQVR_DB_EXPORT Dialect {
 public:
-    enum class Kind { SqlServer, SQLite };
+    enum class Kind { SqlServer, SQLite, PostgreSQL };
     virtual ~Dialect() = default;
     virtual Kind kind() const = 0;
 
@@ -36,7 +36,8 @@ public:
     virtual QString dateAdd(const QString& part, int n, const QString& expr) const = 0;
     // Year(expr) as an integer.
     virtual QString year(const QString& expr) const = 0;
-    // The identity of the last inserted row: @@IDENTITY / last_insert_rowid().
+    // The identity of the row the connection's last INSERT made:
+    // SCOPE_IDENTITY() / lastval() / last_insert_rowid().
     virtual QString lastIdentity() const = 0;
     // The server's name: @@SERVERNAME, or on SQLite the name the connection was given.
     virtual QString serverName() const = 0;
@@ -50,8 +51,12 @@ public:
     virtual QString ticketLineIsKit(const QString& company, const QString& warehouse,
                                     const QString& till, const QString& date,
                                     const QString& ticket, const QString& line) const = 0;
-    // Hint that makes a SELECT inside a transaction hold its rows until commit.
+    // Hint that makes a SELECT inside a transaction hold its rows until commit,
+    // written after the table name (SQL Server's WITH (UPDLOCK, HOLDLOCK)).
     virtual QString updateLockHint() const = 0;
+    // The same lock where the engine writes it at the end of the SELECT
+    // (" FOR UPDATE"); empty where the hint above does it. Not for aggregates.
+    virtual QString updateLockSuffix() const { return {}; }
     // "UPDATE ... SET column = ?" of exactly the target-table rows the SELECT yields,
     // built around its untouched FROM list and condition.
     virtual QString updateFromSelect(const SelectParts& select, const QString& column) const = 0;
@@ -109,6 +114,34 @@ public:
 
 private:
     QString m_serverName;
+};
+
+// PostgreSQL, reached through its ODBC driver. Identifiers are unquoted, so the
+// suite's mixed-case names fold alike in the schema and in every statement.
+// The session reads dates day-first (DateStyle ISO, DMY), so the literals are
+// the suite's own.
+class ZQVR_DB_EXPORT PostgreSqlDialect final : public Dialect {
+public:
+    Kind kind() const override { return Kind::PostgreSQL; }
+    QString date(const QDate& d) const override;
+    QString dateTime(const QDateTime& dt) const override;
+    QString dateShortYear(const QDate& d) const override;
+    QString selectTop(int n, const QString& rest) const override;
+    QString isNull(const QString& a, const QString& b) const override;
+    QString dateAdd(const QString& part, int n, const QString& expr) const override;
+    QString year(const QString& expr) const override;
+    QString lastIdentity() const override;
+    QString serverName() const override;
+    QString deleteJoin(const QString& table, const QString& alias,
+                       const QString& joinsAndWhere) const override;
+    QString globalTempTable(const QString& name) const override;
+    QString ticketLineIsKit(const QString& company, const QString& warehouse, const QString& till,
+                            const QString& date, const QString& ticket,
+                            const QString& line) const override;
+    QString updateLockHint() const override;
+    QString updateLockSuffix() const override;
+    QString updateFromSelect(const SelectParts& select, const QString& column) const override;
+    QString beginWriteTransaction() const override;
 };
 
 } // namespace zqvr::db

@@ -7,8 +7,9 @@
 
 namespace zqvr::db {
 
-RecordSet::RecordSet(QSqlQuery query, QString sql)
-    : m_query(std::make_unique<QSqlQuery>(std::move(query))), m_sql(std::move(sql)), m_open(true)
+RecordSet::RecordSet(QSqlQuery query, QString sql, std::shared_ptr<Pending> pending)
+    : m_query(std::make_unique<QSqlQuery>(std::move(query))), m_sql(std::move(sql)), m_open(true),
+      m_pending(std::move(pending))
 {
     const QSqlRecord rec = m_query->record();
     for (int i = 0; i < rec.count(); ++i) {
@@ -18,6 +19,18 @@ RecordSet::RecordSet(QSqlQuery query, QString sql)
             m_index.insert(key, i);
     }
     m_onRow = m_query->next();
+    if (!m_onRow)
+        settle();
+}
+
+RecordSet::~RecordSet() { settle(); }
+
+void RecordSet::settle()
+{
+    if (m_pending) {
+        m_pending->unread = false;
+        m_pending.reset();
+    }
 }
 
 void RecordSet::moveNext()
@@ -25,6 +38,8 @@ void RecordSet::moveNext()
     if (!m_open || !m_onRow)
         throw Error(errc::NoCurrentRow, QStringLiteral("No hay registro actual."));
     m_onRow = m_query->next();
+    if (!m_onRow)
+        settle();
 }
 
 void RecordSet::close()
@@ -34,6 +49,7 @@ void RecordSet::close()
     m_query.reset();
     m_open = false;
     m_onRow = false;
+    settle();
 }
 
 bool RecordSet::hasField(const QString& name) const { return m_index.contains(name.toLower()); }

@@ -13,8 +13,16 @@ namespace zqvr::db {
 
 class ZQVR_DB_EXPORT RecordSet {
 public:
+    // Shared with the connection while rows remain to be read (see
+    // Connection::setSingleOpenResultCheck).
+    struct Pending {
+        QString sql;
+        bool unread = true;
+    };
+
     RecordSet() = default;
-    RecordSet(QSqlQuery query, QString sql);
+    RecordSet(QSqlQuery query, QString sql, std::shared_ptr<Pending> pending = {});
+    ~RecordSet();
     RecordSet(RecordSet&&) noexcept = default;
     RecordSet& operator=(RecordSet&&) noexcept = default;
 
@@ -31,8 +39,11 @@ public:
     Value value(int index) const;
     Value operator[](const QString& name) const { return value(name); }
 
+    QString sql() const { return m_sql; }
+
 private:
     int indexOf(const QString& name) const;
+    void settle();
 
     std::unique_ptr<QSqlQuery> m_query;
     QString m_sql;
@@ -40,6 +51,7 @@ private:
     QHash<QString, int> m_index; // lower-case name -> column
     bool m_open = false;
     bool m_onRow = false;
+    std::shared_ptr<Pending> m_pending;
 };
 
 } // namespace zqvr::db

@@ -1,5 +1,7 @@
 #include "db/SqlLiteral.h"
 
+#include "db/Error.h"
+
 #include <QLocale>
 #include <cmath>
 
@@ -16,8 +18,12 @@ QString sqlInt(qint64 value) { return QString::number(value); }
 
 QString sqlNumber(double value, int maxDecimals)
 {
+    // Writing 0 for a value that is no number would store a wrong amount as
+    // if it had been typed.
     if (!std::isfinite(value))
-        return QStringLiteral("0");
+        throw Error(errc::InvalidArgument,
+                    QStringLiteral("El valor %1 no es un número que se pueda guardar.")
+                        .arg(std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("infinito")));
     QString s = QLocale::c().toString(value, 'f', maxDecimals);
     if (s.contains(QLatin1Char('.'))) {
         while (s.endsWith(QLatin1Char('0')))

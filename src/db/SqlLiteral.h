@@ -12,6 +12,7 @@ ZQVR_DB_EXPORT QString sqlText(const QString& value);
 // Integer codes: decimal digits, no quotes.
 ZQVR_DB_EXPORT QString sqlInt(qint64 value);
 // Decimal numbers with a "." decimal point whatever the locale, no exponent.
+// Throws Error for NaN and infinity.
 ZQVR_DB_EXPORT QString sqlNumber(double value, int maxDecimals = 6);
 // Flags: a true value is written as 1.
 ZQVR_DB_EXPORT QString sqlFlag(bool value);

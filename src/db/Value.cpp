@@ -74,7 +74,18 @@ bool Value::toBool() const
     return toDouble() != 0.0;
 }
 
-QString Value::toString() const { return isNull() ? QString() : m_v.toString(); }
+QString Value::toString() const
+{
+    if (isNull())
+        return QString();
+    // A server hands back dates and date-times as such; as text they read as
+    // the embedded file stores them.
+    if (m_v.typeId() == QMetaType::QDateTime)
+        return m_v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (m_v.typeId() == QMetaType::QDate)
+        return m_v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    return m_v.toString();
+}
 
 QDateTime Value::toDateTime() const
 {

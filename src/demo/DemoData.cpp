@@ -56,14 +56,10 @@ private:
 double round2(double v) { return std::round(v * 100.0) / 100.0; }
 double round3(double v) { return std::round(v * 1000.0) / 1000.0; }
 
-QString isoDate(const QDate& d) { return d.toString(QStringLiteral("yyyy-MM-dd")); }
+// Dates travel to the statements as dates: each engine stores them its own way.
+QDate dateValue(const QDate& d) { return d; }
 
-QString isoDateTime(const QDate& d, int h, int m, int s)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(), h, m, s);
-    return QString::fromLatin1(buf);
-}
+QDateTime dateTimeValue(const QDate& d, int h, int m, int s) { return QDateTime(d, QTime(h, m, s)); }
 
 int rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
 
@@ -477,7 +473,7 @@ private:
         for (QDate d = m_today.addDays(-27); d <= m_today; d = d.addDays(1))
             m_days.push_back(d);
         for (const QDate& d : m_days)
-            m_dayText.push_back(isoDate(d));
+            m_dayText.push_back(dateValue(d));
     }
 
     // ---- companies and warehouses ----
@@ -1070,7 +1066,7 @@ private:
                 assigned = upto;
                 if (n <= 0)
                     continue;
-                const QString& fecha = m_dayText[d];
+                const QDate& fecha = m_dayText[d];
                 const QDate& day = m_days[d];
                 const int morning = m_rng.pick(w.cashiers);
                 const int afternoon = w.cashiers.size() > 1 ? w.cashiers[(size_t(std::find(w.cashiers.begin(), w.cashiers.end(), morning) - w.cashiers.begin()) + 1) % w.cashiers.size()] : morning;
@@ -1081,7 +1077,7 @@ private:
                     const double minuteF = open + (k + m_rng.real()) * span / n;
                     const int minute = int(minuteF);
                     const int second = int((minuteF - minute) * 60);
-                    const QString hora = isoDateTime(day, minute / 60, minute % 60, second);
+                    const QDateTime hora = dateTimeValue(day, minute / 60, minute % 60, second);
                     const int cashier = minute < 15 * 60 ? morning : afternoon;
 
                     const bool refund = m_rng.chance(0.015);
@@ -1243,7 +1239,7 @@ private:
             const int number = ++last[{i.company, i.series, i.invoiceDate.year()}];
             inv(i.company, i.warehouse, i.till, m_dayText[size_t(i.dayIndex)], i.ticket, i.customer, i.series, number,
                 c.nif, c.name, c.tradeName, c.street, c.cp, c.town, c.province,
-                c.intraCom ? QStringLiteral("Portugal") : QStringLiteral("España"), c.phone, isoDate(i.invoiceDate),
+                c.intraCom ? QStringLiteral("Portugal") : QStringLiteral("España"), c.phone, dateValue(i.invoiceDate),
                 i.warehouse, 1);
         }
         for (const auto& [key, number] : last)
@@ -1335,10 +1331,10 @@ private:
             // later, the sales of sold lines and, for a cancelled one, the refund.
             int entry = 0;
             double paid = 0, sales = 0;
-            QString lastChange;
+            QDateTime lastChange;
             auto move = [&](const QDate& day, int kind, double amount, bool sale, bool cancel) {
                 const int minute = m_rng.between(9 * 60, 20 * 60);
-                lastChange = isoDateTime(day, minute / 60, minute % 60, m_rng.between(0, 59));
+                lastChange = dateTimeValue(day, minute / 60, minute % 60, m_rng.between(0, 59));
                 his(co.code, number, ++entry, lastChange, kind, amount, w.code, t.code, sale ? 1 : 0, cancel ? 1 : 0, 0);
             };
             const double first = closed ? value : round2(value * m_rng.real(0.2, 0.5));
@@ -1361,8 +1357,8 @@ private:
                 move(made.addDays(age > 0 ? m_rng.between(0, age) : 0), 0, -paid, false, true);
                 paid = 0;
             }
-            res(co.code, number, w.code, t.code, isoDate(made), lastChange,
-                isoDate(made.addDays(m_rng.chance(0.5) ? 30 : 60)), c ? c->code : 0, name,
+            res(co.code, number, w.code, t.code, dateValue(made), lastChange,
+                dateValue(made.addDays(m_rng.chance(0.5) ? 30 : 60)), c ? c->code : 0, name,
                 c ? c->phone : mobile(), c ? c->nif : QString(), c ? c->street : QString(),
                 m_rng.chance(0.3) ? QStringLiteral("PQ-%1").arg(number, 6, 10, QLatin1Char('0')) : QString(),
                 QString::fromUtf8(remarks[m_rng.between(0, 6)]), agent, cashier, lastDto, (!closed && !cancelled) ? 1 : 0,
@@ -1600,7 +1596,7 @@ private:
                 const int user = co.supervisor;
                 const QVariantList values = {
                     QString::fromUtf8(d.name), QString::fromUtf8(d.l1), QString::fromUtf8(d.l2), d.colour,
-                    isoDate(from), isoDate(to), d.repeat, d.image ? 1 : 0, d.when, d.mode, d.h1 ? 1 : 0, 0,
+                    dateValue(from), dateValue(to), d.repeat, d.image ? 1 : 0, d.when, d.mode, d.h1 ? 1 : 0, 0,
                     d.h1 ? QStringLiteral("08:00") : QStringLiteral("00:00"), d.h1 ? QStringLiteral("14:00") : QStringLiteral("00:00"),
                     QStringLiteral("00:00"), QStringLiteral("00:00"), 1, 1, 1, 1, 1, d.weekend ? 1 : 0, d.weekend ? 1 : 0,
                     d.everyTickets > 0 ? 1 : 0, d.minEuros > 0 ? 1 : 0, d.everyTickets, d.minEuros};
@@ -1617,7 +1613,7 @@ private:
                 }
                 // History: the creation ("A", new values only) and, for some,
                 // a later change ("M") of the first line.
-                const QString created = isoDateTime(from.addDays(-3), 10, 15, 0);
+                const QString created = dateTimeValue(from.addDays(-3), 10, 15, 0);
                 QVariantList row = {co.code, number, d.origin, user, created, QStringLiteral("A"),
                                     d.image ? QVariant(image) : QVariant(), QVariant()};
                 for (const QVariant& v : values)
@@ -1629,7 +1625,7 @@ private:
                      row[45], row[46], row[47], row[48], row[49], row[50], row[51], row[52], row[53], row[54], row[55],
                      row[56], row[57], row[58], row[59], row[60], row[61]);
                 if (number % 2 == 0) {
-                    QVariantList m = {co.code, number, d.origin, co.supervisor, isoDateTime(from.addDays(-1), 17, 40, 0),
+                    QVariantList m = {co.code, number, d.origin, co.supervisor, dateTimeValue(from.addDays(-1), 17, 40, 0),
                                       QStringLiteral("M"), d.image ? QVariant(image) : QVariant(), d.image ? QVariant(image) : QVariant()};
                     for (int i = 0; i < values.size(); ++i) {
                         const QVariant before = i == 1 ? QVariant(QString::fromUtf8(d.l1) + QStringLiteral(" (borrador)")) : values[i];
@@ -1668,7 +1664,7 @@ private:
             auto values = [&](const char* line1) {
                 return QVariantList{QStringLiteral("Carta de temporada"), QString::fromUtf8(line1),
                                     QStringLiteral("Pregunte por los platos del día"), rgb(235, 255, 235),
-                                    isoDate(from), isoDate(to), 0, 1, 0, 1, 0, 0, QStringLiteral("00:00"),
+                                    dateValue(from), dateValue(to), 0, 1, 0, 1, 0, 0, QStringLiteral("00:00"),
                                     QStringLiteral("00:00"), QStringLiteral("00:00"), QStringLiteral("00:00"),
                                     1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0.0};
             };
@@ -1694,9 +1690,9 @@ private:
                      r[43], r[44], r[45], r[46], r[47], r[48], r[49], r[50], r[51], r[52], r[53], r[54], r[55], r[56],
                      r[57], r[58], r[59], r[60], r[61]);
             };
-            change(7, isoDateTime(from.addDays(-4), 9, 5, 0), "A", before, QVariant(), was, {});
-            change(7, isoDateTime(from.addDays(-3), 12, 30, 0), "M", after, before, now, was);
-            change(8, isoDateTime(from.addDays(-1), 16, 0, 0), "D", after, after, now, now);
+            change(7, dateTimeValue(from.addDays(-4), 9, 5, 0), "A", before, QVariant(), was, {});
+            change(7, dateTimeValue(from.addDays(-3), 12, 30, 0), "M", after, before, now, was);
+            change(8, dateTimeValue(from.addDays(-1), 16, 0, 0), "D", after, after, now, now);
         }
     }
 
@@ -1737,7 +1733,7 @@ private:
                 act[size_t(k)] |= qint64(1) << b;
             }
             const QDate day = m_today.addDays(-(n - i) / 8);
-            q(co.code, a.code, isoDateTime(day, 8 + i % 10, (i * 7) % 60, 0), act[0], act[1], act[2], act[3], act[4],
+            q(co.code, a.code, dateTimeValue(day, 8 + i % 10, (i * 7) % 60, 0), act[0], act[1], act[2], act[3], act[4],
               act[5], act[6], act[7], act[8], act[9], act[10]);
         }
     }
@@ -1753,7 +1749,7 @@ private:
     long long m_tickets = 0;
 
     std::vector<QDate> m_days;
-    std::vector<QString> m_dayText;
+    std::vector<QDate> m_dayText;
     std::vector<Company> m_companies;
     std::vector<Warehouse> m_warehouses;
     std::vector<Terminal> m_terminals;

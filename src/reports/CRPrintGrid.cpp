@@ -259,7 +259,7 @@ ReportData CRPrintGrid::fillFromGrid()
         clsColumna& c = *visible[i];
         fields << c.Nombre;
         types << c.TipoDato;
-        definitions << DynamicTable::columnDefinition(c.TipoDato, m_fechasTexto, longest[i]);
+        definitions << DynamicTable::columnDefinition(c.TipoDato, m_fechasTexto, longest[i], conn.dialect());
         if (c.Formato.isEmpty())
             c.Formato = formatForType(c.TipoDato, decimals[i], grouped[i], withTime[i], m_fechasTexto);
     }

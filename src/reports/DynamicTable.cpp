@@ -58,6 +58,25 @@ QString DynamicTable::columnDefinition(int t, bool datesAsText, int longestText)
     }
 }
 
+QString DynamicTable::columnDefinition(int t, bool datesAsText, int longestText, const db::Dialect& dialect)
+{
+    if (dialect.kind() != db::Dialect::Kind::PostgreSQL)
+        return columnDefinition(t, datesAsText, longestText);
+    switch (t) {
+    case gridtype::Single:
+    case gridtype::Double:
+    case gridtype::Currency:
+        return QStringLiteral(" NUMERIC(19,4) NOT NULL DEFAULT(0),");
+    case gridtype::Date:
+        return datesAsText ? QStringLiteral(" VARCHAR(25) NOT NULL DEFAULT(''),")
+                           : QStringLiteral(" TIMESTAMP NOT NULL DEFAULT(now()),");
+    case gridtype::Boolean:
+        return QStringLiteral(" SMALLINT NOT NULL DEFAULT(0),");
+    default:
+        return columnDefinition(t, datesAsText, longestText);
+    }
+}
+
 QString DynamicTable::createStatement(const QString& table, const QStringList& fields, const QStringList& definitions)
 {
     QString sql = QStringLiteral("CREATE TABLE ") + table + QStringLiteral(" (");

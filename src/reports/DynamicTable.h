@@ -37,6 +37,9 @@ public:
     // " SMALLINT NOT NULL DEFAULT(0)," and the like; text columns are
     // VARCHAR(255) unless a cell is longer (up to 8000).
     static QString columnDefinition(int gridType, bool datesAsText, int longestText = 0);
+    // The same for the connection's engine: PostgreSQL has no MONEY, DATETIME
+    // or BIT of SQL Server's kind and takes NUMERIC, TIMESTAMP and SMALLINT.
+    static QString columnDefinition(int gridType, bool datesAsText, int longestText, const db::Dialect& dialect);
     // "CREATE TABLE name (f1 type, f2 type)" from field names and definitions.
     static QString createStatement(const QString& table, const QStringList& fields, const QStringList& definitions);
 

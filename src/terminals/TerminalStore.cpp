@@ -156,7 +156,7 @@ qint32 TerminalStore::nextTicketNumber(bool take, bool continuous, const QDate& 
     // commit, so two tills asking at the same moment never get the same one.
     db::TransactionGuard guard(c, db::TransactionGuard::Write);
     db::RecordSet rs = c.query(QStringLiteral("SELECT * FROM TPV_Contador_Ticket_Caja") +
-                               c.dialect().updateLockHint() + where);
+                               c.dialect().updateLockHint() + where + c.dialect().updateLockSuffix());
     qint32 next = 1;
     if (rs.eof()) {
         rs.close();

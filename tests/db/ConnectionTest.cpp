@@ -49,7 +49,10 @@ TEST(SqlLiterals, NumbersUseAPointWhateverTheLocale)
     EXPECT_EQ(db::sqlNumber(-0.0000001), "0");
     EXPECT_EQ(db::sqlNumber(1e15), "1000000000000000");
     EXPECT_EQ(db::sqlNumber(0.1 + 0.2), "0.3");
-    EXPECT_EQ(db::sqlNumber(std::numeric_limits<double>::quiet_NaN()), "0");
+    // A value that is no number is refused rather than stored as 0.
+    EXPECT_THROW(db::sqlNumber(std::numeric_limits<double>::quiet_NaN()), Error);
+    EXPECT_THROW(db::sqlNumber(std::numeric_limits<double>::infinity()), Error);
+    EXPECT_THROW(db::sqlNumber(-std::numeric_limits<double>::infinity()), Error);
     EXPECT_EQ(db::sqlInt(-32768), "-32768");
     EXPECT_EQ(db::sqlFlag(true), "1");
     QLocale::setDefault(before);
@@ -317,4 +320,85 @@ TEST(BinaryColumns, WriteBinaryWritesExactlyTheRowsTheSelectYields)
     // A statement that cannot be turned into an UPDATE is refused, and nothing is written.
     EXPECT_THROW(c.writeBinary("SELECT Imagen FROM TPV_CfgPantalla_Grupos ORDER BY Cod_Grupo", "Imagen", pic), Error);
     EXPECT_EQ(written(), QList<int>{});
+}
+
+TEST(Transactions, AFailedInnerScopeLeavesTheTransactionRollbackOnlyUntilTheOutermostEnds)
+{
+    TestDatabase db;
+    auto& c = db.conn();
+    // The outer scope catches the inner failure and goes on: its later writes
+    // must not commit one by one outside any transaction.
+    {
+        db::TransactionGuard outer(c);
+        c.execute("INSERT INTO TPVs (Codigo, Host) VALUES (1, 'A')");
+        try {
+            db::TransactionGuard inner(c);
+            c.execute("INSERT INTO TPVs (Codigo, Host) VALUES (2, 'B')");
+            throw Error(errc::Database, "fallo interior");
+        } catch (const Error&) {
+        }
+        EXPECT_TRUE(c.isRollbackOnly());
+        EXPECT_EQ(c.transactionDepth(), 1);
+        EXPECT_THROW(c.execute("INSERT INTO TPVs (Codigo, Host) VALUES (3, 'C')"), Error);
+        EXPECT_THROW(outer.commit(), Error);
+    }
+    EXPECT_EQ(c.transactionDepth(), 0);
+    EXPECT_FALSE(c.isRollbackOnly());
+    EXPECT_EQ(db.count("TPVs"), 0);
+    // Once the outermost scope has ended, the connection writes again.
+    c.execute("INSERT INTO TPVs (Codigo, Host) VALUES (4, 'D')");
+    EXPECT_EQ(db.count("TPVs"), 1);
+}
+
+TEST(Transactions, AWriteScopeCannotJoinATransactionOpenedForReading)
+{
+    TestDatabase db;
+    auto& c = db.conn();
+    {
+        db::TransactionGuard reading(c);
+        EXPECT_THROW(db::TransactionGuard writing(c, db::TransactionGuard::Write), Error);
+        // The refusal leaves the reading transaction as it was.
+        EXPECT_EQ(c.transactionDepth(), 1);
+        reading.commit();
+    }
+    // The other way round joins: the lock is held already.
+    db::TransactionGuard writing(c, db::TransactionGuard::Write);
+    {
+        db::TransactionGuard reading(c);
+        c.execute("INSERT INTO TPVs (Codigo, Host) VALUES (1, 'A')");
+        reading.commit();
+    }
+    writing.commit();
+    EXPECT_EQ(db.count("TPVs"), 1);
+}
+
+TEST(RecordSets, AStatementWhileAnotherResultHasUnreadRowsNamesBoth)
+{
+    TestDatabase db;
+    auto& c = db.conn();
+    db.exec("INSERT INTO TPVs (Codigo, Host) VALUES (1, 'A')");
+    db.exec("INSERT INTO TPVs (Codigo, Host) VALUES (2, 'B')");
+    {
+        auto outer = c.query("SELECT Codigo FROM TPVs ORDER BY Codigo");
+        try {
+            c.query("SELECT Host FROM TPVs WHERE Codigo = 1");
+            ADD_FAILURE() << "a nested statement ran";
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.description().contains("SELECT Host FROM TPVs WHERE Codigo = 1")) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains("SELECT Codigo FROM TPVs ORDER BY Codigo")) << e.description().toStdString();
+        }
+        EXPECT_THROW(c.execute("UPDATE TPVs SET Host = 'X'"), Error);
+        // Read to the end, the first result no longer holds the connection.
+        while (!outer.eof())
+            outer.moveNext();
+        EXPECT_EQ(c.execute("UPDATE TPVs SET Host = 'X' WHERE Codigo = 1"), 1);
+    }
+    {
+        auto first = c.query("SELECT Codigo FROM TPVs ORDER BY Codigo");
+        first.close();
+        EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM TPVs").toInt(), 2);
+        // scalar() reads one value and lets the connection go.
+        EXPECT_EQ(c.scalar("SELECT Codigo FROM TPVs ORDER BY Codigo").toInt(), 1);
+        EXPECT_EQ(c.execute("UPDATE TPVs SET Host = 'Y' WHERE Codigo = 2"), 1);
+    }
 }

@@ -33,6 +33,7 @@ TEST(SqlServerDialect, RendersTheSuitesOwnStatementText)
     EXPECT_EQ(d.selectTop(1, "Codigo FROM TPVs WHERE Codigo < 5 ORDER BY Codigo DESC"),
               "SELECT TOP 1 Codigo FROM TPVs WHERE Codigo < 5 ORDER BY Codigo DESC");
     EXPECT_EQ(d.dateAdd("d", 1, "'06/12/2026'"), "DATEADD(d,1,'06/12/2026')");
+    EXPECT_EQ(d.lastIdentity(), "SCOPE_IDENTITY()");
     EXPECT_EQ(d.deleteJoin("SGD_Controles_Grupos", "cg",
                            "INNER JOIN SGD_Controles c ON cg.Cod_Control=c.Cod_Control WHERE c.TabIndex=-1"),
               "DELETE cg FROM SGD_Controles_Grupos cg INNER JOIN SGD_Controles c ON cg.Cod_Control=c.Cod_Control"

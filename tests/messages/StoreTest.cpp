@@ -296,13 +296,15 @@ TEST_F(MessageStore, AFailureAtAnyWriteLeavesEveryTableUnchanged)
 
 TEST_F(MessageStore, TwoUsersAddingAtOnceGetDistinctNumbers)
 {
-    const QString path = db.path();
-    constexpr int perUser = 15;
-    std::vector<int> numbers[2];
+    const QString where = db.connectionString();
+    // Four back offices on the server, 200 messages each.
+    const int users = test::onServer() ? 4 : 2;
+    const int perUser = test::onServer() ? 200 : 15;
+    std::vector<int> numbers[4];
     std::atomic<int> failures{0};
     auto user = [&](int who) {
         try {
-            auto c = db::Connection::open("sqlite:" + path);
+            auto c = db::Connection::open(where);
             clsGestorMensajes s(*c);
             for (int i = 0; i < perUser; ++i)
                 numbers[who].push_back(s.Agregar(1, 0, who, mensaje(QString("Usuario %1, %2").arg(who).arg(i))));
@@ -311,15 +313,18 @@ TEST_F(MessageStore, TwoUsersAddingAtOnceGetDistinctNumbers)
             ++failures;
         }
     };
-    std::thread a(user, 0), b(user, 1);
-    a.join();
-    b.join();
+    std::vector<std::thread> threads;
+    for (int u = 0; u < users; ++u)
+        threads.emplace_back(user, u);
+    for (auto& t : threads)
+        t.join();
     ASSERT_EQ(failures, 0);
-    std::set<int> all(numbers[0].begin(), numbers[0].end());
-    all.insert(numbers[1].begin(), numbers[1].end());
-    EXPECT_EQ(all.size(), size_t(2 * perUser));
-    EXPECT_EQ(*all.rbegin(), 2 * perUser);
-    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Historico"), 2 * perUser);
+    std::set<int> all;
+    for (int u = 0; u < users; ++u)
+        all.insert(numbers[u].begin(), numbers[u].end());
+    EXPECT_EQ(all.size(), size_t(users * perUser));
+    EXPECT_EQ(*all.rbegin(), users * perUser);
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes_Historico"), users * perUser);
 }
 
 TEST_F(MessageStore, WorkOnAMessageDeletedMeanwhileIsRefusedClearly)

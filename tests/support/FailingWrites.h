@@ -2,7 +2,8 @@
 // Makes the n-th row written to the given tables fail, so that a test can
 // break a multi-statement write at each of its statements in turn and check
 // that the tables are as they were. One per database: the count lives in a
-// temporary table of the test's connection.
+// temporary table of the test's connection (on the server, in a table of the
+// test's own database, counted by a trigger function).
 #include "support/TestDatabase.h"
 
 #include <QStringList>
@@ -13,6 +14,20 @@ class FailingWrites {
 public:
     FailingWrites(TestDatabase& db, QStringList tables) : m_db(db), m_tables(std::move(tables))
     {
+        if (m_db.conn().isPostgreSQL()) {
+            m_db.exec("CREATE TABLE write_count (n INTEGER, fail_at INTEGER)");
+            m_db.exec("INSERT INTO write_count VALUES (0, 0)");
+            m_db.exec("CREATE FUNCTION write_counted() RETURNS trigger LANGUAGE plpgsql AS $$ "
+                      "DECLARE k INTEGER; f INTEGER; BEGIN "
+                      "UPDATE write_count SET n = n + 1 RETURNING n, fail_at INTO k, f; "
+                      "IF k = f THEN RAISE EXCEPTION 'fallo provocado'; END IF; "
+                      "IF TG_OP = 'DELETE' THEN RETURN OLD; END IF; RETURN NEW; END $$");
+            for (const QString& t : m_tables)
+                m_db.exec(QStringLiteral("CREATE TRIGGER fail_%1 BEFORE INSERT OR UPDATE OR DELETE ON %1 "
+                                         "FOR EACH ROW EXECUTE FUNCTION write_counted()")
+                              .arg(t));
+            return;
+        }
         m_db.exec("CREATE TEMP TABLE write_count (n INTEGER, fail_at INTEGER)");
         m_db.exec("INSERT INTO write_count VALUES (0, 0)");
         for (const QString& t : m_tables)

@@ -1,3 +1,5 @@
+#include "db/Connection.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QStyleFactory>
@@ -14,6 +16,14 @@ void quietHandler(QtMsgType type, const QMessageLogContext& ctx, const QString& 
     if (g_previous)
         g_previous(type, ctx, msg);
 }
+// The "pg." copies of the tests need the server scripts/test.sh starts.
+class NeedsServer : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        GTEST_SKIP() << "No hay servidor PostgreSQL de pruebas (ZQVR_PG_ODBC): ejecute scripts/test.sh.";
+    }
+};
 } // namespace
 
 int main(int argc, char** argv)
@@ -25,5 +35,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ::testing::InitGoogleTest(&argc, argv);
+    // A statement run while another result of the connection has unread rows
+    // fails here as it would on SQL Server through FreeTDS.
+    zqvr::db::Connection::setSingleOpenResultCheck(true);
+    if (qEnvironmentVariable("ZQVR_TEST_ENGINE") == QLatin1String("postgresql") &&
+        qEnvironmentVariableIsEmpty("ZQVR_PG_ODBC"))
+        ::testing::AddGlobalTestEnvironment(new NeedsServer);
     return RUN_ALL_TESTS();
 }
