@@ -38,6 +38,15 @@ inline std::string statementListing(const QStringList& statements)
     return out;
 }
 
+// The statements as gtest prints them on a mismatch: one readable text each.
+inline std::vector<std::string> lines(const QStringList& statements)
+{
+    std::vector<std::string> out;
+    for (const QString& s : statements)
+        out.push_back(s.toStdString());
+    return out;
+}
+
 // Runs every case on a fresh "record:sqlserver" connection and reports how
 // many statements the screen or store has under contract.
 inline void expectStatements(const char* subject, const std::vector<StatementCase>& cases)
@@ -47,7 +56,8 @@ inline void expectStatements(const char* subject, const std::vector<StatementCas
         auto conn = db::Connection::open(QStringLiteral("record:sqlserver"));
         c.run(*conn);
         const QStringList sent = conn->recordedStatements();
-        EXPECT_EQ(sent, c.statements) << subject << ": " << c.operation << "\nsent:\n" << statementListing(sent);
+        EXPECT_EQ(lines(sent), lines(c.statements)) << subject << ": " << c.operation << "\nsent:\n"
+                                                    << statementListing(sent);
         count += int(c.statements.size());
     }
     std::cout << "[ contract ] " << subject << ": " << count << " statements\n";
