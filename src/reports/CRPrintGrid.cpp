@@ -179,7 +179,15 @@ void CRPrintGrid::setSQLSource(const QString& sql)
     QString rest = m_sql;
     if (rest.startsWith(QLatin1String("SELECT "), Qt::CaseInsensitive))
         rest = rest.mid(7).trimmed();
-    db::RecordSet rs = conn.query(conn.dialect().selectTop(1, rest));
+    // SQL Server takes DISTINCT before TOP ("SELECT DISTINCT TOP 1 ..."),
+    // never after it: the keyword goes right after SELECT on every engine.
+    const bool distinct = rest.startsWith(QLatin1String("DISTINCT "), Qt::CaseInsensitive);
+    if (distinct)
+        rest = rest.mid(9).trimmed();
+    QString probe = conn.dialect().selectTop(1, rest);
+    if (distinct)
+        probe.insert(7, QStringLiteral("DISTINCT "));
+    db::RecordSet rs = conn.query(probe);
     columnsFromData(ReportData::fromRecordSet(rs));
 }
 

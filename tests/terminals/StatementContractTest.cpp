@@ -1,11 +1,12 @@
 // What the terminal register sends to the suite's SQL Server is a contract:
 // the statements are rendered through the SQL Server dialect on a recording
-// connection and compared with the text the system specifies. Later screens
-// add their statements to tables like this one.
+// connection and compared with the text the system specifies.
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "frame/HostContext.h"
 #include "support/ScreenTest.h"
+#include "support/StatementContract.h"
+#include "terminals/TerminalStatus.h"
 #include "terminals/TerminalStore.h"
 #include "terminals/clsTPV.h"
 #include "terminals/frmTPVs_Buscar.h"
@@ -110,4 +111,51 @@ TEST(StatementContract, TheTerminalScreensListsSendTheSystemsStatements)
     EXPECT_FALSE(store.anyTerminal());
     EXPECT_EQ(conn->recordedStatements(),
               (QStringList{"SELECT * FROM Empresas ORDER BY Nombre_1", "SELECT TOP 1 * FROM TPVs"}));
+}
+
+// The terminal monitor reads each kind of figure for all the company's
+// terminals with one statement grouped by till, instead of one statement per
+// terminal and figure, so that a refresh costs the same on a site with
+// hundreds of terminals. The company of a terminal is the Empresa column of
+// TPVs. A day's reservation collections run up to the next midnight, not
+// including it.
+TEST(StatementContract, TheTerminalMonitorSendsItsStatements)
+{
+    const QDate day(2026, 12, 6);
+    const QString tills = QStringLiteral(" AND Cod_Almacen IN (SELECT Almacen FROM TPVs WHERE Empresa = 1)"
+                                         " AND Caja IN (SELECT Codigo FROM TPVs WHERE Empresa = 1)");
+    test::expectStatements("terminal monitor", {
+        // The recorder lists no terminal, so a refresh stops after the list.
+        {"refresh (stops at an empty terminal list)",
+         [day](db::Connection& c) { EXPECT_TRUE(terminals::TerminalStatusReader(c, 1, true).read(day).empty()); },
+         {"SELECT * FROM TPVS WHERE Empresa =1 ORDER BY Codigo"}},
+        {"today's sales",
+         [day](db::Connection& c) { c.query(terminals::TerminalStatusReader(c, 1, true).salesSql(day)); },
+         {"SELECT Cod_Almacen, Caja, ISNULL(SUM(Total), 0) AS Total FROM TPV_Tickets WHERE Cod_Empresa =1" + tills +
+          " AND Fecha ='06/12/2026' GROUP BY Cod_Almacen, Caja"}},
+        {"reservation collections",
+         [day](db::Connection& c) { c.query(terminals::TerminalStatusReader(c, 1, true).collectionsSql(day)); },
+         {"SELECT Cod_Almacen, Caja, ISNULL(SUM(Cantidad), 0) AS Cantidad FROM Reservas_Historico"
+          " WHERE Cod_Empresa = 1" + tills +
+          " AND Fecha >= '06/12/2026' AND Fecha < DATEADD(d,1,'06/12/2026') AND Venta = 0"
+          " GROUP BY Cod_Almacen, Caja"}},
+        {"new reservations",
+         [day](db::Connection& c) { c.query(terminals::TerminalStatusReader(c, 1, true).newReservationsSql(day)); },
+         {"SELECT Cod_Almacen, Caja, ISNULL(SUM(Total_Entregado+Total_Pendiente), 0) AS Total FROM Reservas"
+          " WHERE Cod_Empresa = 1" + tills + " AND Fecha = '06/12/2026' AND Anulado = 0 GROUP BY Cod_Almacen, Caja"}},
+        // Terminals 1 and 3 (bits 0 and 2 of Act) and 32 (bit 0 of Act1) are on line.
+        {"article queue",
+         [](db::Connection& c) {
+             terminals::TerminalStatusReader r(c, 1, false);
+             EXPECT_TRUE(r.queueColumns().empty());
+             c.query(r.queueSql({5, 1}));
+         },
+         {"SELECT * FROM Articulos_ToPos WHERE 1 = 0",
+          "SELECT (Act & 5), (Act1 & 1), COUNT(*) AS N FROM Articulos_ToPos WHERE (Act & 5) <> 5 OR (Act1 & 1) <> 1"
+          " GROUP BY (Act & 5), (Act1 & 1)"}},
+        {"sales of a day to compare with",
+         [day](db::Connection& c) { terminals::TerminalStatusReader(c, 1, true).salesOfDay(day.addYears(-1)); },
+         {"SELECT ISNULL(SUM(Importe_Pvp), 0) AS Importe FROM Articulos_Ventas_Dia WHERE Cod_Empresa =1"
+          " AND Cod_Almacen IN (SELECT Almacen FROM TPVs WHERE Empresa=1)  AND Fecha ='06/12/2025'"}},
+    });
 }
