@@ -14,7 +14,7 @@ namespace zqvr::db {
 
 class ZQVR_DB_EXPORT Dialect {
 public:
-    enum class Kind { SqlServer, SQLite };
+    enum class Kind { SqlServer, SQLite, PostgreSQL };
     virtual ~Dialect() = default;
     virtual Kind kind() const = 0;
 
