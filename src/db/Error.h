@@ -51,6 +51,7 @@ constexpr long Database = -2147217900;       // statement rejected by the engine
 constexpr long ConnectionFailed = -2147467259; // connection could not be opened
 constexpr long SchemaTooNew = 50001;
 constexpr long NotADatabase = 50002;
+constexpr long SchemaIncomplete = 50003; // a table or column the component needs is missing
 constexpr long NoCurrentRow = 3021;          // "either BOF or EOF is true"
 constexpr long FieldNotFound = 3265;
 constexpr long InvalidArgument = 5;

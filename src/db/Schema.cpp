@@ -2,7 +2,10 @@
 
 #include "db/Connection.h"
 #include "db/Error.h"
+#include "db/SchemaDescription.h"
 #include "db/SchemaSteps.h"
+
+#include <QSet>
 
 namespace zqvr::db {
 
@@ -690,13 +693,55 @@ QString tooNewMessage(int found, int supported)
 
 bool versionTableExists(Connection& conn)
 {
-    if (conn.isSQLite())
+    switch (conn.dialect().kind()) {
+    case Dialect::Kind::SQLite:
         return conn.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'"
                                           " AND name = 'Zqvr_Schema'"))
                    .toInt() > 0;
+    case Dialect::Kind::PostgreSQL:
+        // Unquoted names are folded to lower case when the table is created.
+        return conn.scalar(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables"
+                                          " WHERE LOWER(table_name) = 'zqvr_schema'"
+                                          " AND table_schema = current_schema()"))
+                   .toInt() > 0;
+    case Dialect::Kind::SqlServer:
+        break;
+    }
     return conn.scalar(QStringLiteral("SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES"
                                       " WHERE TABLE_NAME = 'Zqvr_Schema'"))
                .toInt() > 0;
+}
+
+// A PostgreSQL database is made in one step, from the description, at the
+// version this build writes; a later version appends its own upgrade step
+// for the databases made by this one.
+std::vector<schema::Step> postgreSqlSteps()
+{
+    return {{Schema::currentVersion(), schema::createStatements(Dialect::Kind::PostgreSQL)}};
+}
+
+// Every (table, column) pair the catalogue lists, lower-cased, since SQL
+// Server and SQLite compare names without case and PostgreSQL folds them.
+QSet<QString> catalogueColumns(Connection& conn)
+{
+    QString sql;
+    switch (conn.dialect().kind()) {
+    case Dialect::Kind::SQLite:
+        sql = QStringLiteral("SELECT m.name, p.name FROM sqlite_master m, pragma_table_info(m.name) p"
+                             " WHERE m.type = 'table'");
+        break;
+    case Dialect::Kind::PostgreSQL:
+        sql = QStringLiteral("SELECT table_name, column_name FROM information_schema.columns"
+                             " WHERE table_schema = current_schema()");
+        break;
+    case Dialect::Kind::SqlServer:
+        sql = QStringLiteral("SELECT TABLE_NAME, COLUMN_NAME FROM INFORMATION_SCHEMA.COLUMNS");
+        break;
+    }
+    QSet<QString> found;
+    for (RecordSet rs = conn.query(sql); !rs.eof(); rs.moveNext())
+        found.insert(rs.value(0).toString().toLower() + QLatin1Char('.') + rs.value(1).toString().toLower());
+    return found;
 }
 
 } // namespace
@@ -730,6 +775,10 @@ void migrate(Connection& conn, const std::vector<Step>& list)
         return;
 
     TransactionGuard guard(conn, TransactionGuard::Write);
+    // On a server, several back-office users may start at once: the first
+    // one creates the schema while the others wait here for its commit.
+    if (conn.dialect().kind() == Dialect::Kind::PostgreSQL)
+        conn.execute(QStringLiteral("SELECT pg_advisory_xact_lock(1515346514)"));
     // Look again under the write lock: another program may have upgraded the
     // file between the first look and the lock.
     const int current = recordedVersion(conn);
@@ -766,10 +815,51 @@ int Schema::versionOf(Connection& conn) { return schema::recordedVersion(conn); 
 
 void Schema::ensure(Connection& conn)
 {
-    // A server database belongs to the suite, which keeps its schema itself.
-    if (!conn.isSQLite())
+    // A recording connection runs nothing, so there is no schema to make.
+    if (conn.isRecorder())
         return;
-    schema::migrate(conn, schema::steps());
+    switch (conn.dialect().kind()) {
+    case Dialect::Kind::SqlServer:
+        // The suite's database: its schema is the suite's to keep.
+        return;
+    case Dialect::Kind::SQLite:
+        schema::migrate(conn, schema::steps());
+        break;
+    case Dialect::Kind::PostgreSQL:
+        schema::migrate(conn, postgreSqlSteps());
+        break;
+    }
+    verify(conn);
+}
+
+void Schema::verify(Connection& conn)
+{
+    const QSet<QString> found = catalogueColumns(conn);
+    QSet<QString> tablesFound;
+    for (const QString& pair : found)
+        tablesFound.insert(pair.section(QLatin1Char('.'), 0, 0));
+
+    QStringList missing;
+    for (const schema::Table& t : schema::tables()) {
+        const QString table = t.name.toLower();
+        if (!tablesFound.contains(table)) {
+            missing << QStringLiteral("falta la tabla %1").arg(t.name);
+            continue;
+        }
+        for (const schema::Column& c : t.columns)
+            if (!found.contains(table + QLatin1Char('.') + c.name.toLower()))
+                missing << QStringLiteral("a la tabla %1 le falta la columna %2").arg(t.name, c.name);
+    }
+    if (missing.isEmpty())
+        return;
+    // A handful is enough to recognise the database; the count says the rest.
+    constexpr int shown = 5;
+    QString list = missing.mid(0, shown).join(QStringLiteral("; "));
+    if (missing.size() > shown)
+        list += QStringLiteral(" (y %1 más)").arg(missing.size() - shown);
+    throw Error(errc::SchemaIncomplete,
+                QStringLiteral("La base de datos no tiene lo que ZQVRTpvs necesita: %1.").arg(list),
+                QStringLiteral("Schema::verify"));
 }
 
 } // namespace zqvr::db

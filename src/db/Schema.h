@@ -14,9 +14,17 @@ public:
     // The version a database holds (0 for an empty database).
     static int versionOf(Connection& conn);
     // Creates the schema on an empty database or upgrades an older one, in
-    // one transaction. Throws Error (errc::SchemaTooNew) and changes nothing
-    // when the database was written by a newer build.
+    // one transaction, then checks it with verify(). Throws Error
+    // (errc::SchemaTooNew) and changes nothing when the database was written
+    // by a newer build. The embedded file is upgraded step by step; a
+    // PostgreSQL database is created at the current version from the schema
+    // description. A SQL Server database belongs to the suite, which keeps
+    // its schema itself: it is left alone.
     static void ensure(Connection& conn);
+    // Reads the engine's catalogue (read-only, so it may run on any engine)
+    // and throws Error (errc::SchemaIncomplete) naming every table and column
+    // of the schema description that the database lacks.
+    static void verify(Connection& conn);
 };
 
 } // namespace zqvr::db
