@@ -74,7 +74,8 @@ QVariant toVariant(double v) { return v; }
 class Inserter {
 public:
     Inserter(const QSqlDatabase& db, QString table, const QStringList& columns, long long& rows)
-        : m_q(db), m_table(std::move(table)), m_columns(int(columns.size())), m_rows(rows)
+        : m_q(db), m_table(std::move(table)), m_columns(int(columns.size())), m_rows(rows),
+          m_datesAsText(db.driverName() == QLatin1String("QSQLITE"))
     {
         m_q.setForwardOnly(true);
         QStringList marks;
@@ -91,13 +92,23 @@ public:
     {
         Q_ASSERT(int(sizeof...(A)) == m_columns);
         int i = 0;
-        (m_q.bindValue(i++, toVariant(values)), ...);
+        (m_q.bindValue(i++, bindable(toVariant(values))), ...);
         if (!m_q.exec())
             fail();
         ++m_rows;
     }
 
 private:
+    // The embedded file keeps dates as the text its statements compare with.
+    QVariant bindable(const QVariant& v) const
+    {
+        if (m_datesAsText && v.typeId() == QMetaType::QDate)
+            return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+        if (m_datesAsText && v.typeId() == QMetaType::QDateTime)
+            return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return v;
+    }
+
     [[noreturn]] void fail() const
     {
         QString msg = m_q.lastError().databaseText().trimmed();
@@ -112,6 +123,7 @@ private:
     QString m_table;
     int m_columns;
     long long& m_rows;
+    bool m_datesAsText;
 };
 
 // Cumulative weights for picking by popularity.
@@ -393,7 +405,7 @@ struct Aggregate {
 struct InvoiceDraft {
     int company, warehouse, till, dayIndex, ticket, customer, series;
     QDate invoiceDate;
-    QString time;
+    QDateTime time;
 };
 
 // ---------------------------------------------------------------------------
@@ -1613,7 +1625,7 @@ private:
                 }
                 // History: the creation ("A", new values only) and, for some,
                 // a later change ("M") of the first line.
-                const QString created = dateTimeValue(from.addDays(-3), 10, 15, 0);
+                const QDateTime created = dateTimeValue(from.addDays(-3), 10, 15, 0);
                 QVariantList row = {co.code, number, d.origin, user, created, QStringLiteral("A"),
                                     d.image ? QVariant(image) : QVariant(), QVariant()};
                 for (const QVariant& v : values)
@@ -1679,7 +1691,7 @@ private:
                     wh(co.code, number, 0, m_warehouses[size_t(wi)].code);
             }
             // (number, when, operation, picture, previous picture, values, previous values)
-            auto change = [&](int number, const QString& when, const char* op, const QVariant& pic, const QVariant& picBefore,
+            auto change = [&](int number, const QDateTime& when, const char* op, const QVariant& pic, const QVariant& picBefore,
                               const QVariantList& v, const QVariantList& vBefore) {
                 QVariantList r = {co.code, number, 0, co.supervisor, when, QString::fromLatin1(op), pic, picBefore};
                 for (int i = 0; i < v.size(); ++i)

@@ -103,6 +103,7 @@ TEST(Schema, FileOfANewerBuildIsRefusedAndLeftUntouched)
 
 TEST(Schema, OlderFileIsUpgradedStepByStepInOneTransaction)
 {
+    ZQVR_SQLITE_ONLY();
     TestDatabase db;
     auto& c = db.conn();
     // A later build's path: version 1 of this build, then two more steps.
@@ -166,10 +167,14 @@ TEST(Schema, ReorderingShiftsKeysWithOneUpdateWithoutCollisions)
     db.exec("UPDATE TPV_CfgPantalla_Grupos_Lineas SET  Posicion  =((FLOOR((" + index + " - 1) / 3) + 1) * 6) + (" + index +
             " - 1)  WHERE Posicion<>99 AND Posicion BETWEEN 6 AND 15 AND Cod_Empresa = 1 AND Cod_CfgPantalla=1 AND Cod_Grupo = 1");
     db.exec("UPDATE TPV_CfgPantalla_Grupos_Lineas SET  Posicion= 15 WHERE Posicion = 99 AND Cod_Empresa = 1 AND Cod_CfgPantalla=1 AND Cod_Grupo = 1");
-    EXPECT_EQ(db.conn().scalar("SELECT group_concat(Cod_Articulo) FROM (SELECT Cod_Articulo FROM TPV_CfgPantalla_Grupos_Lineas ORDER BY Posicion)").toString(),
-              "102,103,104,101");
-    EXPECT_EQ(db.conn().scalar("SELECT group_concat(Posicion) FROM (SELECT Posicion FROM TPV_CfgPantalla_Grupos_Lineas ORDER BY Posicion)").toString(),
-              "6,7,8,15");
+    QStringList keys, positions;
+    for (auto k = db.conn().query("SELECT Cod_Articulo, Posicion FROM TPV_CfgPantalla_Grupos_Lineas ORDER BY Posicion"); !k.eof();
+         k.moveNext()) {
+        keys << k["Cod_Articulo"].toString();
+        positions << k["Posicion"].toString();
+    }
+    EXPECT_EQ(keys.join(','), "102,103,104,101");
+    EXPECT_EQ(positions.join(','), "6,7,8,15");
 }
 
 TEST(Schema, RowsTheStatementsLeaveToTheDatabase)

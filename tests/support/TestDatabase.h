@@ -6,8 +6,8 @@
 //
 // With ZQVR_TEST_ENGINE=postgresql (CTest's "pg." copies of the tests, run by
 // scripts/test.sh on its throw-away cluster) every TestDatabase is instead a
-// fresh PostgreSQL database reached through ODBC, made from a template that
-// holds the schema and dropped at the end of the test.
+// fresh PostgreSQL schema reached through ODBC (its own search path), copied
+// from a template schema that holds the tables and dropped at the end of the test.
 #include "db/Connection.h"
 #include "host/Empresa.h"
 
@@ -21,8 +21,8 @@ QByteArray fileHash(const QString& path);
 
 // True when this run's databases are on the PostgreSQL server.
 bool onServer();
-// "odbc:DSN=...;Database=<name>" of a new, empty database on the test server
-// (no schema); dropped at the end of the test process.
+// The connection string of a new, empty schema on the test server (no
+// tables); dropped at the end of the test process.
 QString newServerDatabase();
 
 // For a test of the embedded file itself (its path, its bytes, SQLite's own
