@@ -4,8 +4,11 @@
 #include "InvoiceFixture.h"
 
 #include "db/Dialect.h"
+#include "demo/DemoInvoicing.h"
 #include "support/FailingWrites.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zqvr;
@@ -433,4 +436,52 @@ TEST(InvoiceNumbering, NumbersPerCompanySeriesAndYearAndNeverInsideAnotherTransa
     EXPECT_THROW(n.Siguiente(w.central.empresa(), w.central.conn(), 0), Error);
     db::TransactionGuard g(w.central.conn());
     EXPECT_THROW(n.Siguiente(w.central.empresa(), w.central.conn(), 7), Error);
+}
+
+TEST(DemoInvoicing, ATicketOfTheDemoIsInvoicedWithItsTillCopy)
+{
+    test::TestDatabase central(test::TestDatabase::File);
+    central.fillDemo(0.05);
+    const QString tillPath = demo::DemoInvoicing::tillPath(central.path(), QStringLiteral("TPV01"));
+    ASSERT_TRUE(QFileInfo::exists(tillPath));
+    auto till = db::Connection::open(QStringLiteral("sqlite:") + tillPath);
+    // The till holds its own tickets and invoices, and nothing of the other tills.
+    EXPECT_GT(till->scalar("SELECT COUNT(*) FROM TPV_Tickets").toInt(), 0);
+    EXPECT_EQ(till->scalar("SELECT COUNT(*) FROM TPV_Tickets WHERE Caja <> 1").toInt(), 0);
+    EXPECT_EQ(till->scalar("SELECT COUNT(*) FROM TPV_Tickets_Factura WHERE Enviado <> 1").toInt(), 0);
+    // Customers with billing overrides, blocked ones and main telephones to invoice to.
+    EXPECT_GT(central.count("Clientes", "F_Razon <> '' AND Cod_Empresa = 1"), 0);
+    EXPECT_GT(central.count("Clientes", "Bloqueado = 1 AND Cod_Empresa = 1"), 0);
+    EXPECT_GT(central.count("Clientes_Telefonos", "Codigo = 0"), 0);
+
+    auto rs = central.conn().query(
+        "SELECT t.Cod_Almacen, t.Fecha, t.Codigo FROM TPV_Tickets t WHERE t.Cod_Empresa = 1 AND t.Caja = 1 AND NOT EXISTS"
+        " (SELECT 1 FROM TPV_Tickets_Factura f WHERE f.Cod_Empresa = t.Cod_Empresa AND f.Cod_Almacen = t.Cod_Almacen"
+        " AND f.Caja = t.Caja AND f.Fecha = t.Fecha AND f.Codigo = t.Codigo) ORDER BY t.Fecha DESC, t.Codigo");
+    ASSERT_FALSE(rs.eof());
+    tickets::InvoiceRequest r;
+    r.key = {1, rs.value(0).toInt(), 1, rs.value(1).toDate(), rs.value(2).toInt()};
+    rs.close();
+    FacturaTicketStore store(central.conn(), central.empresa());
+    r.serie = store.serie(r.key.almacen);
+    ASSERT_GT(r.serie, 0);
+    r.cliente = 1;
+    r.fiscal = store.cliente(1)->fiscal;
+    host::FileTillConnector files(demo::DemoInvoicing::tillFolder(central.path()), demo::DemoInvoicing::tillPrefix(central.path()));
+    host::ContadorFacturas numerador;
+    host::EstadisticasClientesTabla estadisticas;
+    host::CifradoTpv cifrado;
+    const auto login = store.loginCaja(1, cifrado);
+    ASSERT_TRUE(login);
+    EXPECT_EQ(login->user, demo::DemoInvoicing::tillUser());
+    EXPECT_EQ(login->password, demo::DemoInvoicing::tillPassword());
+    const InvoiceOutcome out = store.generar(r, {&numerador, &estadisticas, &files, &cifrado});
+    EXPECT_TRUE(out.generated);
+    EXPECT_TRUE(out.tillCopy);
+    const QString where = QStringLiteral(" WHERE Cod_Almacen = %1 AND Caja = 1 AND Fecha = '%2' AND Codigo = %3")
+                              .arg(r.key.almacen)
+                              .arg(r.key.fecha.toString(Qt::ISODate))
+                              .arg(r.key.codigo);
+    EXPECT_EQ(till->scalar("SELECT Factura_Codigo FROM TPV_Tickets_Factura" + where).toInt(), out.invoice.numero);
+    EXPECT_EQ(central.conn().scalar("SELECT Factura_Codigo FROM TPV_Tickets_Factura" + where).toInt(), out.invoice.numero);
 }
