@@ -187,11 +187,10 @@ std::shared_ptr<reports::Report> InvoiceReportPrinter::reportFor(const InvoiceDo
                                                     .arg(r.caja)
                                                     .arg(Formato::FormatoFecha(r.fecha))
                                                     .arg(r.cajero));
-    rpt->setParameter(QStringLiteral("Cliente"), joinFilled({r.nombre, r.nombreComercial == r.nombre ? QString() : r.nombreComercial},
-                                                            QStringLiteral("\n")));
+    rpt->setParameter(QStringLiteral("Cliente"), r.nombre.trimmed());
     rpt->setParameter(QStringLiteral("Nif"), r.nif);
     rpt->setParameter(QStringLiteral("ClienteDatos"),
-                      joinFilled({r.direccion,
+                      joinFilled({r.nombreComercial == r.nombre ? QString() : r.nombreComercial, r.direccion,
                                   joinFilled({r.cp > 0 ? QString::number(r.cp) : QString(), r.localidad}, QStringLiteral(" ")),
                                   joinFilled({r.provincia, r.pais}, QStringLiteral(" - ")),
                                   r.telefono.trimmed().isEmpty() ? QString() : QStringLiteral("Tel. ") + r.telefono},
