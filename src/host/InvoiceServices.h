@@ -9,8 +9,10 @@
 #include "host/TextPrinter.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 
 namespace zqvr::db { class Connection; }
