@@ -1,6 +1,8 @@
 #include "HostSetup.h"
 
 #include "demo/DemoData.h"
+#include "demo/DemoInvoicing.h"
+#include "host/TillConnector.h"
 #include "db/Error.h"
 #include "db/Schema.h"
 
@@ -120,7 +122,14 @@ void writeDefaultConfig(const QString& path, const QString& appFolder)
            "Almacen_PD = 1\n"
            "NombreTarjetaClub = Tarjeta Club\n"
            "Tpv_Mensajes_CodigoOrigen = 1\n"
-           "NoProcesarPermisosControles = 0\n";
+           "NoProcesarPermisosControles = 0\n"
+           "# Copies of an invoice made from a ticket: name and whether it is checked at first.\n"
+           "TipoDoc_1 = Original\n"
+           "SelectDf_1 = 1\n"
+           "TipoDoc_2 = Copia Cliente\n"
+           "SelectDf_2 = 1\n"
+           "TipoDoc_3 = Copia Contabilidad\n"
+           "SelectDf_3 = 0\n";
 }
 
 std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& options, bool* created)
@@ -148,7 +157,25 @@ std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& option
             throw;
         }
     }
+    // The demo's tills keep their databases as files beside the demo database.
+    const QString tillFile = zqvr::demo::DemoInvoicing::tillPath(options.dbPath, zqvr::demo::DemoInvoicing::tillHost());
+    if (!QFileInfo::exists(tillFile))
+        zqvr::demo::DemoInvoicing::makeTillDatabases(*conn);
+    zqvr::host::TillConnector::install(std::make_shared<zqvr::host::FileTillConnector>(
+        zqvr::demo::DemoInvoicing::tillFolder(options.dbPath), zqvr::demo::DemoInvoicing::tillPrefix(options.dbPath)));
     return conn;
+}
+
+void applyDemoInvoiceCopies(zqvr::host::Empresa& empresa)
+{
+    if (empresa.Variable(QStringLiteral("TipoDoc_1")).isValid())
+        return;
+    empresa.setVariable(QStringLiteral("TipoDoc_1"), QStringLiteral("Original"));
+    empresa.setVariable(QStringLiteral("SelectDf_1"), 1);
+    empresa.setVariable(QStringLiteral("TipoDoc_2"), QStringLiteral("Copia Cliente"));
+    empresa.setVariable(QStringLiteral("SelectDf_2"), 1);
+    empresa.setVariable(QStringLiteral("TipoDoc_3"), QStringLiteral("Copia Contabilidad"));
+    empresa.setVariable(QStringLiteral("SelectDf_3"), 0);
 }
 
 } // namespace brevanto

@@ -39,4 +39,7 @@ void writeDefaultConfig(const QString& path, const QString& appFolder);
 // database gets the demo data. Throws zqvr::Error with a clear message.
 std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& options, bool* created = nullptr);
 
+// The invoice copies (TipoDoc_n, SelectDf_n) of the demo, for a configuration written before they existed.
+void applyDemoInvoiceCopies(zqvr::host::Empresa& empresa);
+
 } // namespace brevanto

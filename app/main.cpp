@@ -36,6 +36,7 @@ int main(int argc, char** argv)
     QString configError;
     if (!zqvr::host::loadEmpresaSettings(empresa, options.configPath, &configError))
         QTextStream(stderr) << "No se pudo leer " << options.configPath << ": " << configError << "\n";
+    brevanto::applyDemoInvoiceCopies(empresa);
     // A configuration written by a build elsewhere may name a folder without
     // the report layouts: this program's own folder has them.
     if (!QFileInfo(empresa.RutaAplicacion() + QStringLiteral("/Rpt")).isDir()

@@ -11,6 +11,7 @@
 #include "touchscreen/clsCfgPantallaTactil.h"
 #include "component/frmclsArtTarjetaRegalo.h"
 #include "component/frmclsVisorTickets.h"
+#include "component/frmclsFacturaTicket.h"
 
 namespace zqvr::component {
 
@@ -26,6 +27,7 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     add(QStringLiteral("frmclsCfgPantalla"), [] { return new frmclsCfgPantalla; });
     add(QStringLiteral("clsCfgPantallaTactil"), [] { return new touchscreen::clsCfgPantallaTactil; });
     add(QStringLiteral("frmclsVisorTickets"), [] { return new frmclsVisorTickets; });
+    add(QStringLiteral("frmclsFacturaTicket"), [] { return new frmclsFacturaTicket; });
     add(QStringLiteral("frmclsArtTarjetaRegalo"), [] { return new frmclsArtTarjetaRegalo; });
     add(QStringLiteral("frmclsParametros"), [] { return new frmclsParametros; });
 }

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QToolButton>
 #include <QValidator>
 
@@ -112,8 +113,10 @@ ctlCodePicker::ctlCodePicker(QString table, QString codeColumn, QString nameColu
         }
     });
     connect(m_code, &ctlTextBox::KeyPress, this, [this](int& key) {
-        if (key == 13)
-            commitTyped();
+        if (key == 13 && !commitTyped()) {
+            key = 0; // a refused code keeps the focus
+            return;
+        }
         emit KeyPress(key);
     });
     connect(m_button, &QToolButton::clicked, this, [this] {
@@ -231,10 +234,28 @@ void ctlCodePicker::setAccessLevel(int level)
         setEnabled(false);
 }
 
-void ctlCodePicker::commitTyped()
+bool ctlCodePicker::accepted(qint64 code, qint64 old)
+{
+    bool cancel = false;
+    emit Validar(code, cancel);
+    if (!cancel)
+        return true;
+    m_code->clear();
+    m_codigo = 0;
+    m_valid = false;
+    m_name->clear();
+    m_dirty = false;
+    // The focus may be on its way to another control: bring it back once it has arrived.
+    QTimer::singleShot(0, m_code, [code = m_code] { code->setFocus(Qt::OtherFocusReason); });
+    if (old != 0)
+        emit CodigoCambiado(0);
+    return false;
+}
+
+bool ctlCodePicker::commitTyped()
 {
     if (!m_dirty)
-        return;
+        return true;
     m_dirty = false;
     const QString typed = m_code->text().trimmed();
     qint64 code = typed.isEmpty() ? 0 : parseCode(typed, m_maxCode);
@@ -252,8 +273,11 @@ void ctlCodePicker::commitTyped()
         m_name->clear();
         emit ErrorOccurred(e.number(), e.description(), e.source());
     }
+    if (code != old && !accepted(code, old))
+        return false;
     if (code != old)
         emit CodigoCambiado(code);
+    return true;
 }
 
 void ctlCodePicker::takeChosen(qint64 code)
@@ -265,6 +289,8 @@ void ctlCodePicker::takeChosen(qint64 code)
     } catch (const Error& e) {
         emit ErrorOccurred(e.number(), e.description(), e.source());
     }
+    if (code != old && !accepted(code, old))
+        return;
     if (code != old)
         emit CodigoCambiado(code);
 }

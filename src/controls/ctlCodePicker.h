@@ -64,6 +64,10 @@ Q_SIGNALS:
     void KeyPress(int& keyAscii);
     // The user typed or chose another code (not raised by setCodigo/setText).
     void CodigoCambiado(qint64 code);
+    // Raised when the user has typed or chosen another code, after its look-up
+    // and before CodigoCambiado. A handler sets cancel to refuse the code: the
+    // picker then empties itself and keeps the focus.
+    void Validar(qint64 code, bool& cancel);
     // A look-up or a search the user started failed; the screen reports it
     // (a Form reports it by itself under "<picker name>:Cargar").
     void ErrorOccurred(int number, const QString& description, const QString& source);
@@ -81,8 +85,10 @@ protected:
     bool canQuery() const;
 
 private:
-    void commitTyped();
+    // false when the typed code was refused.
+    bool commitTyped();
     void takeChosen(qint64 code);
+    bool accepted(qint64 code, qint64 old);
 
     QString m_table, m_codeColumn, m_nameColumn, m_companyColumn;
     CompanyKind m_kind;

@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "demo/DemoInvoicing.h"
 
 #include "db/Connection.h"
 #include "db/Error.h"
@@ -1823,6 +1824,7 @@ DemoSummary DemoData::generate(Connection& conn, const DemoOptions& options)
         TransactionGuard guard(conn, TransactionGuard::Write);
         DemoSummary summary = Builder(conn, options).run();
         guard.commit();
+        DemoInvoicing::makeTillDatabases(conn);
         return summary;
     });
 }
