@@ -12,6 +12,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <zlib.h>
 #include <cmath>
 
 namespace zqvr::controls {
@@ -28,22 +29,29 @@ constexpr const char* kSource = "Grid::Exportar";
 
 // ---- a minimal zip writer: what an OpenDocument package needs ----
 
-quint32 crc32(const QByteArray& data)
+quint32 crcOf(const QByteArray& data)
 {
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    quint32 c = 0xFFFFFFFFu;
-    for (const char ch : data)
-        c = table[(c ^ quint8(ch)) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
+    return quint32(crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data.constData()), uInt(data.size())));
+}
+
+// The raw deflate stream a zip entry holds (no zlib header or checksum).
+QByteArray deflated(const QByteArray& data)
+{
+    z_stream z{};
+    if (deflateInit2(&z, 1, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw Error(errc::InvalidArgument, QStringLiteral("No se pudo comprimir el libro."), QString::fromLatin1(kSource));
+    QByteArray out(int(deflateBound(&z, uLong(data.size()))), Qt::Uninitialized);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    z.avail_in = uInt(data.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = uInt(out.size());
+    const int rc = deflate(&z, Z_FINISH);
+    const qsizetype size = qsizetype(z.total_out);
+    deflateEnd(&z);
+    if (rc != Z_STREAM_END)
+        throw Error(errc::InvalidArgument, QStringLiteral("No se pudo comprimir el libro."), QString::fromLatin1(kSource));
+    out.truncate(size);
+    return out;
 }
 
 class ZipWriter {
@@ -52,21 +60,12 @@ public:
     // "mimetype" must be); the others are deflated.
     void add(const QByteArray& name, const QByteArray& data, bool deflate)
     {
-        QByteArray packed = data;
-        quint16 method = 0;
-        if (deflate) {
-            // qCompress gives a length, a zlib header, the raw deflate
-            // stream a zip holds, and a checksum.
-            const QByteArray z = qCompress(data, 6);
-            if (z.size() > 10) {
-                packed = z.mid(6, z.size() - 10);
-                method = 8;
-            }
-        }
+        const QByteArray packed = deflate ? deflated(data) : data;
+        const quint16 method = deflate ? 8 : 0;
         if (quint64(m_out.size()) + quint64(packed.size()) > 0xFFFF0000ull)
             throw Error(errc::InvalidArgument, QStringLiteral("El libro supera los 4 GB que admite el formato."),
                         QString::fromLatin1(kSource));
-        Entry e{name, crc32(data), quint32(packed.size()), quint32(data.size()), quint32(m_out.size()), method};
+        Entry e{name, crcOf(data), quint32(packed.size()), quint32(data.size()), quint32(m_out.size()), method};
         u32(m_out, 0x04034b50);
         u16(m_out, 20);
         u16(m_out, 0);
@@ -202,72 +201,95 @@ bool writeCsv(const Table& t, QSaveFile& file, Progress* progress)
     return true;
 }
 
-void appendXmlText(QByteArray& out, const QString& text)
+// A cell's text as paragraphs, one per line, in one pass over its characters. A
+// reader collapses runs of spaces and drops leading ones, so those are
+// written as counted spaces; XML's special characters are escaped and
+// control characters, which XML 1.0 cannot hold, left out.
+void appendParagraphs(QByteArray& out, QStringView text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    for (const char ch : utf8) {
-        switch (ch) {
-        case '&': out.append("&amp;"); break;
-        case '<': out.append("&lt;"); break;
-        case '>': out.append("&gt;"); break;
-        case '"': out.append("&quot;"); break;
-        case '\t': out.append("<text:tab/>"); break;
-        case '\r': break;
-        default:
-            // Control characters have no place in XML 1.0.
-            if (quint8(ch) >= 0x20 || ch == '\n')
-                out.append(ch);
-            break;
+    out.append("<text:p>");
+    int spaces = 0;
+    bool lineStart = true;
+    auto flushSpaces = [&] {
+        if (!spaces)
+            return;
+        if (!lineStart) {
+            out.append(' ');
+            --spaces;
+        }
+        if (spaces) {
+            out.append("<text:s text:c=\"");
+            out.append(QByteArray::number(spaces));
+            out.append("\"/>");
+        }
+        spaces = 0;
+    };
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text[i].unicode();
+        switch (u) {
+        case ' ': ++spaces; continue;
+        case '\r': continue;
+        case '\n':
+            flushSpaces();
+            out.append("</text:p><text:p>");
+            lineStart = true;
+            continue;
+        default: break;
+        }
+        flushSpaces();
+        lineStart = false;
+        if (u < 0x80) {
+            switch (u) {
+            case '&': out.append("&amp;"); break;
+            case '<': out.append("&lt;"); break;
+            case '>': out.append("&gt;"); break;
+            case '"': out.append("&quot;"); break;
+            case '\t': out.append("<text:tab/>"); break;
+            default:
+                if (u >= 0x20)
+                    out.append(char(u));
+                break;
+            }
+        } else {
+            // Anything beyond ASCII, a surrogate pair with its partner.
+            const qsizetype len = QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate() ? 2 : 1;
+            out.append(text.mid(i, len).toUtf8());
+            i += len - 1;
         }
     }
+    flushSpaces();
+    out.append("</text:p>");
 }
 
-// A cell's paragraphs: one per line. A reader collapses runs of spaces and
-// drops leading ones, so those are written as counted spaces.
-void appendParagraphs(QByteArray& out, const QString& text)
+// A number in the suite's notation ("1.234,50", "-3") rewritten in the
+// notation of an office:value ("1234.50"), read as the grid printer reads
+// it; false for anything else, which is then written as text.
+bool numberValue(QStringView text, QByteArray& value)
 {
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString& l : lines) {
-        out.append("<text:p>");
-        int i = 0;
-        while (i < l.size()) {
-            int j = i;
-            while (j < l.size() && l[j] != QLatin1Char(' '))
-                ++j;
-            appendXmlText(out, l.mid(i, j - i));
-            int n = 0;
-            while (j < l.size() && l[j] == QLatin1Char(' ')) {
-                ++n;
-                ++j;
-            }
-            if (n > 0) {
-                const bool leading = i == 0 && j - n == 0;
-                if (!leading) {
-                    out.append(' ');
-                    --n;
-                }
-                if (n > 0)
-                    out.append("<text:s text:c=\"" + QByteArray::number(n) + "\"/>");
-            }
-            i = j;
+    value.clear();
+    text = text.trimmed();
+    bool digits = false;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u >= '0' && u <= '9') {
+            value.append(char(u));
+            digits = true;
+        } else if (u == ',') {
+            value.append('.');
+        } else if (u == '-' || u == '+') {
+            value.append(char(u));
+        } else if (u == 'e' || u == 'E') {
+            value.append('e');
+        } else if (u != '.' && u != ' ') {
+            return false;
         }
-        out.append("</text:p>");
     }
-}
-
-// A number in the suite's notation ("1.234,50", "-3") read back as the grid
-// printer reads it; false for anything else, which is then written as text.
-bool readNumber(const QString& text, double& value)
-{
-    QString t = text.trimmed();
-    if (t.isEmpty())
+    if (!digits)
         return false;
-    t.remove(QLatin1Char('.'));
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    t.remove(QLatin1Char(' '));
     bool ok = false;
-    value = t.toDouble(&ok);
-    return ok && std::isfinite(value);
+    const double d = value.toDouble(&ok);
+    return ok && std::isfinite(d);
 }
 
 bool writeOds(const Table& t, QSaveFile& file, Progress* progress)
@@ -284,7 +306,7 @@ bool writeOds(const Table& t, QSaveFile& file, Progress* progress)
     if (!t.columns.isEmpty())
         xml.append("<table:table-column table:number-columns-repeated=\"" + QByteArray::number(t.columns.size())
                    + "\"/>");
-    auto textCell = [&](const QString& text) {
+    auto textCell = [&](QStringView text) {
         if (text.isEmpty()) {
             xml.append("<table:table-cell/>");
             return;
@@ -303,16 +325,17 @@ bool writeOds(const Table& t, QSaveFile& file, Progress* progress)
     for (int c : t.columns)
         numeric << Grid::isNumericType(t.grid.ColDataType(c));
     const int rows = t.rowCount();
+    QByteArray value;
     for (int r = 0; r < rows; ++r) {
         if (progress && !progress->advance(r))
             return false;
         xml.append("<table:table-row>");
         for (int i = 0; i < t.columns.size(); ++i) {
             const QString text = t.cell(r, t.columns[i]);
-            double value = 0;
-            if (numeric[i] && readNumber(text, value)) {
-                xml.append("<table:table-cell office:value-type=\"float\" office:value=\""
-                           + QByteArray::number(value, 'g', 17) + "\">");
+            if (numeric[i] && numberValue(text, value)) {
+                xml.append("<table:table-cell office:value-type=\"float\" office:value=\"");
+                xml.append(value);
+                xml.append("\">");
                 appendParagraphs(xml, text);
                 xml.append("</table:table-cell>");
             } else {
