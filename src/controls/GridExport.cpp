@@ -11,9 +11,8 @@
 #include <QHeaderView>
 #include <QSaveFile>
 
-#include <array>
-#include <zlib.h>
 #include <cmath>
+#include <zlib.h>
 
 namespace zqvr::controls {
 
