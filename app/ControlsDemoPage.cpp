@@ -240,7 +240,7 @@ ControlsDemoPage::ControlsDemoPage(db::Connection* conn, host::Empresa* empresa,
     connect(hideTicket, &ctlCheckBox::ValorCambiado, this, [this](int v) { m_grid->setColHidden(2, v != 0); });
     auto* print = new QPushButton(tr("&Imprimir..."), this);
     print->setObjectName(QStringLiteral("cmdImprimir"));
-    connect(print, &QPushButton::clicked, this, &ControlsDemoPage::printArticles);
+    connect(print, &QPushButton::clicked, this, [this] { printArticles(); });
     gridButtons->addWidget(reload);
     gridButtons->addWidget(sortByPrice);
     gridButtons->addWidget(hideTicket);
@@ -318,11 +318,11 @@ void ControlsDemoPage::loadArticles()
     log(QStringLiteral("vsArticulos: %1 artículos en %2 ms").arg(count).arg(timer.elapsed()));
 }
 
-void ControlsDemoPage::printArticles()
+void ControlsDemoPage::printArticles(const QString& pdfPath)
 {
     // The grid as it is on screen (hidden column, order, totals) through the
     // grid printer, in the same sequence as the component's list screens.
-    frame::guarded(QStringLiteral("ControlsDemoPage:cmdImprimir_Click"), [this] {
+    frame::guarded(QStringLiteral("ControlsDemoPage:cmdImprimir_Click"), [this, &pdfPath] {
         if (!m_conn || !m_empresa)
             return;
         const QString nombre = m_conn->scalar(QStringLiteral("SELECT Nombre_1 FROM Empresas WHERE Codigo = ")
@@ -335,6 +335,11 @@ void ControlsDemoPage::printArticles()
         job.setReportSource(m_grid);
         job.setTitulo(tr("Artículos"));
         job.setAjustarColumnas(true);
+        if (!pdfPath.isEmpty()) {
+            job.ImprimirPdf(pdfPath);
+            log(tr("vsArticulos: impreso en %1").arg(pdfPath));
+            return;
+        }
         job.Imprimir(0, QString());
         log(tr("vsArticulos: impreso en la vista preliminar"));
     });

@@ -22,8 +22,9 @@ public:
 
     // Fills the article grid again (redraw off, one statement, totals row).
     void loadArticles();
-    // Prints the article grid through the grid printer to the report viewer.
-    void printArticles();
+    // Prints the article grid through the grid printer to the report viewer,
+    // or into a PDF file when a path is given.
+    void printArticles(const QString& pdfPath = QString());
     zqvr::controls::Grid* articlesGrid() const { return m_grid; }
 
 private:

@@ -1,5 +1,6 @@
 #include "HostSetup.h"
 
+#include "controls/Progress.h"
 #include "demo/DemoData.h"
 #include "demo/DemoInvoicing.h"
 #include "host/TillConnector.h"
@@ -64,10 +65,13 @@ bool parseArguments(const QStringList& args, HostOptions& options, QString& mess
                 return false;
             }
             options.refreshPicture = true;
+        } else if (a == QLatin1String("--pdf")) {
+            if (!next(options.pdfPath))
+                return false;
         } else if (a == QLatin1String("--controls")) {
             options.controlsPage = true;
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
-            message = QStringLiteral("Uso: brevanto-host [--db FICHERO | --connection CADENA] [--config FICHERO] [--scale N] [--open PROGID]... [--controls] [--refresh-picture ARTICULO FICHERO]");
+            message = QStringLiteral("Uso: brevanto-host [--db FICHERO | --connection CADENA] [--config FICHERO] [--scale N] [--open PROGID]... [--controls] [--pdf FICHERO] [--refresh-picture ARTICULO FICHERO]");
             return false;
         } else {
             message = QStringLiteral("Argumento desconocido: %1").arg(a);
@@ -79,6 +83,22 @@ bool parseArguments(const QStringList& args, HostOptions& options, QString& mess
     if (options.configPath.isEmpty())
         options.configPath = defaultConfigPath();
     return true;
+}
+
+zqvr::frame::MsgResult ConsoleMessages::show(const zqvr::frame::Message& m)
+{
+    QTextStream(stderr) << m.caption << ": " << m.text << "\n";
+    return m.defaultButton;
+}
+
+QString installationFolder(const QString& programFolder)
+{
+    if (QFileInfo(programFolder + QStringLiteral("/Rpt")).isDir())
+        return programFolder;
+    const QString shared = QDir::cleanPath(programFolder + QStringLiteral("/" ZQVR_SHARED_FOLDER));
+    if (QFileInfo(shared + QStringLiteral("/Rpt")).isDir())
+        return shared;
+    return programFolder;
 }
 
 QString defaultDatabasePath()
@@ -148,7 +168,15 @@ std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& option
         zqvr::demo::DemoOptions demo;
         demo.scale = options.demoScale;
         try {
-            zqvr::demo::DemoData::generate(*conn, demo);
+            // A large --scale takes minutes: the tickets are counted, and a cancel writes nothing.
+            zqvr::controls::Progress progress(QStringLiteral("Creando los datos de demostración: tickets"),
+                                              static_cast<long long>(demo.scale * zqvr::demo::DemoData::ticketsPerScale));
+            demo.progress = [&](long long done, long long total) {
+                progress.setTotal(total);
+                return progress.advance(done);
+            };
+            if (zqvr::demo::DemoData::generate(*conn, demo).cancelled)
+                throw Error(kDemoCancelled, QStringLiteral("Se canceló la creación de los datos de demostración."));
         } catch (const Error&) {
             // Leave no half-made demo file behind: the next start makes it again.
             conn.reset();

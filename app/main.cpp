@@ -1,12 +1,14 @@
 // brevanto-host: the demo host. It opens the embedded database (created with
 // the demo data on first run), makes the company object and the connection,
 // and lets the user open every entry class of the library.
+#include "ControlsDemoPage.h"
 #include "HostSetup.h"
 #include "LauncherWindow.h"
 
 #include "component/ZQVRTpvs.h"
 
 #include "db/Error.h"
+#include "frame/QtTranslations.h"
 #include "frame/Services.h"
 #include "host/Empresa.h"
 
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brevanto-host"));
     QApplication::setOrganizationName(QStringLiteral("Brevanto"));
+    // Standard buttons and dialogs in the screens' language.
+    zqvr::frame::installQtTranslations();
 
     brevanto::HostOptions options;
     QString message;
@@ -29,7 +33,7 @@ int main(int argc, char** argv)
     }
 
     // The installation folder: where the report layouts (Rpt/) and the remote viewer live.
-    const QString appFolder = QApplication::applicationDirPath();
+    const QString appFolder = brevanto::installationFolder(QApplication::applicationDirPath());
     brevanto::writeDefaultConfig(options.configPath, appFolder);
     zqvr::host::Empresa empresa;
     empresa.setRutaAplicacion(appFolder);
@@ -55,6 +59,8 @@ int main(int argc, char** argv)
     } catch (const zqvr::Error& e) {
         const QString where = options.connection.isEmpty() ? options.dbPath : options.connection;
         QTextStream(stderr) << "No se pudo abrir la base de datos " << where << ": " << e.description() << "\n";
+        if (e.number() == brevanto::kDemoCancelled)
+            return 1; // the user's own choice: no box to tell them
         zqvr::frame::msgBox(QStringLiteral("No se pudo abrir la base de datos %1:\n%2").arg(where, e.description()),
                             QStringLiteral("Brevanto"), zqvr::frame::MsgIcon::Critical);
         return 1;
@@ -79,9 +85,21 @@ int main(int argc, char** argv)
 
     brevanto::LauncherWindow window(conn.get(), &empresa,
                                     options.connection.isEmpty() ? options.dbPath : options.connection);
+    if (!options.pdfPath.isEmpty()) {
+        // Unattended: what a screen would show in a box goes to the error output.
+        zqvr::frame::Services::setMessages(std::make_shared<brevanto::ConsoleMessages>());
+    }
     window.show();
     for (const QString& progId : options.open)
         window.openClass(progId);
+    if (!options.pdfPath.isEmpty()) {
+        brevanto::ControlsDemoPage page(conn.get(), &empresa);
+        page.printArticles(options.pdfPath);
+        const bool written = QFileInfo(options.pdfPath).size() > 0;
+        if (written)
+            QTextStream(stdout) << "Informe escrito en " << options.pdfPath << "\n";
+        return written ? 0 : 1;
+    }
     if (options.controlsPage)
         window.openControlsPage();
     const int rc = QApplication::exec();

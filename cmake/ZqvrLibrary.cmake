@@ -8,6 +8,7 @@
 #  - symbols are hidden unless marked with the folder's export macro,
 #    ZQVR_<FOLDER>_EXPORT from "<folder>_export.h".
 include(GenerateExportHeader)
+include(GNUInstallDirs)
 
 set(ZQVR_INCLUDE_ROOT ${CMAKE_BINARY_DIR}/zqvr_include)
 
@@ -36,7 +37,21 @@ function(zqvr_add_library target)
     $<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/include>)
   set_target_properties(${target} PROPERTIES
     CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON)
+    VISIBILITY_INLINES_HIDDEN ON
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR})
+  # Installed (the Debian package): the library under lib/, its headers under
+  # include/brevanto/<folder>/ and its export header beside the folders, so
+  # that a host includes them as it does in the build tree.
+  if(ZQVR_INSTALL)
+    install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+      PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/brevanto/${L_FOLDER}
+      FILES_MATCHING PATTERN "*.h")
+    install(FILES ${root}/export/${L_FOLDER}_export.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/brevanto)
+    install(DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/brevanto
+      OPTIONAL FILES_MATCHING PATTERN "ui_*.h")
+  endif()
   # The sanitizers' and the fuzzer's runtime is linked into the programs
   # only, so an instrumented library leaves its hooks undefined.
   if(NOT ZQVR_BUILD_FUZZ)

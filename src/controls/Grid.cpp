@@ -1,11 +1,19 @@
 #include "controls/Grid.h"
 
+#include "controls/GridExport.h"
 #include "controls/GridModel.h"
 #include "controls/KeyCodes.h"
+#include "controls/Progress.h"
 #include "controls/Visibility.h"
 
+#include "db/Error.h"
+
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMessageBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -563,11 +571,91 @@ void Grid::mousePressEvent(QMouseEvent* e)
         const int row = dataRowUnder(e->position().toPoint(), &col);
         if (row >= 0)
             setRow(row);
-        emit RightClicked(row, col, e->globalPosition().toPoint());
+        const QPoint global = e->globalPosition().toPoint();
+        QMenu* menu = contextMenu();
+        emit RightClicked(row, col, global);
+        if (!menu->isVisible())
+            menu->popup(global);
         e->accept();
         return;
     }
     QTableView::mousePressEvent(e);
+}
+
+// ---------------------------------------------------------------------------
+// Context menu and export
+
+namespace {
+
+Grid::SaveFileChooser& chooserSlot()
+{
+    static Grid::SaveFileChooser f;
+    return f;
+}
+
+Grid::FailureReport& reportSlot()
+{
+    static Grid::FailureReport f;
+    return f;
+}
+
+} // namespace
+
+void Grid::setExportServices(SaveFileChooser chooser, FailureReport report)
+{
+    chooserSlot() = std::move(chooser);
+    reportSlot() = std::move(report);
+}
+
+QMenu* Grid::contextMenu()
+{
+    if (m_menu)
+        return m_menu;
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("mnuGrid"));
+    m_exportSeparator = new QAction(m_menu);
+    m_exportSeparator->setSeparator(true);
+    m_export = new QAction(QStringLiteral("Exportar..."), m_menu);
+    m_export->setObjectName(QStringLiteral("mnuExportar"));
+    connect(m_export, &QAction::triggered, this, &Grid::exportToFile);
+    // Whatever a screen added since, the export entry goes last.
+    connect(m_menu, &QMenu::aboutToShow, this, [this] {
+        m_menu->removeAction(m_exportSeparator);
+        m_menu->removeAction(m_export);
+        if (!m_menu->actions().isEmpty())
+            m_menu->addAction(m_exportSeparator);
+        m_menu->addAction(m_export);
+    });
+    m_menu->addAction(m_export);
+    return m_menu;
+}
+
+QAction* Grid::exportAction()
+{
+    contextMenu();
+    return m_export;
+}
+
+void Grid::exportToFile()
+{
+    const QString caption = QStringLiteral("Exportar");
+    const QString filter = QStringLiteral("Texto separado por punto y coma (*.csv);;Hoja de cálculo OpenDocument (*.ods)");
+    QString path = chooserSlot() ? chooserSlot()(this, caption, filter)
+                                       : QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    if (path.isEmpty())
+        return;
+    // A name typed without an extension is written as CSV, and says so.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    try {
+        Progress progress(QStringLiteral("Exportando filas..."), Rows() - FixedRows(), Progress::Cancellable, this);
+        GridExport::write(*this, path, &progress);
+    } catch (const Error& e) {
+        if (reportSlot())
+            reportSlot()(e.description(), caption);
+        else
+            QMessageBox::critical(this, caption, e.description());
+    }
 }
 
 void Grid::setAccessLevel(int level)

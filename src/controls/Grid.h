@@ -9,8 +9,12 @@
 #include <QList>
 #include <QStringList>
 #include <QTableView>
+#include <functional>
 #include <optional>
 #include <utility>
+
+class QAction;
+class QMenu;
 
 namespace zqvr::controls {
 
@@ -114,6 +118,24 @@ public:
     int AccessLevel() const { return m_accessLevel; }
     void setAccessLevel(int level);
 
+    // The menu a right click opens. A screen adds its own entries to it
+    // (and may open it itself from RightClicked); "Exportar..." always
+    // comes after them. The grid opens it after RightClicked unless the
+    // screen already did.
+    QMenu* contextMenu();
+    QAction* exportAction();
+    // "Exportar...": asks for a file and writes what the grid shows to it,
+    // CSV or OpenDocument spreadsheet by its name, with a progress dialog
+    // for long lists. A failure is reported to the user.
+    void exportToFile();
+
+    // How "Exportar..." asks for the file and reports a failure; the frame
+    // installs its services, so a host sees the suite's dialogs and tests
+    // script them. An empty function restores the plain Qt dialogs.
+    using SaveFileChooser = std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
+    using FailureReport = std::function<void(const QString& text, const QString& caption)>;
+    static void setExportServices(SaveFileChooser chooser, FailureReport report);
+
     GridModel* gridModel() const { return m_model; }
     // Grid row of a model index (header rows counted), -1 for an invalid index.
     int gridRow(const QModelIndex& index) const;
@@ -143,6 +165,9 @@ private:
     int dataRowUnder(const QPoint& pos, int* col) const;
 
     GridModel* m_model = nullptr;
+    QMenu* m_menu = nullptr;
+    QAction* m_exportSeparator = nullptr;
+    QAction* m_export = nullptr;
     int m_accessLevel = 0;
     bool m_redraw = true;
     // Current and top row asked for while redraw was off (grid rows, -1 none).

@@ -413,6 +413,9 @@ struct InvoiceDraft {
 // The generator
 // ---------------------------------------------------------------------------
 
+// Thrown out of the builder when the progress callback says stop.
+struct Cancelled {};
+
 class Builder {
 public:
     Builder(Connection& conn, const DemoOptions& options)
@@ -1189,6 +1192,8 @@ private:
                     head(t.company, t.warehouse, t.code, fecha, ticket, hora, cashier, customer, agent, total,
                          cash, cardAmount, cheque, vouchers, credit, change, 0.0, 1);
                     ++m_tickets;
+                    if (m_opt.progress && m_tickets % 256 == 0 && !m_opt.progress(m_tickets, m_ticketTarget))
+                        throw Cancelled{};
                     for (int l = 0; l < int(lines.size()); ++l) {
                         const Line& ln = lines[size_t(l)];
                         line(t.company, t.warehouse, t.code, fecha, ticket, l + 1, ln.article, ln.price, ln.qty,
@@ -1822,7 +1827,12 @@ DemoSummary DemoData::generate(Connection& conn, const DemoOptions& options)
                                                       : static_cast<long long>(options.scale * ticketsPerScale);
         FastWrites fast(conn, planned >= 20000);
         TransactionGuard guard(conn, TransactionGuard::Write);
-        DemoSummary summary = Builder(conn, options).run();
+        DemoSummary summary;
+        try {
+            summary = Builder(conn, options).run();
+        } catch (const Cancelled&) {
+            return DemoSummary{0, 0, true}; // the guard rolls everything back
+        }
         guard.commit();
         DemoInvoicing::makeTillDatabases(conn);
         return summary;

@@ -4,6 +4,7 @@
 // linearly with it (ticketsPerScale), so benchmarks can ask for a million.
 #include "demo_export.h"
 #include <QDate>
+#include <functional>
 
 namespace zqvr::db {
 class Connection;
@@ -20,11 +21,15 @@ struct ZQVR_DEMO_EXPORT DemoOptions {
     unsigned seed = 20261206;
     // Overrides the ticket count that the scale implies when > 0.
     long long tickets = 0;
+    // Told the tickets made so far and the tickets planned, every few
+    // hundred tickets; returning false cancels: nothing is written.
+    std::function<bool(long long done, long long total)> progress;
 };
 
 struct ZQVR_DEMO_EXPORT DemoSummary {
     long long rows = 0;    // rows written, all tables
     long long tickets = 0; // rows of TPV_Tickets
+    bool cancelled = false; // progress said stop: the database is as it was
 };
 
 class ZQVR_DEMO_EXPORT DemoData {

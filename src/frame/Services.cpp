@@ -2,6 +2,7 @@
 
 #include "frame/Dialog.h"
 
+#include "controls/Grid.h"
 #include "controls/ctlSearchDialog.h"
 
 #include <QApplication>
@@ -84,6 +85,16 @@ public:
 // test's scripted runner answers them instead of a real nested loop.
 const bool g_searchRunnerInstalled = [] {
     controls::ctlSearchDialog::setRunner([](QDialog& d) { return Services::modal().exec(d); });
+    return true;
+}();
+
+// A grid's "Exportar..." asks for its file and reports its failure the same way.
+const bool g_gridExportInstalled = [] {
+    controls::Grid::setExportServices(
+        [](QWidget* parent, const QString& caption, const QString& filter) {
+            return Services::files().saveFile(parent, caption, QString(), filter);
+        },
+        [](const QString& text, const QString& caption) { msgBox(text, caption, MsgIcon::Critical); });
     return true;
 }();
 

@@ -1,6 +1,7 @@
 #include "reports/CRPrintGrid.h"
 
 #include "controls/Grid.h"
+#include "controls/Progress.h"
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/RecordSet.h"
@@ -215,6 +216,11 @@ void CRPrintGrid::columnsFromGrid()
     }
 }
 
+namespace {
+// Thrown out of the copy of the grid's rows when the user cancels it.
+struct PrintCancelled {};
+} // namespace
+
 ReportData CRPrintGrid::fillFromGrid()
 {
     std::vector<clsColumna*> visible;
@@ -272,8 +278,15 @@ ReportData CRPrintGrid::fillFromGrid()
             c.Formato = formatForType(c.TipoDato, decimals[i], grouped[i], withTime[i], m_fechasTexto);
     }
     m_tableCreated = true; // from here on a failure drops it
+    // Many rows take a while to copy: the count shows, and a cancel stops the job with nothing printed.
+    controls::Progress progress(QStringLiteral("Preparando el listado..."), last - first + 1,
+                                controls::Progress::Cancellable, const_cast<controls::Grid*>(&g));
     DynamicTable::fill(conn, m_table, fields, types, definitions, last - first + 1,
-                       [&](int row, int i) { return g.TextMatrix(first + row, visible[size_t(i)]->Index); },
+                       [&](int row, int i) {
+                           if (i == 0 && !progress.advance(row))
+                               throw PrintCancelled{};
+                           return g.TextMatrix(first + row, visible[size_t(i)]->Index);
+                       },
                        m_fechasTexto);
     ReportData data = ReportData::fromQuery(conn, QStringLiteral("SELECT * FROM ") + m_table);
     dropTable();
@@ -424,6 +437,16 @@ std::shared_ptr<Report> CRPrintGrid::run(Output output, const QString& target)
         case Output::None: break;
         }
         return report;
+    } catch (const PrintCancelled&) {
+        // The user's own choice: nothing to report, only the table to drop.
+        if (m_tableCreated) {
+            try {
+                dropTable();
+            } catch (const Error&) {
+                // still marked as made: the next print drops it first
+            }
+        }
+        return nullptr;
     } catch (const std::exception& e) {
         const Error* err = dynamic_cast<const Error*>(&e);
         const long number = err ? err->number() : 0;

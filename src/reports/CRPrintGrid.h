@@ -105,6 +105,9 @@ public:
     void ImprimirPdf(const QString& path);
     // The report of the current source, filled and ready for any output; the
     // temporary table is already dropped. Errors are raised as by Imprimir.
+    // A grid of many rows shows a progress window while it is copied; when
+    // the user cancels there, nothing is printed or written and Preparar
+    // returns nullptr.
     std::shared_ptr<Report> Preparar();
 
     // The temporary table's name (made at the first print and kept by this object).

@@ -85,7 +85,8 @@ frmVisorTickets::frmVisorTickets(QWidget* parent)
                                     .rename(QStringLiteral("cargarLineas"), kAtencionError, frame::ReportStyle::PlainText)
                                     .rename(QStringLiteral("cmdImprimir_Click"), QStringLiteral("Visor Tickets::Imprimir")));
 
-    m_popup = new QMenu(this);
+    // The lines' own menu: the grid adds "Exportar..." after the kit entry.
+    m_popup = ui->vsLineas->contextMenu();
     m_popup->setObjectName(QStringLiteral("Popup"));
     m_kitCommand = m_popup->addAction(QStringLiteral("Composición del Kit"));
     m_kitCommand->setData(1);
@@ -430,9 +431,9 @@ bool frmVisorTickets::lineaEsKit() const
 
 void frmVisorTickets::vsLineas_RightClicked(int row, int col, const QPoint& globalPos)
 {
+    m_kitCommand->setEnabled(lineaEsKit());
     if (ui->vsLineas->Rows() <= ui->vsLineas->FixedRows())
         return;
-    m_kitCommand->setEnabled(lineaEsKit());
     m_popup->popup(globalPos);
 }
 

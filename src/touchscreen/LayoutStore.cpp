@@ -447,7 +447,8 @@ int LayoutStore::moveGroup(int f, int final)
     return newDefault;
 }
 
-int LayoutStore::refreshRecordPictures(db::Connection& conn, int empresa, qint32 articulo, const QString& path)
+int LayoutStore::refreshRecordPictures(db::Connection& conn, int empresa, qint32 articulo, const QString& path,
+                                       const RefreshProgress& progress)
 {
     const QString company = sqlInt(empresa);
     if (!QFileInfo(path).isFile()) {
@@ -475,8 +476,13 @@ int LayoutStore::refreshRecordPictures(db::Connection& conn, int empresa, qint32
     }
     rs.close();
 
+    const int total = static_cast<int>(rows.size());
     db::TransactionGuard tx(conn);
-    for (const Row& r : rows) {
+    for (int i = 0; i < total; ++i) {
+        // Stopped half-way, the guard takes back the keys already written.
+        if (progress && !progress(i, total))
+            return 0;
+        const Row& r = rows[size_t(i)];
         const QString select = QStringLiteral("SELECT Imagen FROM TPV_CfgPantalla_Grupos_Lineas")
                                + QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(r.empresa)
                                + QStringLiteral(" AND Cod_CfgPantalla=") + sqlInt(r.cfg)

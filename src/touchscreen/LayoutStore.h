@@ -8,6 +8,7 @@
 #include "touchscreen/LayoutSlots.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace zqvr::db { class Connection; }
@@ -80,8 +81,12 @@ public:
     // Every key of the company showing the article record's picture takes
     // the picture at path, in every configuration; a missing file clears
     // their picture. A file that cannot become a picture changes nothing.
-    // Returns the number of keys changed.
-    static int refreshRecordPictures(db::Connection& conn, int empresa, qint32 articulo, const QString& path);
+    // Returns the number of keys changed. progress, when given, is told the
+    // keys done and the keys to do as it goes; when it returns false the
+    // refresh stops, every key keeps its old picture and 0 is returned.
+    using RefreshProgress = std::function<bool(int done, int total)>;
+    static int refreshRecordPictures(db::Connection& conn, int empresa, qint32 articulo, const QString& path,
+                                     const RefreshProgress& progress = {});
 
 private:
     // Writes "UPDATE ... set" + clause for the button, creating its row first

@@ -17,7 +17,8 @@ public:
     // Stores the picture at strPathImageName into those keys; a missing file
     // clears their picture. Throws zqvr::Error to the host on failure (a file
     // that is empty, not a picture or too large is refused before any row changes).
-    // Returns the number of keys changed.
+    // Returns the number of keys changed. Over many keys a progress window
+    // counts them; cancelled there, no key changes and 0 is returned.
     Q_INVOKABLE int ActualizarImagenesFicha(int Cod_Articulo, const QString& strPathImageName);
 };
 

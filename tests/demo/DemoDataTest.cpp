@@ -337,3 +337,31 @@ TEST(DemoData, AFailureHalfWayLeavesNothingWritten)
     db.exec("DELETE FROM TPV_Sln_GrpElementos");
     EXPECT_EQ(fill(db, 200).tickets, 200);
 }
+
+TEST(DemoData, ProgressCountsTheTicketsAndACancelLeavesNothingWritten)
+{
+    TestDatabase db(TestDatabase::File);
+    demo::DemoOptions o;
+    o.today = kToday;
+    o.tickets = 1000;
+    QList<long long> seen;
+    o.progress = [&](long long done, long long total) {
+        EXPECT_EQ(total, 1000);
+        seen << done;
+        return seen.size() < 3; // the third report says stop
+    };
+    const demo::DemoSummary summary = demo::DemoData::generate(db.conn(), o);
+    EXPECT_TRUE(summary.cancelled);
+    EXPECT_EQ(summary.tickets, 0);
+    EXPECT_EQ(seen, (QList<long long>{256, 512, 768}));
+    EXPECT_EQ(db.count("Empresas"), 0);
+    EXPECT_EQ(db.count("TPV_Tickets"), 0);
+    EXPECT_EQ(db.count("TPV_Tickets_Lineas"), 0);
+    EXPECT_EQ(db.conn().transactionDepth(), 0);
+
+    // Let through, the same file takes the whole set.
+    o.progress = [](long long, long long) { return true; };
+    const demo::DemoSummary done = demo::DemoData::generate(db.conn(), o);
+    EXPECT_FALSE(done.cancelled);
+    EXPECT_EQ(done.tickets, 1000);
+}

@@ -11,10 +11,15 @@
 #include "support/ScreenTest.h"
 
 #include "controls/Grid.h"
+#include "controls/Progress.h"
 #include "db/Connection.h"
 #include "db/Error.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -149,6 +154,36 @@ TEST_F(GridPrinting, OneObjectReusesItsTableNameAndDropsTheTableAfterEachPrint)
     EXPECT_EQ(job.NombreTabla(), name);
     EXPECT_EQ(second->data().rowCount(), 3);
     EXPECT_EQ(tempTables(job), 0);
+}
+
+TEST_F(GridPrinting, CancellingTheCopyOfManyRowsPrintsNothingAndLeavesNoTable)
+{
+    for (int i = 0; i < 500; ++i)
+        addRow({QString::number(i), QStringLiteral("Fila %1").arg(i), "", "", "1", "", "1"});
+    CRPrintGrid job;
+    setUpJob(job);
+    controls::Progress::setShowAfter(0);
+    QString label;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        label = dlg->labelText();
+        for (QAbstractButton* b : dlg->findChildren<QAbstractButton*>())
+            if (b->text() == QLatin1String("Cancelar"))
+                b->click();
+    });
+    const QString pdf = out.filePath("cancelado.pdf");
+    job.ImprimirPdf(pdf);
+    controls::Progress::setShowAfter(500);
+    EXPECT_EQ(label, QStringLiteral("Preparando el listado...\n0 de 500"));
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(tempTables(job), 0);
+    EXPECT_TRUE(services.messages->shown.empty()) << "a cancel is no failure";
+
+    // The same job prints in full afterwards.
+    auto report = job.Preparar();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->data().rowCount(), 500);
 }
 
 TEST_F(GridPrinting, TwoJobsInTheSameSecondNeverShareATable)

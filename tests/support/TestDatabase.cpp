@@ -123,6 +123,14 @@ QString newServerDatabase()
     return schemaConnection(name);
 }
 
+QByteArray fileHash(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
 TestDatabase::TestDatabase(Kind kind)
 {
     if (kind == File || onServer()) {

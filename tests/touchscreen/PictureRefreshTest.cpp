@@ -5,8 +5,15 @@
 #include "support/ScreenTest.h"
 #include "support/FailingWrites.h"
 
+#include "controls/Progress.h"
+#include "touchscreen/LayoutStore.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QImage>
+#include <QProgressDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using zqvr::touchscreen::clsCfgPantallaTactil;
@@ -109,6 +116,44 @@ TEST_F(PictureRefresh, AFailedKeyIsAnErrorForTheHostWithoutAnyDialogAndNoKeyChan
         EXPECT_EQ(imagen(1, 2, 0), QByteArray("\x01\x02")) << n;
     }
     EXPECT_TRUE(services.messages->shown.empty());
+}
+
+TEST_F(PictureRefresh, StoppedAfterTheFirstKeyEveryKeyKeepsItsOldPicture)
+{
+    QList<int> seen;
+    const int changed = zqvr::touchscreen::LayoutStore::refreshRecordPictures(
+        db.conn(), 1, 50, picture, [&](int done, int total) {
+            EXPECT_EQ(total, 2);
+            seen << done;
+            return done < 1; // the first key is written, then stop
+        });
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(seen, (QList<int>{0, 1}));
+    EXPECT_EQ(imagen(1, 1, 6), QByteArray("\x01\x02"));
+    EXPECT_EQ(imagen(1, 2, 0), QByteArray("\x01\x02"));
+    EXPECT_EQ(db.conn().transactionDepth(), 0);
+}
+
+TEST_F(PictureRefresh, CancellingInTheProgressWindowChangesNoKey)
+{
+    zqvr::controls::Progress::setShowAfter(0);
+    QString label;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->objectName(), QStringLiteral("dlgProgreso"));
+        label = dlg->labelText();
+        for (QAbstractButton* b : dlg->findChildren<QAbstractButton*>())
+            if (b->text() == QLatin1String("Cancelar"))
+                b->click();
+    });
+    const int changed = cls.ActualizarImagenesFicha(50, picture);
+    zqvr::controls::Progress::setShowAfter(500);
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(label, QStringLiteral("Actualizando las imágenes de las teclas...\n0 de 2"));
+    EXPECT_EQ(imagen(1, 1, 6), QByteArray("\x01\x02"));
+    EXPECT_EQ(imagen(1, 2, 0), QByteArray("\x01\x02"));
+    EXPECT_TRUE(services.messages->shown.empty()) << "a cancel is no failure";
 }
 
 } // namespace
