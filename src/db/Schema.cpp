@@ -17,10 +17,10 @@ namespace {
 //
 // Types are SQLite's: INTEGER for codes, counts and flags (0/1), REAL for
 // amounts and quantities, TEXT for texts, for dates ('yyyy-MM-dd') and for
-// date-times ('yyyy-MM-dd HH:mm:ss'), BLOB for pictures. A SQL Server script
-// writes SMALLINT/INT/TINYINT, MONEY or DECIMAL, VARCHAR, DATETIME, IMAGE and
-// IDENTITY(1,1) where this one writes INTEGER PRIMARY KEY AUTOINCREMENT; the
-// column names, keys and indexes are the same.
+// date-times ('yyyy-MM-dd HH:mm:ss'), BLOB for pictures. The engine-neutral
+// types, lengths included, are in SchemaDescription.cpp, which writes the
+// server's statements; a test holds the end of these steps to it, so a step
+// appended here comes with the same change there.
 //
 // Key columns are NOT NULL; the other columns accept NULL (the screens read
 // them through ISNULL or NULL-safe conversions, and older rows of the suite
@@ -776,7 +776,8 @@ void migrate(Connection& conn, const std::vector<Step>& list)
 
     TransactionGuard guard(conn, TransactionGuard::Write);
     // On a server, several back-office users may start at once: the first
-    // one creates the schema while the others wait here for its commit.
+    // one creates the schema while the others wait here for its commit. The
+    // lock's key is "ZQVR" in ASCII.
     if (conn.dialect().kind() == Dialect::Kind::PostgreSQL)
         conn.execute(QStringLiteral("SELECT pg_advisory_xact_lock(1515346514)"));
     // Look again under the write lock: another program may have upgraded the

@@ -244,6 +244,38 @@ TEST(SchemaDescription, NamesFitEveryEngine)
     }
 }
 
+// A server refuses a text longer than its column or a number out of its
+// type's range where the embedded file stores anything: the demo data set,
+// which the tests and the demo host write on every engine, must fit.
+TEST(SchemaDescription, TheDemoDataFitsTheDescribedLengthsAndRanges)
+{
+    TestDatabase db;
+    db.fillDemo();
+    QStringList overflows;
+    for (const schema::Table& t : schema::tables()) {
+        for (const schema::Column& col : t.columns) {
+            QString limit;
+            QString measure;
+            if (col.type == schema::Type::Text && col.length > 0) {
+                measure = QStringLiteral("MAX(LENGTH(%1))").arg(col.name);
+                limit = QString::number(col.length);
+            } else if (col.type == schema::Type::SmallInteger) {
+                measure = QStringLiteral("MAX(ABS(%1))").arg(col.name);
+                limit = "32767";
+            } else if (col.type == schema::Type::Integer) {
+                measure = QStringLiteral("MAX(ABS(%1))").arg(col.name);
+                limit = "2147483647";
+            } else {
+                continue;
+            }
+            const db::Value most = db.conn().scalar(QStringLiteral("SELECT %1 FROM %2").arg(measure, t.name));
+            if (!most.isNull() && most.toLongLong() > limit.toLongLong())
+                overflows << QStringLiteral("%1.%2: %3 over %4").arg(t.name, col.name, most.toString(), limit);
+        }
+    }
+    EXPECT_TRUE(overflows.isEmpty()) << show(overflows);
+}
+
 TEST(SchemaDescription, PostgreSqlStatementsUseItsIdentityTypesAndDefaults)
 {
     const QStringList pg = schema::createStatements(Dialect::Kind::PostgreSQL);
