@@ -146,7 +146,7 @@ IF OBJECT_ID(N'dbo.Articulos_Imagenes', N'U') IS NULL
 CREATE TABLE dbo.Articulos_Imagenes (
     Cod_Empresa smallint NOT NULL,
     Cod_Articulo int NOT NULL,
-    Imagen varbinary(max) NULL,
+    Imagen image NULL,
     CONSTRAINT PK_Articulos_Imagenes PRIMARY KEY (Cod_Empresa, Cod_Articulo)
 )
 GO
@@ -625,7 +625,7 @@ CREATE TABLE dbo.TPV_CfgPantalla_Grupos (
     TipoTexto smallint NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_TipoTexto DEFAULT (0),
     ForeColor int NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_ForeColor DEFAULT (0),
     BackColor int NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_BackColor DEFAULT (0),
-    Imagen varbinary(max) NULL
+    Imagen image NULL
 )
 GO
 IF NOT EXISTS (SELECT 1 FROM sys.indexes WHERE name = N'IX_TPV_CfgPantalla_Grupos' AND object_id = OBJECT_ID(N'dbo.TPV_CfgPantalla_Grupos'))
@@ -644,7 +644,7 @@ CREATE TABLE dbo.TPV_CfgPantalla_Grupos_Lineas (
     BackColor int NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_Lineas_BackColor DEFAULT (0),
     TipoTexto smallint NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_Lineas_TipoTexto DEFAULT (0),
     Texto varchar(50) NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_Lineas_Texto DEFAULT (''),
-    Imagen varbinary(max) NULL,
+    Imagen image NULL,
     OrigenImagen smallint NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_Lineas_OrigenImagen DEFAULT (0),
     Pesado smallint NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_Lineas_Pesado DEFAULT (0),
     PathVinculo varchar(255) NULL CONSTRAINT DF_TPV_CfgPantalla_Grupos_Lineas_PathVinculo DEFAULT ('')
@@ -713,7 +713,7 @@ CREATE TABLE dbo.TPV_Sln_Elementos (
     Cod_Relacion int NULL CONSTRAINT DF_TPV_Sln_Elementos_Cod_Relacion DEFAULT (0),
     Cod_Grupo int NULL CONSTRAINT DF_TPV_Sln_Elementos_Cod_Grupo DEFAULT (0),
     Xaml varchar(max) NULL CONSTRAINT DF_TPV_Sln_Elementos_Xaml DEFAULT (''),
-    Imagen varbinary(max) NULL,
+    Imagen image NULL,
     CONSTRAINT PK_TPV_Sln_Elementos PRIMARY KEY (Tipo)
 )
 GO
@@ -736,7 +736,7 @@ CREATE TABLE dbo.TPV_Gestor_Mensajes (
     ModoMostrar int NULL CONSTRAINT DF_TPV_Gestor_Mensajes_ModoMostrar DEFAULT (0),
     NumRepetir int NULL CONSTRAINT DF_TPV_Gestor_Mensajes_NumRepetir DEFAULT (0),
     MostrarImagen smallint NULL CONSTRAINT DF_TPV_Gestor_Mensajes_MostrarImagen DEFAULT (0),
-    Imagen varbinary(max) NULL,
+    Imagen image NULL,
     Usuario int NULL CONSTRAINT DF_TPV_Gestor_Mensajes_Usuario DEFAULT (0),
     Horario1 smallint NULL CONSTRAINT DF_TPV_Gestor_Mensajes_Horario1 DEFAULT (0),
     Horario2 smallint NULL CONSTRAINT DF_TPV_Gestor_Mensajes_Horario2 DEFAULT (0),
@@ -808,8 +808,8 @@ CREATE TABLE dbo.TPV_Gestor_Mensajes_Historico (
     Cod_Mostrar_Ant int NULL,
     ModoMostrar int NULL,
     ModoMostrar_Ant int NULL,
-    Imagen varbinary(max) NULL,
-    Imagen_Ant varbinary(max) NULL,
+    Imagen image NULL,
+    Imagen_Ant image NULL,
     Horario1 smallint NULL,
     Horario1_Ant smallint NULL,
     Horario2 smallint NULL,

@@ -88,18 +88,22 @@ QStringList catalogueDifferences(db::Connection& c)
         if (i < int(t.columns.size()))
             diff << QStringLiteral("%1: %2 columns, described %3").arg(t.name).arg(i).arg(t.columns.size());
 
-        QSet<QString> indexes;
+        // The index list is read whole before each index's columns: one open
+        // result per connection, as on SQL Server.
+        QList<QPair<QString, bool>> listed;
         for (auto rs = c.query(QStringLiteral("SELECT name, \"unique\" FROM pragma_index_list('%1') WHERE origin = 'c'").arg(t.name));
-             !rs.eof(); rs.moveNext()) {
-            const QString name = rs.value(0).toString();
+             !rs.eof(); rs.moveNext())
+            listed.append({rs.value(0).toString(), rs.value(1).toBool()});
+        QSet<QString> indexes;
+        for (const auto& [name, unique] : listed) {
             indexes.insert(name);
             auto ix = std::find_if(t.indexes.begin(), t.indexes.end(), [&](const schema::Index& x) { return x.name == name; });
             if (ix == t.indexes.end()) {
                 diff << QStringLiteral("%1: index %2 not described").arg(t.name, name);
                 continue;
             }
-            if (rs.value(1).toBool() != ix->unique)
-                diff << QStringLiteral("%1: index %2 unique %3").arg(t.name, name).arg(rs.value(1).toInt());
+            if (unique != ix->unique)
+                diff << QStringLiteral("%1: index %2 unique %3").arg(t.name, name).arg(int(unique));
             QStringList cols;
             for (auto ci = c.query(QStringLiteral("SELECT name FROM pragma_index_info('%1') ORDER BY seqno").arg(name));
                  !ci.eof(); ci.moveNext())
@@ -337,7 +341,7 @@ TEST(SchemaDescription, SqlServerScriptCreatesOnlyWhatIsMissing)
     EXPECT_TRUE(s.contains("\n    Id int IDENTITY(1,1) NOT NULL,\n"));
     EXPECT_TRUE(s.contains("\n    FechaF datetime NULL CONSTRAINT DF_Igic_Tipos_FechaF DEFAULT ('99991231'),\n"));
     EXPECT_TRUE(s.contains("\n    Fecha datetime NULL CONSTRAINT DF_TPV_Gestor_Mensajes_Historico_Fecha DEFAULT (GETDATE()),\n"));
-    EXPECT_TRUE(s.contains("\n    Imagen varbinary(max) NULL,\n"));
+    EXPECT_TRUE(s.contains("\n    Imagen image NULL,\n"));
     EXPECT_TRUE(s.contains("\n    Total money NULL CONSTRAINT DF_TPV_Tickets_Total DEFAULT (0),\n"));
     EXPECT_TRUE(s.contains("IF OBJECT_ID(N'dbo.fn_TPVTicketsLineasEsKit', N'FN') IS NULL\nEXEC (N'CREATE FUNCTION dbo.fn_TPVTicketsLineasEsKit (\n"));
 }
