@@ -74,6 +74,8 @@ int main(int argc, char** argv)
         }
     }
 
+    // The company object reads its tax rates through the host's connection.
+    empresa.setConexion(conn.get());
     brevanto::LauncherWindow window(conn.get(), &empresa, options.dbPath);
     window.show();
     for (const QString& progId : options.open)

@@ -11,6 +11,7 @@
 #include "touchscreen/clsCfgPantallaTactil.h"
 #include "component/frmclsArtTarjetaRegalo.h"
 #include "component/frmclsVisorTickets.h"
+#include "component/frmclsReservasVisor.h"
 
 namespace zqvr::component {
 
@@ -28,6 +29,7 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     add(QStringLiteral("frmclsVisorTickets"), [] { return new frmclsVisorTickets; });
     add(QStringLiteral("frmclsArtTarjetaRegalo"), [] { return new frmclsArtTarjetaRegalo; });
     add(QStringLiteral("frmclsParametros"), [] { return new frmclsParametros; });
+    add(QStringLiteral("frmclsReservasVisor"), [] { return new frmclsReservasVisor; });
 }
 
 } // namespace zqvr::component
