@@ -214,8 +214,13 @@ BENCHMARK(BM_MonthList_Viewer)->Unit(benchmark::kMillisecond)->MinTime(2.0)->Use
 void BM_OpenReservation_Bare(benchmark::State& state)
 {
     const auto& d = env().conn->dialect();
+    // The company object's two statements for the rates (regime, rates valid today) are among them.
+    const QString today = d.date(QDate::currentDate());
     const QStringList sqls = {reservations::sql::reservationHeader(1, kBig), reservations::sql::intraCommunity(1, 1 + kBig % 40),
                               reservations::sql::reservationLines(d, 1, 1, kBig),
+                              d.selectTop(1, QStringLiteral("Regimen_Impuesto FROM Almacenes WHERE Cod_Empresa =1 ORDER BY Codigo")),
+                              QStringLiteral("SELECT Tipo, Imp_Valor FROM Igic_Tipos WHERE Cod_Empresa =1 AND FechaI <= ") +
+                                  today + QStringLiteral(" AND FechaF >= ") + today,
                               reservations::sql::reservationMovements(1, kBig)};
     for (auto _ : state)
         for (const QString& s : sqls)

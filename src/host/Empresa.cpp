@@ -50,6 +50,23 @@ double Empresa::ValorImpuesto(int tipo, const QDate& dia) const
     });
 }
 
+QHash<int, double> Empresa::ValoresImpuesto(const QDate& dia) const
+{
+    const int regimen = RegimenImpuesto();
+    db::Connection& conn = taxConnection(m_conn, "ValoresImpuesto");
+    return reraiseAs(QStringLiteral("Empresa::ValoresImpuesto"), [&] {
+        const QString d = conn.dialect().date(dia);
+        QHash<int, double> out;
+        auto rs = conn.query(QStringLiteral("SELECT Tipo, Imp_Valor FROM ") +
+                             (regimen == 1 ? QStringLiteral("Impuestos2_Tipos") : QStringLiteral("Igic_Tipos")) +
+                             QStringLiteral(" WHERE Cod_Empresa =") + db::sqlInt(m_codigo) +
+                             QStringLiteral(" AND FechaI <= ") + d + QStringLiteral(" AND FechaF >= ") + d);
+        for (; !rs.eof(); rs.moveNext())
+            out.insert(rs.value(0).toInt(), rs.value(1).toDouble());
+        return out;
+    });
+}
+
 QVariant Empresa::Variable(const QString& name) const { return m_vars.value(name.toLower()); }
 
 void Empresa::setRutaAplicacion(const QString& path)

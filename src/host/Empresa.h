@@ -5,6 +5,7 @@
 // A host makes one, fills it and hands it to the component.
 #include "host_export.h"
 #include <QDate>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -49,6 +50,9 @@ public:
     // zqvr::Error when the object has no connection or the tables cannot be read.
     Q_INVOKABLE double ValorImpuesto(int tipo) const;
     double ValorImpuesto(int tipo, const QDate& dia) const;
+    // Every tax type with a rate valid on the day, read at once: the rate
+    // ValorImpuesto gives for each (a type missing here has none).
+    QHash<int, double> ValoresImpuesto(const QDate& dia = QDate::currentDate()) const;
     // The connection the object reads the tax tables through: the host's own.
     void setConexion(db::Connection* conn) { m_conn = conn; }
     db::Connection* Conexion() const { return m_conn; }

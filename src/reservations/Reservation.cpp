@@ -75,19 +75,15 @@ std::optional<Reservation> loadReservation(db::Connection& conn, const host::Emp
     r.header = *header;
     r.intraComunitario = store.intraCommunity(empresa.EmpresaClientes(), header->cliente);
     r.impuestoSumado = empresa.SumarImpuestos() && !r.intraComunitario;
-    // One look-up per tax type, however many lines share it.
-    QHash<int, double> rates;
-    for (ReservationLineRow& row : store.lines(company, empresa.EmpresaArticulos(), codigo)) {
-        double rate = 0;
-        if (r.impuestoSumado) {
-            auto it = rates.constFind(row.tipoImpuesto);
-            if (it == rates.constEnd())
-                it = rates.insert(row.tipoImpuesto, empresa.ValorImpuesto(row.tipoImpuesto));
-            rate = it.value();
-        }
+    QList<ReservationLineRow> rows = store.lines(company, empresa.EmpresaArticulos(), codigo);
+    // The company's rates read once, however many lines and types there are.
+    const QHash<int, double> rates =
+        r.impuestoSumado && !rows.isEmpty() ? empresa.ValoresImpuesto() : QHash<int, double>();
+    r.lines.reserve(rows.size());
+    for (ReservationLineRow& row : rows) {
         ReservationLine l;
         static_cast<ReservationLineRow&>(l) = std::move(row);
-        l.importe = lineAmount(l.unidades, l.pvp, l.dto, rate);
+        l.importe = lineAmount(l.unidades, l.pvp, l.dto, rates.value(l.tipoImpuesto, 0.0));
         r.lines.push_back(std::move(l));
     }
     r.movements = store.movements(company, codigo);

@@ -35,6 +35,26 @@ QDate readDate(const db::Value& v)
     }
     return v.toDate();
 }
+// The same for date-times ("2026-12-05 09:00:00", "2026-12-05 09:00", or a
+// bare date at midnight): a reservation of many movements reads one per row.
+QDateTime readDateTime(const db::Value& v)
+{
+    if (v.variant().typeId() == QMetaType::QString) {
+        const QString s = v.variant().toString();
+        const QDate d = readDate(v);
+        if (d.isValid()) {
+            if (s.size() == 10)
+                return QDateTime(d, QTime(0, 0));
+            if (s.size() >= 16 && (s[10] == u' ' || s[10] == u'T') && s[13] == u':') {
+                const int h = digits(s, 11, 2), mi = digits(s, 14, 2);
+                const int sec = s.size() >= 19 && s[16] == u':' ? digits(s, 17, 2) : 0;
+                if (h >= 0 && mi >= 0 && sec >= 0 && (s.size() == 16 || s.size() == 19))
+                    return QDateTime(d, QTime(h, mi, sec));
+            }
+        }
+    }
+    return v.toDateTime();
+}
 } // namespace
 
 QList<ReservationListRow> ReservationStore::list(const ReservationFilter& f) const
@@ -71,9 +91,9 @@ std::optional<ReservationHeader> ReservationStore::header(int empresa, int codig
         h.codigo = rs["Codigo"].toInt();
         h.empresa = rs["Cod_Empresa"].toInt();
         h.almacen = rs["Cod_Almacen"].toInt();
-        h.fecha = rs["Fecha"].toDateTime();
-        h.ultModificacion = rs["Fecha_Ult_Modificacion"].toDateTime();
-        h.vencimiento = rs["Fecha_Vencimiento"].toDate();
+        h.fecha = readDateTime(rs["Fecha"]);
+        h.ultModificacion = readDateTime(rs["Fecha_Ult_Modificacion"]);
+        h.vencimiento = readDate(rs["Fecha_Vencimiento"]);
         h.cliente = rs["Cod_Cliente"].toInt();
         h.nombreCliente = rs["Nomb_Cliente"].toString();
         h.telefono = rs["Telefono"].toString();
@@ -138,7 +158,7 @@ QList<ReservationMovementRow> ReservationStore::movements(int empresa, int codig
         while (!rs.eof()) {
             ReservationMovementRow m;
             m.numEntrega = rs.value(0).toInt();
-            m.fecha = rs.value(1).toDateTime();
+            m.fecha = readDateTime(rs.value(1));
             m.tipoPago = rs.value(2).toInt();
             m.cantidad = rs.value(3).toDouble();
             m.almacen = rs.value(4).toInt();

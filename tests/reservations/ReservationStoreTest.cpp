@@ -115,6 +115,9 @@ TEST_F(Reservations, CompanyObjectReadsTheRateValidTodayInItsRegime)
     EXPECT_DOUBLE_EQ(e.ValorImpuesto(2), 7.0);
     EXPECT_DOUBLE_EQ(e.ValorImpuesto(2, QDate(2010, 1, 1)), 5.0);
     EXPECT_DOUBLE_EQ(e.ValorImpuesto(9), 0.0); // no such type
+    const QHash<int, double> all = e.ValoresImpuesto();
+    EXPECT_EQ(all.size(), 2);
+    EXPECT_DOUBLE_EQ(all.value(2), 7.0);
     db.exec("UPDATE Almacenes SET Regimen_Impuesto = 1 WHERE Cod_Empresa = 1");
     EXPECT_EQ(e.RegimenImpuesto(), 1);
     EXPECT_DOUBLE_EQ(e.ValorImpuesto(3), 10.0);
