@@ -217,6 +217,14 @@ TEST_F(ReservationsViewer, ArrowsLoadTheReservationButOnlyEnterOpensTheDetail)
     QTest::mouseClick(ctl<QPushButton>("cmdSiguiente"), Qt::LeftButton);
     EXPECT_EQ(text("txtCod_Reserva"), QStringLiteral("102"));
 
+    // Enter walks the filters: the dates, then the warehouse and the state.
+    auto* desde = ctl<controls::ctlMaskEdBox>("txtFechaIni");
+    tabs()->setCurrentIndex(0);
+    desde->setFocus();
+    QTest::keyClick(desde, Qt::Key_Return);
+    EXPECT_EQ(form->focusWidget(), ctl<QWidget>("txtFechaFin"));
+    tabs()->setCurrentIndex(1);
+
     // Back on the list, Up on the first row goes back to the number filter.
     tabs()->setCurrentIndex(0);
     EXPECT_FALSE(ctl<QPushButton>("cmdImprimir")->isEnabled());
@@ -224,6 +232,10 @@ TEST_F(ReservationsViewer, ArrowsLoadTheReservationButOnlyEnterOpensTheDetail)
     ASSERT_EQ(form->focusWidget(), list());
     QTest::keyClick(list(), Qt::Key_Up);
     EXPECT_EQ(form->focusWidget(), ctl<QWidget>("txtReserva_Filtro"));
+
+    // Esc closes the window.
+    QTest::keyClick(list(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(ReservationsViewer, DetailShowsHeaderLinesPaymentsAndTotals)
