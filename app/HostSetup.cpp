@@ -134,6 +134,7 @@ void writeDefaultConfig(const QString& path, const QString& appFolder)
            "DecimalesPrecio = 2\n"
         << "RutaAplicacion = " << appFolder << "\n"
         << "IndicadorReservas = S\n"
+           "SumarImpuestos = 1\n"
            "UsuarioActual = 1\n"
            "Tpv_ModoOpVtasEstadoTpvs = 0\n"
            "Tpv_HabilitarParamTpv = 1\n"

@@ -83,6 +83,8 @@ int main(int argc, char** argv)
         }
     }
 
+    // The company object reads its tax rates through the host's connection.
+    empresa.setConexion(conn.get());
     brevanto::LauncherWindow window(conn.get(), &empresa,
                                     options.connection.isEmpty() ? options.dbPath : options.connection);
     if (!options.pdfPath.isEmpty()) {

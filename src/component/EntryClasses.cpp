@@ -12,6 +12,7 @@
 #include "component/frmclsArtTarjetaRegalo.h"
 #include "component/frmclsVisorTickets.h"
 #include "component/frmclsFacturaTicket.h"
+#include "component/frmclsReservasVisor.h"
 
 namespace zqvr::component {
 
@@ -30,6 +31,7 @@ void registerEntryClasses(const std::function<void(const QString&, std::function
     add(QStringLiteral("frmclsFacturaTicket"), [] { return new frmclsFacturaTicket; });
     add(QStringLiteral("frmclsArtTarjetaRegalo"), [] { return new frmclsArtTarjetaRegalo; });
     add(QStringLiteral("frmclsParametros"), [] { return new frmclsParametros; });
+    add(QStringLiteral("frmclsReservasVisor"), [] { return new frmclsReservasVisor; });
 }
 
 } // namespace zqvr::component

@@ -5,6 +5,7 @@
 #include "db/Error.h"
 #include "db/Schema.h"
 #include "demo/DemoPictures.h"
+#include "demo/DemoReservations.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -441,6 +442,7 @@ public:
         parameters();
         tickets();
         reservations();
+        m_rows += demoReservations(m_conn, m_today);
         touchScreens();
         quickCodes();
         salons();

@@ -1,11 +1,71 @@
 #include "host/Empresa.h"
 
+#include "db/Connection.h"
+#include "db/Error.h"
+#include "db/SqlLiteral.h"
+
 #include <QFile>
 #include <QTextStream>
 
 namespace zqvr::host {
 
 QString Empresa::IndicadorReservas(int) const { return m_reservas; }
+
+namespace {
+db::Connection& taxConnection(db::Connection* conn, const char* procedure)
+{
+    if (!conn)
+        throw Error(errc::InvalidArgument,
+                    QStringLiteral("El objeto de empresa no tiene conexión con la base de datos para leer los impuestos."),
+                    QStringLiteral("Empresa::") + QLatin1String(procedure));
+    return *conn;
+}
+} // namespace
+
+int Empresa::RegimenImpuesto() const
+{
+    db::Connection& conn = taxConnection(m_conn, "RegimenImpuesto");
+    return reraiseAs(QStringLiteral("Empresa::RegimenImpuesto"), [&] {
+        return conn
+            .scalar(conn.dialect().selectTop(1, QStringLiteral("Regimen_Impuesto FROM Almacenes WHERE Cod_Empresa =") +
+                                                    db::sqlInt(m_codigo) + QStringLiteral(" ORDER BY Codigo")))
+            .toInt();
+    });
+}
+
+double Empresa::ValorImpuesto(int tipo) const { return ValorImpuesto(tipo, QDate::currentDate()); }
+
+double Empresa::ValorImpuesto(int tipo, const QDate& dia) const
+{
+    const int regimen = RegimenImpuesto();
+    db::Connection& conn = taxConnection(m_conn, "ValorImpuesto");
+    return reraiseAs(QStringLiteral("Empresa::ValorImpuesto"), [&] {
+        const QString d = conn.dialect().date(dia);
+        return conn
+            .scalar(QStringLiteral("SELECT Imp_Valor FROM ") +
+                    (regimen == 1 ? QStringLiteral("Impuestos2_Tipos") : QStringLiteral("Igic_Tipos")) +
+                    QStringLiteral(" WHERE Cod_Empresa =") + db::sqlInt(m_codigo) + QStringLiteral(" AND Tipo =") +
+                    db::sqlInt(tipo) + QStringLiteral(" AND FechaI <= ") + d + QStringLiteral(" AND FechaF >= ") + d)
+            .toDouble();
+    });
+}
+
+QHash<int, double> Empresa::ValoresImpuesto(const QDate& dia) const
+{
+    const int regimen = RegimenImpuesto();
+    db::Connection& conn = taxConnection(m_conn, "ValoresImpuesto");
+    return reraiseAs(QStringLiteral("Empresa::ValoresImpuesto"), [&] {
+        const QString d = conn.dialect().date(dia);
+        QHash<int, double> out;
+        auto rs = conn.query(QStringLiteral("SELECT Tipo, Imp_Valor FROM ") +
+                             (regimen == 1 ? QStringLiteral("Impuestos2_Tipos") : QStringLiteral("Igic_Tipos")) +
+                             QStringLiteral(" WHERE Cod_Empresa =") + db::sqlInt(m_codigo) +
+                             QStringLiteral(" AND FechaI <= ") + d + QStringLiteral(" AND FechaF >= ") + d);
+        for (; !rs.eof(); rs.moveNext())
+            out.insert(rs.value(0).toInt(), rs.value(1).toDouble());
+        return out;
+    });
+}
 
 QVariant Empresa::Variable(const QString& name) const { return m_vars.value(name.toLower()); }
 
@@ -79,6 +139,9 @@ bool loadEmpresaSettings(Empresa& empresa, const QString& path, QString* error)
             empresa.setRutaAplicacion(value);
         } else if (k == QLatin1String("indicadorreservas")) {
             empresa.setIndicadorReservas(value);
+        } else if (k == QLatin1String("sumarimpuestos")) {
+            empresa.setVariable(key, value);
+            empresa.setSumarImpuestos(empresa.variableBool(key));
         } else {
             empresa.setVariable(key, value);
         }

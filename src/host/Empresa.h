@@ -4,10 +4,14 @@
 // folder and the named values the host keeps for the logged-in user.
 // A host makes one, fills it and hands it to the component.
 #include "host_export.h"
+#include <QDate>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
+
+namespace zqvr::db { class Connection; }
 
 namespace zqvr::host {
 
@@ -18,6 +22,7 @@ class ZQVR_HOST_EXPORT Empresa : public QObject {
     Q_PROPERTY(int EmpresaClientes READ EmpresaClientes WRITE setEmpresaClientes)
     Q_PROPERTY(int DecimalesPrecio READ DecimalesPrecio WRITE setDecimalesPrecio)
     Q_PROPERTY(QString RutaAplicacion READ RutaAplicacion WRITE setRutaAplicacion)
+    Q_PROPERTY(bool SumarImpuestos READ SumarImpuestos WRITE setSumarImpuestos)
 public:
     explicit Empresa(QObject* parent = nullptr) : QObject(parent) {}
 
@@ -31,6 +36,26 @@ public:
     Q_INVOKABLE QString IndicadorReservas(int which = 0) const;
     // A named value kept for the logged-in user; an unknown name is an invalid QVariant.
     Q_INVOKABLE virtual QVariant Variable(const QString& name) const;
+
+    // Whether amounts shown before tax get the tax of their type added
+    // (the reservation lines); a setting of the host's.
+    bool SumarImpuestos() const { return m_sumarImpuestos; }
+    void setSumarImpuestos(bool on) { m_sumarImpuestos = on; }
+    // The company's tax regime: 0 IGIC (Igic_Tipos), 1 the second tax system
+    // (Impuestos2_Tipos). The schema keeps it on the warehouses; a company's
+    // warehouses share one, so the first warehouse's is the company's.
+    Q_INVOKABLE int RegimenImpuesto() const;
+    // The rate in percent of a tax type valid on a day (today by default) in
+    // the company's regime; 0 when the type has no rate valid then. Throws
+    // zqvr::Error when the object has no connection or the tables cannot be read.
+    Q_INVOKABLE double ValorImpuesto(int tipo) const;
+    double ValorImpuesto(int tipo, const QDate& dia) const;
+    // Every tax type with a rate valid on the day, read at once: the rate
+    // ValorImpuesto gives for each (a type missing here has none).
+    QHash<int, double> ValoresImpuesto(const QDate& dia = QDate::currentDate()) const;
+    // The connection the object reads the tax tables through: the host's own.
+    void setConexion(db::Connection* conn) { m_conn = conn; }
+    db::Connection* Conexion() const { return m_conn; }
 
     void setCodigoEmpresa(int v) { m_codigo = static_cast<qint16>(v); }
     void setEmpresaArticulos(int v) { m_articulos = static_cast<qint16>(v); }
@@ -54,6 +79,8 @@ private:
     qint16 m_decimales = 2;
     QString m_ruta;
     QString m_reservas;
+    bool m_sumarImpuestos = false;
+    db::Connection* m_conn = nullptr;
     QVariantMap m_vars; // keyed by lower-case name
 };
 

@@ -159,6 +159,7 @@ TestDatabase::TestDatabase(Kind kind)
     m_empresa->setEmpresaClientes(1);
     m_empresa->setDecimalesPrecio(2);
     m_empresa->setVariable(QStringLiteral("UsuarioActual"), 1);
+    m_empresa->setConexion(m_conn.get());
     if (m_dir)
         m_empresa->setRutaAplicacion(m_dir->path());
 }
