@@ -477,7 +477,16 @@ bool Connection::writeBinary(const QString& selectSql, const QString& column, co
     if (rs.eof())
         return false;
     rs.close();
-    execute(m_dialect->updateFromSelect(parts, column), {QVariant(data.isNull() ? QByteArray("") : data)});
+    QString sql = m_dialect->updateFromSelect(parts, column);
+    if (data.isEmpty() && isPostgreSQL()) {
+        // PostgreSQL's driver sends an empty binary parameter as a bit
+        // string, which a bytea column refuses: the empty picture is written
+        // as the literal the statements use to clear one.
+        sql.replace(sql.indexOf(QLatin1String("= ?")), 3, QStringLiteral("= ''"));
+        execute(sql);
+        return true;
+    }
+    execute(sql, {QVariant(data.isNull() ? QByteArray("") : data)});
     return true;
 }
 
