@@ -393,7 +393,7 @@ struct Aggregate {
 struct InvoiceDraft {
     int company, warehouse, till, dayIndex, ticket, customer, series;
     QDate invoiceDate;
-    QString time;
+    QDateTime time;
 };
 
 // ---------------------------------------------------------------------------
@@ -1613,7 +1613,7 @@ private:
                 }
                 // History: the creation ("A", new values only) and, for some,
                 // a later change ("M") of the first line.
-                const QString created = dateTimeValue(from.addDays(-3), 10, 15, 0);
+                const QDateTime created = dateTimeValue(from.addDays(-3), 10, 15, 0);
                 QVariantList row = {co.code, number, d.origin, user, created, QStringLiteral("A"),
                                     d.image ? QVariant(image) : QVariant(), QVariant()};
                 for (const QVariant& v : values)
@@ -1679,7 +1679,7 @@ private:
                     wh(co.code, number, 0, m_warehouses[size_t(wi)].code);
             }
             // (number, when, operation, picture, previous picture, values, previous values)
-            auto change = [&](int number, const QString& when, const char* op, const QVariant& pic, const QVariant& picBefore,
+            auto change = [&](int number, const QDateTime& when, const char* op, const QVariant& pic, const QVariant& picBefore,
                               const QVariantList& v, const QVariantList& vBefore) {
                 QVariantList r = {co.code, number, 0, co.supervisor, when, QString::fromLatin1(op), pic, picBefore};
                 for (int i = 0; i < v.size(); ++i)
