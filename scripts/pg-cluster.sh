@@ -8,7 +8,9 @@
 #
 # DIR/env exports ODBCSYSINI/ODBCINI pointing at the cluster's own
 # odbcinst.ini/odbc.ini (no system file is changed) and ZQVR_PG_ODBC, the ODBC
-# connection text of the DSN without a database ("DSN=zqvr_pg").
+# connection text without a database, naming the driver registered there (the
+# DSN zqvr_pg says the same for isql; unixODBC's wide-character connect, which
+# Qt uses, does not find a DSN given in the text, so the text names the driver).
 # The server refuses to run as root, so as root it runs as "nobody".
 set -euo pipefail
 cmd="${1:-}"; dir="${2:-}"
@@ -62,7 +64,7 @@ INI
   cat >"$dir/env" <<ENV
 export ODBCSYSINI="$dir/odbc"
 export ODBCINI="$dir/odbc/odbc.ini"
-export ZQVR_PG_ODBC="DSN=zqvr_pg"
+export ZQVR_PG_ODBC="Driver={PostgreSQL Unicode};Servername=127.0.0.1;Port=$port;Username=zqvr;ByteaAsLongVarBinary=1;UseServerSidePrepare=1"
 export ZQVR_PG_PORT="$port"
 export ZQVR_PG_BIN="$bin"
 ENV
