@@ -85,8 +85,8 @@ enum class Engine { SQLite, PostgreSQL };
 const char* engineName(Engine e) { return e == Engine::SQLite ? "sqlite" : "postgresql"; }
 
 // Written row by row through ODBC, the server's data set takes about a
-// millisecond a ticket here (200,000 in under four minutes, a million in
-// close to twenty), so the server gets 200,000 unless asked for more.
+// millisecond a ticket here (200,000 in under four minutes, a million in a
+// quarter of an hour), so the server gets 200,000 unless asked for more.
 long long ticketsFor(Engine e)
 {
     if (e == Engine::SQLite)
