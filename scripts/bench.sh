@@ -4,7 +4,20 @@
 # Extra arguments go to every program, e.g.:
 #   scripts/bench.sh --benchmark_filter=Small
 #   scripts/bench.sh --benchmark_format=json
+#
+# --postgres (first) runs bench_engines alone, on the embedded file and on a
+# PostgreSQL cluster started for the run and stopped afterwards. The cluster's
+# folder, $ZQVR_BENCH_DIR/zqvr-bench-pg (the temporary folder by default),
+# stays with its data set, so only the first run makes it:
+#   scripts/bench.sh --postgres
+#   ZQVR_BENCH_PG_TICKETS=200000 scripts/bench.sh --postgres --benchmark_filter=MonitorTick
 set -euo pipefail
+
+postgres=0
+if [ "${1:-}" = "--postgres" ]; then
+  postgres=1
+  shift
+fi
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-bench"
@@ -17,10 +30,24 @@ if [ -z "$targets" ]; then
   echo "No benchmark programs are defined." >&2
   exit 1
 fi
+if [ $postgres = 1 ]; then
+  targets=bench_engines
+fi
 # shellcheck disable=SC2086
 ninja -C "$build" -j "$jobs" $targets
 
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+if [ $postgres = 1 ]; then
+  bench_dir="${ZQVR_BENCH_DIR:-${TMPDIR:-/tmp}}"
+  mkdir -p "$bench_dir"
+  cluster="$(cd "$bench_dir" && pwd)/zqvr-bench-pg"
+  "$root/scripts/pg-cluster.sh" start "$cluster"
+  trap '"$root/scripts/pg-cluster.sh" stop "$cluster"' EXIT
+  # shellcheck disable=SC1091
+  . "$cluster/env"
+  "$build/bench/bench_engines" "$@"
+  exit
+fi
 status=0
 for program in "$build"/bench/bench_*; do
   [ -x "$program" ] && [ -f "$program" ] || continue
