@@ -3,6 +3,7 @@
 // multi-statement write failing at every statement in turn.
 #include "db/Connection.h"
 #include "parameters/ParameterStore.h"
+#include "support/FailingTrigger.h"
 #include "support/FailingWrites.h"
 #include "support/TestDatabase.h"
 
@@ -10,6 +11,8 @@
 
 using namespace zqvr;
 using namespace zqvr::parameters;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -359,9 +362,9 @@ TEST_F(Store, ThePasswordsAreMaskedInTheStatementAFailedSaveShows)
             << code;
 
         // The insert of that very password fails.
-        db.exec("DROP TRIGGER IF EXISTS fault_secret");
-        db.exec(QStringLiteral("CREATE TRIGGER fault_secret BEFORE INSERT ON Tpv_Parametros WHEN NEW.Codigo = %1"
-                               " BEGIN SELECT RAISE(ABORT, 'injected fault'); END").arg(code));
+        dropFailingTrigger(db, "fault_secret", "Tpv_Parametros");
+        failingTrigger(db, "fault_secret", "BEFORE INSERT", "Tpv_Parametros", "injected fault",
+                       QStringLiteral("NEW.Codigo = %1").arg(code));
         try {
             store.save(1, 0, v);
             FAIL() << "saved";

@@ -8,6 +8,7 @@
 #include "parameters/ColorButton.h"
 #include "parameters/frmParametros.h"
 #include "reports/frmVistaPreliminarOp.h"
+#include "support/FailingTrigger.h"
 #include "support/ScreenTest.h"
 
 #include <QApplication>
@@ -29,6 +30,8 @@ using namespace zqvr::parameters;
 using controls::ctlTextBox;
 using controls::Grid;
 using frame::MsgResult;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -603,9 +606,9 @@ TEST_F(ParametersWindow, SavingKeepsOtherCompaniesSettingsAndAFailedSaveRemovesN
     for (const Secret& secret : {Secret{"txtPasswordFTP", -1, 379}, Secret{"txtLoyalGuru", 2, 500}, Secret{"txtGeltCash", 2, 552}}) {
         const QString password = QStringLiteral("s3creto-%1").arg(secret.code);
         text(secret.control, secret.index)->setText(password);
-        db.exec("DROP TRIGGER IF EXISTS fault_secret");
-        db.exec(QStringLiteral("CREATE TRIGGER fault_secret BEFORE INSERT ON Tpv_Parametros WHEN NEW.Codigo = %1"
-                               " BEGIN SELECT RAISE(ABORT, 'injected fault'); END").arg(secret.code));
+        dropFailingTrigger(db, "fault_secret", "Tpv_Parametros");
+        failingTrigger(db, "fault_secret", "BEFORE INSERT", "Tpv_Parametros", "injected fault",
+                       QStringLiteral("NEW.Codigo = %1").arg(secret.code));
         services.messages->shown.clear();
         ASSERT_NO_FATAL_FAILURE(save());
         ASSERT_EQ(services.messages->shown.size(), 2u) << secret.code;
@@ -620,7 +623,7 @@ TEST_F(ParametersWindow, SavingKeepsOtherCompaniesSettingsAndAFailedSaveRemovesN
         EXPECT_EQ(rows(QStringLiteral("Tpv_Parametros_Ex"), QStringLiteral("1 = 1")), terminal) << secret.code;
     }
 
-    db.exec("DROP TRIGGER fault_secret");
+    dropFailingTrigger(db, "fault_secret", "Tpv_Parametros");
     ASSERT_NO_FATAL_FAILURE(save());
     EXPECT_EQ(services.messages->last()->text, QStringLiteral("Parámetros de TPV guardados correctamente."));
     EXPECT_EQ(valor(1, 552), QStringLiteral("s3creto-552"));

@@ -4,6 +4,7 @@
 #include "parking/ParkingStore.h"
 
 #include "db/Error.h"
+#include "support/FailingTrigger.h"
 #include "support/TestDatabase.h"
 
 #include <QLocale>
@@ -15,6 +16,8 @@ using zqvr::Error;
 using namespace zqvr; // errc
 using zqvr::test::TestDatabase;
 using namespace zqvr::parking;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -131,7 +134,7 @@ TEST_F(ParkingBands, ModifyAndDeleteActOnOneBandAndTellWhenItIsGone)
 TEST_F(ParkingBands, FailuresReachTheCallerAndLeaveTheTableUnchanged)
 {
     store.InsertarGratis(freeBand(1, 0, 20, 30));
-    db.exec("CREATE TRIGGER fail BEFORE UPDATE ON Parking_Gratis BEGIN SELECT RAISE(ABORT, 'fallo'); END");
+    failingTrigger(db, "fail", "BEFORE UPDATE", "Parking_Gratis", "fallo");
     FreeBand b = store.CargarGratis()[0];
     b.minutos = 99;
     try {

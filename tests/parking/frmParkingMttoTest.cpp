@@ -6,6 +6,7 @@
 #include "controls/ctlTextBox.h"
 #include "frame/EntryClass.h"
 #include "parking/frmParkingMtto.h"
+#include "support/FailingTrigger.h"
 #include "support/ScreenTest.h"
 
 #include <QDialog>
@@ -18,6 +19,8 @@ using namespace zqvr;
 using controls::Grid;
 using frame::MsgResult;
 using parking::frmParkingMtto;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -302,7 +305,7 @@ TEST_F(ParkingScreen, DeleteAsksFirstAndABandDeletedMeanwhileIsReported)
 
 TEST_F(ParkingScreen, AFailingStatementIsReportedAndTheGridKeepsItsRows)
 {
-    db.exec("CREATE TRIGGER fail BEFORE INSERT ON Parking_Gratis BEGIN SELECT RAISE(ABORT, 'sin espacio'); END");
+    failingTrigger(db, "fail", "BEFORE INSERT", "Parking_Gratis", "sin espacio");
     answerDialog({"1", "0", "5", "5"});
     click("cmdAgregar");
     ASSERT_EQ(services.messages->shown.size(), 1u);

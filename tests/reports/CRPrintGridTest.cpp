@@ -75,7 +75,11 @@ protected:
     {
         if (!job.ConexionTrabajo())
             return 0;
-        return job.ConexionTrabajo()->scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_temp_master WHERE type = 'table'")).toInt();
+        db::Connection& c = *job.ConexionTrabajo();
+        if (c.isPostgreSQL())
+            return c.scalar(QStringLiteral("SELECT COUNT(*) FROM pg_tables WHERE schemaname = pg_my_temp_schema()::regnamespace::text"))
+                .toInt();
+        return c.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_temp_master WHERE type = 'table'")).toInt();
     }
 
     static Error caught(const std::function<void()>& f)

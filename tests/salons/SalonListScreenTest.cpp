@@ -8,6 +8,7 @@
 #include "salons/frmCfgSalonElementos.h"
 #include "salons/frmCfgSalones.h"
 #include "salons/frmCfgSalones_Datos.h"
+#include "support/FailingTrigger.h"
 #include "support/ScreenTest.h"
 
 #include <QPlainTextEdit>
@@ -22,6 +23,8 @@ using frame::MsgIcon;
 using frame::MsgResult;
 using salons::frmCfgSalones;
 using salons::frmCfgSalones_Datos;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -105,7 +108,7 @@ TEST_F(SalonListScreen, CheckingAWarehouseSavesOneRowAtOnceAndClearingRemovesIt)
 
 TEST_F(SalonListScreen, AFailedAssignmentIsReportedAndTheListShowsWhatIsStored)
 {
-    db.exec("CREATE TRIGGER no_assign BEFORE INSERT ON TPV_Sln_Salones_Almacen BEGIN SELECT RAISE(ABORT, 'bloqueado'); END");
+    failingTrigger(db, "no_assign", "BEFORE INSERT", "TPV_Sln_Salones_Almacen", "bloqueado");
     tick(1, true);
     ASSERT_EQ(services.messages->shown.size(), 1u);
     EXPECT_EQ(services.messages->last()->caption, "frmCfgSalones:lstAlm_ItemCheck");
@@ -218,13 +221,13 @@ TEST_F(SalonListScreen, DeletingAsksFirstAndRemovesTheSalonWithItsWarehouses)
     EXPECT_EQ(grid()->Rows(), 2);
 
     // A failing delete is reported and leaves the salon listed.
-    db.exec("CREATE TRIGGER keep BEFORE DELETE ON TPV_Sln_Salones BEGIN SELECT RAISE(ABORT, 'protegido'); END");
+    failingTrigger(db, "keep", "BEFORE DELETE", "TPV_Sln_Salones", "protegido");
     services.messages->queueAnswer(MsgResult::Yes);
     click("cmdEliminar");
     EXPECT_EQ(services.messages->last()->caption, "frmCfgSalones:cmdEliminar_Click");
     EXPECT_EQ(grid()->Rows(), 2);
 
-    db.exec("DROP TRIGGER keep");
+    dropFailingTrigger(db, "keep", "TPV_Sln_Salones");
     services.messages->queueAnswer(MsgResult::Yes);
     click("cmdEliminar");
     EXPECT_EQ(grid()->Rows(), 1);

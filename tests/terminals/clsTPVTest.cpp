@@ -3,6 +3,7 @@
 #include "terminals/clsTPV.h"
 
 #include "db/Error.h"
+#include "support/FailingTrigger.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 using zqvr::Error;
 using zqvr::terminals::clsTPV;
 using zqvr::test::TestDatabase;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -100,9 +103,8 @@ TEST_F(TerminalRecord, AFailedSaveWritesNothingAndNamesTheOperation)
 {
     addRow(1, 1, 1);
     // The clearing of the other emergency terminal fails after the insert went through.
-    db.exec("CREATE TRIGGER no_clear BEFORE UPDATE OF Emergencia ON TPVs"
-            " WHEN OLD.Emergencia = 1 AND NEW.Emergencia = 0"
-            " BEGIN SELECT RAISE(ABORT, 'no se puede quitar'); END");
+    failingTrigger(db, "no_clear", "BEFORE UPDATE OF Emergencia", "TPVs", "no se puede quitar",
+                   "OLD.Emergencia = 1 AND NEW.Emergencia = 0");
     clsTPV t = terminal(3, "PC03", 1, true);
     try {
         t.Modificar();
@@ -116,8 +118,8 @@ TEST_F(TerminalRecord, AFailedSaveWritesNothingAndNamesTheOperation)
     EXPECT_EQ(db.conn().transactionDepth(), 0);
 
     // A failing update ends the save before any insert is tried.
-    db.exec("DROP TRIGGER no_clear");
-    db.exec("CREATE TRIGGER no_update BEFORE UPDATE ON TPVs BEGIN SELECT RAISE(ABORT, 'bloqueado'); END");
+    dropFailingTrigger(db, "no_clear", "TPVs");
+    failingTrigger(db, "no_update", "BEFORE UPDATE", "TPVs", "bloqueado");
     clsTPV existing = terminal(1, "OTRO", 1, false);
     EXPECT_THROW(existing.Modificar(), Error);
     EXPECT_EQ(column(1, "Host"), "PC1");

@@ -5,6 +5,7 @@
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
 #include "frame/EntryClass.h"
+#include "support/FailingTrigger.h"
 #include "support/ScriptedServices.h"
 #include "support/ScreenTest.h"
 #include "terminals/frmTPVs.h"
@@ -25,6 +26,8 @@ using frame::MsgIcon;
 using frame::MsgResult;
 using terminals::frmTPVs;
 using terminals::frmTPVs_Buscar;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -313,9 +316,8 @@ TEST_F(TerminalScreen, ADatabaseErrorWhileSavingIsReportedAndWritesNothing)
 {
     addTerminal(1, "PC01", 1, 1);
     // The emergency flag of terminal 1 cannot be cleared: the insert of 8 must not stay.
-    db.exec("CREATE TRIGGER keep_emergency BEFORE UPDATE OF Emergencia ON TPVs"
-            " WHEN OLD.Emergencia = 1 AND NEW.Emergencia = 0"
-            " BEGIN SELECT RAISE(ABORT, 'terminal de emergencia protegido'); END");
+    failingTrigger(db, "keep_emergency", "BEFORE UPDATE OF Emergencia", "TPVs", "terminal de emergencia protegido",
+                   "OLD.Emergencia = 1 AND NEW.Emergencia = 0");
     enterCode(8);
     ctl<ctlTextBox>("txtHost")->setText(QStringLiteral("PC08"));
     ctl<QCheckBox>("chkEmergencia")->setChecked(true);
@@ -333,7 +335,7 @@ TEST_F(TerminalScreen, ADatabaseErrorWhileSavingIsReportedAndWritesNothing)
     EXPECT_EQ(txtCodigo()->text(), "8");
     EXPECT_EQ(ctl<ctlTextBox>("txtHost")->text(), "PC08");
 
-    db.exec("DROP TRIGGER keep_emergency");
+    dropFailingTrigger(db, "keep_emergency", "TPVs");
     QTest::mouseClick(button("cmdAceptar"), Qt::LeftButton);
     EXPECT_EQ(db.count("TPVs"), 2);
     EXPECT_EQ(db.count("TPVs", "Emergencia <> 0"), 1);

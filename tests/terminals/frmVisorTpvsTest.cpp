@@ -69,7 +69,7 @@ protected:
     {
         terminal(1, "CAJA01", 1, 1, true);
         terminal(2, "CAJA02", 1, 1, false);
-        db.exec("UPDATE TPVs SET Descripcion = 'Caja 2' || char(9) || 'de la entrada' WHERE Codigo = 2");
+        db.conn().execute("UPDATE TPVs SET Descripcion = ? WHERE Codigo = 2", {QStringLiteral("Caja 2\tde la entrada")});
         terminal(32, "CAJA32", 1, 2, true);
         terminal(3, "OTRA03", 2, 1, true);
         ticket(1, 1, kToday, 1, 10.50);

@@ -32,7 +32,7 @@ protected:
         key(1, 2, 3, 1, 50, 0);
         key(1, 2, 3, 2, 51, 1);
         key(2, 1, 1, 6, 50, 1); // another company
-        db.exec("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = X'0102'");
+        db.conn().execute("UPDATE TPV_CfgPantalla_Grupos_Lineas SET Imagen = ?", {QByteArray("\x01\x02", 2)});
         picture = dir.filePath("50.png");
         QImage img(120, 120, QImage::Format_RGB32);
         img.fill(Qt::blue);

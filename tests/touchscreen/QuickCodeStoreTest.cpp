@@ -3,6 +3,7 @@
 #include "touchscreen/QuickCodeStore.h"
 
 #include "db/Error.h"
+#include "support/FailingTrigger.h"
 #include "support/TestDatabase.h"
 #include "support/FailingWrites.h"
 
@@ -11,6 +12,8 @@
 using zqvr::Error;
 using zqvr::test::TestDatabase;
 using namespace zqvr::touchscreen;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -176,17 +179,17 @@ TEST_F(QuickCodes, AFailureInAnyStatementOfADeleteLeavesBothTablesUnchanged)
     struct Case {
         const char* code; // "13" has a deletion record (update path), "12" has none (insert path)
         const char* trigger;
+        const char* table;
     };
     const Case cases[] = {
-        {"13", "BEFORE UPDATE ON TPV_CodigosRapido_Baja"},
-        {"12", "BEFORE INSERT ON TPV_CodigosRapido_Baja"},
-        {"12", "BEFORE DELETE ON TPV_CodigosRapido"},
-        {"13", "BEFORE DELETE ON TPV_CodigosRapido"},
+        {"13", "BEFORE UPDATE", "TPV_CodigosRapido_Baja"},
+        {"12", "BEFORE INSERT", "TPV_CodigosRapido_Baja"},
+        {"12", "BEFORE DELETE", "TPV_CodigosRapido"},
+        {"13", "BEFORE DELETE", "TPV_CodigosRapido"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.trigger);
-        db.exec(QStringLiteral("CREATE TRIGGER fail %1 BEGIN SELECT RAISE(ABORT, 'fallo'); END")
-                    .arg(QLatin1String(c.trigger)));
+        SCOPED_TRACE(std::string(c.trigger) + " " + c.table);
+        failingTrigger(db, "fail", QLatin1String(c.trigger), QLatin1String(c.table), "fallo");
         try {
             store.Eliminar(1, QLatin1String(c.code));
             ADD_FAILURE() << "the delete should have failed";
@@ -196,7 +199,7 @@ TEST_F(QuickCodes, AFailureInAnyStatementOfADeleteLeavesBothTablesUnchanged)
         }
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(db.conn().transactionDepth(), 0);
-        db.exec("DROP TRIGGER fail");
+        dropFailingTrigger(db, "fail", QLatin1String(c.table));
     }
 }
 
@@ -258,7 +261,7 @@ TEST_F(QuickCodes, AFailureInAnyStatementOfASaveLeavesBothTablesUnchanged)
 
 TEST_F(QuickCodes, AFailedInsertOnSaveWritesNothing)
 {
-    db.exec("CREATE TRIGGER fail BEFORE INSERT ON TPV_CodigosRapido BEGIN SELECT RAISE(ABORT, 'fallo'); END");
+    failingTrigger(db, "fail", "BEFORE INSERT", "TPV_CodigosRapido", "fallo");
     EXPECT_THROW(store.Guardar(1, QStringLiteral("12"), 1001, 1), Error);
     EXPECT_EQ(db.count("TPV_CodigosRapido"), 0);
     EXPECT_EQ(db.conn().transactionDepth(), 0);

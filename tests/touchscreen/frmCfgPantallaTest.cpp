@@ -9,6 +9,7 @@
 #include "reports/ReportOutput.h"
 #include "reports/ReportViewer.h"
 #include "reports/frmView.h"
+#include "support/FailingTrigger.h"
 #include "support/ScreenTest.h"
 #include "touchscreen/frmCfgPantalla.h"
 #include "touchscreen/frmCfgPantalla_Datos.h"
@@ -27,6 +28,8 @@ using controls::Grid;
 using frame::MsgIcon;
 using frame::MsgResult;
 using touchscreen::frmCfgPantalla;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -222,8 +225,16 @@ TEST_F(ConfigurationList, TheTypeOfAConfigurationWithGroupsCannotChange)
         button("cmdConfigurar")->click();
     }
     ASSERT_EQ(db.count("TPV_CfgPantalla_Grupos", "Cod_Grupo = 2"), 2);
-    const QString layout = db.conn().scalar("SELECT group_concat(Cod_CfgPantalla || ':' || Cod_Grupo || '@' || Posicion)"
-                                            " FROM TPV_CfgPantalla_Grupos").toString();
+    // Every group as "configuration:group@position", read whole.
+    auto groups = [&] {
+        QStringList all;
+        for (auto rs = db.conn().query("SELECT Cod_CfgPantalla, Cod_Grupo, Posicion FROM TPV_CfgPantalla_Grupos"
+                                       " ORDER BY Cod_CfgPantalla, Cod_Grupo, Posicion");
+             !rs.eof(); rs.moveNext())
+            all << rs.value(0).toString() + ':' + rs.value(1).toString() + '@' + rs.value(2).toString();
+        return all.join(',');
+    };
+    const QString layout = groups();
 
     for (const auto& [row, otherType] : {std::pair{1, 1}, std::pair{2, 0}}) {
         SCOPED_TRACE(row);
@@ -241,8 +252,7 @@ TEST_F(ConfigurationList, TheTypeOfAConfigurationWithGroupsCannotChange)
                   1);
         EXPECT_EQ(grid()->TextMatrix(row, 3), otherType == 1 ? "3 x 4" : "9 x 4");
     }
-    EXPECT_EQ(db.conn().scalar("SELECT group_concat(Cod_CfgPantalla || ':' || Cod_Grupo || '@' || Posicion)"
-                               " FROM TPV_CfgPantalla_Grupos").toString(), layout);
+    EXPECT_EQ(groups(), layout);
 
     // The description alone still changes; and once its groups are gone the type does too.
     services.messages->shown.clear();
@@ -288,7 +298,7 @@ TEST_F(ConfigurationList, ADeleteThatFailsIsReportedAndKeepsTheLine)
 {
     addCfg(1, "Barra", 1);
     open();
-    db.exec("CREATE TRIGGER no_borrar BEFORE DELETE ON TPV_CfgPantalla BEGIN SELECT RAISE(ABORT, 'bloqueado'); END");
+    failingTrigger(db, "no_borrar", "BEFORE DELETE", "TPV_CfgPantalla", "bloqueado");
     services.messages->queueAnswer(MsgResult::Yes);
     button("cmdEliminar")->click();
     ASSERT_EQ(services.messages->shown.size(), 2u);
@@ -407,8 +417,9 @@ TEST(PictureRefreshEntry, TheHostReachesItLateBoundByItsProgramIdentifier)
 {
     test::TestDatabase db;
     test::ServiceDoubles services;
-    db.exec("INSERT INTO TPV_CfgPantalla_Grupos_Lineas (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion, Cod_Articulo,"
-            " OrigenImagen, Imagen) VALUES (1, 1, 1, 0, 7, 1, X'01')");
+    db.conn().execute("INSERT INTO TPV_CfgPantalla_Grupos_Lineas (Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion,"
+                      " Cod_Articulo, OrigenImagen, Imagen) VALUES (1, 1, 1, 0, 7, 1, ?)",
+                      {QByteArray("\x01", 1)});
     std::unique_ptr<QObject> cls(component::ClassRegistry::instance().create("ZQVRTpvs.clsCfgPantallaTactil"));
     ASSERT_NE(cls, nullptr);
     cls->setProperty("EmpresaBrevanto", QVariant::fromValue<QObject*>(&db.empresa()));

@@ -4,6 +4,7 @@
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
 #include "frame/EntryClass.h"
+#include "support/FailingTrigger.h"
 #include "support/ScreenTest.h"
 #include "touchscreen/frmCodigosRapido.h"
 
@@ -17,6 +18,8 @@ using namespace zqvr;
 using controls::ctlTextBox;
 using controls::Grid;
 using touchscreen::frmCodigosRapido;
+using zqvr::test::dropFailingTrigger;
+using zqvr::test::failingTrigger;
 
 namespace {
 
@@ -176,7 +179,7 @@ TEST_F(QuickCodeScreen, DeleteRemovesTheSelectedLineAndLeavesItsDeletionRecord)
     EXPECT_TRUE(services.messages->shown.empty());
 
     // A failing delete is reported; the line and every table stay as they were.
-    db.exec("CREATE TRIGGER fail BEFORE DELETE ON TPV_CodigosRapido BEGIN SELECT RAISE(ABORT, 'bloqueado'); END");
+    failingTrigger(db, "fail", "BEFORE DELETE", "TPV_CodigosRapido", "bloqueado");
     grid()->setRow(1);
     ctl<QPushButton>("cmdEliminar")->click();
     ASSERT_EQ(services.messages->shown.size(), 1u);
