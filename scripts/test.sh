@@ -9,8 +9,10 @@ scripts/deps.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 
+root="$(pwd)"
 pgdir="$(mktemp -d /tmp/zqvr-pg.XXXXXX)"
-cleanup() { scripts/pg-cluster.sh stop "$pgdir" || true; rm -rf "$pgdir"; }
+# The trap runs after the cd into build/: the script is named from the root.
+cleanup() { "$root/scripts/pg-cluster.sh" stop "$pgdir" || true; rm -rf "$pgdir"; }
 trap cleanup EXIT
 if scripts/pg-cluster.sh start "$pgdir"; then
   # shellcheck disable=SC1091
