@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
-#include <QMessageBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -651,10 +650,13 @@ void Grid::exportToFile()
         Progress progress(QStringLiteral("Exportando filas..."), Rows() - FixedRows(), Progress::Cancellable, this);
         GridExport::write(*this, path, &progress);
     } catch (const Error& e) {
+        // The frame installs the message service's report for every host
+        // built on it; a program of bare controls gets the failure on its
+        // error output.
         if (reportSlot())
             reportSlot()(e.description(), caption);
         else
-            QMessageBox::critical(this, caption, e.description());
+            qCritical("%s: %s", qPrintable(caption), qPrintable(e.description()));
     }
 }
 

@@ -4,6 +4,19 @@
 
 namespace zqvr::db {
 
+namespace {
+// What SQL Server's dbo.fn_TPVTicketsLineasEsKit returns, written inline for
+// the engines that do not have the function: the parts recorded for the line.
+QString kitCompositionCount(const QString& company, const QString& warehouse, const QString& till,
+                            const QString& date, const QString& ticket, const QString& line)
+{
+    return QStringLiteral("(SELECT COUNT(*) FROM TPV_Tickets_KitComposicion kc"
+                          " WHERE kc.Cod_Empresa = %1 AND kc.Cod_Almacen = %2 AND kc.Caja = %3"
+                          " AND kc.Fecha = %4 AND kc.Codigo = %5 AND kc.Num_Linea = %6)")
+        .arg(company, warehouse, till, date, ticket, line);
+}
+} // namespace
+
 QString Dialect::time(const QTime& t) const
 {
     return sqlText(t.toString(QStringLiteral("HH:mm")));
@@ -171,10 +184,7 @@ QString SQLiteDialect::ticketLineIsKit(const QString& company, const QString& wa
                                        const QString& till, const QString& date,
                                        const QString& ticket, const QString& line) const
 {
-    return QStringLiteral("(SELECT COUNT(*) FROM TPV_Tickets_KitComposicion kc"
-                          " WHERE kc.Cod_Empresa = %1 AND kc.Cod_Almacen = %2 AND kc.Caja = %3"
-                          " AND kc.Fecha = %4 AND kc.Codigo = %5 AND kc.Num_Linea = %6)")
-        .arg(company, warehouse, till, date, ticket, line);
+    return kitCompositionCount(company, warehouse, till, date, ticket, line);
 }
 
 QString SQLiteDialect::updateLockHint() const { return {}; }
@@ -273,10 +283,7 @@ QString PostgreSqlDialect::ticketLineIsKit(const QString& company, const QString
                                            const QString& till, const QString& date,
                                            const QString& ticket, const QString& line) const
 {
-    return QStringLiteral("(SELECT COUNT(*) FROM TPV_Tickets_KitComposicion kc"
-                          " WHERE kc.Cod_Empresa = %1 AND kc.Cod_Almacen = %2 AND kc.Caja = %3"
-                          " AND kc.Fecha = %4 AND kc.Codigo = %5 AND kc.Num_Linea = %6)")
-        .arg(company, warehouse, till, date, ticket, line);
+    return kitCompositionCount(company, warehouse, till, date, ticket, line);
 }
 
 QString PostgreSqlDialect::updateLockHint() const { return {}; }

@@ -8,6 +8,47 @@
 namespace zqvr::db {
 
 namespace {
+int digits(const QString& s, qsizetype from, qsizetype n)
+{
+    int v = 0;
+    for (qsizetype i = from; i < from + n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
+}
+
+// Dates as the embedded file stores them ("2026-12-05") are read by hand: a
+// list of thousands of rows would spend most of its time in the general
+// parser otherwise.
+QDate isoDate(const QString& s)
+{
+    if (s.size() < 10 || s[4] != u'-' || s[7] != u'-')
+        return {};
+    const int y = digits(s, 0, 4), m = digits(s, 5, 2), d = digits(s, 8, 2);
+    return y > 0 && m > 0 && d > 0 ? QDate(y, m, d) : QDate();
+}
+
+// The same for "2026-12-05", "2026-12-05 09:00" and "2026-12-05 09:00:00";
+// anything else is left to the general parser (an invalid result).
+QDateTime isoDateTime(const QString& s)
+{
+    const QDate d = isoDate(s);
+    if (!d.isValid())
+        return {};
+    if (s.size() == 10)
+        return QDateTime(d, QTime(0, 0));
+    if (s.size() >= 16 && (s[10] == u' ' || s[10] == u'T') && s[13] == u':') {
+        const int h = digits(s, 11, 2), mi = digits(s, 14, 2);
+        const int sec = s.size() >= 19 && s[16] == u':' ? digits(s, 17, 2) : 0;
+        if (h >= 0 && mi >= 0 && sec >= 0 && (s.size() == 16 || s.size() == 19))
+            return QDateTime(d, QTime(h, mi, sec));
+    }
+    return {};
+}
+
 QDateTime parseDateTime(const QString& s)
 {
     static const char* const formats[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss",
@@ -95,7 +136,9 @@ QDateTime Value::toDateTime() const
         return m_v.toDateTime();
     if (m_v.typeId() == QMetaType::QDate)
         return m_v.toDate().startOfDay();
-    return parseDateTime(m_v.toString());
+    const QString text = m_v.toString();
+    const QDateTime fast = isoDateTime(text);
+    return fast.isValid() ? fast : parseDateTime(text);
 }
 
 QDate Value::toDate() const
@@ -104,6 +147,11 @@ QDate Value::toDate() const
         return {};
     if (m_v.typeId() == QMetaType::QDate)
         return m_v.toDate();
+    if (m_v.typeId() == QMetaType::QString) {
+        const QDate fast = isoDate(m_v.toString());
+        if (fast.isValid())
+            return fast;
+    }
     return toDateTime().date();
 }
 

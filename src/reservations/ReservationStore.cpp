@@ -7,54 +7,6 @@ namespace zqvr::reservations {
 
 namespace {
 QString src(const char* procedure) { return QStringLiteral("ReservationStore::") + QLatin1String(procedure); }
-
-int digits(QStringView s, qsizetype from, qsizetype n)
-{
-    int v = 0;
-    for (qsizetype i = from; i < from + n; ++i) {
-        const char16_t c = s[i].unicode();
-        if (c < u'0' || c > u'9')
-            return -1;
-        v = v * 10 + (c - u'0');
-    }
-    return v;
-}
-
-// Dates as the embedded file stores them ("2026-12-05", "2026-12-05 09:00:00")
-// are read by hand: a month's list of thousands of reservations would spend
-// most of its time in the general parser otherwise. Anything else goes through it.
-QDate readDate(const db::Value& v)
-{
-    if (v.variant().typeId() == QMetaType::QString) {
-        const QString s = v.variant().toString();
-        if (s.size() >= 10 && s[4] == u'-' && s[7] == u'-') {
-            const int y = digits(s, 0, 4), m = digits(s, 5, 2), d = digits(s, 8, 2);
-            if (y > 0 && m > 0 && d > 0)
-                return QDate(y, m, d);
-        }
-    }
-    return v.toDate();
-}
-// The same for date-times ("2026-12-05 09:00:00", "2026-12-05 09:00", or a
-// bare date at midnight): a reservation of many movements reads one per row.
-QDateTime readDateTime(const db::Value& v)
-{
-    if (v.variant().typeId() == QMetaType::QString) {
-        const QString s = v.variant().toString();
-        const QDate d = readDate(v);
-        if (d.isValid()) {
-            if (s.size() == 10)
-                return QDateTime(d, QTime(0, 0));
-            if (s.size() >= 16 && (s[10] == u' ' || s[10] == u'T') && s[13] == u':') {
-                const int h = digits(s, 11, 2), mi = digits(s, 14, 2);
-                const int sec = s.size() >= 19 && s[16] == u':' ? digits(s, 17, 2) : 0;
-                if (h >= 0 && mi >= 0 && sec >= 0 && (s.size() == 16 || s.size() == 19))
-                    return QDateTime(d, QTime(h, mi, sec));
-            }
-        }
-    }
-    return v.toDateTime();
-}
 } // namespace
 
 QList<ReservationListRow> ReservationStore::list(const ReservationFilter& f) const
@@ -65,8 +17,8 @@ QList<ReservationListRow> ReservationStore::list(const ReservationFilter& f) con
         while (!rs.eof()) {
             ReservationListRow r;
             r.codigo = rs.value(0).toInt();
-            r.fecha = readDate(rs.value(1));
-            r.vencimiento = readDate(rs.value(2));
+            r.fecha = rs.value(1).toDate();
+            r.vencimiento = rs.value(2).toDate();
             r.nombreCliente = rs.value(3).toString();
             r.cajero = rs.value(4).toInt();
             r.nombreCajero = rs.value(5).toString();
@@ -91,9 +43,9 @@ std::optional<ReservationHeader> ReservationStore::header(int empresa, int codig
         h.codigo = rs["Codigo"].toInt();
         h.empresa = rs["Cod_Empresa"].toInt();
         h.almacen = rs["Cod_Almacen"].toInt();
-        h.fecha = readDateTime(rs["Fecha"]);
-        h.ultModificacion = readDateTime(rs["Fecha_Ult_Modificacion"]);
-        h.vencimiento = readDate(rs["Fecha_Vencimiento"]);
+        h.fecha = rs["Fecha"].toDateTime();
+        h.ultModificacion = rs["Fecha_Ult_Modificacion"].toDateTime();
+        h.vencimiento = rs["Fecha_Vencimiento"].toDate();
         h.cliente = rs["Cod_Cliente"].toInt();
         h.nombreCliente = rs["Nomb_Cliente"].toString();
         h.telefono = rs["Telefono"].toString();
@@ -158,7 +110,7 @@ QList<ReservationMovementRow> ReservationStore::movements(int empresa, int codig
         while (!rs.eof()) {
             ReservationMovementRow m;
             m.numEntrega = rs.value(0).toInt();
-            m.fecha = readDateTime(rs.value(1));
+            m.fecha = rs.value(1).toDateTime();
             m.tipoPago = rs.value(2).toInt();
             m.cantidad = rs.value(3).toDouble();
             m.almacen = rs.value(4).toInt();

@@ -21,23 +21,6 @@ int digits(QStringView s, qsizetype from, qsizetype n)
     return v;
 }
 
-// Dates and times as the embedded file stores them ("2026-12-05",
-// "2026-12-05 09:00:00") are read by hand: a list of thousands of tickets
-// would spend most of its time in the general parser otherwise. Anything
-// else goes through it.
-QDate readDate(const db::Value& v)
-{
-    if (v.variant().typeId() == QMetaType::QString) {
-        const QString s = v.variant().toString();
-        if (s.size() >= 10 && s[4] == u'-' && s[7] == u'-') {
-            const int y = digits(s, 0, 4), m = digits(s, 5, 2), d = digits(s, 8, 2);
-            if (y > 0 && m > 0 && d > 0)
-                return QDate(y, m, d);
-        }
-    }
-    return v.toDate();
-}
-
 // The time of day of a sale. Read without a time zone: only the clock
 // time is shown, and a local date-time would look the zone up for every row.
 QTime readTime(const db::Value& v)
@@ -64,7 +47,7 @@ static TicketRow readTicketRow(const db::RecordSet& rs)
 {
     TicketRow r;
     r.codigo = rs.value(0).toInt();
-    r.fecha = readDate(rs.value(1));
+    r.fecha = rs.value(1).toDate();
     r.hora = readTime(rs.value(2));
     r.total = rs.value(3).toDouble();
     r.efectivo = rs.value(4).toDouble();
@@ -139,7 +122,7 @@ QList<TicketDayRow> TicketStore::days(int empresa, int almacen, const QDate& fro
         auto rs = m_conn.query(sql::ticketDays(m_conn.dialect(), empresa, almacen, from, to, articulo));
         while (!rs.eof()) {
             TicketDayRow r;
-            r.fecha = readDate(rs.value(0));
+            r.fecha = rs.value(0).toDate();
             r.caja = rs.value(1).toInt();
             r.cajero = rs.value(2).toInt();
             r.nombreCajero = rs.value(3).toString();
