@@ -7,6 +7,7 @@
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
+#include "db/TextMatch.h"
 #include "host/Empresa.h"
 
 #include <QEvent>
@@ -313,10 +314,11 @@ QList<QPair<qint64, QString>> ctlCodePicker::search(const QString& text, int lim
     const QString t = text.trimmed();
     const bool numeric = allDigits(t);
     if (!t.isEmpty()) {
-        const QString nameLike = m_nameColumn + QStringLiteral(" LIKE ")
+        const QString like = QLatin1Char(' ') + db::likeIgnoringCase(m_conn->dialect()) + QLatin1Char(' ');
+        const QString nameLike = m_nameColumn + like
                                  + sqlLikePattern(QLatin1Char('*') + t + QLatin1Char('*'));
         if (numeric)
-            conds << QStringLiteral("(CAST(") + m_codeColumn + QStringLiteral(" AS VARCHAR(20)) LIKE ")
+            conds << QStringLiteral("(CAST(") + m_codeColumn + QStringLiteral(" AS VARCHAR(20))") + like
                          + sqlLikePattern(t + QLatin1Char('*')) + QStringLiteral(" OR ") + nameLike
                          + QLatin1Char(')');
         else

@@ -2,6 +2,7 @@
 
 #include "db/Dialect.h"
 #include "db/SqlLiteral.h"
+#include "db/TextMatch.h"
 
 namespace zqvr::reservations::sql {
 
@@ -54,7 +55,7 @@ QString reservationList(const db::Dialect& d, const ReservationFilter& f)
     if (f.numero > 0)
         return s + QStringLiteral(" AND r.Codigo=") + sqlInt(f.numero) + stateCondition(f.estado);
     if (!f.cliente.isEmpty())
-        s += QStringLiteral(" AND r.Nomb_Cliente LIKE ") + likeContains(f.cliente) + likeEscape();
+        s += QStringLiteral(" AND r.Nomb_Cliente ") + db::likeIgnoringCase(d) + QLatin1Char(' ') + likeContains(f.cliente) + likeEscape();
     s += QStringLiteral(" AND r.Fecha >= ") + d.date(f.desde) + QStringLiteral(" AND r.Fecha < ") +
          d.date(f.hasta.addDays(1));
     if (f.modifDesde.isValid())

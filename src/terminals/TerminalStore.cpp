@@ -3,6 +3,7 @@
 #include "db/Connection.h"
 #include "db/Error.h"
 #include "db/SqlLiteral.h"
+#include "db/TextMatch.h"
 
 namespace zqvr::terminals {
 
@@ -126,7 +127,7 @@ QList<std::pair<QString, int>> TerminalStore::companies()
 db::RecordSet TerminalStore::searchByHost(const QString& pattern)
 {
     return m_conn.query(QStringLiteral("SELECT Codigo, Host FROM TPVs WHERE ") +
-                        QStringLiteral(" (Host like ") + db::sqlLikePattern(pattern) + QStringLiteral(")") +
+                        QStringLiteral(" (Host ") + db::likeIgnoringCase(m_conn.dialect(), QStringLiteral("like")) + QLatin1Char(' ') + db::sqlLikePattern(pattern) + QStringLiteral(")") +
                         QStringLiteral(" ORDER BY Host"));
 }
 
