@@ -1,4 +1,5 @@
 #include "db/Connection.h"
+#include "db/SqlLiteral.h"
 
 #include "db/Error.h"
 
@@ -20,9 +21,23 @@ QAtomicInt g_counter;
 // The advisory lock a write transaction takes on PostgreSQL ("ZQVR").
 constexpr qint64 kWriteLockKey = 0x5A515652;
 
+// The engine's own description, without what the ODBC layers wrap around it
+// ("[FreeTDS][SQL Server]...", psqlODBC's "ERROR:  ...;\nError while executing
+// the query"): the user reads what the server said.
+QString withoutDriverWrapping(QString msg)
+{
+    static const QRegularExpression vendors(QStringLiteral("^(\\[[^\\]]*\\])+\\s*"));
+    static const QRegularExpression severity(QStringLiteral("^ERROR:\\s*"));
+    static const QRegularExpression trailer(QStringLiteral(";?\\s*Error while executing the query$"));
+    msg.remove(vendors);
+    msg.remove(severity);
+    msg.remove(trailer);
+    return msg.trimmed();
+}
+
 QString engineMessage(const QSqlError& e)
 {
-    QString msg = e.databaseText().trimmed();
+    QString msg = withoutDriverWrapping(e.databaseText().trimmed());
     if (msg.isEmpty())
         msg = e.text().trimmed();
     if (msg.isEmpty())
@@ -494,6 +509,8 @@ void Connection::setServerName(const QString& name)
 {
     if (auto* d = dynamic_cast<SQLiteDialect*>(m_dialect.get()))
         d->setServerName(name);
+    else if (isPostgreSQL())
+        execute(QStringLiteral("SET brevanto.server_name = ") + sqlText(name));
 }
 
 TransactionGuard::TransactionGuard(Connection& c, Mode mode) : m_conn(c)

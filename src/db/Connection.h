@@ -87,7 +87,7 @@ public:
     // statement yields no row; throws Error when it cannot be written.
     bool writeBinary(const QString& selectSql, const QString& column, const QByteArray& data);
 
-    // SQLite only: the name @@SERVERNAME reads as (for the security catalogue).
+    // The name @@SERVERNAME reads as (the security catalogue), on SQLite and PostgreSQL.
     void setServerName(const QString& name);
 
     QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }

@@ -262,7 +262,10 @@ QString PostgreSqlDialect::lastIdentity() const
 
 QString PostgreSqlDialect::serverName() const
 {
-    return QStringLiteral("COALESCE(host(inet_server_addr()), 'localhost')");
+    // A name given to the session (brevanto.server_name) stands for SQL
+    // Server's own; otherwise the server's address.
+    return QStringLiteral("COALESCE(NULLIF(current_setting('brevanto.server_name', true), ''), "
+                          "host(inet_server_addr()), 'localhost')");
 }
 
 QString PostgreSqlDialect::deleteJoin(const QString& table, const QString& alias,
