@@ -186,12 +186,18 @@ std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& option
             throw;
         }
     }
-    // The demo's tills keep their databases as files beside the demo database.
-    const QString tillFile = zqvr::demo::DemoInvoicing::tillPath(options.dbPath, zqvr::demo::DemoInvoicing::tillHost());
-    if (!QFileInfo::exists(tillFile))
-        zqvr::demo::DemoInvoicing::makeTillDatabases(*conn);
+    // The demo's tills keep their databases as files beside the demo database;
+    // with the demo database on a server, in the same folder under a name of
+    // their own, so that the embedded demo's tills are never taken for them.
+    const QString besidePath = onServer ? QDir(fi.absolutePath()).filePath(QStringLiteral("servidor.db")) : options.dbPath;
+    QDir().mkpath(fi.absolutePath());
+    const QString tillFile = zqvr::demo::DemoInvoicing::tillPath(besidePath, zqvr::demo::DemoInvoicing::tillHost());
+    // Fresh demo data on a server get fresh tills: a till file left by an
+    // earlier database would not match (an embedded file's are made with its data).
+    if (!QFileInfo::exists(tillFile) || (onServer && version == 0))
+        zqvr::demo::DemoInvoicing::makeTillDatabases(*conn, besidePath);
     zqvr::host::TillConnector::install(std::make_shared<zqvr::host::FileTillConnector>(
-        zqvr::demo::DemoInvoicing::tillFolder(options.dbPath), zqvr::demo::DemoInvoicing::tillPrefix(options.dbPath)));
+        zqvr::demo::DemoInvoicing::tillFolder(besidePath), zqvr::demo::DemoInvoicing::tillPrefix(besidePath)));
     return conn;
 }
 

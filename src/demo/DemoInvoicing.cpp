@@ -28,13 +28,41 @@ QString DemoInvoicing::tillPath(const QString& centralPath, const QString& host)
     return QDir(tillFolder(centralPath)).filePath(tillPrefix(centralPath) + host + QStringLiteral(".db"));
 }
 
-void DemoInvoicing::makeTillDatabases(db::Connection& central)
+namespace {
+
+// Copies what `select` reads on `from` into `table` of `to`, value by value:
+// a server's rows reach the till's file with their types.
+void copyRows(db::Connection& from, const QString& select, db::Connection& to, const QString& table)
+{
+    auto rs = from.query(select);
+    QStringList columns;
+    QStringList marks;
+    for (int i = 0; i < rs.fieldCount(); ++i) {
+        columns << rs.fieldName(i);
+        marks << QStringLiteral("?");
+    }
+    const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(QStringLiteral(", ")),
+                                                                                  marks.join(QStringLiteral(", ")));
+    QVariantList row;
+    for (; !rs.eof(); rs.moveNext()) {
+        row.clear();
+        for (int i = 0; i < columns.size(); ++i)
+            row << rs.value(i).variant();
+        to.execute(insert, row);
+    }
+}
+
+const char* const kTillTables[] = {"TPV_Tickets", "TPV_Tickets_Lineas", "TPV_Tickets_Lineas_Promocion",
+                                   "Tpv_Tickets_Tarjeta", "TPV_Tickets_Factura"};
+
+} // namespace
+
+void DemoInvoicing::makeTillDatabases(db::Connection& central, const QString& centralPath)
 {
     const QString cs = central.connectionString();
-    if (!cs.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive))
-        return;
-    const QString centralPath = cs.mid(7);
-    if (centralPath == QLatin1String(":memory:") || centralPath.isEmpty())
+    const bool centralIsFile = cs.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive);
+    const QString besidePath = centralPath.isEmpty() && centralIsFile ? cs.mid(7) : centralPath;
+    if (besidePath.isEmpty() || besidePath == QLatin1String(":memory:"))
         return;
     reraiseAs(QStringLiteral("DemoInvoicing::makeTillDatabases"), [&] {
         auto rs = central.query(QStringLiteral("SELECT Codigo, Empresa, Almacen FROM TPVs WHERE Host = ") + sqlText(tillHost()));
@@ -49,25 +77,36 @@ void DemoInvoicing::makeTillDatabases(db::Connection& central)
                         sqlText(host::CifradoTpv::Cifrar(tillPassword(), QString::fromLatin1(host::kTillLoginKey))) +
                         QStringLiteral(", EnLinea = 1 WHERE Codigo = ") + sqlInt(caja));
 
-        const QString path = tillPath(centralPath, tillHost());
+        const QString path = tillPath(besidePath, tillHost());
         QFile::remove(path);
         auto till = db::Connection::open(QStringLiteral("sqlite:") + path);
         db::Schema::ensure(*till);
-        till->execute(QStringLiteral("ATTACH DATABASE ") + sqlText(QFileInfo(centralPath).absoluteFilePath()) +
-                      QStringLiteral(" AS central"));
         const QString scope = QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(empresa) +
                               QStringLiteral(" AND Cod_Almacen = ") + sqlInt(almacen) + QStringLiteral(" AND Caja = ") +
                               sqlInt(caja);
+        // A central file is read by the till's own connection, far faster than row by row.
+        const bool attached = centralIsFile && QFileInfo(cs.mid(7)) == QFileInfo(besidePath);
+        if (attached)
+            till->execute(QStringLiteral("ATTACH DATABASE ") + sqlText(QFileInfo(besidePath).absoluteFilePath()) +
+                          QStringLiteral(" AS central"));
         {
             db::TransactionGuard guard(*till, db::TransactionGuard::Write);
-            for (const char* table : {"TPV_Tickets", "TPV_Tickets_Lineas", "TPV_Tickets_Lineas_Promocion", "Tpv_Tickets_Tarjeta"})
-                till->execute(QStringLiteral("INSERT INTO %1 SELECT * FROM central.%1").arg(QLatin1String(table)) + scope);
-            till->execute(QStringLiteral("INSERT INTO TPV_Tickets_Factura SELECT * FROM central.TPV_Tickets_Factura") + scope);
+            for (const char* table : kTillTables) {
+                const QString name = QLatin1String(table);
+                if (attached)
+                    till->execute(QStringLiteral("INSERT INTO %1 SELECT * FROM central.%1").arg(name) + scope);
+                else
+                    copyRows(central, QStringLiteral("SELECT * FROM ") + name + scope, *till, name);
+            }
             till->execute(QStringLiteral("UPDATE TPV_Tickets_Factura SET Enviado = 1"));
-            till->execute(QStringLiteral("INSERT INTO TPV_Contador_Ticket_Caja SELECT * FROM central.TPV_Contador_Ticket_Caja"));
+            if (attached)
+                till->execute(QStringLiteral("INSERT INTO TPV_Contador_Ticket_Caja SELECT * FROM central.TPV_Contador_Ticket_Caja"));
+            else
+                copyRows(central, QStringLiteral("SELECT * FROM TPV_Contador_Ticket_Caja"), *till, QStringLiteral("TPV_Contador_Ticket_Caja"));
             guard.commit();
         }
-        till->execute(QStringLiteral("DETACH DATABASE central"));
+        if (attached)
+            till->execute(QStringLiteral("DETACH DATABASE central"));
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The till side of the demo's invoicing: the first till (TPV01) gets its own
-// database, an embedded file beside the demo database, holding the tickets it
+// database, an embedded file beside the demo database (or where that file
+// would be, when the demo database is on a server), holding the tickets it
 // sold and the invoices made from them, and a ciphered login in TPVs, so that
 // a ticket of the demo can be invoiced with its till copy out of the box.
 #include "demo_export.h"
@@ -23,10 +24,12 @@ public:
     static QString tillPrefix(const QString& centralPath);
     static QString tillPath(const QString& centralPath, const QString& host);
 
-    // Writes TPV01's file beside the central database file and its login into
-    // TPVs. Does nothing for a database that is not a file (in memory, a server).
-    // Throws Error when the file cannot be made.
-    static void makeTillDatabases(db::Connection& central);
+    // Writes TPV01's file, with its tickets and invoices read from the central
+    // database, and its login into TPVs. The file goes beside `centralPath`
+    // (for a central database on a server: where its file would be); left
+    // empty, beside the central file itself, and nothing is made for a
+    // database in memory or on a server. Throws Error when the file cannot be made.
+    static void makeTillDatabases(db::Connection& central, const QString& centralPath = QString());
 };
 
 } // namespace zqvr::demo

@@ -1,6 +1,7 @@
 #include "support/TestDatabase.h"
 
 #include "demo/DemoData.h"
+#include "demo/DemoInvoicing.h"
 #include "db/Error.h"
 #include "db/Schema.h"
 
@@ -187,6 +188,10 @@ void TestDatabase::fillDemo(double scale)
     o.scale = scale;
     o.today = QDate(2026, 12, 6);
     demo::DemoData::generate(*m_conn, o);
+    // The demo's till file beside the central file; for a database on the
+    // server, where its file would be.
+    if (onServer())
+        demo::DemoInvoicing::makeTillDatabases(*m_conn, m_path);
 }
 
 int TestDatabase::count(const QString& table, const QString& where)
