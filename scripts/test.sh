@@ -22,12 +22,5 @@ else
   if [ -n "${CI:-}" ]; then exit 1; fi
 fi
 
-# The server copies of the tests listed in tests/server-pending.txt are left out.
-pending="$(grep -v '^#' tests/server-pending.txt | grep -v '^[[:space:]]*$' \
-  | sed -e 's/[][\.*^$()+?{}|]/\\&/g' -e 's/^/^pg\\./' -e 's/$/$/' | paste -sd'|' -)"
 cd build
-if [ -n "$pending" ]; then
-  ctest --output-on-failure -j "$(nproc)" --timeout 300 -E "$pending" "$@"
-else
-  ctest --output-on-failure -j "$(nproc)" --timeout 300 "$@"
-fi
+ctest --output-on-failure -j "$(nproc)" --timeout 300 "$@"

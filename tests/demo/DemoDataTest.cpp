@@ -152,10 +152,12 @@ TEST_F(DemoDataSet, TicketsLinesAndPaymentsAddUp)
          "SELECT COUNT(*) FROM TPV_Tickets WHERE ABS(Efectivo + Tarjeta + Cheque + Vales + Credito - Cambio - Total) > 0.005"},
         {"credit sale without customer", "SELECT COUNT(*) FROM TPV_Tickets WHERE Credito <> 0 AND Cliente = 0"},
         {"ticket numbers of a till and day with gaps",
-         "SELECT COUNT(*) FROM (SELECT 1 FROM TPV_Tickets GROUP BY Cod_Empresa, Cod_Almacen, Caja, Fecha HAVING COUNT(*) <> MAX(Codigo))"},
+         "SELECT COUNT(*) FROM (SELECT 1 FROM TPV_Tickets GROUP BY Cod_Empresa, Cod_Almacen, Caja, Fecha HAVING COUNT(*) <> MAX(Codigo)) x"},
         {"ticket after today or outside the two periods",
          "SELECT COUNT(*) FROM TPV_Tickets WHERE Fecha > '2026-12-06' OR (Fecha < '2026-11-09' AND Fecha > '2025-12-13') OR Fecha < '2025-11-09'"},
-        {"sale time on another day than the ticket", "SELECT COUNT(*) FROM TPV_Tickets WHERE substr(Hora, 1, 10) <> Fecha"},
+        {"sale time on another day than the ticket",
+         db().conn().isPostgreSQL() ? "SELECT COUNT(*) FROM TPV_Tickets WHERE CAST(Hora AS DATE) <> Fecha"
+                                    : "SELECT COUNT(*) FROM TPV_Tickets WHERE substr(Hora, 1, 10) <> Fecha"},
         {"invoice of a missing ticket or of another customer",
          "SELECT COUNT(*) FROM TPV_Tickets_Factura f WHERE NOT EXISTS (SELECT 1 FROM TPV_Tickets t WHERE t.Cod_Empresa = f.Cod_Empresa"
          " AND t.Cod_Almacen = f.Cod_Almacen AND t.Caja = f.Caja AND t.Fecha = f.Fecha AND t.Codigo = f.Codigo AND t.Cliente = f.Cliente)"},
@@ -163,8 +165,8 @@ TEST_F(DemoDataSet, TicketsLinesAndPaymentsAddUp)
          "SELECT COUNT(*) FROM TPV_Tickets_Factura f WHERE CAST((SELECT Valor FROM Tpv_Parametros p WHERE p.Cod_Empresa = f.Cod_Empresa"
          " AND p.Cod_Almacen = f.Cod_Almacen AND p.Codigo = 374) AS INTEGER) <> f.Factura_Serie"},
         {"invoice number given twice in a series and year",
-         "SELECT COUNT(*) FROM (SELECT 1 FROM TPV_Tickets_Factura GROUP BY Cod_Empresa, Factura_Serie, substr(Factura_Fecha, 1, 4),"
-         " Factura_Codigo HAVING COUNT(*) > 1)"},
+         "SELECT COUNT(*) FROM (SELECT 1 FROM TPV_Tickets_Factura GROUP BY Cod_Empresa, Factura_Serie, " + db().conn().dialect().year("Factura_Fecha") +
+         ", Factura_Codigo HAVING COUNT(*) > 1) x"},
         {"invoice dated before its ticket or after today",
          "SELECT COUNT(*) FROM TPV_Tickets_Factura WHERE Factura_Fecha < Fecha OR Factura_Fecha > '2026-12-06'"},
     });
@@ -193,10 +195,10 @@ TEST_F(DemoDataSet, ReservationsHangTogether)
         {"reservation number used by two companies", "SELECT COUNT(*) - COUNT(DISTINCT Codigo) FROM Reservas"},
         {"open and cancelled at once", "SELECT COUNT(*) FROM Reservas WHERE Pendiente = 1 AND Anulado = 1"},
         {"paid total differs from the payments",
-         "SELECT COUNT(*) FROM Reservas r WHERE ABS(r.Total_Entregado - (SELECT IFNULL(SUM(Cantidad), 0) FROM Reservas_Historico h"
+         "SELECT COUNT(*) FROM Reservas r WHERE ABS(r.Total_Entregado - (SELECT COALESCE(SUM(Cantidad), 0) FROM Reservas_Historico h"
          " WHERE h.Cod_Empresa = r.Cod_Empresa AND h.Codigo = r.Codigo AND h.Venta = 0)) > 0.005"},
         {"sold total differs from the sales",
-         "SELECT COUNT(*) FROM Reservas r WHERE ABS(r.Total_Ventas - (SELECT IFNULL(SUM(Cantidad), 0) FROM Reservas_Historico h"
+         "SELECT COUNT(*) FROM Reservas r WHERE ABS(r.Total_Ventas - (SELECT COALESCE(SUM(Cantidad), 0) FROM Reservas_Historico h"
          " WHERE h.Cod_Empresa = r.Cod_Empresa AND h.Codigo = r.Codigo AND h.Venta = 1)) > 0.005"},
         {"line article missing (other than the one deleted on purpose)",
          "SELECT COUNT(*) FROM Reservas_Lineas l WHERE l.Cod_Articulo < 900000 AND NOT EXISTS (SELECT 1 FROM Articulos a WHERE a.Cod_Empresa = l.Cod_Empresa AND a.Codigo = l.Cod_Articulo)"},
@@ -221,7 +223,7 @@ TEST_F(DemoDataSet, ParametersLayoutsSalonsMessagesAndParkingHangTogether)
         {"general parameters of an unknown warehouse",
          "SELECT COUNT(*) FROM Tpv_Parametros p WHERE NOT EXISTS (SELECT 1 FROM Almacenes a WHERE a.Cod_Empresa = p.Cod_Empresa AND a.Codigo = p.Cod_Almacen)"},
         {"two operation keys on one position",
-         "SELECT COUNT(*) FROM (SELECT 1 FROM Tpv_Parametros WHERE Codigo <= 41 AND Posicion > 0 GROUP BY Cod_Empresa, Cod_Almacen, Posicion HAVING COUNT(*) > 1)"},
+         "SELECT COUNT(*) FROM (SELECT 1 FROM Tpv_Parametros WHERE Codigo <= 41 AND Posicion > 0 GROUP BY Cod_Empresa, Cod_Almacen, Posicion HAVING COUNT(*) > 1) x"},
         {"warehouse without header, footer, ticket model or invoice series",
          "SELECT COUNT(*) FROM Almacenes a WHERE (SELECT COUNT(*) FROM Tpv_Parametros p WHERE p.Cod_Empresa = a.Cod_Empresa AND p.Cod_Almacen = a.Codigo"
          " AND (p.Codigo IN (75, 374) OR p.Codigo BETWEEN 100 AND 109 OR p.Codigo BETWEEN 130 AND 139)) <> 22"},
@@ -239,7 +241,7 @@ TEST_F(DemoDataSet, ParametersLayoutsSalonsMessagesAndParkingHangTogether)
          " + (SELECT COUNT(*) FROM TPV_CfgPantalla_Grupos_Lineas l INNER JOIN TPV_CfgPantalla c ON c.Cod_Empresa = l.Cod_Empresa"
          " AND c.Cod_CfgPantalla = l.Cod_CfgPantalla WHERE l.Posicion > 35 OR (c.Tipo = 0 AND l.Posicion % 9 < 6))"},
         {"two keys on one place",
-         "SELECT COUNT(*) FROM (SELECT 1 FROM TPV_CfgPantalla_Grupos_Lineas GROUP BY Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion HAVING COUNT(*) > 1)"},
+         "SELECT COUNT(*) FROM (SELECT 1 FROM TPV_CfgPantalla_Grupos_Lineas GROUP BY Cod_Empresa, Cod_CfgPantalla, Cod_Grupo, Posicion HAVING COUNT(*) > 1) x"},
         {"key of an unknown article",
          "SELECT COUNT(*) FROM TPV_CfgPantalla_Grupos_Lineas l WHERE l.Cod_Articulo > 0 AND NOT EXISTS (SELECT 1 FROM Articulos a"
          " WHERE a.Cod_Empresa = l.Cod_Empresa AND a.Codigo = l.Cod_Articulo)"},
@@ -251,7 +253,7 @@ TEST_F(DemoDataSet, ParametersLayoutsSalonsMessagesAndParkingHangTogether)
          "SELECT COUNT(*) FROM TPV_Sln_Salones_Almacen s WHERE NOT EXISTS (SELECT 1 FROM TPV_Sln_Salones x WHERE x.Cod_Empresa = s.Cod_Empresa"
          " AND x.Cod_CfgSalon = s.Cod_CfgSalon) OR NOT EXISTS (SELECT 1 FROM Almacenes a WHERE a.Cod_Empresa = s.Cod_Empresa AND a.Codigo = s.Cod_Almacen)"},
         {"floor plan with a raw quote or another root",
-         "SELECT COUNT(*) FROM TPV_Sln_Salones WHERE instr(Doc_Xml, '''') > 0 OR Doc_Xml NOT LIKE '<FlowGraph%'"},
+         "SELECT COUNT(*) FROM TPV_Sln_Salones WHERE Doc_Xml LIKE '%''%' OR Doc_Xml NOT LIKE '<FlowGraph%'"},
         {"palette element of an unknown group",
          "SELECT COUNT(*) FROM TPV_Sln_Elementos e WHERE NOT EXISTS (SELECT 1 FROM TPV_Sln_GrpElementos g WHERE g.Cod_Grupo = e.Cod_Grupo)"},
         {"picture element without its picture", "SELECT COUNT(*) FROM TPV_Sln_Elementos WHERE Tipo BETWEEN 7 AND 12 AND Imagen IS NULL"},

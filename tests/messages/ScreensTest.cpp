@@ -12,6 +12,7 @@
 #include "messages/frmGestorMensajesTPV_Datos.h"
 #include "messages/frmGestorMensajesTPV_HistImagen.h"
 #include "messages/frmGestorMensajesTPV_Historico.h"
+#include "support/FailingTrigger.h"
 #include "support/ScreenTest.h"
 
 #include <QComboBox>
@@ -498,7 +499,7 @@ TEST_F(MessageScreens, AFailedChangeIsReportedWritesNothingAndLeavesNoPictureFil
 {
     const int n = addMessage("Con foto", today, today.addDays(4), 0, picture("f.png", 16, 16));
     auto f = openManager(9);
-    db.exec("CREATE TRIGGER no_history BEFORE INSERT ON TPV_Gestor_Mensajes_Historico BEGIN SELECT RAISE(ABORT, 'histórico bloqueado'); END");
+    test::failingTrigger(db, "no_history", "BEFORE INSERT", "TPV_Gestor_Mensajes_Historico", "histórico bloqueado");
     QString temp;
     services.modal->queue([&](QDialog& d) {
         temp = static_cast<frmGestorMensajesTPV_Datos&>(d).imagenTemporal();

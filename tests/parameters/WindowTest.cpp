@@ -680,7 +680,7 @@ TEST_F(ParametersWindow, WhenTheAccessLevelsCannotBeReadTheWindowOpensLocked)
     EXPECT_EQ(m.caption, QStringLiteral("clsControlSeg:SetStateAllControl"));
     EXPECT_EQ(m.icon, frame::MsgIcon::Critical);
     EXPECT_TRUE(m.text.startsWith(QStringLiteral("No se han podido leer los permisos del usuario en esta ventana"))) << m.text.toStdString();
-    EXPECT_TRUE(m.text.contains(QStringLiteral("SGD_Controles_Grupos"))) << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QStringLiteral("SGD_Controles_Grupos"), Qt::CaseInsensitive)) << m.text.toStdString();
 
     EXPECT_FALSE(ctl<QPushButton>(QStringLiteral("cmdAceptar"))->isEnabled());
     EXPECT_FALSE(text("txtClave")->Habilitado());

@@ -240,7 +240,7 @@ TEST_F(AccessLevels, AFailureLocksTheWindowButItsWayOutAndSaysWhy)
     EXPECT_EQ(services.messages->shown[0].caption, QStringLiteral("clsControlSeg:SetStateAllControl"));
     EXPECT_EQ(services.messages->shown[0].icon, frame::MsgIcon::Critical);
     EXPECT_TRUE(services.messages->shown[0].text.contains(QStringLiteral("quedan bloqueados")));
-    EXPECT_TRUE(services.messages->shown[0].text.contains(QStringLiteral("SGD_Usuarios_Grupos")));
+    EXPECT_TRUE(services.messages->shown[0].text.contains(QStringLiteral("SGD_Usuarios_Grupos"), Qt::CaseInsensitive));
     EXPECT_TRUE(txtNombre->isReadOnly());
     EXPECT_FALSE(chkOpcion[0]->isEnabled());
     EXPECT_FALSE(chkOpcion[1]->isEnabled());

@@ -242,7 +242,7 @@ TEST(InvoiceGeneration, TwoUsersInvoicingOneTicketAtOnceMakeOneInvoice)
             tickets::InvoiceRequest r = InvoiceWorld::request();
             r.cliente = 8;
             r.fiscal.nombre = QStringLiteral("Lucía Pérez");
-            test::TestTill till(w.tillDb.path());
+            test::TestTill till(w.tillDb);
             till.unreachable = !withTill;
             till.failInvoiceInsert = v == FirstUsersTillRowFailed;
             first = w.store().generar(r, {&w.numerador, &w.estadisticas, &till, &w.cifrado});
@@ -299,9 +299,9 @@ TEST(InvoiceStatements, ValuesAreQuotedAndDatesFollowTheEngineThatRunsThem)
     EXPECT_TRUE(lite.endsWith("'2027-01-15', 3)")) << lite.toStdString();
     EXPECT_FALSE(lite.contains("Enviado"));
 
-    // Stored as typed, also 200 characters.
+    // Stored as typed, also at the 100 characters the screen takes.
     InvoiceWorld w;
-    r.fiscal.nombre = QString(199, QLatin1Char('x')) + QLatin1Char('\'');
+    r.fiscal.nombre = QString(99, QLatin1Char('x')) + QLatin1Char('\'');
     w.store().generar(r, w.host());
     EXPECT_EQ(w.central.conn().scalar("SELECT Nombre FROM TPV_Tickets_Factura").toString(), r.fiscal.nombre);
     EXPECT_EQ(w.central.count("TPVs"), 2);

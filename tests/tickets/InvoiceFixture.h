@@ -8,6 +8,7 @@
 #include "db/Error.h"
 #include "host/InvoiceServices.h"
 #include "host/TillConnector.h"
+#include "support/FailingTrigger.h"
 #include "support/TestDatabase.h"
 #include "tickets/FacturaTicketStore.h"
 
@@ -15,10 +16,11 @@
 
 namespace zqvr::test {
 
-// The till of the tests: a file, reachable or not, whose invoice table can refuse rows.
+// The till of the tests: a database of its own (a file, or a schema on the
+// test server), reachable or not, whose invoice table can refuse rows.
 class TestTill : public host::TillConnector {
 public:
-    explicit TestTill(QString path) : m_path(std::move(path)) {}
+    explicit TestTill(TestDatabase& till) : m_till(till) {}
     std::unique_ptr<db::Connection> open(const host::TillLogin& login) override
     {
         last = login;
@@ -30,11 +32,12 @@ public:
         }
         if (unreachable)
             throw Error(errc::ConnectionFailed, QStringLiteral("No se puede conectar con la caja."));
-        auto c = db::Connection::open(QStringLiteral("sqlite:") + m_path);
+        // The refusal holds for this opening only (whichever TestTill made it).
+        dropFailingTrigger(m_till, QStringLiteral("till_down"), QStringLiteral("TPV_Tickets_Factura"));
         if (failInvoiceInsert)
-            c->execute(QStringLiteral("CREATE TEMP TRIGGER till_down BEFORE INSERT ON TPV_Tickets_Factura"
-                                      " BEGIN SELECT RAISE(ABORT, 'caja caída'); END"));
-        return c;
+            failingTrigger(m_till, QStringLiteral("till_down"), QStringLiteral("BEFORE INSERT"),
+                           QStringLiteral("TPV_Tickets_Factura"), QStringLiteral("caja caída"));
+        return db::Connection::open(m_till.connectionString());
     }
     host::TillLogin last;
     int opened = 0;
@@ -42,7 +45,7 @@ public:
     bool failInvoiceInsert = false;
     std::function<void()> beforeOpen; // runs once, at the next open
 private:
-    QString m_path;
+    TestDatabase& m_till;
 };
 
 inline void fillInvoiceCustomers(TestDatabase& db)
@@ -65,7 +68,7 @@ inline void fillInvoiceCustomers(TestDatabase& db)
 struct InvoiceWorld {
     TestDatabase central{TestDatabase::File};
     TestDatabase tillDb{TestDatabase::File};
-    TestTill till{tillDb.path()};
+    TestTill till{tillDb};
     host::ContadorFacturas numerador;
     host::EstadisticasClientesTabla estadisticas;
     host::CifradoTpv cifrado;

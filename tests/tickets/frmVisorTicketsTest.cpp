@@ -188,7 +188,7 @@ TEST_F(TicketViewer, ADatabaseFailureIsReportedAndTheWindowStays)
     ASSERT_NE(services.messages->last(), nullptr);
     EXPECT_EQ(services.messages->last()->caption, QStringLiteral("¡ Atención !"));
     EXPECT_EQ(services.messages->last()->icon, MsgIcon::Critical);
-    EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("Clientes")));
+    EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("Clientes"), Qt::CaseInsensitive));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(vsCab()->Rows(), 1);
     EXPECT_FALSE(ctl<QPushButton>("cmdImprimir")->isEnabled());

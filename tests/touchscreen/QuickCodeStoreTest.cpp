@@ -84,14 +84,14 @@ TEST_F(QuickCodes, SavingUpdatesAnExistingCodeOrInsertsANewOneTrimmedAndWithZero
 
 TEST_F(QuickCodes, CodesWithQuotesAreSavedListedAndDeletedAsTyped)
 {
-    const QString code = QStringLiteral("O'R'; DROP TABLE Articulos; --");
+    const QString code = QStringLiteral("'; DELETE Articulos"); // within the code's 20 characters
     store.Guardar(1, code, 1001, 1);
     auto list = store.Cargar(1);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].codigo, code);
     store.Eliminar(1, code);
     EXPECT_EQ(db.count("TPV_CodigosRapido"), 0);
-    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Rapido = 'O''R''; DROP TABLE Articulos; --'"), 1);
+    EXPECT_EQ(db.count("TPV_CodigosRapido_Baja", "Cod_Rapido = '''; DELETE Articulos'"), 1);
     EXPECT_EQ(db.count("Articulos"), 3);
 }
 

@@ -123,7 +123,7 @@ TEST_F(QuickCodeListingPrint, DatabaseFailureIsReportedAndTheWindowStaysOpen)
     EXPECT_EQ(services.files->asked, 0) << "the report fails before the file is chosen";
     ASSERT_EQ(services.messages->shown.size(), 1u);
     EXPECT_EQ(services.messages->last()->caption, QStringLiteral("Error en cmdAceptar_Click"));
-    EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("TPV_CodigosRapido")));
+    EXPECT_TRUE(services.messages->last()->text.contains(QStringLiteral("TPV_CodigosRapido"), Qt::CaseInsensitive));
     EXPECT_TRUE(dlg.isVisible());
 }
 
