@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -151,6 +152,17 @@ void writeDefaultConfig(const QString& path, const QString& appFolder)
            "SelectDf_2 = 1\n"
            "TipoDoc_3 = Copia Contabilidad\n"
            "SelectDf_3 = 0\n";
+}
+
+QString databaseShown(const HostOptions& options)
+{
+    if (options.connection.isEmpty())
+        return options.dbPath;
+    static const QRegularExpression password(QStringLiteral("(^|;|:)(\\s*(?:PWD|Password)\\s*=\\s*)(\\{(?:[^}]|\\}\\})*\\}|[^;]*)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QString shown = options.connection;
+    shown.replace(password, QStringLiteral("\\1\\2****"));
+    return shown;
 }
 
 std::unique_ptr<zqvr::db::Connection> openDemoDatabase(const HostOptions& options, bool* created)

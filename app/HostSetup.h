@@ -51,6 +51,10 @@ QString defaultConfigPath();
 // Writes the default configuration when the file does not exist yet.
 void writeDefaultConfig(const QString& path, const QString& appFolder);
 
+// The database as the host names it on screen and in its output: the file,
+// or the server's connection string with every password value hidden.
+QString databaseShown(const HostOptions& options);
+
 // The error number of a demo data set the user cancelled on first start.
 constexpr long kDemoCancelled = 50101;
 

@@ -54,10 +54,9 @@ int main(int argc, char** argv)
         bool created = false;
         conn = brevanto::openDemoDatabase(options, &created);
         if (created)
-            QTextStream(stdout) << "Base de datos de demostración creada en "
-                                << (options.connection.isEmpty() ? options.dbPath : options.connection) << "\n";
+            QTextStream(stdout) << "Base de datos de demostración creada en " << brevanto::databaseShown(options) << "\n";
     } catch (const zqvr::Error& e) {
-        const QString where = options.connection.isEmpty() ? options.dbPath : options.connection;
+        const QString where = brevanto::databaseShown(options);
         QTextStream(stderr) << "No se pudo abrir la base de datos " << where << ": " << e.description() << "\n";
         if (e.number() == brevanto::kDemoCancelled)
             return 1; // the user's own choice: no box to tell them
@@ -85,8 +84,7 @@ int main(int argc, char** argv)
 
     // The company object reads its tax rates through the host's connection.
     empresa.setConexion(conn.get());
-    brevanto::LauncherWindow window(conn.get(), &empresa,
-                                    options.connection.isEmpty() ? options.dbPath : options.connection);
+    brevanto::LauncherWindow window(conn.get(), &empresa, brevanto::databaseShown(options));
     if (!options.pdfPath.isEmpty()) {
         // Unattended: what a screen would show in a box goes to the error output.
         zqvr::frame::Services::setMessages(std::make_shared<brevanto::ConsoleMessages>());

@@ -5,6 +5,8 @@
 
 #include "controls/Progress.h"
 #include "db/Error.h"
+#include "host/TillConnector.h"
+#include "support/TestDatabase.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,3 +65,54 @@ TEST(HostSetup, TheInstallationFolderIsTheProgramsOwnUntilInstalled)
 }
 
 } // namespace
+
+TEST(HostSetup, TheDatabaseShownNeverCarriesAPassword)
+{
+    brevanto::HostOptions o;
+    o.dbPath = QStringLiteral("/data/demo.db");
+    EXPECT_EQ(brevanto::databaseShown(o), "/data/demo.db");
+    o.connection = QStringLiteral("odbc:Driver=FreeTDS;Server=SQL01;UID=tpv;PWD={a;b}}c=1};Database=Drumelt");
+    EXPECT_EQ(brevanto::databaseShown(o), "odbc:Driver=FreeTDS;Server=SQL01;UID=tpv;PWD=****;Database=Drumelt");
+    o.connection = QStringLiteral("odbc:password = s3cr3t ;DSN=tienda;Pwd=x");
+    EXPECT_EQ(brevanto::databaseShown(o), "odbc:password = ****;DSN=tienda;Pwd=****");
+    o.connection = QStringLiteral("odbc:DSN=tienda;PasswordHint=x");
+    EXPECT_EQ(brevanto::databaseShown(o), "odbc:DSN=tienda;PasswordHint=x");
+}
+
+TEST(HostSetup, ADemoOnAServerKeepsItsTillInAFileOfItsOwnBesideTheEmbeddedDemos)
+{
+    if (!zqvr::test::onServer())
+        GTEST_SKIP() << "demo on the test server";
+    QTemporaryDir dir;
+    brevanto::HostOptions options;
+    options.dbPath = dir.filePath("datos/demo.db");
+    options.connection = zqvr::test::newServerDatabase();
+    options.demoScale = 0.05;
+    bool created = false;
+    auto conn = brevanto::openDemoDatabase(options, &created);
+    ASSERT_TRUE(created);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("datos/demo.TPV01.db"))) << "the embedded demo's till is not taken";
+    const QString tillFile = dir.filePath("datos/servidor.TPV01.db");
+    ASSERT_TRUE(QFileInfo::exists(tillFile));
+
+    // The till the host installed reaches that file, which holds TPV01's tickets as the server does.
+    auto till = zqvr::host::TillConnector::current()->open({QStringLiteral("TPV01"), 0, {}, {}});
+    const QString mine = QStringLiteral("SELECT COUNT(*) FROM TPV_Tickets WHERE Caja = 1");
+    EXPECT_GT(till->scalar(mine).toInt(), 0);
+    EXPECT_EQ(till->scalar(mine).toInt(), conn->scalar(mine).toInt());
+    EXPECT_EQ(till->scalar(QStringLiteral("SELECT SUM(Total) FROM TPV_Tickets")).toDouble(),
+              conn->scalar(QStringLiteral("SELECT SUM(Total) FROM TPV_Tickets WHERE Caja = 1")).toDouble());
+    EXPECT_EQ(till->scalar(QStringLiteral("SELECT COUNT(*) FROM TPV_Tickets WHERE Caja <> 1")).toInt(), 0);
+    EXPECT_EQ(till->scalar(QStringLiteral("SELECT MIN(Fecha) FROM TPV_Tickets")).toDate(),
+              conn->scalar(QStringLiteral("SELECT MIN(Fecha) FROM TPV_Tickets WHERE Caja = 1")).toDate());
+
+    // The next start keeps the till as it is.
+    till->execute(QStringLiteral("DELETE FROM TPV_Tickets_Factura"));
+    till.reset();
+    conn.reset();
+    conn = brevanto::openDemoDatabase(options, &created);
+    EXPECT_FALSE(created);
+    till = zqvr::host::TillConnector::current()->open({QStringLiteral("TPV01"), 0, {}, {}});
+    EXPECT_EQ(till->scalar(QStringLiteral("SELECT COUNT(*) FROM TPV_Tickets_Factura")).toInt(), 0);
+    zqvr::host::TillConnector::install(nullptr);
+}
