@@ -212,26 +212,4 @@ TEST_F(Reservations, ReservationOfAnotherCompanyOrGoneIsNotFound)
     EXPECT_EQ(other.lines[0].descTicket, QStringLiteral("CAFE"));
 }
 
-TEST(ReservationStatements, SqlServerTextIsTheSuitesDialect)
-{
-    auto rec = db::Connection::open(QStringLiteral("record:sqlserver"));
-    ReservationFilter f;
-    f.empresa = 1;
-    f.cliente = QStringLiteral("50%_O'Neil");
-    f.desde = QDate(2026, 11, 1);
-    f.hasta = QDate(2026, 11, 30);
-    f.modifHasta = QDate(2026, 12, 5);
-    ReservationStore(*rec).list(f);
-    ReservationStore(*rec).lines(1, 1, 101);
-    const QStringList s = rec->recordedStatements();
-    ASSERT_EQ(s.size(), 2);
-    EXPECT_TRUE(s[0].contains(QStringLiteral("r.Nomb_Cliente LIKE '%50!%!_O''Neil%' ESCAPE '!'"))) << s[0].toStdString();
-    EXPECT_TRUE(s[0].contains(QStringLiteral("r.Fecha >= '01/11/2026' AND r.Fecha < '01/12/2026'")));
-    EXPECT_TRUE(s[0].contains(QStringLiteral("r.Fecha_Ult_Modificacion < '06/12/2026'")));
-    EXPECT_FALSE(s[0].contains(QStringLiteral("r.Fecha_Ult_Modificacion >=")));
-    EXPECT_TRUE(s[0].contains(QStringLiteral("ISNULL(a.Nombre, '')")));
-    EXPECT_TRUE(s[1].contains(QStringLiteral("LEFT JOIN Articulos a ON")));
-    EXPECT_TRUE(s[1].contains(QStringLiteral("LEFT JOIN Agentes ag ON ag.Cod_Empresa=RL.Cod_Empresa AND ag.Codigo=RL.Agente")));
-}
-
 } // namespace

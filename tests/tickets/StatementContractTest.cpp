@@ -1,7 +1,11 @@
-// The ticket viewer, its search and the reprinted receipt read the tickets
-// the terminals wrote; their statements are the system's own text, rendered
-// for SQL Server.
+// The ticket viewer, its search, the reprinted receipt and the invoice made
+// from a ticket read the tickets the terminals wrote; their statements are
+// the system's own text, rendered for SQL Server.
+#include "host/Empresa.h"
+#include "host/InvoiceServices.h"
+#include "host/TillConnector.h"
 #include "support/StatementContract.h"
+#include "tickets/FacturaTicketStore.h"
 #include "tickets/TicketPrinting.h"
 #include "tickets/TicketStore.h"
 
@@ -29,6 +33,34 @@ TicketFilter filter(qint64 articulo)
 }
 
 const TicketKey kTicket{1, 3, 4, kDay, 77};
+
+host::Empresa& empresa()
+{
+    static host::Empresa e;
+    e.setCodigoEmpresa(1);
+    e.setEmpresaClientes(2);
+    return e;
+}
+
+InvoiceRequest invoiceRequest()
+{
+    InvoiceRequest r;
+    r.key = kTicket;
+    r.cliente = 6;
+    r.fiscal.nif = QStringLiteral("B35999888");
+    r.fiscal.nombre = QStringLiteral("Suministros O'Donnell, S.L.");
+    r.fiscal.nombreComercial = QStringLiteral("Ferre Díaz");
+    r.fiscal.direccion = QStringLiteral("Polígono El Goro, nave 7");
+    r.fiscal.cp = 35219;
+    r.fiscal.localidad = QStringLiteral("Telde");
+    r.fiscal.provincia = QStringLiteral("Las Palmas");
+    r.fiscal.pais = QStringLiteral("España");
+    r.fiscal.telefono = QStringLiteral("928 000 111");
+    r.serie = 7;
+    r.facturaAlmacen = 5;
+    r.hoy = QDate(2027, 1, 15);
+    return r;
+}
 
 const QString kListColumns = QStringLiteral(
     "t.Codigo, t.Fecha, t.Hora, t.Total, t.Efectivo, t.Tarjeta, t.Cambio, t.Cheque, t.Vales, t.Credito,"
@@ -121,5 +153,51 @@ TEST(StatementContract, TheReprintedReceiptSendsTheSystemsStatements)
           "SELECT ISNULL(T.Nombre, '') AS Nombre FROM Tpv_Tickets_Tarjeta TT LEFT JOIN Tarjetas T"
           " ON (T.Codigo = TT.Tipo ) WHERE TT.Cod_Empresa = 1 AND TT.Cod_Almacen = 3 AND TT.Caja = 4"
           " AND TT.Fecha ='06/12/2026' AND TT.Codigo =77"}},
+    });
+}
+
+TEST(StatementContract, TheInvoiceFromATicketSendsTheSystemsStatements)
+{
+    test::expectStatements("invoice from a ticket", {
+        // The invoice's customer and series come along, for a ticket invoiced already.
+        {"ticket with its invoice", [](Connection& c) { FacturaTicketStore(c, empresa()).ticketConFactura(kTicket); },
+         {"SELECT t.*, ISNULL(tf.Factura_Codigo, 0) AS Factura_Codigo, ISNULL(tf.Nif, '') AS Nif,"
+          " ISNULL(tf.Nombre, '') AS Nombre, ISNULL(tf.Nombre_Comercial, '') AS Nombre_Comercial,"
+          " ISNULL(tf.Direccion, '') AS Direccion, ISNULL(tf.CP, 0) AS CP, ISNULL(tf.Localidad, '') AS Localidad,"
+          " ISNULL(tf.Provincia, '') AS Provincia, ISNULL(tf.Pais, '') AS Pais, ISNULL(tf.Telefono, '') AS Telefono,"
+          " tf.Cliente AS Factura_Cliente, tf.Factura_Serie FROM TPV_Tickets t LEFT JOIN TPV_Tickets_Factura tf"
+          " ON t.Cod_Empresa=tf.Cod_Empresa AND t.Cod_Almacen=tf.Cod_Almacen AND t.Caja=tf.Caja AND t.Fecha=tf.Fecha"
+          " AND t.Codigo=tf.Codigo WHERE t.Cod_Empresa =1 AND t.Cod_Almacen =3 AND t.Caja =4 AND t.Fecha ='06/12/2026'"
+          " AND t.Codigo =77"}},
+        // Read under the customer company; its telephone only when it exists.
+        {"customer's fiscal data", [](Connection& c) { FacturaTicketStore(c, empresa()).cliente(6); },
+         {"SELECT * FROM Clientes WHERE Cod_Empresa =2 AND Codigo =6"}},
+        {"ticket", [](Connection& c) { FacturaTicketStore(c, empresa()).ticket(kTicket); },
+         {"SELECT * FROM TPV_Tickets WHERE Cod_Empresa =1 AND Cod_Almacen =3 AND Caja =4 AND Fecha ='06/12/2026'"
+          " AND Codigo =77"}},
+        {"its invoice", [](Connection& c) { FacturaTicketStore(c, empresa()).factura(kTicket); },
+         {"SELECT * FROM TPV_Tickets_Factura WHERE Cod_Empresa =1 AND Cod_Almacen =3 AND Caja =4"
+          " AND Fecha ='06/12/2026' AND Codigo =77"}},
+        {"invoice series (code 374)", [](Connection& c) { FacturaTicketStore(c, empresa()).serie(3); },
+         {"SELECT Valor FROM TPV_Parametros WHERE Cod_Empresa =1 AND Cod_Almacen =3 AND Codigo = 374"}},
+        {"till login", [](Connection& c) {
+             host::CifradoTpv cifrado;
+             FacturaTicketStore(c, empresa()).loginCaja(4, cifrado);
+         },
+         {"SELECT Host, SQLUser, SQLPassword, SQLPort FROM TPVs WHERE EnLinea = 1 AND Codigo= 4"}},
+        {"invoice rows of the central database and of the till", [](Connection& c) {
+             c.execute(FacturaTicketStore::insertFactura(c.dialect(), invoiceRequest(), 12, false));
+             c.execute(FacturaTicketStore::insertFactura(c.dialect(), invoiceRequest(), 12, true));
+         },
+         {"INSERT INTO TPV_Tickets_Factura (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Cliente, Factura_Serie,"
+          " Factura_Codigo, Nif, Nombre, Nombre_Comercial, Direccion, CP, Localidad, Provincia, Pais, Telefono,"
+          " Factura_Fecha, Factura_Almacen) VALUES (1, 3, 4, '06/12/2026', 77, 6, 7, 12, 'B35999888',"
+          " 'Suministros O''Donnell, S.L.', 'Ferre Díaz', 'Polígono El Goro, nave 7', 35219, 'Telde', 'Las Palmas',"
+          " 'España', '928 000 111', '15/01/2027', 5)",
+          "INSERT INTO TPV_Tickets_Factura (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Cliente, Factura_Serie,"
+          " Factura_Codigo, Nif, Nombre, Nombre_Comercial, Direccion, CP, Localidad, Provincia, Pais, Telefono,"
+          " Factura_Fecha, Factura_Almacen, Enviado) VALUES (1, 3, 4, '06/12/2026', 77, 6, 7, 12, 'B35999888',"
+          " 'Suministros O''Donnell, S.L.', 'Ferre Díaz', 'Polígono El Goro, nave 7', 35219, 'Telde', 'Las Palmas',"
+          " 'España', '928 000 111', '15/01/2027', 5, 1)"}},
     });
 }
