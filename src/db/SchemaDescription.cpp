@@ -2,6 +2,8 @@
 
 #include "db/SqlLiteral.h"
 
+#include <algorithm>
+
 namespace zqvr::db::schema {
 
 namespace {
@@ -555,6 +557,13 @@ const Table* findTable(const QString& name)
         if (t.name.compare(name, Qt::CaseInsensitive) == 0)
             return &t;
     return nullptr;
+}
+
+int textLength(const QString& table, const QString& column)
+{
+    const Table* t = findTable(table);
+    const Column* c = t ? t->column(column) : nullptr;
+    return c && c->type == Type::Text ? std::max(0, c->length) : 0;
 }
 
 QString columnType(const Column& c, Dialect::Kind engine)

@@ -70,6 +70,10 @@ ZQVR_DB_EXPORT const std::vector<Table>& tables();
 // The described table of that name (case-insensitive), or null.
 ZQVR_DB_EXPORT const Table* findTable(const QString& name);
 
+// How many characters a text column of a described table holds; 0 for any
+// other column, an unknown one, or a text without limit.
+ZQVR_DB_EXPORT int textLength(const QString& table, const QString& column);
+
 // A column's type as the engine declares it ("REAL", "numeric(19,4)", "money").
 ZQVR_DB_EXPORT QString columnType(const Column& column, Dialect::Kind engine);
 // The text after DEFAULT for the column on that engine; empty when it has none there.

@@ -2,6 +2,7 @@
 
 #include "ui_frmGestorMensajesTPV_Datos.h"
 
+#include "controls/ColumnLimit.h"
 #include "controls/ctlMaskEdBox.h"
 #include "db/Connection.h"
 #include "frame/Wiring.h"
@@ -57,6 +58,8 @@ frmGestorMensajesTPV_Datos::frmGestorMensajesTPV_Datos(QWidget* parent)
     ui->txtIntervalosMinEuros->setNumeric(true);
     ui->txtIntervalosMinEuros->setMaxLength(15);
     ui->txtRuta->setReadOnly(true);
+    for (auto [box, column] : {std::pair{ui->txtDescripcion, "Descripcion"}, {ui->txtLinea1, "Linea1"}, {ui->txtLinea2, "Linea2"}})
+        controls::limitToColumn(box, QStringLiteral("TPV_Gestor_Mensajes"), QLatin1String(column));
     prepararVistaPrevia(*ui->vsP);
     // Enter moves on from the drop-downs and the picture box as from the fields.
     frame::enterMovesOn({ui->cboMostrar, ui->cboColor, ui->chkMostrarImagen});

@@ -2,6 +2,7 @@
 
 #include "ui_frmCfgSalones_Datos.h"
 
+#include "controls/ColumnLimit.h"
 #include "frame/ErrorReport.h"
 #include "frame/KeyBinding.h"
 #include "frame/Wiring.h"
@@ -18,6 +19,7 @@ frmCfgSalones_Datos::frmCfgSalones_Datos(QWidget* parent)
     setModal(true);
     ui->txtCodigo->setNumeric(true);
     ui->txtCodigo->setMaxLength(6);
+    controls::limitToColumn(ui->txtDescripcion, QStringLiteral("TPV_Sln_Salones"), QStringLiteral("Descripcion"));
     frame::wire(ui->cmdAceptar, &QPushButton::clicked, this, &frmCfgSalones_Datos::cmdAceptar_Click);
     frame::wire(ui->cmdCancelar, &QPushButton::clicked, this, &frmCfgSalones_Datos::cmdCancelar_Click);
     frame::bindAcceptCancelKeys(this, ui->cmdAceptar, ui->cmdCancelar);

@@ -2,6 +2,7 @@
 
 #include "ui_frmTPVs.h"
 
+#include "controls/ColumnLimit.h"
 #include "controls/ctlCodePicker.h"
 #include "controls/ctlTextBox.h"
 #include "db/Connection.h"
@@ -46,6 +47,8 @@ frmTPVs::frmTPVs(QWidget* parent)
     ui->setupUi(this);
     ui->txtCodigo->setNumeric(true);
     ui->txtCodigo->setMaxLength(6);
+    controls::limitToColumn(ui->txtHost, QStringLiteral("TPVs"), QStringLiteral("Host"));
+    controls::limitToColumn(ui->txtDescripcion, QStringLiteral("TPVs"), QStringLiteral("Descripcion"));
     // TPVs keeps tariffs as 16-bit numbers: the pickers take no larger code.
     ui->txtTarifaPVP->setMaxCode(32767);
     ui->txtTarifaProm->setMaxCode(32767);

@@ -2,6 +2,7 @@
 
 #include "ui_frmGrpCfgPantalla.h"
 
+#include "controls/ColumnLimit.h"
 #include "controls/PropertyGrid.h"
 #include "controls/ctlCodePicker.h"
 #include "db/Connection.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
@@ -45,6 +47,19 @@ enum {
     ArtTipo = 1, ArtArticulo, ArtTipoTexto, ArtTexto, ArtUnidades, ArtColorTexto, ArtColorFondo,
     ArtOrigenImagen, ArtImagen, ArtPesado, ArtVinculo
 };
+
+// The key's text: its own, held to the column while it can be typed, or the
+// article's description, shown whole and read-only.
+void showKeyText(PropertyGrid* a, const QString& text, bool editable)
+{
+    PropertyItem* item = a->item(ArtTexto);
+    if (auto* edit = qobject_cast<QLineEdit*>(item->editor()))
+        edit->setMaxLength(editable ? db::schema::textLength(QStringLiteral("TPV_CfgPantalla_Grupos_Lineas"),
+                                                             QStringLiteral("Texto"))
+                                    : 32767);
+    item->setValue(text);
+    item->setReadOnly(!editable);
+}
 
 QPixmap pictureOf(const QByteArray& bytes)
 {
@@ -118,7 +133,8 @@ void frmGrpCfgPantalla::prepararPropiedadesGrupo()
     auto* tt = g->addItem(GrpTipoTexto, PropertyItem::List, QStringLiteral("Tipo Texto"));
     tt->addChoice(QStringLiteral("Texto personalizado"), 0);
     tt->addChoice(QStringLiteral("No Mostrar"), 1);
-    g->addItem(GrpTexto, PropertyItem::Text, QStringLiteral("Texto"));
+    controls::limitToColumn(g->addItem(GrpTexto, PropertyItem::Text, QStringLiteral("Texto"))->editor(),
+                            QStringLiteral("TPV_CfgPantalla_Grupos"), QStringLiteral("Descripcion"));
     g->addItem(GrpColorTexto, PropertyItem::Color, QStringLiteral("Color Texto"));
     g->addItem(GrpColorFondo, PropertyItem::Color, QStringLiteral("Color Fondo"));
     g->addItem(GrpDefecto, PropertyItem::YesNo, QStringLiteral("Grupo por Defecto"));
@@ -153,7 +169,8 @@ void frmGrpCfgPantalla::prepararPropiedadesArticulo()
     auto* weighed = a->addItem(ArtPesado, PropertyItem::List, QStringLiteral("Pesado en TPV"));
     weighed->addChoice(QStringLiteral("No"), 0);
     weighed->addChoice(QStringLiteral("Si"), 1);
-    a->addItem(ArtVinculo, PropertyItem::Text, QStringLiteral("PathVinculo"));
+    controls::limitToColumn(a->addItem(ArtVinculo, PropertyItem::Text, QStringLiteral("PathVinculo"))->editor(),
+                            QStringLiteral("TPV_CfgPantalla_Grupos_Lineas"), QStringLiteral("PathVinculo"));
     a->addCommand(201, QStringLiteral("Eliminar Artículo"));
     a->addCommand(202, QStringLiteral("Quitar Imagen"));
 }
@@ -366,7 +383,7 @@ void frmGrpCfgPantalla::cargarPropiedadesArticulo()
     a->item(ArtTipo)->setValue(kind);
     a->item(ArtArticulo)->setValue(s.articulo > 0 ? QString::number(s.articulo) : QString());
     a->item(ArtTipoTexto)->setValue(s.tipoTexto);
-    a->item(ArtTexto)->setValue(s.tipoTexto == 1 ? s.texto : s.descripcion);
+    showKeyText(a, s.tipoTexto == 1 ? s.texto : s.descripcion, s.tipoTexto == 1);
     a->item(ArtUnidades)->setValue(s.unidades);
     a->item(ArtColorTexto)->setValue(colorFromStored(s.foreColor));
     a->item(ArtColorFondo)->setValue(colorFromStored(s.backColor));
@@ -376,7 +393,6 @@ void frmGrpCfgPantalla::cargarPropiedadesArticulo()
     a->item(ArtVinculo)->setValue(s.vinculo);
     // A back or link key has no article to type in.
     a->item(ArtArticulo)->setReadOnly(kind != KindArticle);
-    a->item(ArtTexto)->setReadOnly(s.tipoTexto != 1);
     a->item(ArtImagen)->setReadOnly(s.origenImagen == 1);
 }
 
@@ -522,12 +538,11 @@ void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
             const QString found = m_store->articleDescription(static_cast<qint32>(code));
             if (found.isNull()) {
                 code = 0;
-                a->item(ArtTexto)->setValue(QStringLiteral("EL ARTICULO NO EXISTE"));
+                showKeyText(a, QStringLiteral("EL ARTICULO NO EXISTE"), false);
             } else {
                 description = found;
-                a->item(ArtTexto)->setValue(found);
+                showKeyText(a, found, false);
             }
-            a->item(ArtTexto)->setReadOnly(true);
         }
         m_store->setKeyArticle(s, at, static_cast<qint32>(code));
         s.descripcion = description;
@@ -539,8 +554,7 @@ void frmGrpCfgPantalla::cambioArticulo(int item, const QVariant& value)
     case ArtTipoTexto: {
         const int mode = listValue(value);
         m_store->setKeyTextMode(s, at, mode);
-        a->item(ArtTexto)->setReadOnly(mode != 1);
-        a->item(ArtTexto)->setValue(mode == 1 ? s.texto : s.descripcion);
+        showKeyText(a, mode == 1 ? s.texto : s.descripcion, mode == 1);
         return;
     }
     case ArtTexto:

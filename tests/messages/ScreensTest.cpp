@@ -522,6 +522,26 @@ TEST_F(MessageScreens, AFailedChangeIsReportedWritesNothingAndLeavesNoPictureFil
     EXPECT_TRUE(f->isVisible());
 }
 
+TEST_F(MessageScreens, TextsStopAtTheirColumnsWidthAndAreSavedWhole)
+{
+    auto f = openManager();
+    services.modal->queue([&](QDialog& d) {
+        fillValid(&d, "x");
+        for (const char* name : {"txtDescripcion", "txtLinea1", "txtLinea2"}) {
+            auto* box = ctl<ctlTextBox>(&d, name);
+            box->clear();
+            test::typeText(box, QString(120, QChar(u'ñ')));
+        }
+        click(&d, "cmdAceptar");
+        return d.result();
+    });
+    ASSERT_NO_FATAL_FAILURE(click(f.get(), "cmdAgregar"));
+    EXPECT_EQ(services.messages->last(), nullptr);
+    EXPECT_EQ(db.count("TPV_Gestor_Mensajes", "Descripcion = '" + QString(50, QChar(u'ñ')) + "' AND Linea1 = '" +
+                                                  QString(100, QChar(u'ñ')) + "' AND Linea2 = Linea1"),
+              1);
+}
+
 TEST_F(MessageScreens, NoNumberLeftForANewMessageIsToldAndNothingIsWritten)
 {
     db.exec("INSERT INTO TPV_Gestor_Mensajes (Cod_Empresa, Cod_Mensaje, Origen, Descripcion, FechaInicial, FechaFinal) VALUES (1, 2147483647, 0, 'Último', '2026-12-01', '2026-12-31')");

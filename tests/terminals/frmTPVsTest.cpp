@@ -161,6 +161,21 @@ TEST_F(TerminalScreen, ANewCodeIsInsertedOnSaveAndUpdatedOnTheNextSave)
     EXPECT_TRUE(choosing());
 }
 
+TEST_F(TerminalScreen, HostAndDescriptionStopAtTheirColumnsWidthAndAreSavedWhole)
+{
+    enterCode(7);
+    QTest::keyClicks(ctl("txtHost"), QString(120, QLatin1Char('H')));
+    ctl("txtDescripcion")->setFocus();
+    test::typeText(ctl("txtDescripcion"), QString(70, QChar(u'ñ')));
+    EXPECT_EQ(ctl<ctlTextBox>("txtHost")->text().size(), 100);
+    auto* cbo = ctl<QComboBox>("cboEmpresa");
+    cbo->setCurrentIndex(cbo->findData(1));
+    key(Qt::Key_F9);
+    EXPECT_TRUE(services.messages->shown.empty());
+    EXPECT_EQ(column(7, "Host"), QString(100, QLatin1Char('H')));
+    EXPECT_EQ(column(7, "Descripcion"), QString(50, QChar(u'ñ')));
+}
+
 TEST_F(TerminalScreen, F9SavesTheCodeStillBeingTypedInAPicker)
 {
     enterCode(6);

@@ -174,6 +174,41 @@ TEST_F(LayoutEditor, KeyPropertiesGoToTheirColumns)
     EXPECT_EQ(db.count("TPV_CfgPantalla_Grupos_Lineas"), 1);
 }
 
+TEST_F(LayoutEditor, TypedTextsStopAtTheirColumnsWidthButAnArticlesDescriptionShowsWhole)
+{
+    const QString longName = QStringLiteral("CAFE ") + QString(85, QLatin1Char('A'));
+    db.exec("INSERT INTO Articulos (Cod_Empresa, Codigo, Descripcion) VALUES (1, 323, '" + longName + "')");
+    addCfg(1, 0);
+    addGroup(1, 1, 6, "Cafés");
+    ASSERT_NO_FATAL_FAILURE(open(1, 0));
+    editor->cmdArticulo_Click(4); // place 16
+    PropertyGrid* a = grid("wndPropGridArt");
+    a->item(2)->setValueFromUser("323");
+    auto* text = qobject_cast<QLineEdit*>(a->item(4)->editor());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(), longName);
+
+    // The key's own text is typed up to what the table keeps, and kept whole.
+    a->item(3)->setValueFromUser(1);
+    text->clear();
+    test::typeText(text, QString(80, QChar(u'ñ')));
+    QTest::keyClick(text, Qt::Key_Return);
+    const QString where = " FROM TPV_CfgPantalla_Grupos_Lineas WHERE Cod_Grupo = 1 AND Posicion = 16";
+    EXPECT_EQ(cell("SELECT Texto" + where), QString(50, QChar(u'ñ')));
+    // Back to the article's text: its description again, not cut.
+    a->item(3)->setValueFromUser(0);
+    EXPECT_EQ(text->text(), longName);
+
+    auto* link = qobject_cast<QLineEdit*>(a->item(11)->editor());
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->maxLength(), 255);
+    auto* groupText = grid("wndPropGridGrp")->item(2)->editor()->findChild<QLineEdit*>();
+    if (!groupText)
+        groupText = qobject_cast<QLineEdit*>(grid("wndPropGridGrp")->item(2)->editor());
+    ASSERT_NE(groupText, nullptr);
+    EXPECT_EQ(groupText->maxLength(), 50);
+}
+
 TEST_F(LayoutEditor, BackLinkAndUnknownArticleKeys)
 {
     addCfg(1, 1);
