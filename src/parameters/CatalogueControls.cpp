@@ -4,6 +4,7 @@
 
 #include "controls/ctlCheckBox.h"
 #include "controls/ctlCodePicker.h"
+#include "controls/ColumnLimit.h"
 #include "controls/ctlTextBox.h"
 
 #include <QCheckBox>
@@ -98,6 +99,7 @@ QWidget* CatalogueControls::makeControl(const CatalogueEntry& e, QWidget* parent
             t->setNumeric(true);
         if (e.has(Masked))
             t->setPasswordMask(true);
+        controls::limitToColumn(t, QStringLiteral("Tpv_Parametros"), QStringLiteral("Valor"));
         w = t;
         break;
     }
@@ -392,6 +394,7 @@ void CatalogueControls::addLink(QFormLayout* form, const CatalogueEntry& e, QWid
         key->addItem(x.text, x.data);
     auto* path = new ctlTextBox(owner);
     name(path, QStringLiteral("txtUbicacion_Vinculo"), e.index);
+    controls::limitToColumn(path, QStringLiteral("Tpv_Parametros"), QStringLiteral("Valor"));
     auto* browse = new QPushButton(QStringLiteral("..."), owner);
     name(browse, QStringLiteral("cmdExaminar_Vinculo"), e.index);
     browse->setMaximumWidth(32);

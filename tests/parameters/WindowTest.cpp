@@ -255,6 +255,15 @@ TEST_F(ParametersWindow, WhatIsSavedIsWhatComesBackAfterSwitchingScopes)
     EXPECT_EQ(valor(1, 430), QStringLiteral("1"));
 }
 
+TEST_F(ParametersWindow, ATextValueStopsAtTheWidthOfItsColumnAndIsSavedWhole)
+{
+    ASSERT_NO_FATAL_FAILURE(open());
+    test::typeText(text("txtCabecera", 4), QString(300, QChar(u'ñ')));
+    ASSERT_NO_FATAL_FAILURE(save());
+    EXPECT_EQ(services.messages->last()->text, QStringLiteral("Parámetros de TPV guardados correctamente."));
+    EXPECT_EQ(valor(1, 104), QString(255, QChar(u'ñ')));
+}
+
 TEST_F(ParametersWindow, RefusedSavesLeaveTheScopeAsItWas)
 {
     ASSERT_NO_FATAL_FAILURE(open());
