@@ -80,33 +80,40 @@ void DemoInvoicing::makeTillDatabases(db::Connection& central, const QString& ce
         const QString path = tillPath(besidePath, tillHost());
         QFile::remove(path);
         auto till = db::Connection::open(QStringLiteral("sqlite:") + path);
-        db::Schema::ensure(*till);
-        const QString scope = QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(empresa) +
-                              QStringLiteral(" AND Cod_Almacen = ") + sqlInt(almacen) + QStringLiteral(" AND Caja = ") +
-                              sqlInt(caja);
-        // A central file is read by the till's own connection, far faster than row by row.
-        const bool attached = centralIsFile && QFileInfo(cs.mid(7)) == QFileInfo(besidePath);
-        if (attached)
-            till->execute(QStringLiteral("ATTACH DATABASE ") + sqlText(QFileInfo(besidePath).absoluteFilePath()) +
-                          QStringLiteral(" AS central"));
-        {
-            db::TransactionGuard guard(*till, db::TransactionGuard::Write);
-            for (const char* table : kTillTables) {
-                const QString name = QLatin1String(table);
-                if (attached)
-                    till->execute(QStringLiteral("INSERT INTO %1 SELECT * FROM central.%1").arg(name) + scope);
-                else
-                    copyRows(central, QStringLiteral("SELECT * FROM ") + name + scope, *till, name);
-            }
-            till->execute(QStringLiteral("UPDATE TPV_Tickets_Factura SET Enviado = 1"));
+        try {
+            db::Schema::ensure(*till);
+            const QString scope = QStringLiteral(" WHERE Cod_Empresa = ") + sqlInt(empresa) +
+                                  QStringLiteral(" AND Cod_Almacen = ") + sqlInt(almacen) + QStringLiteral(" AND Caja = ") +
+                                  sqlInt(caja);
+            // A central file is read by the till's own connection, far faster than row by row.
+            const bool attached = centralIsFile && QFileInfo(cs.mid(7)) == QFileInfo(besidePath);
             if (attached)
-                till->execute(QStringLiteral("INSERT INTO TPV_Contador_Ticket_Caja SELECT * FROM central.TPV_Contador_Ticket_Caja"));
-            else
-                copyRows(central, QStringLiteral("SELECT * FROM TPV_Contador_Ticket_Caja"), *till, QStringLiteral("TPV_Contador_Ticket_Caja"));
-            guard.commit();
+                till->execute(QStringLiteral("ATTACH DATABASE ") + sqlText(QFileInfo(besidePath).absoluteFilePath()) +
+                              QStringLiteral(" AS central"));
+            {
+                db::TransactionGuard guard(*till, db::TransactionGuard::Write);
+                for (const char* table : kTillTables) {
+                    const QString name = QLatin1String(table);
+                    if (attached)
+                        till->execute(QStringLiteral("INSERT INTO %1 SELECT * FROM central.%1").arg(name) + scope);
+                    else
+                        copyRows(central, QStringLiteral("SELECT * FROM ") + name + scope, *till, name);
+                }
+                till->execute(QStringLiteral("UPDATE TPV_Tickets_Factura SET Enviado = 1"));
+                if (attached)
+                    till->execute(QStringLiteral("INSERT INTO TPV_Contador_Ticket_Caja SELECT * FROM central.TPV_Contador_Ticket_Caja"));
+                else
+                    copyRows(central, QStringLiteral("SELECT * FROM TPV_Contador_Ticket_Caja"), *till, QStringLiteral("TPV_Contador_Ticket_Caja"));
+                guard.commit();
+            }
+            if (attached)
+                till->execute(QStringLiteral("DETACH DATABASE central"));
+        } catch (...) {
+            // No half-made till is left behind: the next start makes it again.
+            till.reset();
+            QFile::remove(path);
+            throw;
         }
-        if (attached)
-            till->execute(QStringLiteral("DETACH DATABASE central"));
     });
 }
 

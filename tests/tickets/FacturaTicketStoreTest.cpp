@@ -438,6 +438,17 @@ TEST(InvoiceNumbering, NumbersPerCompanySeriesAndYearAndNeverInsideAnotherTransa
     EXPECT_THROW(n.Siguiente(w.central.empresa(), w.central.conn(), 7), Error);
 }
 
+TEST(DemoInvoicing, ATillThatCannotBeMadeLeavesNoFileBehind)
+{
+    test::TestDatabase central(test::TestDatabase::File);
+    central.fillDemo(0.05);
+    const QString tillPath = demo::DemoInvoicing::tillPath(central.path(), QStringLiteral("TPV01"));
+    ASSERT_TRUE(QFileInfo::exists(tillPath));
+    central.exec("DROP TABLE TPV_Tickets_Lineas_Promocion");
+    EXPECT_THROW(demo::DemoInvoicing::makeTillDatabases(central.conn(), central.path()), Error);
+    EXPECT_FALSE(QFileInfo::exists(tillPath));
+}
+
 TEST(DemoInvoicing, ATicketOfTheDemoIsInvoicedWithItsTillCopy)
 {
     test::TestDatabase central(test::TestDatabase::File);
