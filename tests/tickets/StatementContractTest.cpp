@@ -3,7 +3,7 @@
 // the system's own text, rendered for SQL Server.
 #include "host/Empresa.h"
 #include "host/InvoiceServices.h"
-#include "host/TillConnector.h"
+#include "InvoiceFixture.h"
 #include "support/StatementContract.h"
 #include "tickets/FacturaTicketStore.h"
 #include "tickets/TicketPrinting.h"
@@ -40,26 +40,6 @@ host::Empresa& empresa()
     e.setCodigoEmpresa(1);
     e.setEmpresaClientes(2);
     return e;
-}
-
-InvoiceRequest invoiceRequest()
-{
-    InvoiceRequest r;
-    r.key = kTicket;
-    r.cliente = 6;
-    r.fiscal.nif = QStringLiteral("B35999888");
-    r.fiscal.nombre = QStringLiteral("Suministros O'Donnell, S.L.");
-    r.fiscal.nombreComercial = QStringLiteral("Ferre Díaz");
-    r.fiscal.direccion = QStringLiteral("Polígono El Goro, nave 7");
-    r.fiscal.cp = 35219;
-    r.fiscal.localidad = QStringLiteral("Telde");
-    r.fiscal.provincia = QStringLiteral("Las Palmas");
-    r.fiscal.pais = QStringLiteral("España");
-    r.fiscal.telefono = QStringLiteral("928 000 111");
-    r.serie = 7;
-    r.facturaAlmacen = 5;
-    r.hoy = QDate(2027, 1, 15);
-    return r;
 }
 
 const QString kListColumns = QStringLiteral(
@@ -186,18 +166,18 @@ TEST(StatementContract, TheInvoiceFromATicketSendsTheSystemsStatements)
          },
          {"SELECT Host, SQLUser, SQLPassword, SQLPort FROM TPVs WHERE EnLinea = 1 AND Codigo= 4"}},
         {"invoice rows of the central database and of the till", [](Connection& c) {
-             c.execute(FacturaTicketStore::insertFactura(c.dialect(), invoiceRequest(), 12, false));
-             c.execute(FacturaTicketStore::insertFactura(c.dialect(), invoiceRequest(), 12, true));
+             c.execute(FacturaTicketStore::insertFactura(c.dialect(), test::InvoiceWorld::request(), 12, false));
+             c.execute(FacturaTicketStore::insertFactura(c.dialect(), test::InvoiceWorld::request(), 12, true));
          },
          {"INSERT INTO TPV_Tickets_Factura (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Cliente, Factura_Serie,"
           " Factura_Codigo, Nif, Nombre, Nombre_Comercial, Direccion, CP, Localidad, Provincia, Pais, Telefono,"
-          " Factura_Fecha, Factura_Almacen) VALUES (1, 3, 4, '06/12/2026', 77, 6, 7, 12, 'B35999888',"
+          " Factura_Fecha, Factura_Almacen) VALUES (1, 1, 1, '05/12/2026', 1, 6, 7, 12, 'B35999888',"
           " 'Suministros O''Donnell, S.L.', 'Ferre Díaz', 'Polígono El Goro, nave 7', 35219, 'Telde', 'Las Palmas',"
-          " 'España', '928 000 111', '15/01/2027', 5)",
+          " 'España', '928 000 111', '15/01/2027', 3)",
           "INSERT INTO TPV_Tickets_Factura (Cod_Empresa, Cod_Almacen, Caja, Fecha, Codigo, Cliente, Factura_Serie,"
           " Factura_Codigo, Nif, Nombre, Nombre_Comercial, Direccion, CP, Localidad, Provincia, Pais, Telefono,"
-          " Factura_Fecha, Factura_Almacen, Enviado) VALUES (1, 3, 4, '06/12/2026', 77, 6, 7, 12, 'B35999888',"
+          " Factura_Fecha, Factura_Almacen, Enviado) VALUES (1, 1, 1, '05/12/2026', 1, 6, 7, 12, 'B35999888',"
           " 'Suministros O''Donnell, S.L.', 'Ferre Díaz', 'Polígono El Goro, nave 7', 35219, 'Telde', 'Las Palmas',"
-          " 'España', '928 000 111', '15/01/2027', 5, 1)"}},
+          " 'España', '928 000 111', '15/01/2027', 3, 1)"}},
     });
 }
