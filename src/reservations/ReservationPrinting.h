@@ -10,6 +10,7 @@
 
 #include "host/ReservationPrinter.h"
 #include "host/TextPrinter.h"
+#include "reports/PrintTarget.h"
 
 #include <QString>
 #include <memory>
@@ -22,10 +23,7 @@ namespace zqvr::host { class Empresa; }
 namespace zqvr::reservations {
 
 // Where the print goes: the device and the printer's name or the file's path.
-struct ZQVR_RESERVATIONS_EXPORT ReservationPrintTarget {
-    host::OutputDevice device = host::OutputDevice::Screen;
-    QString target;
-};
+using ReservationPrintTarget = reports::PrintTarget;
 
 // The report's description of the reservation: "Reserva: 12 - Almacén: 1 /
 // Triana - Fecha: 05/12/2026 - Fecha Modificación: 06/12/2026 - Estado:

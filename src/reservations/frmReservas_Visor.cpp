@@ -3,7 +3,7 @@
 
 #include "reservations/ReservationPrinting.h"
 
-#include "reports/frmReport_Destino.h"
+#include "reports/PrintTarget.h"
 
 #include "frame/ErrorReport.h"
 #include "frame/HostContext.h"
@@ -15,7 +15,6 @@
 #include "host/Formato.h"
 #include "host/OleColor.h"
 
-#include <QDir>
 #include <algorithm>
 #include <QHash>
 #include <QHeaderView>
@@ -36,37 +35,11 @@ QString fechaTexto(const QDate& d) { return d.isValid() ? d.toString(QStringLite
 
 QString sinTabuladores(QString s) { return s.replace(QLatin1Char('\t'), QLatin1Char(' ')); }
 
-// Where the printout goes: the print destination dialog, then, for a file,
-// its name through the file chooser. Nothing when the user cancels either.
+// Where the printout goes.
 std::optional<ReservationPrintTarget> elegirDestino(QWidget* parent, int codigo)
 {
-    reports::frmReport_Destino dlg(parent);
-    dlg.setWindowTitle(QStringLiteral("Imprimir Reserva"));
-    if (frame::runModal(dlg) != frame::DialogResult::Accepted)
-        return std::nullopt;
-    ReservationPrintTarget t;
-    switch (dlg.Destino()) {
-    case reports::Destino::Pantalla:
-        t.device = host::OutputDevice::Screen;
-        break;
-    case reports::Destino::Impresora:
-        t.device = host::OutputDevice::Printer;
-        t.target = dlg.Impresora();
-        if (t.target.isEmpty()) {
-            frame::msgAtencion(QStringLiteral("No hay ninguna impresora instalada."));
-            return std::nullopt;
-        }
-        break;
-    case reports::Destino::Fichero:
-        t.device = host::OutputDevice::File;
-        t.target = frame::Services::files().saveFile(
-            parent, QStringLiteral("Imprimir Reserva"),
-            QDir::home().filePath(QStringLiteral("reserva_%1.pdf").arg(codigo)), QStringLiteral("PDF (*.pdf)"));
-        if (t.target.isEmpty())
-            return std::nullopt;
-        break;
-    }
-    return t;
+    return reports::choosePrintTarget(parent, QStringLiteral("Imprimir Reserva"),
+                                      QStringLiteral("reserva_%1.pdf").arg(codigo), QStringLiteral("PDF (*.pdf)"));
 }
 } // namespace
 

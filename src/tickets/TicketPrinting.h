@@ -7,6 +7,7 @@
 #include "tickets/TicketStore.h"
 
 #include "host/TextPrinter.h"
+#include "reports/PrintTarget.h"
 
 #include <optional>
 
@@ -16,10 +17,7 @@ namespace zqvr::host { class Empresa; }
 namespace zqvr::tickets {
 
 // Where the print goes: the device and the printer's name or the file's path.
-struct ZQVR_TICKETS_EXPORT PrintTarget {
-    host::OutputDevice device = host::OutputDevice::Screen;
-    QString target;
-};
+using PrintTarget = reports::PrintTarget;
 
 // The ticket as the viewer lists it: its key, its row, its cashier and its lines.
 struct ZQVR_TICKETS_EXPORT TicketToPrint {

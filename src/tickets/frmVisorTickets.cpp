@@ -4,7 +4,7 @@
 #include "tickets/frmVisorTickets_Buscar.h"
 #include "kits/frmArticulosKit.h"
 
-#include "reports/frmReport_Destino.h"
+#include "reports/PrintTarget.h"
 
 #include "frame/ErrorReport.h"
 #include "frame/KeyBinding.h"
@@ -16,7 +16,6 @@
 #include "host/Formato.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFontMetrics>
 #include <QHash>
 #include <QMenu>
@@ -34,41 +33,13 @@ const QString kAtencionError = QStringLiteral("¡ Atención !");
 
 QString flag(bool on) { return on ? QStringLiteral("X") : QString(); }
 
-// Where a reprinted ticket goes: the print destination dialog (screen,
-// printer or file, and the printer), then, for a file, its name through the
-// file chooser. Nothing when the user cancels either. textFile: the file is
-// the text receipt (.txt), otherwise the document of the host's ticket printing.
+// Where a reprinted ticket goes; textFile: the file is the text receipt
+// (.txt), otherwise the document of the host's ticket printing.
 std::optional<PrintTarget> elegirDestino(QWidget* parent, bool textFile)
 {
-    reports::frmReport_Destino dlg(parent);
-    dlg.setWindowTitle(QStringLiteral("Imprimir Tickets"));
-    if (frame::runModal(dlg) != frame::DialogResult::Accepted)
-        return std::nullopt;
-
-    PrintTarget t;
-    switch (dlg.Destino()) {
-    case reports::Destino::Pantalla:
-        t.device = host::OutputDevice::Screen;
-        break;
-    case reports::Destino::Impresora:
-        t.device = host::OutputDevice::Printer;
-        t.target = dlg.Impresora();
-        if (t.target.isEmpty()) {
-            frame::msgAtencion(QStringLiteral("No hay ninguna impresora instalada."));
-            return std::nullopt;
-        }
-        break;
-    case reports::Destino::Fichero:
-        t.device = host::OutputDevice::File;
-        t.target = frame::Services::files().saveFile(
-            parent, QStringLiteral("Imprimir Tickets"),
-            QDir::home().filePath(textFile ? QStringLiteral("ticket.txt") : QStringLiteral("ticket.pdf")),
-            textFile ? QStringLiteral("Texto (*.txt)") : QStringLiteral("PDF (*.pdf)"));
-        if (t.target.isEmpty())
-            return std::nullopt;
-        break;
-    }
-    return t;
+    return reports::choosePrintTarget(parent, QStringLiteral("Imprimir Tickets"),
+                                      textFile ? QStringLiteral("ticket.txt") : QStringLiteral("ticket.pdf"),
+                                      textFile ? QStringLiteral("Texto (*.txt)") : QStringLiteral("PDF (*.pdf)"));
 }
 } // namespace
 
